@@ -1,0 +1,71 @@
+// The one record through which a reading passes: the birth data the user
+// entered, the computed rashi name, and the catalogue texts of that rashi.
+// The application owns a single instance and hands it out by reference.
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+namespace orvanta {
+
+// The 27 catalogue texts of one rashi, in catalogue column order.
+struct RashiInformation {
+    std::string VedicName;
+    std::string EnglishName;
+    std::string RulingPlanet;
+    std::string Symbol;
+    std::string Element;
+    std::string SignColor;
+    std::string TypeOfSign;
+    std::string Gender;
+    std::string BestPeriodOfActivity;
+    std::string Fertility;
+    std::string SignCaste;
+    std::string SignPosition;
+    std::string ConstituentCharacter;
+    std::string LuckyDays;
+    std::string LuckyNumbers;
+    std::string BestDirection;
+    std::string LuckyColors;
+    std::string LuckyGemstone;
+    std::string PartOfTheBody;
+    std::string Physique;
+    std::string Looks;
+    std::string Nature;
+    std::string CareerAndFinance;
+    std::string LoveAndDomesticLife;
+    std::string Health;
+    std::string CompatibleWith;
+    std::string NotCompatibleWith;
+
+    bool operator==(const RashiInformation&) const = default;
+};
+
+struct BirthRecord {
+    // Birth data, in the order the reading flow writes it.
+    std::string PersonName;
+    std::int16_t BirthMonth = 0;
+    std::int16_t BirthDay = 0;
+    std::int16_t BirthYear = 0;
+    std::int16_t BirthHour = 0;
+    std::int16_t BirthMinute = 0;
+    std::int16_t ZoneHours = 0;    // magnitude; the side comes from the longitude
+    std::int16_t ZoneMinutes = 0;  // magnitude
+    std::int16_t LongitudeDegrees = 0;
+    std::int16_t LongitudeMinutes = 0;
+    std::int16_t LatitudeDegrees = 0;
+    std::int16_t LatitudeMinutes = 0;
+    bool LongitudeEast = false;
+    bool LatitudeSouth = false;
+    bool DaylightSaving = false;
+
+    // Vedic name of the Moon's rashi; kept as it was when no sign is found.
+    std::string RashiName;
+
+    // Texts of the last rashi looked up; empty until a lookup succeeds.
+    RashiInformation SelectedRashi;
+
+    bool operator==(const BirthRecord&) const = default;
+};
+
+}  // namespace orvanta

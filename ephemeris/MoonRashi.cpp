@@ -1,0 +1,120 @@
+#include "ephemeris/MoonRashi.h"
+
+#include <cmath>
+
+#include "ephemeris/Ephemeris.h"
+
+namespace orvanta {
+
+double ReduceLongitude(double lambda)
+{
+    if (lambda < 0.0) {
+        const double r = std::fmod(lambda, 360.0);  // exact, in (-360, 0]
+        return r < 0.0 ? r + 360.0 : 0.0;
+    }
+    if (lambda > 360.0) {
+        const double r = std::fmod(lambda, 360.0);  // exact, in [0, 360)
+        return r == 0.0 ? 360.0 : r;
+    }
+    return lambda;
+}
+
+double AyanamsaOffset(double centuries)
+{
+    const double t = centuries;
+    const double node = 125.044555 - 1934.1361849 * t + 0.0020762 * t * t;
+    const double sun = 280.466449 + 36000.7698231 * t + 0.0003106 * t * t;
+    return (17.23 * std::sin(node * DegToRad) + 1.27 * std::sin(sun * DegToRad)
+            - (5025.64 + 1.11 * t) * t - 85886.27)
+           / 3600.0;
+}
+
+namespace {
+
+// The tropical longitude of the Moon, steps 7 to 10 of the computation.
+double TropicalMoonLongitude(double t)
+{
+    const double meanLongitude = 218.3164591 + 481267.88134236 * t;
+    const double d = (297.8502042 + 445267.1115168 * t) * DegToRad;
+    const double m = (357.5291092 + 35999.0502909 * t) * DegToRad;
+    const double mp = (134.9634114 + 477198.8676313 * t) * DegToRad;
+    const double f = (93.2720993 + 483202.0175273 * t) * DegToRad;
+    const double e = 1.0 - 0.002516 * t - 0.0000074 * t * t;
+
+    double sum = 0.0;
+    for (const LunarTerm& term : LunarLongitudeTerms) {
+        double value = term.Coefficient * std::sin(term.D * d + term.M * m + term.Mp * mp + term.F * f);
+        if (term.M != 0) {
+            value *= e;
+        }
+        sum += value;
+    }
+    return ReduceLongitude(meanLongitude + sum);
+}
+
+std::string_view TrimBlanks(std::string_view text)
+{
+    const auto first = text.find_first_not_of(' ');
+    if (first == std::string_view::npos) {
+        return {};
+    }
+    const auto last = text.find_last_not_of(' ');
+    return text.substr(first, last - first + 1);
+}
+
+std::string_view RashiNameOfSignText(std::string_view signText)
+{
+    const std::string_view trimmed = TrimBlanks(signText);
+    if (trimmed.size() < 3) {
+        return {};
+    }
+    const std::string_view tail = trimmed.substr(trimmed.size() - 3);
+    for (const RashiNameRow& row : RashiNameTable) {
+        if (row.Abbreviation == tail) {
+            return row.VedicName;
+        }
+    }
+    return {};
+}
+
+}  // namespace
+
+MoonComputation ComputeMoonPosition(const BirthRecord& record)
+{
+    MoonComputation c;
+    c.LocalHours = record.BirthHour + record.BirthMinute / 60.0;
+    c.ZoneOffset = record.ZoneHours + record.ZoneMinutes / 60.0;
+    c.SignedLongitude = record.LongitudeDegrees + record.LongitudeMinutes / 60.0;
+    if (record.LongitudeEast) {
+        c.SignedLongitude = -c.SignedLongitude;
+    }
+    const bool east = c.SignedLongitude < 0.0;  // a longitude of exactly 0 counts as west
+
+    if (record.DaylightSaving) {
+        c.ZoneOffset += east ? 1.0 : -1.0;
+    }
+    c.DayNumber = JulianDayNumber(record.BirthMonth, record.BirthDay, record.BirthYear);
+    c.UniversalHours = east ? c.LocalHours - c.ZoneOffset : c.LocalHours + c.ZoneOffset;
+    c.Centuries = ((c.DayNumber - 2451545.0) + c.UniversalHours / 24.0 - 0.5) / 36525.0;
+
+    c.TropicalLongitude = TropicalMoonLongitude(c.Centuries);
+    c.AyanamsaValue = AyanamsaOffset(c.Centuries);
+    c.MoonLongitude = c.TropicalLongitude + c.AyanamsaValue;
+    if (c.MoonLongitude < 0.0) {
+        c.MoonLongitude += 360.0;
+    }
+    c.SignText = LongitudeToSignText(c.MoonLongitude);
+    c.RashiName = RashiNameOfSignText(c.SignText);
+    return c;
+}
+
+MoonComputation ComputeMoonRashi(BirthRecord& record)
+{
+    MoonComputation c = ComputeMoonPosition(record);
+    if (!c.RashiName.empty()) {
+        record.RashiName = c.RashiName;
+    }
+    return c;
+}
+
+}  // namespace orvanta

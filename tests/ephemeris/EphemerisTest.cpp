@@ -1,0 +1,70 @@
+#include "ephemeris/Ephemeris.h"
+
+#include <gtest/gtest.h>
+
+#include <limits>
+#include <string>
+
+namespace orvanta {
+namespace {
+
+struct DayCase {
+    int month, day, year;
+    double expected;
+    const char* note;
+};
+
+TEST(JulianDayNumber, MatchesKnownDays)
+{
+    const DayCase cases[] = {
+        {1, 1, 2000, 2451545, "J2000"},
+        {3, 1, 1900, 2415080, ""},
+        {1, 1, 1901, 2415386, "first offered day"},
+        {12, 31, 2050, 2470172, "last offered day"},
+        {10, 4, 1582, 2299160, "Julian reckoning"},
+        {10, 15, 1582, 2299171, "still Julian: the test is strictly greater"},
+        {10, 16, 1582, 2299162, "Gregorian reckoning"},
+        {2, 30, 2001, 2451971, "a day past the month counts on"},
+        {2, 29, 1900, 2415080, "1900 is no leap year"},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(JulianDayNumber(c.month, c.day, c.year), c.expected)
+            << c.month << "/" << c.day << "/" << c.year << " " << c.note;
+    }
+}
+
+std::string SignText(int d, int m, int s, const char* abbreviation)
+{
+    return std::to_string(d) + "\u00B0 " + std::to_string(m) + "' " + std::to_string(s) + "\" " + abbreviation;
+}
+
+TEST(LongitudeToSignText, WritesTruncatedPartsAndSign)
+{
+    struct Case {
+        double longitude;
+        std::string expected;
+    };
+    const Case cases[] = {
+        {123.456789, SignText(3, 27, 24, "Leo")},
+        {0, SignText(0, 0, 0, "Ari")},
+        {29.99999999, SignText(29, 59, 59, "Ari")},  // truncation keeps it in Aries
+        {359.9999, SignText(29, 59, 59, "Pis")},
+        {-10.5, SignText(10, 30, 0, "Ari")},         // the magnitude is written
+        {360, SignText(0, 0, 0, "")},                // no sign from 360 on
+        {30, SignText(0, 0, 0, "Tau")},
+        {725.5, SignText(5, 30, 0, "")},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(LongitudeToSignText(c.longitude), c.expected) << c.longitude;
+    }
+}
+
+TEST(LongitudeToSignText, NonFiniteGivesNoSign)
+{
+    EXPECT_EQ(LongitudeToSignText(std::numeric_limits<double>::quiet_NaN()), "");
+    EXPECT_EQ(LongitudeToSignText(std::numeric_limits<double>::infinity()), "");
+    EXPECT_NO_THROW(LongitudeToSignText(1e300));
+}
+
+}  // namespace
+}  // namespace orvanta
