@@ -1,1 +1,11 @@
-# Window tests (offscreen); filled in with the windows.
+# Window tests: offscreen, through the real widgets, with the fake platform.
+find_package(Qt6 REQUIRED COMPONENTS Test)
+add_executable(orvanta_ui_tests
+  UiTestMain.cpp
+  platform/FakePlatform.h platform/FakePlatform.cpp
+  support/WebPagesTest.cpp
+)
+target_include_directories(orvanta_ui_tests PRIVATE "${CMAKE_CURRENT_SOURCE_DIR}")
+target_link_libraries(orvanta_ui_tests PRIVATE orvanta_ui Qt6::Test GTest::gtest)
+gtest_discover_tests(orvanta_ui_tests DISCOVERY_MODE PRE_TEST
+                     PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen")

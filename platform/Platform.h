@@ -1,0 +1,65 @@
+// Everything the desktop provides to the windows: message boxes, file
+// dialogs, web pages, printing, settings, today's date, the single-instance
+// claim and modal windows. Windows reach the desktop only through this, so a
+// recording fake can stand in for it in tests.
+#pragma once
+
+#include <QDate>
+#include <QString>
+#include <optional>
+
+class QDialog;
+class QTextDocument;
+class QWidget;
+
+namespace orvanta {
+
+enum class MessageIcon { Information, Error };
+
+// What a file dialog shows: its title, one filter (a name and a pattern such
+// as "*.ras"), and the extension added to a name typed without one.
+struct FileDialogRequest {
+    QString Title;
+    QString FilterName;
+    QString FilterPattern;
+    QString DefaultSuffix;
+};
+
+class Platform {
+public:
+    virtual ~Platform() = default;
+
+    // A message box with one OK button and the program's title as caption.
+    virtual void ShowMessage(QWidget* parent, const QString& text, MessageIcon icon) = 0;
+    // A question with Yes and No buttons; true when the answer is Yes.
+    virtual bool AskYesNo(QWidget* parent, const QString& text, MessageIcon icon) = 0;
+
+    // The chosen file name, or an empty text when the user cancels. The save
+    // dialog asks before replacing an existing file.
+    virtual QString AskSaveFileName(QWidget* parent, const FileDialogRequest& request) = 0;
+    virtual QString AskOpenFileName(QWidget* parent, const FileDialogRequest& request) = 0;
+
+    // Opens an address in the default browser and returns at once.
+    virtual void OpenWebPage(const QString& address) = 0;
+
+    // Prints the whole document on the default printer as one job, without a
+    // dialog. Returns false when nothing was printed (no printer, say).
+    virtual bool PrintDocument(const QTextDocument& document) = 0;
+
+    // The per-user settings store.
+    virtual std::optional<QString> ReadSetting(const QString& section, const QString& key) = 0;
+    virtual bool WriteSetting(const QString& section, const QString& key, const QString& value) = 0;
+
+    virtual QDate Today() = 0;
+
+    // True when no other copy of the program is running; the claim lasts as
+    // long as this platform object.
+    virtual bool ClaimSingleInstance() = 0;
+
+    // Shows a window modally over its parent and returns when it is closed.
+    // The window should delete itself on close; the caller must not use it
+    // after this returns.
+    virtual void ShowModal(QDialog& dialog) = 0;
+};
+
+}  // namespace orvanta

@@ -1,0 +1,43 @@
+// The platform over Qt: QMessageBox, QFileDialog, QDesktopServices,
+// QPrinter, QSettings, QDate and QLockFile.
+#pragma once
+
+#include <QString>
+#include <memory>
+
+#include "platform/Platform.h"
+
+class QLockFile;
+class QPrinter;
+
+namespace orvanta {
+
+class QtPlatform : public Platform {
+public:
+    // lockPath: the lock file that marks a running copy; empty for the
+    // standard place in the user's runtime folder.
+    explicit QtPlatform(QString lockPath = {});
+    ~QtPlatform() override;
+
+    void ShowMessage(QWidget* parent, const QString& text, MessageIcon icon) override;
+    bool AskYesNo(QWidget* parent, const QString& text, MessageIcon icon) override;
+    QString AskSaveFileName(QWidget* parent, const FileDialogRequest& request) override;
+    QString AskOpenFileName(QWidget* parent, const FileDialogRequest& request) override;
+    void OpenWebPage(const QString& address) override;
+    bool PrintDocument(const QTextDocument& document) override;
+    std::optional<QString> ReadSetting(const QString& section, const QString& key) override;
+    bool WriteSetting(const QString& section, const QString& key, const QString& value) override;
+    QDate Today() override;
+    bool ClaimSingleInstance() override;
+    void ShowModal(QDialog& dialog) override;
+
+    // Prints a document on the given printer; the path PrintDocument takes
+    // once it has the default printer. Exposed so it can print to a PDF file.
+    static bool PrintDocumentOn(QPrinter& printer, const QTextDocument& document);
+
+private:
+    QString lockPath_;
+    std::unique_ptr<QLockFile> lock_;
+};
+
+}  // namespace orvanta

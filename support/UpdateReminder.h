@@ -1,0 +1,12 @@
+// The start-up reminder to look for a newer version of the program.
+#pragma once
+
+namespace orvanta {
+
+class Platform;
+
+// Asks whether to check for an update when the last reminder lies more than
+// 14 days away from today, and opens the download page on Yes.
+void RemindOfUpdate(Platform& platform);
+
+}  // namespace orvanta

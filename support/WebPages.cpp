@@ -1,0 +1,23 @@
+#include "support/WebPages.h"
+
+#include <QString>
+
+#include "platform/Platform.h"
+#include "support/WebLinks.h"
+
+namespace orvanta {
+
+namespace {
+
+void Open(Platform& platform, std::string_view address)
+{
+    platform.OpenWebPage(QString::fromUtf8(address.data(), static_cast<qsizetype>(address.size())));
+}
+
+}  // namespace
+
+void OpenHelpPage(Platform& platform) { Open(platform, HelpPage); }
+void OpenHomePage(Platform& platform) { Open(platform, HomePage); }
+void OpenDownloadPage(Platform& platform) { Open(platform, DownloadPage); }
+
+}  // namespace orvanta

@@ -1,0 +1,12 @@
+// Opens the program's help, home and download pages in the default browser.
+#pragma once
+
+namespace orvanta {
+
+class Platform;
+
+void OpenHelpPage(Platform& platform);
+void OpenHomePage(Platform& platform);
+void OpenDownloadPage(Platform& platform);
+
+}  // namespace orvanta

@@ -1,0 +1,100 @@
+#include "FakePlatform.h"
+
+#include <QTextDocument>
+
+namespace orvanta {
+
+namespace {
+
+template <typename T>
+T TakeFront(std::deque<T>& queue, T fallback)
+{
+    if (queue.empty()) {
+        return fallback;
+    }
+    T value = queue.front();
+    queue.pop_front();
+    return value;
+}
+
+}  // namespace
+
+void FakePlatform::ShowMessage(QWidget*, const QString& text, MessageIcon icon)
+{
+    Messages.push_back({text, icon});
+}
+
+bool FakePlatform::AskYesNo(QWidget*, const QString& text, MessageIcon icon)
+{
+    Questions.push_back({text, icon});
+    return TakeFront(YesNoAnswers, false);
+}
+
+QString FakePlatform::AskSaveFileName(QWidget*, const FileDialogRequest& request)
+{
+    SaveRequests.push_back(request);
+    return TakeFront(SaveFileAnswers, QString());
+}
+
+QString FakePlatform::AskOpenFileName(QWidget*, const FileDialogRequest& request)
+{
+    OpenRequests.push_back(request);
+    return TakeFront(OpenFileAnswers, QString());
+}
+
+void FakePlatform::OpenWebPage(const QString& address)
+{
+    OpenedPages.push_back(address);
+}
+
+bool FakePlatform::PrintDocument(const QTextDocument& document)
+{
+    if (!PrinterAvailable) {
+        return false;
+    }
+    PrintedDocuments.push_back(document.toPlainText());
+    return true;
+}
+
+std::optional<QString> FakePlatform::ReadSetting(const QString& section, const QString& key)
+{
+    const auto it = Settings.find(section + QLatin1Char('/') + key);
+    if (it == Settings.end()) {
+        return std::nullopt;
+    }
+    return it->second;
+}
+
+bool FakePlatform::WriteSetting(const QString& section, const QString& key, const QString& value)
+{
+    if (!SettingsWritable) {
+        return false;
+    }
+    Settings[section + QLatin1Char('/') + key] = value;
+    return true;
+}
+
+QDate FakePlatform::Today()
+{
+    return TodayDate;
+}
+
+bool FakePlatform::ClaimSingleInstance()
+{
+    return !OtherCopyRunning;
+}
+
+void FakePlatform::ShowModal(QDialog& dialog)
+{
+    ModalWindows.push_back(dialog.objectName());
+    LastModal = &dialog;
+    dialog.setWindowModality(Qt::ApplicationModal);
+    dialog.show();
+}
+
+QString FakePlatform::LastMessage() const
+{
+    return Messages.empty() ? QString() : Messages.back().Text;
+}
+
+}  // namespace orvanta

@@ -1,0 +1,61 @@
+// A platform for window tests: records every message, question, file dialog,
+// web page, printed document and modal window, and answers from a script.
+#pragma once
+
+#include <QDialog>
+#include <QPointer>
+#include <QStringList>
+#include <deque>
+#include <map>
+#include <vector>
+
+#include "platform/Platform.h"
+
+namespace orvanta {
+
+class FakePlatform : public Platform {
+public:
+    struct Message {
+        QString Text;
+        MessageIcon Icon;
+        bool operator==(const Message&) const = default;
+    };
+
+    // Recorded.
+    std::vector<Message> Messages;
+    std::vector<Message> Questions;
+    std::vector<FileDialogRequest> SaveRequests;
+    std::vector<FileDialogRequest> OpenRequests;
+    QStringList OpenedPages;
+    QStringList PrintedDocuments;  // plain text of each printed document
+    QStringList ModalWindows;      // object names, in the order shown
+    QPointer<QDialog> LastModal;
+
+    // Scripted answers; an empty queue answers No or cancels.
+    std::deque<bool> YesNoAnswers;
+    std::deque<QString> SaveFileAnswers;
+    std::deque<QString> OpenFileAnswers;
+    bool PrinterAvailable = true;
+    bool OtherCopyRunning = false;
+    bool SettingsWritable = true;
+    QDate TodayDate{2026, 12, 7};
+    std::map<QString, QString> Settings;  // "section/key" -> value
+
+    void ShowMessage(QWidget* parent, const QString& text, MessageIcon icon) override;
+    bool AskYesNo(QWidget* parent, const QString& text, MessageIcon icon) override;
+    QString AskSaveFileName(QWidget* parent, const FileDialogRequest& request) override;
+    QString AskOpenFileName(QWidget* parent, const FileDialogRequest& request) override;
+    void OpenWebPage(const QString& address) override;
+    bool PrintDocument(const QTextDocument& document) override;
+    std::optional<QString> ReadSetting(const QString& section, const QString& key) override;
+    bool WriteSetting(const QString& section, const QString& key, const QString& value) override;
+    QDate Today() override;
+    bool ClaimSingleInstance() override;
+    // Shows the window modally without blocking, so the test can drive it.
+    void ShowModal(QDialog& dialog) override;
+
+    // The last message's text, or an empty text when none was shown.
+    QString LastMessage() const;
+};
+
+}  // namespace orvanta
