@@ -1,0 +1,367 @@
+#include "report/ReadingFile.h"
+
+#include <charconv>
+#include <cmath>
+#include <cstdint>
+#include <istream>
+#include <ostream>
+#include <streambuf>
+#include <system_error>
+#include <utility>
+
+namespace orvanta {
+namespace {
+
+// The file's character set is fixed, so a file reads the same on every
+// system. Codes 0x00-0x7F and 0xA0-0xFF are the Unicode characters of the
+// same number; 0x80-0x9F are below, the five codes Windows-1252 leaves
+// undefined standing for the control characters of their own number.
+constexpr char32_t Windows1252High[32] = {
+    U'\u20AC', U'\u0081', U'\u201A', U'\u0192', U'\u201E', U'\u2026', U'\u2020', U'\u2021',  // 80-87
+    U'\u02C6', U'\u2030', U'\u0160', U'\u2039', U'\u0152', U'\u008D', U'\u017D', U'\u008F',  // 88-8F
+    U'\u0090', U'\u2018', U'\u2019', U'\u201C', U'\u201D', U'\u2022', U'\u2013', U'\u2014',  // 90-97
+    U'\u02DC', U'\u2122', U'\u0161', U'\u203A', U'\u0153', U'\u009D', U'\u017E', U'\u0178',  // 98-9F
+};
+
+constexpr int CodeOffset = 85;
+constexpr int HighestStoredCode = 255 - CodeOffset;  // 170
+
+char32_t CharacterOfCode(int code)
+{
+    if (code >= 0x80 && code <= 0x9F) {
+        return Windows1252High[code - 0x80];
+    }
+    return static_cast<char32_t>(code);
+}
+
+// -1 when the character has no Windows-1252 code.
+int CodeOfCharacter(char32_t character)
+{
+    if (character < 0x80 || (character >= 0xA0 && character <= 0xFF)) {
+        return static_cast<int>(character);
+    }
+    for (int i = 0; i < 32; ++i) {
+        if (Windows1252High[i] == character) {
+            return 0x80 + i;
+        }
+    }
+    return -1;
+}
+
+void AppendUtf8(std::string& out, char32_t c)
+{
+    if (c < 0x80) {
+        out += static_cast<char>(c);
+    } else if (c < 0x800) {
+        out += static_cast<char>(0xC0 | (c >> 6));
+        out += static_cast<char>(0x80 | (c & 0x3F));
+    } else {  // every character of the table lies below U+10000
+        out += static_cast<char>(0xE0 | (c >> 12));
+        out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
+        out += static_cast<char>(0x80 | (c & 0x3F));
+    }
+}
+
+// Reads one UTF-8 character at `pos` and moves past it. An ill-formed
+// sequence (stray continuation, overlong form, surrogate, truncation, beyond
+// U+10FFFF) yields nothing and moves one byte on, so the rest still reads.
+std::optional<char32_t> NextCharacter(std::string_view text, std::size_t& pos)
+{
+    const auto byteAt = [&](std::size_t i) { return static_cast<unsigned char>(text[i]); };
+    const unsigned char lead = byteAt(pos);
+    int length = 0;
+    char32_t c = 0;
+    char32_t lowest = 0;
+    if (lead < 0x80) {
+        ++pos;
+        return lead;
+    } else if (lead >= 0xC2 && lead <= 0xDF) {
+        length = 2, c = lead & 0x1F, lowest = 0x80;
+    } else if (lead >= 0xE0 && lead <= 0xEF) {
+        length = 3, c = lead & 0x0F, lowest = 0x800;
+    } else if (lead >= 0xF0 && lead <= 0xF4) {
+        length = 4, c = lead & 0x07, lowest = 0x10000;
+    } else {
+        ++pos;
+        return std::nullopt;
+    }
+    if (text.size() - pos < static_cast<std::size_t>(length)) {
+        ++pos;
+        return std::nullopt;
+    }
+    for (int i = 1; i < length; ++i) {
+        const unsigned char next = byteAt(pos + i);
+        if ((next & 0xC0) != 0x80) {
+            ++pos;
+            return std::nullopt;
+        }
+        c = (c << 6) | (next & 0x3F);
+    }
+    if (c < lowest || c > 0x10FFFF || (c >= 0xD800 && c <= 0xDFFF)) {
+        ++pos;
+        return std::nullopt;
+    }
+    pos += length;
+    return c;
+}
+
+// Splits a byte source into lines. `next` returns the next byte (0..255) or
+// -1 at the end; it is never called more than ReadingFileByteBudget times.
+template <typename NextByte>
+ReadingFileLines SplitLines(NextByte next)
+{
+    ReadingFileLines lines;
+    std::size_t budget = ReadingFileByteBudget;
+    int pending = -1;  // the byte after a lone CR, which starts the next line
+    const auto take = [&]() -> int {
+        if (pending >= 0) {
+            return std::exchange(pending, -1);
+        }
+        if (budget == 0) {
+            return -1;
+        }
+        --budget;
+        return next();
+    };
+    for (auto& line : lines) {
+        int b = take();
+        for (; b >= 0 && b != '\r'; b = take()) {
+            if (line.size() < ReadingFileMaxLineBytes) {
+                line += static_cast<char>(b);
+            }
+        }
+        if (b < 0) {
+            break;
+        }
+        const int afterCr = take();
+        if (afterCr < 0) {
+            break;
+        }
+        if (afterCr != '\n') {
+            pending = afterCr;
+        }
+    }
+    return lines;
+}
+
+// Blanks around a list value are ignored, as the reading flow trims the
+// chosen text; nothing else is forgiven.
+std::string_view TrimBlanks(std::string_view text)
+{
+    const auto first = text.find_first_not_of(' ');
+    if (first == std::string_view::npos) {
+        return {};
+    }
+    return text.substr(first, text.find_last_not_of(' ') - first + 1);
+}
+
+double RoundHalfToEven(double x)
+{
+    const double below = std::floor(x);
+    const double fraction = x - below;
+    if (fraction != 0.5) {
+        return fraction < 0.5 ? below : below + 1;
+    }
+    return std::fmod(below, 2) == 0 ? below : below + 1;
+}
+
+// A plain decimal number: optional sign, digits, optional fraction.
+std::optional<double> ParseDecimal(std::string_view text)
+{
+    bool negative = false;
+    if (!text.empty() && (text.front() == '+' || text.front() == '-')) {
+        negative = text.front() == '-';
+        text.remove_prefix(1);
+    }
+    const auto isDigit = [](char c) { return c >= '0' && c <= '9'; };
+    std::size_t digits = 0;
+    std::size_t points = 0;
+    for (const char c : text) {
+        digits += isDigit(c) ? 1 : 0;
+        points += c == '.' ? 1 : 0;
+        if (!isDigit(c) && c != '.') {
+            return std::nullopt;
+        }
+    }
+    if (digits == 0 || points > 1) {
+        return std::nullopt;
+    }
+    double value = 0;
+    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value, std::chars_format::fixed);
+    if (error != std::errc{} || end != text.data() + text.size()) {
+        return std::nullopt;
+    }
+    return negative ? -value : value;
+}
+
+// The month line holds the month's number; its position in the list is that
+// number less one, rounded half to even.
+std::optional<int> MonthIndexOf(std::string_view text)
+{
+    const auto value = ParseDecimal(TrimBlanks(text));
+    if (!value) {
+        return std::nullopt;
+    }
+    const double position = RoundHalfToEven(*value - 1);
+    if (!(position >= 0 && position <= 11)) {
+        return std::nullopt;
+    }
+    return static_cast<int>(position);
+}
+
+// The text as a list offering first..last in plain decimal has it, or
+// nothing when the list has no such entry.
+std::optional<std::string> ListEntry(std::string_view text, int first, int last)
+{
+    const auto entry = TrimBlanks(text);
+    int value = 0;
+    const auto [end, error] = std::from_chars(entry.data(), entry.data() + entry.size(), value);
+    if (error != std::errc{} || end != entry.data() + entry.size() || value < first || value > last) {
+        return std::nullopt;
+    }
+    std::string canonical = std::to_string(value);
+    if (canonical != entry) {  // "07" or "+7" is no entry of the list
+        return std::nullopt;
+    }
+    return canonical;
+}
+
+std::string FlagText(bool flag)
+{
+    return flag ? "1" : "0";
+}
+
+}  // namespace
+
+std::string EncodeLine(std::string_view utf8Text)
+{
+    std::string bytes;
+    bytes.reserve(utf8Text.size());
+    for (std::size_t pos = 0; pos < utf8Text.size();) {
+        const auto character = NextCharacter(utf8Text, pos);
+        const int code = character ? CodeOfCharacter(*character) : -1;
+        if (code >= 0 && code <= HighestStoredCode) {
+            bytes += static_cast<char>(code + CodeOffset);
+        }
+    }
+    return bytes;
+}
+
+std::string DecodeLine(std::string_view bytes)
+{
+    std::string text;
+    text.reserve(bytes.size());
+    for (const char byte : bytes) {
+        const int b = static_cast<unsigned char>(byte);
+        if (b >= CodeOffset) {
+            AppendUtf8(text, CharacterOfCode(b - CodeOffset));
+        }
+    }
+    return text;
+}
+
+std::string EncodeReadingFile(const BirthRecord& record)
+{
+    // File order: the zone follows the coordinates.
+    const std::string texts[ReadingFileLineCount] = {
+        record.PersonName,
+        std::to_string(record.BirthMonth),
+        std::to_string(record.BirthDay),
+        std::to_string(record.BirthYear),
+        std::to_string(record.BirthHour),
+        std::to_string(record.BirthMinute),
+        std::to_string(record.LongitudeDegrees),
+        std::to_string(record.LongitudeMinutes),
+        std::to_string(record.LatitudeDegrees),
+        std::to_string(record.LatitudeMinutes),
+        std::to_string(record.ZoneHours),
+        std::to_string(record.ZoneMinutes),
+        FlagText(record.LongitudeEast),
+        FlagText(record.LatitudeSouth),
+        FlagText(record.DaylightSaving),
+    };
+    std::string contents;
+    for (const auto& text : texts) {
+        contents += EncodeLine(text);
+        contents += "\r\n";
+    }
+    return contents;
+}
+
+bool WriteReadingFile(std::ostream& out, const BirthRecord& record)
+{
+    const std::string contents = EncodeReadingFile(record);
+    out.write(contents.data(), static_cast<std::streamsize>(contents.size()));
+    out.flush();
+    return static_cast<bool>(out);
+}
+
+ReadingFileLines ReadReadingFileLines(std::istream& in)
+{
+    std::streambuf* buffer = in ? in.rdbuf() : nullptr;
+    if (buffer == nullptr) {
+        return {};
+    }
+    return SplitLines([buffer]() -> int {
+        const auto b = buffer->sbumpc();
+        return std::streambuf::traits_type::eq_int_type(b, std::streambuf::traits_type::eof()) ? -1 : b;
+    });
+}
+
+ReadingFileLines ReadReadingFileLines(std::string_view bytes)
+{
+    std::size_t pos = 0;
+    return SplitLines([bytes, &pos]() -> int {
+        return pos < bytes.size() ? static_cast<unsigned char>(bytes[pos++]) : -1;
+    });
+}
+
+std::optional<ReadingFileValues> ReadingFileValuesFromLines(const ReadingFileLines& lines)
+{
+    std::array<std::string, ReadingFileLineCount> texts;
+    for (std::size_t i = 0; i < texts.size(); ++i) {
+        texts[i] = DecodeLine(lines[i]);
+    }
+    const auto month = MonthIndexOf(texts[1]);
+    const auto day = ListEntry(texts[2], 1, 31);
+    const auto year = ListEntry(texts[3], 1901, 2050);
+    const auto hour = ListEntry(texts[4], 0, 23);
+    const auto minute = ListEntry(texts[5], 0, 59);
+    if (!month || !day || !year || !hour || !minute) {
+        return std::nullopt;
+    }
+    return ReadingFileValues{
+        .Name = texts[0],
+        .MonthIndex = *month,
+        .Day = *day,
+        .Year = *year,
+        .Hour = *hour,
+        .Minute = *minute,
+        .LonD = texts[6],
+        .LonM = texts[7],
+        .LatD = texts[8],
+        .LatM = texts[9],
+        .ZoneHour = texts[10],
+        .ZoneMinute = texts[11],
+        .East = texts[12] == "1",
+        .South = texts[13] == "1",
+        .DaylightSaving = texts[14] == "1",
+    };
+}
+
+std::optional<ReadingFileValues> ReadReadingFile(std::istream& in)
+{
+    return ReadingFileValuesFromLines(ReadReadingFileLines(in));
+}
+
+std::optional<ReadingFileValues> ReadReadingFile(std::string_view bytes)
+{
+    return ReadingFileValuesFromLines(ReadReadingFileLines(bytes));
+}
+
+bool HasReadingFileExtension(std::string_view fileName)
+{
+    return fileName.ends_with("ras");
+}
+
+}  // namespace orvanta
