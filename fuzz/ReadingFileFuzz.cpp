@@ -46,6 +46,7 @@ void CheckReader(std::string_view bytes)
 
     std::istringstream in{std::string(bytes)};
     Check(ReadReadingFileLines(in) == lines, "stream and span readers disagree");
+    Check(static_cast<std::size_t>(in.tellg()) <= ReadingFileByteBudget, "read past the byte budget");
 
     const auto values = ReadingFileValuesFromLines(lines);
     if (values) {
@@ -116,6 +117,16 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 {
     const std::string_view bytes(reinterpret_cast<const char*>(data), size);
     CheckReader(bytes);
+    // An input that starts with a zero byte also stands for an endless file
+    // repeating the rest, so over-long lines and the byte budget are reached
+    // with small inputs.
+    if (size > 1 && data[0] == 0) {
+        std::string endless;
+        while (endless.size() <= orvanta::ReadingFileByteBudget) {
+            endless += bytes.substr(1);
+        }
+        CheckReader(endless);
+    }
     CheckCodec(bytes);
     CheckWriter(bytes);
     return 0;
