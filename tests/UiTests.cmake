@@ -5,6 +5,7 @@ add_executable(orvanta_ui_tests
   platform/FakePlatform.h platform/FakePlatform.cpp
   WindowTestSupport.h
   app/frmMainTest.cpp
+  platform/QtPlatformTest.cpp
   support/WebPagesTest.cpp
 )
 target_include_directories(orvanta_ui_tests PRIVATE "${CMAKE_CURRENT_SOURCE_DIR}")
