@@ -64,7 +64,7 @@ bool IsDecimalNumber(std::string_view s)
 
 }  // namespace
 
-std::optional<std::int16_t> ConvertToInt16(std::string_view text)
+std::optional<double> ReadNumber(std::string_view text)
 {
     std::string_view s = TrimBlanks(text);
     if (!IsDecimalNumber(s)) {
@@ -80,8 +80,17 @@ std::optional<std::int16_t> ConvertToInt16(std::string_view text)
     if (error != std::errc() || end != s.data() + s.size()) {
         return std::nullopt;
     }
+    return negative ? -value : value;
+}
+
+std::optional<std::int16_t> ConvertToInt16(std::string_view text)
+{
+    const auto value = ReadNumber(text);
+    if (!value) {
+        return std::nullopt;
+    }
     // The default rounding mode sends a tie to the even neighbour.
-    const double rounded = std::nearbyint(negative ? -value : value);
+    const double rounded = std::nearbyint(*value);
     if (!(rounded >= -32768.0 && rounded <= 32767.0)) {
         return std::nullopt;
     }

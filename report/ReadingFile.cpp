@@ -1,5 +1,7 @@
 #include "report/ReadingFile.h"
 
+#include "app/InputRules.h"
+
 #include <charconv>
 #include <cmath>
 #include <cstdint>
@@ -144,65 +146,16 @@ ReadingFileLines SplitLines(NextByte next)
     return lines;
 }
 
-// Blanks around a list value are ignored, as the reading flow trims the
-// chosen text; nothing else is forgiven.
-std::string_view TrimBlanks(std::string_view text)
-{
-    const auto first = text.find_first_not_of(' ');
-    if (first == std::string_view::npos) {
-        return {};
-    }
-    return text.substr(first, text.find_last_not_of(' ') - first + 1);
-}
-
-double RoundHalfToEven(double x)
-{
-    const double below = std::floor(x);
-    const double fraction = x - below;
-    if (fraction != 0.5) {
-        return fraction < 0.5 ? below : below + 1;
-    }
-    return std::fmod(below, 2) == 0 ? below : below + 1;
-}
-
-// A plain decimal number: optional sign, digits, optional fraction.
-std::optional<double> ParseDecimal(std::string_view text)
-{
-    bool negative = false;
-    if (!text.empty() && (text.front() == '+' || text.front() == '-')) {
-        negative = text.front() == '-';
-        text.remove_prefix(1);
-    }
-    const auto isDigit = [](char c) { return c >= '0' && c <= '9'; };
-    std::size_t digits = 0;
-    std::size_t points = 0;
-    for (const char c : text) {
-        digits += isDigit(c) ? 1 : 0;
-        points += c == '.' ? 1 : 0;
-        if (!isDigit(c) && c != '.') {
-            return std::nullopt;
-        }
-    }
-    if (digits == 0 || points > 1) {
-        return std::nullopt;
-    }
-    double value = 0;
-    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value, std::chars_format::fixed);
-    if (error != std::errc{} || end != text.data() + text.size()) {
-        return std::nullopt;
-    }
-    return negative ? -value : value;
-}
-
 // The month line holds the month's number; its position in the list is that
 // number less one, rounded half to even.
 std::optional<int> MonthIndexOf(std::string_view text)
 {
-    const auto value = ParseDecimal(TrimBlanks(text));
+    const auto value = ReadNumber(text);
     if (!value) {
         return std::nullopt;
     }
-    const double position = RoundHalfToEven(*value - 1);
+    // The default rounding mode sends a tie to the even neighbour.
+    const double position = std::nearbyint(*value - 1);
     if (!(position >= 0 && position <= 11)) {
         return std::nullopt;
     }
@@ -210,7 +163,8 @@ std::optional<int> MonthIndexOf(std::string_view text)
 }
 
 // The text as a list offering first..last in plain decimal has it, or
-// nothing when the list has no such entry.
+// nothing when the list has no such entry. Blanks around it are ignored, as
+// the reading flow trims the chosen text; nothing else is forgiven.
 std::optional<std::string> ListEntry(std::string_view text, int first, int last)
 {
     const auto entry = TrimBlanks(text);

@@ -253,7 +253,7 @@ TEST(ReadingFileValues, MonthIsTheNumberLessOneRoundedHalfToEven)
     const Case cases[] = {
         {"1", 0}, {"12", 11}, {" 3 ", 2}, {"0.5", 0}, {"1.5", 0}, {"2.5", 2}, {"3.49", 2}, {"3.", 2}, {".9", 0},
         {"12.5", -1}, {"12.4", 11}, {"0", -1}, {"13", -1}, {"-1", -1}, {"abc", -1}, {"", -1}, {"3a", -1},
-        {"1e1", -1}, {"1.2.3", -1}, {"+4", 3}, {std::string(400, '9'), -1},
+        {"1e1", 9}, {"2.5e0", 2}, {"1.2.3", -1}, {"+4", 3}, {std::string(400, '9'), -1},
     };
     for (const auto& c : cases) {
         const auto values = RaviWith(2, c.text);
