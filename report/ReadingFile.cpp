@@ -174,7 +174,7 @@ std::optional<std::string> ListEntry(std::string_view text, int first, int last)
         return std::nullopt;
     }
     std::string canonical = std::to_string(value);
-    if (canonical != entry) {  // "07" or "+7" is no entry of the list
+    if (canonical != entry) {  // "07" or "-0" is no entry of the list
         return std::nullopt;
     }
     return canonical;
