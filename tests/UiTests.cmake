@@ -3,6 +3,7 @@ find_package(Qt6 REQUIRED COMPONENTS Test)
 add_executable(orvanta_ui_tests
   UiTestMain.cpp
   platform/FakePlatform.h platform/FakePlatform.cpp
+  support/UpdateReminderTest.cpp
   support/WebPagesTest.cpp
   timezone/frmTimeZoneTest.cpp
 )
