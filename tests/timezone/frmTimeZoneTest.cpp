@@ -12,6 +12,7 @@
 #include <QTest>
 #include <gtest/gtest.h>
 
+#include "WindowTestSupport.h"
 #include "platform/FakePlatform.h"
 #include "timezone/TimeZoneTable.h"
 
@@ -40,13 +41,7 @@ protected:
 
     void DoubleClickRow(const QString& text)
     {
-        const QList<QListWidgetItem*> found = list->findItems(text, Qt::MatchExactly);
-        ASSERT_EQ(found.size(), 1) << text.toStdString();
-        list->scrollToItem(found.front());
-        // A real double-click: the first click's press and release come first.
-        const QPoint at = list->visualItemRect(found.front()).center();
-        QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, at);
-        QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, at);
+        ASSERT_TRUE(testing::DoubleClickLine(*list, text)) << text.toStdString();
     }
 
     bool PickerClosed()
