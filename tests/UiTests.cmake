@@ -3,6 +3,7 @@ find_package(Qt6 REQUIRED COMPONENTS Test)
 add_executable(orvanta_ui_tests
   UiTestMain.cpp
   platform/FakePlatform.h platform/FakePlatform.cpp
+  resources/ResourcesTest.cpp
   support/WebPagesTest.cpp
 )
 target_include_directories(orvanta_ui_tests PRIVATE "${CMAKE_CURRENT_SOURCE_DIR}")
