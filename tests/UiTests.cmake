@@ -6,6 +6,7 @@ add_executable(orvanta_ui_tests
   WindowTestSupport.h
   app/frmMainTest.cpp
   platform/QtPlatformTest.cpp
+  resources/ResourcesTest.cpp
   support/UpdateReminderTest.cpp
   support/WebPagesTest.cpp
   timezone/frmTimeZoneTest.cpp
