@@ -6,6 +6,7 @@ add_executable(orvanta_ui_tests
   WindowTestSupport.h
   app/frmMainTest.cpp
   platform/QtPlatformTest.cpp
+  resources/ResourcesTest.cpp
   support/WebPagesTest.cpp
 )
 target_include_directories(orvanta_ui_tests PRIVATE "${CMAKE_CURRENT_SOURCE_DIR}")
