@@ -7,7 +7,9 @@ add_executable(orvanta_ui_tests
   app/frmMainTest.cpp
   platform/QtPlatformTest.cpp
   resources/ResourcesTest.cpp
+  support/UpdateReminderTest.cpp
   support/WebPagesTest.cpp
+  timezone/frmTimeZoneTest.cpp
 )
 target_include_directories(orvanta_ui_tests PRIVATE "${CMAKE_CURRENT_SOURCE_DIR}")
 target_link_libraries(orvanta_ui_tests PRIVATE orvanta_ui Qt6::Test GTest::gtest)
