@@ -36,6 +36,12 @@ if appstreamcli validate --no-net "$share/metainfo/$id.metainfo.xml" >"$work/app
 else
   cat "$work/appstream.log"; fail "appstreamcli validate $id.metainfo.xml"
 fi
+# The tree check also finds the desktop entry that the metainfo launches.
+if appstreamcli validate-tree --no-net "$stage" >"$work/appstream-tree.log" 2>&1; then
+  pass "metainfo and desktop entry agree"
+else
+  cat "$work/appstream-tree.log"; fail "appstreamcli validate-tree"
+fi
 
 # The three places that name the version must agree, or a store shows one
 # version and apt installs another.
