@@ -1,18 +1,511 @@
 #include "app/frmMain.h"
 
+#include <QAction>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QIcon>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenuBar>
+#include <QPainter>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSvgRenderer>
+#include <QValidator>
+#include <QVBoxLayout>
+#include <optional>
+
 #include "app/BirthRecord.h"
+#include "app/PlaceSearch.h"
 #include "app/WindowFlow.h"
+#include "ephemeris/MoonRashi.h"
 #include "platform/Platform.h"
+#include "platform/WindowFont.h"
+#include "reading/RashiCatalogue.h"
+#include "support/ClickableLabel.h"
+#include "support/WebPages.h"
+#include "support/frmAbout.h"
+#include "timezone/frmTimeZone.h"
 
 namespace orvanta {
 
-// Placeholder until the main window is built.
+namespace {
+
+QString ToQString(std::string_view text)
+{
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+std::string ToStd(const QString& text)
+{
+    return text.toStdString();
+}
+
+// Limits what the user types or pastes into a box, but not what the program
+// writes into it: the time-zone picker writes "-30" into a two-digit box.
+class TypingLimit : public QValidator {
+public:
+    TypingLimit(int limit, QObject* parent) : QValidator(parent), limit_(limit) {}
+    State validate(QString& input, int&) const override
+    {
+        return input.size() <= limit_ ? Acceptable : Invalid;
+    }
+
+private:
+    int limit_;
+};
+
+// The character code a key press would insert, or nothing for keys that
+// insert no character (arrows, Tab, Delete and the like).
+std::optional<int> CharacterCode(const QKeyEvent& key)
+{
+    switch (key.key()) {
+    case Qt::Key_Backspace:
+        return 8;
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        return 13;
+    case Qt::Key_Escape:
+        return 27;
+    case Qt::Key_Tab:
+    case Qt::Key_Backtab:
+    case Qt::Key_Delete:
+        return std::nullopt;
+    default:
+        break;
+    }
+    const bool control = key.modifiers().testFlag(Qt::ControlModifier) && !key.modifiers().testFlag(Qt::AltModifier);
+    if (control) {
+        if (key.key() >= Qt::Key_A && key.key() <= Qt::Key_Z) {
+            return key.key() - Qt::Key_A + 1;  // Ctrl+V is 22, as a terminal would send it
+        }
+        return std::nullopt;
+    }
+    if (key.text().isEmpty()) {
+        return std::nullopt;
+    }
+    return std::min<int>(key.text().at(0).unicode(), 32767);
+}
+
+QLabel* Caption(const QString& text, QWidget* parent, const QString& name = {})
+{
+    auto* label = new QLabel(text, parent);
+    if (!name.isEmpty()) {
+        label->setObjectName(name);
+    }
+    return label;
+}
+
+QLabel* SmallCaption(const QString& text, QWidget* parent)
+{
+    auto* label = new QLabel(text, parent);
+    label->setFont(WindowFont(7.5));
+    label->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+    return label;
+}
+
+QComboBox* List(const QString& name, const QString& accessibleName, QWidget* parent)
+{
+    auto* list = new QComboBox(parent);
+    list->setObjectName(name);
+    list->setAccessibleName(accessibleName);
+    list->setEditable(false);
+    list->setMaxVisibleItems(16);
+    return list;
+}
+
+QPixmap RenderPicture(const QString& resource, QSize size, qreal ratio)
+{
+    QSvgRenderer renderer(resource);
+    if (!renderer.isValid()) {
+        return {};
+    }
+    QPixmap pixmap(size * ratio);
+    pixmap.setDevicePixelRatio(ratio);
+    pixmap.fill(Qt::transparent);
+    QPainter painter(&pixmap);
+    renderer.render(&painter, QRectF(QPointF(0, 0), QSizeF(size)));
+    return pixmap;
+}
+
+}  // namespace
+
 frmMain::frmMain(BirthRecord& record, Platform& platform, QWidget* parent)
     : QMainWindow(parent), record_(record), platform_(platform)
 {
     setObjectName(QStringLiteral("frmMain"));
     setWindowTitle(QStringLiteral("Orvanta v2.0"));
+    setWindowIcon(QIcon(QStringLiteral(":/icons/orvanta.svg")));
     setAttribute(Qt::WA_DeleteOnClose);
+    BuildMenus();
+    BuildControls();
+    SetKeyboardOrder();
+    Form_Load();
+}
+
+void frmMain::BuildMenus()
+{
+    QMenu* file = menuBar()->addMenu(QStringLiteral("&File"));
+    file->setObjectName(QStringLiteral("mnuFile"));
+    QAction* calculate = file->addAction(QStringLiteral("&Calculate"), this, &frmMain::mnuCalculate_Click);
+    calculate->setObjectName(QStringLiteral("mnuCalculate"));
+
+    QMenu* help = menuBar()->addMenu(QStringLiteral("&Help"));
+    help->setObjectName(QStringLiteral("mnuHelp"));
+    help->addAction(QStringLiteral("&Online Help"), this, &frmMain::mnuOnline_Click)
+        ->setObjectName(QStringLiteral("mnuOnline"));
+    help->addAction(QStringLiteral("&Visit Us Online"), this, &frmMain::mnuVisit_Click)
+        ->setObjectName(QStringLiteral("mnuVisit"));
+    help->addSeparator()->setObjectName(QStringLiteral("mnuHelp1"));
+    help->addAction(QStringLiteral("Check for Software &Update"), this, &frmMain::mnuUpdate_Click)
+        ->setObjectName(QStringLiteral("mnuUpdate"));
+    help->addSeparator()->setObjectName(QStringLiteral("mnuHelp2"));
+    help->addAction(QStringLiteral("&About Software"), this, &frmMain::mnuAbout_Click)
+        ->setObjectName(QStringLiteral("mnuAbout"));
+}
+
+QLineEdit* frmMain::NumericBox(const QString& name, const QString& accessibleName, int typingLimit)
+{
+    auto* box = new QLineEdit(this);
+    box->setObjectName(name);
+    box->setAccessibleName(accessibleName);
+    box->installEventFilter(this);
+    box->setAlignment(Qt::AlignRight);
+    if (typingLimit > 0) {
+        box->setValidator(new TypingLimit(typingLimit, box));
+    }
+    box->setFixedWidth(typingLimit > 0 ? 44 : 52);
+    return box;
+}
+
+void frmMain::BuildControls()
+{
+    auto* central = new QWidget(this);
+    setCentralWidget(central);
+
+    picMain_ = new QLabel(central);
+    picMain_->setObjectName(QStringLiteral("picMain"));
+    picMain_->setFixedSize(200, 400);
+    picMain_->setPixmap(RenderPicture(QStringLiteral(":/pictures/main.svg"), picMain_->size(), devicePixelRatioF()));
+    picMain_->setAccessibleName(QStringLiteral("Night sky with the Moon"));
+
+    auto* frame = new QGroupBox(central);
+    frame->setObjectName(QStringLiteral("Frame1"));
+    auto* grid = new QGridLayout(frame);
+    grid->setHorizontalSpacing(10);
+    grid->setVerticalSpacing(8);
+    grid->setColumnStretch(1, 1);
+
+    // Name.
+    txtName_ = new QLineEdit(frame);
+    txtName_->setObjectName(QStringLiteral("txtName"));
+    txtName_->setAccessibleName(QStringLiteral("Name"));
+    grid->addWidget(Caption(QStringLiteral("Name"), frame), 0, 0);
+    grid->addWidget(txtName_, 0, 1, 1, 2);
+
+    // Date of birth.
+    cboMonth_ = List(QStringLiteral("cboMonth"), QStringLiteral("Month of Birth"), frame);
+    cboDate_ = List(QStringLiteral("cboDate"), QStringLiteral("Day of Birth"), frame);
+    cboYear_ = List(QStringLiteral("cboYear"), QStringLiteral("Year of Birth"), frame);
+    auto* dateRow = new QHBoxLayout;
+    dateRow->addWidget(cboMonth_, 2);
+    dateRow->addWidget(cboDate_, 1);
+    dateRow->addWidget(cboYear_, 1);
+    grid->addWidget(Caption(QStringLiteral("Date of Birth"), frame), 1, 0);
+    grid->addLayout(dateRow, 1, 1, 1, 2);
+
+    // Time of birth.
+    cboHH_ = List(QStringLiteral("cboHH"), QStringLiteral("Hour of Birth"), frame);
+    cboMM_ = List(QStringLiteral("cboMM"), QStringLiteral("Minute of Birth"), frame);
+    cboSS_ = List(QStringLiteral("cboSS"), QStringLiteral("Second of Birth"), frame);
+    auto* timeRow = new QHBoxLayout;
+    timeRow->addWidget(cboHH_);
+    timeRow->addWidget(cboMM_);
+    timeRow->addWidget(cboSS_);
+    timeRow->addWidget(Caption(QStringLiteral("HH:MM:SS"), frame, QStringLiteral("lblHHMMSS")));
+    timeRow->addStretch(1);
+    grid->addWidget(Caption(QStringLiteral("Time of Birth"), frame), 2, 0);
+    grid->addLayout(timeRow, 2, 1, 1, 2);
+
+    // Time zone.
+    txtZoneHour_ = NumericBox(QStringLiteral("txtZoneHour"), QStringLiteral("Time Zone Hours"), 3);
+    txtZoneMinute_ = NumericBox(QStringLiteral("txtZoneMinute"), QStringLiteral("Time Zone Minutes"), 2);
+    lblTZHelp_ = new ClickableLabel(QStringLiteral("TZ Help"), frame);
+    lblTZHelp_->setObjectName(QStringLiteral("lblTZHelp"));
+    lblTZHelp_->setToolTip(QStringLiteral("Pick the time zone from a list"));
+    connect(lblTZHelp_, &ClickableLabel::clicked, this, &frmMain::lblTZHelp_Click);
+    chkDST_ = new QCheckBox(QStringLiteral("DST"), frame);
+    chkDST_->setObjectName(QStringLiteral("chkDST"));
+    auto* zoneGrid = new QGridLayout;
+    zoneGrid->setVerticalSpacing(0);
+    zoneGrid->addWidget(txtZoneHour_, 0, 0);
+    zoneGrid->addWidget(txtZoneMinute_, 0, 1);
+    zoneGrid->addWidget(SmallCaption(QStringLiteral("Hour"), frame), 1, 0);
+    zoneGrid->addWidget(SmallCaption(QStringLiteral("Min"), frame), 1, 1);
+    auto* zoneRow = new QHBoxLayout;
+    zoneRow->addLayout(zoneGrid);
+    zoneRow->addSpacing(8);
+    zoneRow->addWidget(lblTZHelp_, 0, Qt::AlignTop);
+    zoneRow->addSpacing(12);
+    zoneRow->addWidget(chkDST_, 0, Qt::AlignTop);
+    zoneRow->addStretch(1);
+    grid->addWidget(Caption(QStringLiteral("Time Zone"), frame), 3, 0, Qt::AlignTop | Qt::AlignLeft);
+    grid->addLayout(zoneRow, 3, 1, 1, 2);
+
+    // Latitude, then longitude, each a frame of degrees, minutes and a side.
+    auto coordinateFrame = [&](const QString& caption, QLineEdit*& degrees, QLineEdit*& minutes,
+                               QRadioButton*& first, QRadioButton*& second, const QString& prefix,
+                               const QString& optPrefix, const QString& firstText, const QString& secondText,
+                               const QString& spoken) {
+        auto* box = new QGroupBox(caption, frame);
+        box->setObjectName(QStringLiteral("fra") + caption);
+        degrees = NumericBox(QStringLiteral("txt") + prefix + QStringLiteral("D"), spoken + QStringLiteral(" Degrees"));
+        minutes = NumericBox(QStringLiteral("txt") + prefix + QStringLiteral("M"), spoken + QStringLiteral(" Minutes"));
+        degrees->setParent(box);
+        minutes->setParent(box);
+        first = new QRadioButton(firstText, box);
+        first->setObjectName(optPrefix + QStringLiteral("0"));
+        second = new QRadioButton(secondText, box);
+        second->setObjectName(optPrefix + QStringLiteral("1"));
+        first->setChecked(true);
+        auto* layout = new QGridLayout(box);
+        layout->setVerticalSpacing(0);
+        layout->addWidget(degrees, 0, 0);
+        layout->addWidget(minutes, 0, 1);
+        layout->addWidget(SmallCaption(QStringLiteral("Deg"), box), 1, 0);
+        layout->addWidget(SmallCaption(QStringLiteral("Min"), box), 1, 1);
+        layout->addWidget(first, 0, 2);
+        layout->addWidget(second, 1, 2);
+        layout->setColumnStretch(3, 1);
+        return box;
+    };
+    auto* latitude = coordinateFrame(QStringLiteral("Latitude"), txtLatD_, txtLatM_, optLat0_, optLat1_,
+                                     QStringLiteral("Lat"), QStringLiteral("optLat"), QStringLiteral("North"),
+                                     QStringLiteral("South"), QStringLiteral("Latitude"));
+    auto* longitude = coordinateFrame(QStringLiteral("Longitude"), txtLonD_, txtLonM_, optLong0_, optLong1_,
+                                      QStringLiteral("Lon"), QStringLiteral("optLong"), QStringLiteral("East"),
+                                      QStringLiteral("West"), QStringLiteral("Longitude"));
+    auto* coordinates = new QHBoxLayout;
+    coordinates->addWidget(latitude);
+    coordinates->addWidget(longitude);
+    grid->addLayout(coordinates, 4, 0, 1, 3);
+
+    // The place search.
+    auto placeBox = [&](const QString& name, const QString& caption, int row, QLineEdit*& box) {
+        box = new QLineEdit(frame);
+        box->setObjectName(name);
+        box->setAccessibleName(caption);
+        grid->addWidget(Caption(caption, frame), row, 0);
+        grid->addWidget(box, row, 1);
+    };
+    placeBox(QStringLiteral("txtMCity"), QStringLiteral("City"), 5, txtMCity_);
+    placeBox(QStringLiteral("txtMState"), QStringLiteral("State"), 6, txtMState_);
+    placeBox(QStringLiteral("txtMCountry"), QStringLiteral("Country"), 7, txtMCountry_);
+    // "&&" shows one ampersand; the caption has no access key.
+    cmdBrowser_ = new QPushButton(QStringLiteral("Click Here To Find\nLatitude && Longitude"), frame);
+    cmdBrowser_->setObjectName(QStringLiteral("cmdBrowser"));
+    cmdBrowser_->setAccessibleName(QStringLiteral("Click Here To Find Latitude & Longitude"));
+    cmdBrowser_->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Expanding);
+    connect(cmdBrowser_, &QPushButton::clicked, this, &frmMain::cmdBrowser_Click);
+    grid->addWidget(cmdBrowser_, 5, 2, 3, 1);
+
+    cmdRashi_ = new QPushButton(QStringLiteral("Find My Rashi"), frame);
+    cmdRashi_->setObjectName(QStringLiteral("cmdRashi"));
+    cmdRashi_->setDefault(true);
+    cmdRashi_->setMinimumHeight(34);
+    QFont strong = cmdRashi_->font();
+    strong.setBold(true);
+    cmdRashi_->setFont(strong);
+    connect(cmdRashi_, &QPushButton::clicked, this, &frmMain::cmdRashi_Click);
+    grid->addWidget(cmdRashi_, 8, 0, 1, 3);
+
+    cmdOpen_ = new QPushButton(QStringLiteral("&Open Previously Saved Reading"), central);
+    cmdOpen_->setObjectName(QStringLiteral("cmdOpen"));
+    connect(cmdOpen_, &QPushButton::clicked, this, &frmMain::cmdOpen_Click);
+
+    auto* right = new QVBoxLayout;
+    right->addWidget(frame);
+    right->addWidget(cmdOpen_);
+    right->addStretch(1);
+
+    auto* layout = new QHBoxLayout(central);
+    layout->setContentsMargins(10, 10, 10, 10);
+    layout->setSpacing(12);
+    layout->addWidget(picMain_, 0, Qt::AlignTop);
+    layout->addLayout(right, 1);
+}
+
+void frmMain::SetKeyboardOrder()
+{
+    const QWidget* order[] = {txtName_,  cboMonth_,  cboDate_,   cboYear_,     cboHH_,      cboMM_,
+                              cboSS_,    txtLonD_,   txtLonM_,   optLong0_,    optLong1_,   txtLatD_,
+                              txtLatM_,  optLat0_,   optLat1_,   txtMCity_,    txtMState_,  txtMCountry_,
+                              cmdBrowser_, cmdRashi_, cmdOpen_,  txtZoneHour_, txtZoneMinute_, chkDST_};
+    for (std::size_t i = 0; i + 1 < std::size(order); ++i) {
+        setTabOrder(const_cast<QWidget*>(order[i]), const_cast<QWidget*>(order[i + 1]));
+    }
+    txtName_->setFocus();
+}
+
+void frmMain::Form_Load()
+{
+    cboMonth_->addItems({QStringLiteral("January"), QStringLiteral("February"), QStringLiteral("March"),
+                         QStringLiteral("April"), QStringLiteral("May"), QStringLiteral("June"),
+                         QStringLiteral("July"), QStringLiteral("August"), QStringLiteral("September"),
+                         QStringLiteral("October"), QStringLiteral("November"), QStringLiteral("December")});
+    auto fill = [](QComboBox* list, int from, int to) {
+        for (int n = from; n <= to; ++n) {
+            list->addItem(QString::number(n));
+        }
+    };
+    fill(cboDate_, 1, 31);
+    fill(cboYear_, 1901, 2050);
+    fill(cboHH_, 0, 23);
+    fill(cboMM_, 0, 59);
+    fill(cboSS_, 0, 59);
+    for (QComboBox* list : {cboMonth_, cboDate_, cboYear_, cboHH_, cboMM_, cboSS_}) {
+        list->setCurrentIndex(0);
+    }
+}
+
+BirthDataEntry frmMain::Entry() const
+{
+    BirthDataEntry e;
+    e.Name = ToStd(txtName_->text());
+    e.MonthIndex = cboMonth_->currentIndex();
+    e.DayIndex = cboDate_->currentIndex();
+    e.DayText = ToStd(cboDate_->currentText());
+    e.YearText = ToStd(cboYear_->currentText());
+    e.HourText = ToStd(cboHH_->currentText());
+    e.MinuteText = ToStd(cboMM_->currentText());
+    e.ZoneHour = ToStd(txtZoneHour_->text());
+    e.ZoneMinute = ToStd(txtZoneMinute_->text());
+    e.LonD = ToStd(txtLonD_->text());
+    e.LonM = ToStd(txtLonM_->text());
+    e.LatD = ToStd(txtLatD_->text());
+    e.LatM = ToStd(txtLatM_->text());
+    e.East = optLong0_->isChecked();
+    e.South = optLat1_->isChecked();
+    e.DaylightSaving = chkDST_->checkState() != Qt::Unchecked;
+    return e;
+}
+
+QWidget* frmMain::FocusTarget(EntryField field) const
+{
+    switch (field) {
+    case EntryField::Name: return txtName_;
+    case EntryField::ZoneHour: return txtZoneHour_;
+    case EntryField::ZoneMinute: return txtZoneMinute_;
+    case EntryField::LonD: return txtLonD_;
+    case EntryField::LonM: return txtLonM_;
+    case EntryField::LatD: return txtLatD_;
+    case EntryField::LatM: return txtLatM_;
+    case EntryField::None: break;
+    }
+    return nullptr;
+}
+
+bool frmMain::ValidateBirthData()
+{
+    const auto failure = CheckBirthData(Entry());
+    if (!failure) {
+        return true;
+    }
+    platform_.ShowMessage(this, ToQString(failure->Message),
+                          failure->ErrorIcon ? MessageIcon::Error : MessageIcon::Information);
+    if (QWidget* target = FocusTarget(failure->Focus)) {
+        target->setFocus();
+    }
+    return false;
+}
+
+void frmMain::cmdRashi_Click()
+{
+    if (!ValidateBirthData()) {
+        return;
+    }
+    StoreBirthData(Entry(), record_);
+    ComputeMoonRashi(record_);
+    lastRashiName_ = record_.RashiName;
+    GetRashiInformation(lastRashiName_, record_);
+    ShowResultWindow(record_, platform_);
+    close();
+}
+
+void frmMain::mnuCalculate_Click()
+{
+    cmdRashi_Click();
+}
+
+void frmMain::lblTZHelp_Click()
+{
+    auto* picker = new frmTimeZone(*txtZoneHour_, *txtZoneMinute_, this);
+    platform_.ShowModal(*picker);
+}
+
+void frmMain::cmdBrowser_Click()
+{
+    // The boxes are compared as they stand: a text of blanks passes.
+    const struct {
+        QLineEdit* box;
+        const char* message;
+    } places[] = {
+        {txtMCity_, "Please Enter City"},
+        {txtMState_, "Please Enter State"},
+        {txtMCountry_, "Please Enter Country"},
+    };
+    for (const auto& place : places) {
+        if (place.box->text().isEmpty()) {
+            platform_.ShowMessage(this, QString::fromLatin1(place.message), MessageIcon::Information);
+            place.box->setFocus();
+            return;
+        }
+    }
+    const std::string query =
+        BuildPlaceQuery(ToStd(txtMCity_->text()), ToStd(txtMState_->text()), ToStd(txtMCountry_->text()));
+    platform_.OpenWebPage(ToQString(PlaceSearchAddress(query)));
+}
+
+void frmMain::cmdOpen_Click()
+{
+    // Opening a saved reading arrives with the reading-file format.
+}
+
+void frmMain::mnuOnline_Click()
+{
+    OpenHelpPage(platform_);
+}
+
+void frmMain::mnuVisit_Click()
+{
+    OpenHomePage(platform_);
+}
+
+void frmMain::mnuUpdate_Click()
+{
+    OpenDownloadPage(platform_);
+}
+
+void frmMain::mnuAbout_Click()
+{
+    auto* about = new frmAbout(platform_, this);
+    platform_.ShowModal(*about);
+}
+
+bool frmMain::eventFilter(QObject* watched, QEvent* event)
+{
+    if (event->type() == QEvent::KeyPress) {
+        const auto code = CharacterCode(*static_cast<QKeyEvent*>(event));
+        if (code && NumericKeyFilter(static_cast<std::int16_t>(*code)) == 0) {
+            platform_.ShowMessage(this, ToQString(OnlyNumbersMessage), MessageIcon::Error);
+            return true;
+        }
+    }
+    return QMainWindow::eventFilter(watched, event);
 }
 
 QWidget* ShowMainWindow(BirthRecord& record, Platform& platform)

@@ -54,7 +54,6 @@ std::string LongitudeToSignText(double longitude)
     d -= 30.0 * k;  // the same as subtracting 30 while d >= 30
 
     std::string text;
-    text.reserve(24);
     AppendWhole(text, d);
     text += "\u00B0 ";
     AppendWhole(text, m);

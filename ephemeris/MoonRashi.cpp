@@ -31,25 +31,46 @@ double AyanamsaOffset(double centuries)
 
 namespace {
 
+// Each term's sine argument is linear in T; folding the four fundamental
+// arguments into one slope and intercept per term keeps the series at one
+// multiply-add per sine.
+struct TermArgument {
+    double Coefficient;
+    double Intercept;  // radians at T = 0
+    double Slope;      // radians per century
+    bool TimesE;
+};
+
+constexpr std::array<TermArgument, LunarLongitudeTerms.size()> FoldTerms()
+{
+    constexpr double d0 = 297.8502042, d1 = 445267.1115168;
+    constexpr double m0 = 357.5291092, m1 = 35999.0502909;
+    constexpr double mp0 = 134.9634114, mp1 = 477198.8676313;
+    constexpr double f0 = 93.2720993, f1 = 483202.0175273;
+    std::array<TermArgument, LunarLongitudeTerms.size()> folded{};
+    for (std::size_t i = 0; i < LunarLongitudeTerms.size(); ++i) {
+        const LunarTerm& t = LunarLongitudeTerms[i];
+        folded[i] = {t.Coefficient, (t.D * d0 + t.M * m0 + t.Mp * mp0 + t.F * f0) * DegToRad,
+                     (t.D * d1 + t.M * m1 + t.Mp * mp1 + t.F * f1) * DegToRad, t.M != 0};
+    }
+    return folded;
+}
+
+constexpr auto FoldedTerms = FoldTerms();
+
 // The tropical longitude of the Moon, steps 7 to 10 of the computation.
 double TropicalMoonLongitude(double t)
 {
     const double meanLongitude = 218.3164591 + 481267.88134236 * t;
-    const double d = (297.8502042 + 445267.1115168 * t) * DegToRad;
-    const double m = (357.5291092 + 35999.0502909 * t) * DegToRad;
-    const double mp = (134.9634114 + 477198.8676313 * t) * DegToRad;
-    const double f = (93.2720993 + 483202.0175273 * t) * DegToRad;
     const double e = 1.0 - 0.002516 * t - 0.0000074 * t * t;
 
-    double sum = 0.0;
-    for (const LunarTerm& term : LunarLongitudeTerms) {
-        double value = term.Coefficient * std::sin(term.D * d + term.M * m + term.Mp * mp + term.F * f);
-        if (term.M != 0) {
-            value *= e;
-        }
-        sum += value;
+    double plain = 0.0;
+    double withE = 0.0;
+    for (const TermArgument& term : FoldedTerms) {
+        const double value = term.Coefficient * std::sin(term.Intercept + term.Slope * t);
+        (term.TimesE ? withE : plain) += value;
     }
-    return ReduceLongitude(meanLongitude + sum);
+    return ReduceLongitude(meanLongitude + plain + e * withE);
 }
 
 std::string_view TrimBlanks(std::string_view text)

@@ -1,0 +1,208 @@
+#include "app/InputRules.h"
+
+#include <cctype>
+#include <charconv>
+#include <cmath>
+#include <cstdlib>
+
+namespace orvanta {
+
+std::string_view TrimBlanks(std::string_view text)
+{
+    const auto first = text.find_first_not_of(' ');
+    if (first == std::string_view::npos) {
+        return {};
+    }
+    return text.substr(first, text.find_last_not_of(' ') - first + 1);
+}
+
+namespace {
+
+bool IsDigit(char c)
+{
+    return c >= '0' && c <= '9';
+}
+
+// True when the text is a plain decimal number: [sign] digits [. digits] [e [sign] digits].
+bool IsDecimalNumber(std::string_view s)
+{
+    std::size_t i = 0;
+    if (i < s.size() && (s[i] == '+' || s[i] == '-')) {
+        ++i;
+    }
+    std::size_t digits = 0;
+    while (i < s.size() && IsDigit(s[i])) {
+        ++i;
+        ++digits;
+    }
+    if (i < s.size() && s[i] == '.') {
+        ++i;
+        while (i < s.size() && IsDigit(s[i])) {
+            ++i;
+            ++digits;
+        }
+    }
+    if (digits == 0) {
+        return false;
+    }
+    if (i < s.size() && (s[i] == 'e' || s[i] == 'E')) {
+        ++i;
+        if (i < s.size() && (s[i] == '+' || s[i] == '-')) {
+            ++i;
+        }
+        std::size_t exponentDigits = 0;
+        while (i < s.size() && IsDigit(s[i])) {
+            ++i;
+            ++exponentDigits;
+        }
+        if (exponentDigits == 0) {
+            return false;
+        }
+    }
+    return i == s.size();
+}
+
+}  // namespace
+
+std::optional<std::int16_t> ConvertToInt16(std::string_view text)
+{
+    std::string_view s = TrimBlanks(text);
+    if (!IsDecimalNumber(s)) {
+        return std::nullopt;
+    }
+    bool negative = false;
+    if (s.front() == '+' || s.front() == '-') {
+        negative = s.front() == '-';
+        s.remove_prefix(1);
+    }
+    double value = 0.0;
+    const auto [end, error] = std::from_chars(s.data(), s.data() + s.size(), value);
+    if (error != std::errc() || end != s.data() + s.size()) {
+        return std::nullopt;
+    }
+    // The default rounding mode sends a tie to the even neighbour.
+    const double rounded = std::nearbyint(negative ? -value : value);
+    if (!(rounded >= -32768.0 && rounded <= 32767.0)) {
+        return std::nullopt;
+    }
+    return static_cast<std::int16_t>(rounded);
+}
+
+std::int16_t NumericKeyFilter(std::int16_t keyCode)
+{
+    const bool digit = keyCode >= 48 && keyCode <= 57;
+    return digit || keyCode == 8 ? keyCode : std::int16_t{0};
+}
+
+namespace {
+
+bool IsBlank(std::string_view text)
+{
+    return TrimBlanks(text).empty();
+}
+
+// A zone box also needs its magnitude to fit, since the record keeps that.
+bool IsZoneNumber(std::string_view text)
+{
+    const auto value = ConvertToInt16(text);
+    return value && *value != -32768;
+}
+
+bool IsNumber(std::string_view text)
+{
+    return ConvertToInt16(text).has_value();
+}
+
+}  // namespace
+
+std::optional<ValidationFailure> CheckBirthData(const BirthDataEntry& e)
+{
+    if (IsBlank(e.Name)) {
+        return ValidationFailure{"Please Enter Name", true, EntryField::Name};
+    }
+    if (IsBlank(e.ZoneHour) || IsBlank(e.ZoneMinute)) {
+        return ValidationFailure{"Please Enter Hour and Minute of Time Zone", true, EntryField::ZoneHour};
+    }
+    if (IsBlank(e.LonD)) {
+        return ValidationFailure{"Please Enter Degree of Longitude", true, EntryField::LonD};
+    }
+    if (IsBlank(e.LonM)) {
+        return ValidationFailure{"Please Enter Minute of Longitude", true, EntryField::LonM};
+    }
+    if (IsBlank(e.LatD)) {
+        return ValidationFailure{"Please Enter Degree of Latitude", true, EntryField::LatD};
+    }
+    if (IsBlank(e.LatM)) {
+        return ValidationFailure{"Please Enter Minute of Latitude", true, EntryField::LatM};
+    }
+
+    // A number that does not convert would otherwise be skipped silently and
+    // the reading computed from the previous reading's value.
+    constexpr std::string_view invalidNumber = "Please Enter A Valid Number";
+    const struct {
+        const std::string& text;
+        bool zone;
+        EntryField field;
+    } numbers[] = {
+        {e.ZoneHour, true, EntryField::ZoneHour}, {e.ZoneMinute, true, EntryField::ZoneMinute},
+        {e.LonD, false, EntryField::LonD},        {e.LonM, false, EntryField::LonM},
+        {e.LatD, false, EntryField::LatD},        {e.LatM, false, EntryField::LatM},
+    };
+    for (const auto& n : numbers) {
+        if (!(n.zone ? IsZoneNumber(n.text) : IsNumber(n.text))) {
+            return ValidationFailure{invalidNumber, true, n.field};
+        }
+    }
+
+    // Every year the window offers is a leap year exactly when divisible by 4.
+    const int year = ConvertToInt16(e.YearText).value_or(0);
+    const bool leap = year % 4 == 0;
+    if (e.MonthIndex == 1 && e.DayIndex >= (leap ? 29 : 28)) {
+        return ValidationFailure{"Please Enter Correct Date Or Month!", false, EntryField::None};
+    }
+    const bool shortMonth = e.MonthIndex == 3 || e.MonthIndex == 5 || e.MonthIndex == 8 || e.MonthIndex == 10;
+    if (shortMonth && e.DayIndex == 30) {
+        return ValidationFailure{"Please Enter Correct Date Or Month !", false, EntryField::None};
+    }
+    return std::nullopt;
+}
+
+namespace {
+
+void StoreNumber(std::string_view text, std::int16_t& field)
+{
+    if (const auto value = ConvertToInt16(text)) {
+        field = *value;
+    }
+}
+
+void StoreMagnitude(std::string_view text, std::int16_t& field)
+{
+    const auto value = ConvertToInt16(text);
+    if (value && *value != -32768) {
+        field = static_cast<std::int16_t>(std::abs(*value));
+    }
+}
+
+}  // namespace
+
+void StoreBirthData(const BirthDataEntry& e, BirthRecord& r)
+{
+    r.PersonName = std::string(TrimBlanks(e.Name));
+    r.BirthMonth = static_cast<std::int16_t>(e.MonthIndex + 1);
+    StoreNumber(e.DayText, r.BirthDay);
+    StoreNumber(e.YearText, r.BirthYear);
+    StoreMagnitude(e.ZoneHour, r.ZoneHours);
+    StoreMagnitude(e.ZoneMinute, r.ZoneMinutes);
+    StoreNumber(e.HourText, r.BirthHour);
+    StoreNumber(e.MinuteText, r.BirthMinute);
+    StoreNumber(e.LonD, r.LongitudeDegrees);
+    StoreNumber(e.LonM, r.LongitudeMinutes);
+    StoreNumber(e.LatD, r.LatitudeDegrees);
+    StoreNumber(e.LatM, r.LatitudeMinutes);
+    r.DaylightSaving = e.DaylightSaving;
+    r.LongitudeEast = e.East;
+    r.LatitudeSouth = e.South;
+}
+
+}  // namespace orvanta

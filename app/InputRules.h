@@ -1,0 +1,65 @@
+// The rules for what the user types into the main window: trimming, number
+// conversion, the keystroke filter, the validation checks, and storing the
+// accepted inputs in the birth record.
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "app/BirthRecord.h"
+
+namespace orvanta {
+
+// Removes leading and trailing blanks (spaces only, as the record expects).
+std::string_view TrimBlanks(std::string_view text);
+
+// A trimmed text as a 16-bit integer: an optional sign, digits, an optional
+// fraction and exponent; a fraction goes to the nearest integer, a tie to the
+// even one. Empty when the text is no number or lies outside -32768..32767.
+std::optional<std::int16_t> ConvertToInt16(std::string_view text);
+
+// The keystroke filter of the numeric boxes: a digit or Backspace (8) passes
+// unchanged; any other character code comes back as 0, which inserts nothing.
+std::int16_t NumericKeyFilter(std::int16_t keyCode);
+
+inline constexpr std::string_view OnlyNumbersMessage = "Only Numbers Are Accepted";
+
+// The main window's inputs, as the controls hold them.
+struct BirthDataEntry {
+    std::string Name;
+    int MonthIndex = 0;  // 0 = January
+    int DayIndex = 0;    // 0 = the 1st
+    std::string DayText = "1";
+    std::string YearText = "1901";
+    std::string HourText = "0";
+    std::string MinuteText = "0";
+    std::string ZoneHour;
+    std::string ZoneMinute;
+    std::string LonD;
+    std::string LonM;
+    std::string LatD;
+    std::string LatM;
+    bool East = true;
+    bool South = false;
+    bool DaylightSaving = false;
+};
+
+// The input a refusal puts the focus on.
+enum class EntryField { None, Name, ZoneHour, ZoneMinute, LonD, LonM, LatD, LatM };
+
+struct ValidationFailure {
+    std::string_view Message;
+    bool ErrorIcon;  // error (stop) icon; otherwise information
+    EntryField Focus;
+};
+
+// The checks a reading must pass, in order; the first that fails is returned.
+std::optional<ValidationFailure> CheckBirthData(const BirthDataEntry& entry);
+
+// Copies accepted inputs into the record in the reading's order. A value that
+// does not convert leaves its field as it was.
+void StoreBirthData(const BirthDataEntry& entry, BirthRecord& record);
+
+}  // namespace orvanta

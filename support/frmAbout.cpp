@@ -1,0 +1,89 @@
+#include "support/frmAbout.h"
+
+#include <QFrame>
+#include <QHBoxLayout>
+#include <QIcon>
+#include <QLabel>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include "platform/WindowFont.h"
+#include "support/ClickableLabel.h"
+#include "support/WebLinks.h"
+#include "support/WebPages.h"
+
+namespace orvanta {
+
+frmAbout::frmAbout(Platform& platform, QWidget* parent) : QDialog(parent), platform_(platform)
+{
+    setObjectName(QStringLiteral("frmAbout"));
+    setWindowTitle(QStringLiteral("Orvanta v2.0"));
+    setAttribute(Qt::WA_DeleteOnClose);
+
+    auto* picture = new QLabel(this);
+    picture->setObjectName(QStringLiteral("Picture1"));
+    picture->setPixmap(QIcon(QStringLiteral(":/icons/orvanta.svg")).pixmap(32, 32));
+    picture->setFixedSize(32, 32);
+    picture->setAccessibleName(QStringLiteral("Orvanta icon"));
+
+    auto* title = new QLabel(QStringLiteral("Orvanta v2.0"), this);
+    title->setObjectName(QStringLiteral("Label2"));
+    title->setFont(WindowFont(9.75, true));
+
+    auto* description = new QLabel(
+        QStringLiteral("Orvanta is a moon sign / rashi calculator software based on Vedic Astrology. "
+                       "This program tells us in detail the characteristics and features of people born "
+                       "under a particular moon sign. This is different from the sun sign calculated in "
+                       "western astrology. This helps you understand your positive and negative traits, "
+                       "thus helping you improve your personality."),
+        this);
+    description->setObjectName(QStringLiteral("Label1"));
+    description->setWordWrap(true);
+
+    auto* line = new QFrame(this);
+    line->setObjectName(QStringLiteral("Line1"));
+    line->setFrameShape(QFrame::HLine);
+    line->setFrameShadow(QFrame::Sunken);
+
+    const QString home = QString::fromUtf8(HomePage.data(), static_cast<qsizetype>(HomePage.size()));
+    auto* homeLink = new ClickableLabel(QStringLiteral("Click here to visit us at ") + home, this);
+    homeLink->setObjectName(QStringLiteral("lblHomePage"));
+    connect(homeLink, &ClickableLabel::clicked, this, &frmAbout::lblHomePage_Click);
+
+    auto* ok = new QPushButton(QStringLiteral("OK"), this);
+    ok->setObjectName(QStringLiteral("cmdOK"));
+    ok->setDefault(true);
+    connect(ok, &QPushButton::clicked, this, &frmAbout::cmdOK_Click);
+
+    auto* header = new QHBoxLayout;
+    header->addWidget(picture, 0, Qt::AlignTop);
+    header->addSpacing(8);
+    header->addWidget(title, 1, Qt::AlignVCenter);
+
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch(1);
+    buttons->addWidget(ok);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(16, 16, 16, 12);
+    layout->setSpacing(10);
+    layout->addLayout(header);
+    layout->addWidget(description);
+    layout->addWidget(line);
+    layout->addWidget(homeLink);
+    layout->addLayout(buttons);
+
+    setFixedWidth(440);
+}
+
+void frmAbout::cmdOK_Click()
+{
+    close();
+}
+
+void frmAbout::lblHomePage_Click()
+{
+    OpenHomePage(platform_);
+}
+
+}  // namespace orvanta

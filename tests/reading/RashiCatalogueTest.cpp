@@ -1,0 +1,179 @@
+#include "reading/RashiCatalogue.h"
+
+#include "ephemeris/MoonRashi.h"
+
+#include <gtest/gtest.h>
+
+#include <set>
+#include <string>
+#include <vector>
+
+namespace orvanta {
+namespace {
+
+RashiInformation Lookup(std::string_view name)
+{
+    BirthRecord record;
+    GetRashiInformation(name, record);
+    return record.SelectedRashi;
+}
+
+std::vector<std::string> SplitList(const std::string& text)
+{
+    std::vector<std::string> items;
+    std::size_t start = 0;
+    for (std::size_t comma; (comma = text.find(", ", start)) != std::string::npos; start = comma + 2) {
+        items.push_back(text.substr(start, comma - start));
+    }
+    items.push_back(text.substr(start));
+    return items;
+}
+
+TEST(GetRashiInformation, MeshaFillsItsTexts)
+{
+    const RashiInformation mesha = Lookup("Mesha");
+    EXPECT_EQ(mesha.VedicName, "Mesha");
+    EXPECT_EQ(mesha.EnglishName, "Aries");
+    EXPECT_EQ(mesha.RulingPlanet, "Mars");
+    EXPECT_EQ(mesha.Symbol, "The Ram");
+    EXPECT_EQ(mesha.Element, "Fire");
+    EXPECT_EQ(mesha.LuckyNumbers, "9, 1");
+    EXPECT_EQ(mesha.NotCompatibleWith, "Scorpio, Pisces, Cancer");
+}
+
+TEST(GetRashiInformation, MeenaTheLastRowIsFound)
+{
+    const RashiInformation meena = Lookup("Meena");
+    EXPECT_EQ(meena.EnglishName, "Pisces");
+    EXPECT_EQ(meena.LuckyGemstone, "Yellow Sapphire");
+}
+
+TEST(GetRashiInformation, NearMissesLeaveTheRecordUntouched)
+{
+    BirthRecord afterThula;
+    afterThula.PersonName = "Asha";
+    GetRashiInformation("Thula", afterThula);
+    const BirthRecord starts[] = {BirthRecord{}, afterThula};
+
+    for (const char* name : {"mesha", " Mesha", "Mesha ", "Aries", "", "MESHA", "Mesh", "Meshaa"}) {
+        for (const BirthRecord& start : starts) {
+            BirthRecord record = start;
+            GetRashiInformation(name, record);
+            EXPECT_EQ(record, start) << '"' << name << '"';
+        }
+    }
+}
+
+TEST(GetRashiInformation, KumbhaAfterMeshaReplacesAllFields)
+{
+    BirthRecord record;
+    GetRashiInformation("Mesha", record);
+    GetRashiInformation("Kumbha", record);
+
+    EXPECT_EQ(record.SelectedRashi, Lookup("Kumbha"));
+    EXPECT_EQ(record.SelectedRashi.EnglishName, "Aquarius");
+    EXPECT_EQ(record.SelectedRashi.CompatibleWith, "Aquarius, Libra, Gemini");
+    EXPECT_EQ(record.SelectedRashi.Nature, RashiCatalogue()[10].Nature);
+}
+
+TEST(RashiCatalogue, EveryComputedRashiNameIsFoundInItsRow)
+{
+    for (std::size_t i = 0; i < RashiNameTable.size(); ++i) {
+        const RashiCatalogueRow& row = RashiCatalogue()[i];
+        EXPECT_EQ(row.VedicName, RashiNameTable[i].VedicName) << i;
+        EXPECT_EQ(row.EnglishName.substr(0, 3), RashiNameTable[i].Abbreviation) << i;
+        EXPECT_EQ(Lookup(RashiNameTable[i].VedicName).VedicName, RashiNameTable[i].VedicName) << i;
+    }
+}
+
+TEST(RashiCatalogue, ValuesThatBreakThePattern)
+{
+    EXPECT_EQ(Lookup("Mithuna").Gender, "Female");
+    EXPECT_EQ(Lookup("Kanya").CompatibleWith, "Scorpio, Capricorn, Pisces, Cancer");
+    EXPECT_EQ(Lookup("Kumbha").CompatibleWith, "Aquarius, Libra, Gemini");
+    EXPECT_EQ(Lookup("Dhanus").SignColor, "Yellowish brown");
+    EXPECT_EQ(Lookup("Vrishabha").LuckyNumbers, "2, 8");
+}
+
+// Several columns repeat with the elements (period 4) or the modes (period 3)
+// of the zodiac; a typo or a value in the wrong column breaks the cycle.
+TEST(RashiCatalogue, CyclicColumnsFollowTheirCycles)
+{
+    struct Cycle {
+        std::string RashiInformation::*field;
+        std::vector<std::string> values;
+    };
+    const Cycle cycles[] = {
+        {&RashiInformation::Element, {"Fire", "Earth", "Air", "Water"}},
+        {&RashiInformation::SignCaste, {"Kshatriya", "Vaisya", "Sudra", "Brahmana"}},
+        {&RashiInformation::BestDirection, {"East", "South", "West", "North"}},
+        {&RashiInformation::NotCompatibleWith,
+         {"Scorpio, Pisces, Cancer", "Gemini, Aquarius, Libra", "Taurus, Virgo, Capricorn", "Aries, Leo, Sagittarius"}},
+        {&RashiInformation::TypeOfSign, {"Movable", "Fixed", "Mixed"}},
+        {&RashiInformation::SignPosition, {"Dwara", "Bahya", "Garbha"}},
+        {&RashiInformation::ConstituentCharacter, {"Mineral (Dhatu)", "Vegetable (Moola)", "Animal (Jeeva)"}},
+    };
+    for (std::size_t i = 0; i < RashiCatalogue().size(); ++i) {
+        const RashiInformation info = Lookup(RashiCatalogue()[i].VedicName);
+        for (const Cycle& cycle : cycles) {
+            EXPECT_EQ(info.*cycle.field, cycle.values[i % cycle.values.size()]) << "row " << i;
+        }
+    }
+}
+
+TEST(RashiCatalogue, ClassesComeFromTheirVocabularies)
+{
+    struct Vocabulary {
+        std::string RashiInformation::*field;
+        std::set<std::string> words;
+    };
+    const Vocabulary vocabularies[] = {
+        {&RashiInformation::Gender, {"Male", "Female"}},
+        {&RashiInformation::BestPeriodOfActivity, {"Day", "Night"}},
+        {&RashiInformation::Fertility, {"Barren", "Semi-Fruitful", "Fruitful"}},
+        {&RashiInformation::Physique, {"Short", "Even", "Tall"}},
+        {&RashiInformation::RulingPlanet, {"Sun", "Moon", "Mars", "Mercury", "Jupiter", "Venus", "Saturn"}},
+    };
+    for (const RashiCatalogueRow& row : RashiCatalogue()) {
+        const RashiInformation info = Lookup(row.VedicName);
+        for (const Vocabulary& vocabulary : vocabularies) {
+            EXPECT_TRUE(vocabulary.words.contains(info.*vocabulary.field)) << row.VedicName << ": " << info.*vocabulary.field;
+        }
+    }
+}
+
+// Lists are shown as stored, so every separator must be exactly ", ".
+TEST(RashiCatalogue, ListsHoldKnownItemsSeparatedByCommaAndBlank)
+{
+    std::set<std::string> signs;
+    for (const RashiCatalogueRow& row : RashiCatalogue()) {
+        signs.emplace(row.EnglishName);
+    }
+    const std::set<std::string> weekdays = {"Sunday", "Monday", "Tuesday", "Wednesday", "Thursday", "Friday", "Saturday"};
+    const std::set<std::string> digits = {"1", "2", "3", "4", "5", "6", "7", "8", "9"};
+    struct List {
+        std::string RashiInformation::*field;
+        const std::set<std::string>* items;  // null: any single word or words without commas
+    };
+    const List lists[] = {
+        {&RashiInformation::LuckyDays, &weekdays},        {&RashiInformation::LuckyNumbers, &digits},
+        {&RashiInformation::CompatibleWith, &signs},      {&RashiInformation::NotCompatibleWith, &signs},
+        {&RashiInformation::LuckyColors, nullptr},        {&RashiInformation::SignColor, nullptr},
+    };
+    for (const RashiCatalogueRow& row : RashiCatalogue()) {
+        const RashiInformation info = Lookup(row.VedicName);
+        for (const List& list : lists) {
+            for (const std::string& item : SplitList(info.*list.field)) {
+                const bool wellFormed = !item.empty() && item.find(',') == std::string::npos && item.front() != ' ' &&
+                                        item.back() != ' ';
+                EXPECT_TRUE(wellFormed) << row.VedicName << ": \"" << info.*list.field << '"';
+                if (list.items != nullptr) {
+                    EXPECT_TRUE(list.items->contains(item)) << row.VedicName << ": " << item;
+                }
+            }
+        }
+    }
+}
+
+}  // namespace
+}  // namespace orvanta
