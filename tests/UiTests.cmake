@@ -4,6 +4,8 @@ add_executable(orvanta_ui_tests
   UiTestMain.cpp
   platform/FakePlatform.h platform/FakePlatform.cpp
   support/WebPagesTest.cpp
+  reading/frmResultTest.cpp
+  report/frmSaveTest.cpp
 )
 target_include_directories(orvanta_ui_tests PRIVATE "${CMAKE_CURRENT_SOURCE_DIR}")
 target_link_libraries(orvanta_ui_tests PRIVATE orvanta_ui Qt6::Test GTest::gtest)
