@@ -3,6 +3,9 @@ find_package(Qt6 REQUIRED COMPONENTS Test)
 add_executable(orvanta_ui_tests
   UiTestMain.cpp
   platform/FakePlatform.h platform/FakePlatform.cpp
+  WindowTestSupport.h
+  app/frmMainTest.cpp
+  platform/QtPlatformTest.cpp
   support/WebPagesTest.cpp
   reading/frmResultTest.cpp
   report/frmSaveTest.cpp

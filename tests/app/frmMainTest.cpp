@@ -1,0 +1,431 @@
+#include "app/frmMain.h"
+
+#include <QAction>
+#include <QCheckBox>
+#include <QClipboard>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPointer>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSet>
+#include <QTest>
+#include <gtest/gtest.h>
+
+#include "WindowTestSupport.h"
+#include "app/BirthRecord.h"
+#include "app/PlaceSearch.h"
+#include "platform/FakePlatform.h"
+#include "support/WebLinks.h"
+
+namespace orvanta {
+namespace {
+
+using orvanta::testing::CloseAllWindows;
+using orvanta::testing::VisibleWindow;
+
+QString Q(std::string_view text)
+{
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+class MainWindowTest : public ::testing::Test {
+public:
+    void SetUp() override
+    {
+        window = new frmMain(record, platform);
+        window->show();
+        window->activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(window));
+    }
+    void TearDown() override { CloseAllWindows(); }
+
+    template <typename T>
+    T* Find(const char* name)
+    {
+        T* widget = window ? window->findChild<T*>(QLatin1String(name)) : nullptr;
+        EXPECT_NE(widget, nullptr) << name;
+        return widget;
+    }
+    QLineEdit* Box(const char* name) { return Find<QLineEdit>(name); }
+    QComboBox* List(const char* name) { return Find<QComboBox>(name); }
+
+    // A complete, valid entry: 1 January 2000, 12:00, zone 0:0 west of Greenwich.
+    void FillValid()
+    {
+        Box("txtName")->setText(QStringLiteral("Asha"));
+        List("cboYear")->setCurrentText(QStringLiteral("2000"));
+        List("cboHH")->setCurrentText(QStringLiteral("12"));
+        Box("txtZoneHour")->setText(QStringLiteral("0"));
+        Box("txtZoneMinute")->setText(QStringLiteral("0"));
+        Box("txtLonD")->setText(QStringLiteral("10"));
+        Box("txtLonM")->setText(QStringLiteral("0"));
+        Box("txtLatD")->setText(QStringLiteral("20"));
+        Box("txtLatM")->setText(QStringLiteral("0"));
+        Find<QRadioButton>("optLong1")->setChecked(true);
+    }
+
+    void ClickFind() { QTest::mouseClick(Find<QPushButton>("cmdRashi"), Qt::LeftButton); }
+
+    QString FocusName() const
+    {
+        QWidget* focus = QApplication::focusWidget();
+        return focus ? focus->objectName() : QString();
+    }
+
+    BirthRecord record;
+    FakePlatform platform;
+    QPointer<frmMain> window;
+};
+
+TEST_F(MainWindowTest, LoadsWithItsDefaults)
+{
+    EXPECT_EQ(window->windowTitle(), "Orvanta v2.0");
+    const struct {
+        const char* name;
+        int count;
+        const char* first;
+        const char* last;
+    } lists[] = {
+        {"cboMonth", 12, "January", "December"}, {"cboDate", 31, "1", "31"}, {"cboYear", 150, "1901", "2050"},
+        {"cboHH", 24, "0", "23"},                {"cboMM", 60, "0", "59"},  {"cboSS", 60, "0", "59"},
+    };
+    for (const auto& l : lists) {
+        QComboBox* list = List(l.name);
+        EXPECT_EQ(list->count(), l.count) << l.name;
+        EXPECT_EQ(list->currentIndex(), 0) << l.name;
+        EXPECT_EQ(list->itemText(0), l.first) << l.name;
+        EXPECT_EQ(list->itemText(list->count() - 1), l.last) << l.name;
+        EXPECT_FALSE(list->isEditable()) << l.name;
+    }
+    for (const char* name : {"txtName", "txtZoneHour", "txtZoneMinute", "txtLonD", "txtLonM", "txtLatD", "txtLatM",
+                             "txtMCity", "txtMState", "txtMCountry"}) {
+        EXPECT_TRUE(Box(name)->text().isEmpty()) << name;
+    }
+    EXPECT_TRUE(Find<QRadioButton>("optLong0")->isChecked());
+    EXPECT_TRUE(Find<QRadioButton>("optLat0")->isChecked());
+    EXPECT_EQ(Find<QRadioButton>("optLong0")->text(), "East");
+    EXPECT_EQ(Find<QRadioButton>("optLat1")->text(), "South");
+    EXPECT_FALSE(Find<QCheckBox>("chkDST")->isChecked());
+    EXPECT_EQ(Find<QPushButton>("cmdBrowser")->text().simplified(), "Click Here To Find Latitude && Longitude");
+    EXPECT_EQ(Find<QPushButton>("cmdOpen")->text(), "&Open Previously Saved Reading");
+}
+
+TEST_F(MainWindowTest, MenusCarryTheirEntriesAndSeparators)
+{
+    QStringList entries;
+    for (QAction* menu : window->menuBar()->actions()) {
+        entries << menu->text();
+        for (QAction* entry : menu->menu()->actions()) {
+            entries << (entry->isSeparator() ? QStringLiteral("-") : QStringLiteral("  ") + entry->text());
+        }
+    }
+    EXPECT_EQ(entries, QStringList({"&File", "  &Calculate", "&Help", "  &Online Help", "  &Visit Us Online", "-",
+                                    "  Check for Software &Update", "-", "  &About Software"}));
+}
+
+TEST_F(MainWindowTest, KeyboardOrderFollowsTheForm)
+{
+    const QStringList expected = {"txtName",  "cboMonth", "cboDate",     "cboYear",   "cboHH",      "cboMM",
+                                  "cboSS",    "txtLonD",  "txtLonM",     "optLong0",  "optLong1",   "txtLatD",
+                                  "txtLatM",  "optLat0",  "optLat1",     "txtMCity",  "txtMState",  "txtMCountry",
+                                  "cmdBrowser", "cmdRashi", "cmdOpen",   "txtZoneHour", "txtZoneMinute", "chkDST"};
+    QWidget* w = Find<QWidget>("txtName");
+    QStringList order;
+    for (int i = 0; i < expected.size(); ++i) {
+        order << w->objectName();
+        do {
+            w = w->nextInFocusChain();
+        } while (!(w->focusPolicy() & Qt::TabFocus) || !expected.contains(w->objectName()));
+    }
+    EXPECT_EQ(order, expected);
+}
+
+TEST_F(MainWindowTest, EveryInputHasItsOwnAccessibleName)
+{
+    const struct {
+        const char* control;
+        const char* spoken;
+    } names[] = {
+        {"txtName", "Name"},           {"cboMonth", "Month of Birth"},     {"cboDate", "Day of Birth"},
+        {"cboYear", "Year of Birth"},  {"cboHH", "Hour of Birth"},         {"cboMM", "Minute of Birth"},
+        {"cboSS", "Second of Birth"},  {"txtZoneHour", "Time Zone Hours"}, {"txtZoneMinute", "Time Zone Minutes"},
+        {"txtLonD", "Longitude Degrees"}, {"txtLonM", "Longitude Minutes"}, {"txtLatD", "Latitude Degrees"},
+        {"txtLatM", "Latitude Minutes"}, {"txtMCity", "City"},              {"txtMState", "State"},
+        {"txtMCountry", "Country"},
+    };
+    QSet<QString> seen;
+    for (const auto& n : names) {
+        EXPECT_EQ(Find<QWidget>(n.control)->accessibleName(), n.spoken) << n.control;
+        seen.insert(Find<QWidget>(n.control)->accessibleName());
+    }
+    EXPECT_EQ(seen.size(), static_cast<qsizetype>(std::size(names)));
+}
+
+struct ValidationCase {
+    const char* what;
+    std::function<void(MainWindowTest&)> change;
+    const char* message;  // null: the reading runs
+    MessageIcon icon;
+    const char* focus;    // null: the focus stays where it was
+};
+
+void PrintTo(const ValidationCase& c, std::ostream* os)
+{
+    *os << c.what;
+}
+
+class ValidationTest : public MainWindowTest, public ::testing::WithParamInterface<ValidationCase> {};
+
+TEST_P(ValidationTest, RefusesOrRunsAsTheChecksSay)
+{
+    const ValidationCase& c = GetParam();
+    FillValid();
+    c.change(*this);
+    const BirthRecord before = record;
+    ClickFind();
+    if (c.message == nullptr) {
+        EXPECT_TRUE(platform.Messages.empty()) << platform.LastMessage().toStdString();
+        EXPECT_TRUE(window.isNull() || !window->isVisible());
+        EXPECT_NE(VisibleWindow("frmResult"), nullptr);
+        return;
+    }
+    ASSERT_EQ(platform.Messages.size(), 1u) << c.what;
+    EXPECT_EQ(platform.Messages[0].Text, c.message) << c.what;
+    EXPECT_EQ(platform.Messages[0].Icon, c.icon) << c.what;
+    EXPECT_EQ(FocusName(), c.focus ? c.focus : "cmdRashi") << c.what;  // the clicked button keeps it
+    EXPECT_EQ(record, before) << c.what;
+    EXPECT_TRUE(window->isVisible());
+}
+
+auto Box(const char* name, const char* text)
+{
+    return [=](MainWindowTest& t) { t.Box(name)->setText(QString::fromUtf8(text)); };
+}
+auto Date(const char* month, const char* day, const char* year)
+{
+    return [=](MainWindowTest& t) {
+        t.List("cboMonth")->setCurrentText(QString::fromUtf8(month));
+        t.List("cboDate")->setCurrentText(QString::fromUtf8(day));
+        t.List("cboYear")->setCurrentText(QString::fromUtf8(year));
+    };
+}
+auto Both(std::function<void(MainWindowTest&)> a, std::function<void(MainWindowTest&)> b)
+{
+    return [=](MainWindowTest& t) {
+        a(t);
+        b(t);
+    };
+}
+
+constexpr auto Error = MessageIcon::Error;
+constexpr auto Information = MessageIcon::Information;
+const char* const kFebruary = "Please Enter Correct Date Or Month!";
+const char* const kThirtyFirst = "Please Enter Correct Date Or Month !";
+const char* const kNumber = "Please Enter A Valid Number";
+
+INSTANTIATE_TEST_SUITE_P(
+    MainWindow, ValidationTest,
+    ::testing::Values(
+        ValidationCase{"blank name", Box("txtName", "   "), "Please Enter Name", Error, "txtName"},
+        ValidationCase{"name and zone empty", Both(Box("txtName", ""), Box("txtZoneHour", "")), "Please Enter Name",
+                       Error, "txtName"},
+        ValidationCase{"zone minutes empty", Box("txtZoneMinute", ""), "Please Enter Hour and Minute of Time Zone",
+                       Error, "txtZoneHour"},
+        ValidationCase{"zone hours blank", Box("txtZoneHour", "  "), "Please Enter Hour and Minute of Time Zone",
+                       Error, "txtZoneHour"},
+        ValidationCase{"longitude degrees", Box("txtLonD", ""), "Please Enter Degree of Longitude", Error, "txtLonD"},
+        ValidationCase{"longitude minutes", Box("txtLonM", ""), "Please Enter Minute of Longitude", Error, "txtLonM"},
+        ValidationCase{"latitude degrees", Box("txtLatD", ""), "Please Enter Degree of Latitude", Error, "txtLatD"},
+        ValidationCase{"latitude minutes", Box("txtLatM", ""), "Please Enter Minute of Latitude", Error, "txtLatM"},
+        ValidationCase{"pasted letters in zone hours", Box("txtZoneHour", "abc"), kNumber, Error, "txtZoneHour"},
+        ValidationCase{"zone minutes too large", Box("txtZoneMinute", "99999"), kNumber, Error, "txtZoneMinute"},
+        ValidationCase{"zone magnitude too large", Box("txtZoneHour", "-32768"), kNumber, Error, "txtZoneHour"},
+        ValidationCase{"longitude 99999", Box("txtLonD", "99999"), kNumber, Error, "txtLonD"},
+        ValidationCase{"longitude minutes letters", Box("txtLonM", "1x"), kNumber, Error, "txtLonM"},
+        ValidationCase{"latitude degrees sign only", Box("txtLatD", "-"), kNumber, Error, "txtLatD"},
+        ValidationCase{"latitude minutes too large", Box("txtLatM", "40000"), kNumber, Error, "txtLatM"},
+        ValidationCase{"numbers checked in box order", Both(Box("txtLatM", "x"), Box("txtLonD", "y")), kNumber,
+                       Error, "txtLonD"},
+        ValidationCase{"29 February 2000", Date("February", "29", "2000"), nullptr, Information, nullptr},
+        ValidationCase{"29 February 2048", Date("February", "29", "2048"), nullptr, Information, nullptr},
+        ValidationCase{"29 February 2001", Date("February", "29", "2001"), kFebruary, Information, nullptr},
+        ValidationCase{"30 February 2000", Date("February", "30", "2000"), kFebruary, Information, nullptr},
+        ValidationCase{"31 June", Date("June", "31", "1990"), kThirtyFirst, Information, nullptr},
+        ValidationCase{"31 November", Date("November", "31", "1990"), kThirtyFirst, Information, nullptr},
+        ValidationCase{"31 July", Date("July", "31", "1990"), nullptr, Information, nullptr},
+        ValidationCase{"no upper bounds", Both(Box("txtLonD", "500"), Box("txtLatM", "75")), nullptr, Information,
+                       nullptr}),
+    [](const ::testing::TestParamInfo<ValidationCase>& info) {
+        std::string name;
+        for (const char ch : std::string(info.param.what)) {
+            name += std::isalnum(static_cast<unsigned char>(ch)) ? ch : '_';
+        }
+        return name;
+    });
+
+TEST_F(MainWindowTest, KeystrokeFilterLetsOnlyDigitsAndBackspaceIn)
+{
+    struct Case {
+        const char* box;
+        std::vector<std::pair<Qt::Key, Qt::KeyboardModifiers>> keys;
+        const char* text;
+        int messages;
+    };
+    const Case cases[] = {
+        {"txtLonD", {{Qt::Key_1, {}}, {Qt::Key_2, {}}, {Qt::Key_Backspace, {}}}, "1", 0},
+        {"txtLonD", {{Qt::Key_1, {}}, {Qt::Key_Minus, {}}}, "1", 1},
+        {"txtLatM", {{Qt::Key_4, {}}, {Qt::Key_Period, {}}, {Qt::Key_5, {}}}, "45", 1},
+        {"txtZoneMinute", {{Qt::Key_3, {}}, {Qt::Key_Return, {}}}, "3", 1},
+        {"txtLatD", {{Qt::Key_A, {}}, {Qt::Key_Space, {}}}, "", 2},
+        {"txtLonM", {{Qt::Key_V, Qt::ControlModifier}}, "", 1},
+        {"txtZoneHour", {{Qt::Key_1, {}}, {Qt::Key_2, {}}, {Qt::Key_3, {}}, {Qt::Key_4, {}}}, "123", 0},
+        {"txtZoneMinute", {{Qt::Key_1, {}}, {Qt::Key_2, {}}, {Qt::Key_3, {}}}, "12", 0},
+        {"txtLonD", {{Qt::Key_7, {}}, {Qt::Key_Left, {}}, {Qt::Key_Delete, {}}, {Qt::Key_8, {}}}, "8", 0},
+    };
+    QApplication::clipboard()->setText(QStringLiteral("5"));
+    for (const auto& c : cases) {
+        QLineEdit* box = Box(c.box);
+        box->clear();
+        platform.Messages.clear();
+        box->setFocus();
+        for (const auto& [key, modifiers] : c.keys) {
+            QTest::keyClick(box, key, modifiers);
+        }
+        EXPECT_EQ(box->text(), c.text) << c.box;
+        ASSERT_EQ(static_cast<int>(platform.Messages.size()), c.messages) << c.box;
+        for (const auto& m : platform.Messages) {
+            EXPECT_EQ(m, (FakePlatform::Message{QStringLiteral("Only Numbers Are Accepted"), MessageIcon::Error}));
+        }
+    }
+    EXPECT_TRUE(Box("txtName")->validator() == nullptr);  // free text
+}
+
+TEST_F(MainWindowTest, ReadingStoresTheInputsAndOpensTheResult)
+{
+    FillValid();
+    Box("txtName")->setText(QStringLiteral("  Ravi  "));
+    List("cboMonth")->setCurrentText(QStringLiteral("December"));
+    List("cboSS")->setCurrentText(QStringLiteral("42"));
+    Box("txtZoneHour")->setText(QStringLiteral("-5"));   // as the picker writes it
+    Box("txtZoneMinute")->setText(QStringLiteral("-30"));
+    Find<QRadioButton>("optLong0")->setChecked(true);
+    Find<QRadioButton>("optLat1")->setChecked(true);
+    Find<QCheckBox>("chkDST")->setChecked(true);
+    ClickFind();
+
+    EXPECT_TRUE(platform.Messages.empty());
+    EXPECT_EQ(record.PersonName, "Ravi");
+    EXPECT_EQ(record.BirthMonth, 12);
+    EXPECT_EQ(record.ZoneHours, 5);
+    EXPECT_EQ(record.ZoneMinutes, 30);
+    EXPECT_TRUE(record.LongitudeEast);
+    EXPECT_TRUE(record.LatitudeSouth);
+    EXPECT_TRUE(record.DaylightSaving);
+    EXPECT_FALSE(record.RashiName.empty());
+    EXPECT_EQ(record.SelectedRashi.VedicName, record.RashiName);
+    EXPECT_NE(VisibleWindow("frmResult"), nullptr);
+    EXPECT_EQ(VisibleWindow("frmMain"), nullptr);
+}
+
+TEST_F(MainWindowTest, WestAndNorthStoreFalseFlags)
+{
+    FillValid();
+    Find<QRadioButton>("optLat0")->setChecked(true);
+    ClickFind();
+    EXPECT_FALSE(record.LongitudeEast);
+    EXPECT_FALSE(record.LatitudeSouth);
+    EXPECT_FALSE(record.DaylightSaving);
+}
+
+TEST_F(MainWindowTest, CalculateValidatesLikeTheButton)
+{
+    window->findChild<QAction*>(QStringLiteral("mnuCalculate"))->trigger();
+    ASSERT_EQ(platform.Messages.size(), 1u);
+    EXPECT_EQ(platform.Messages[0].Text, "Please Enter Name");
+    FillValid();
+    window->findChild<QAction*>(QStringLiteral("mnuCalculate"))->trigger();
+    EXPECT_EQ(record.PersonName, "Asha");
+    EXPECT_NE(VisibleWindow("frmResult"), nullptr);
+}
+
+TEST_F(MainWindowTest, PlaceSearchAsksForEachPlaceInTurn)
+{
+    struct Step {
+        const char* box;
+        const char* text;
+        const char* message;
+        const char* focus;
+    };
+    const Step steps[] = {
+        {"txtMCity", "", "Please Enter City", "txtMCity"},
+        {"txtMCity", "Pune", "Please Enter State", "txtMState"},
+        {"txtMState", "Maharashtra", "Please Enter Country", "txtMCountry"},
+    };
+    for (const auto& s : steps) {
+        Box(s.box)->setText(QString::fromUtf8(s.text));
+        platform.Messages.clear();
+        Find<QPushButton>("cmdOpen")->setFocus();
+        QTest::mouseClick(Find<QPushButton>("cmdBrowser"), Qt::LeftButton);
+        ASSERT_EQ(platform.Messages.size(), 1u);
+        EXPECT_EQ(platform.Messages[0], (FakePlatform::Message{s.message, MessageIcon::Information}));
+        EXPECT_EQ(FocusName(), s.focus);
+    }
+    EXPECT_TRUE(platform.OpenedPages.empty());
+
+    Box("txtMCountry")->setText(QStringLiteral(" "));  // blanks are not empty
+    platform.Messages.clear();
+    QTest::mouseClick(Find<QPushButton>("cmdBrowser"), Qt::LeftButton);
+    EXPECT_TRUE(platform.Messages.empty());
+    EXPECT_EQ(platform.OpenedPages,
+              QStringList({Q(PlaceSearchAddress(BuildPlaceQuery("Pune", "Maharashtra", " ")))}));
+}
+
+TEST_F(MainWindowTest, HelpEntriesOpenTheirOwnPages)
+{
+    const struct {
+        const char* action;
+        std::string_view page;
+    } entries[] = {{"mnuOnline", HelpPage}, {"mnuVisit", HomePage}, {"mnuUpdate", DownloadPage}};
+    for (const auto& e : entries) {
+        platform.OpenedPages.clear();
+        window->findChild<QAction*>(QLatin1String(e.action))->trigger();
+        EXPECT_EQ(platform.OpenedPages, QStringList({Q(e.page)})) << e.action;
+    }
+}
+
+TEST_F(MainWindowTest, AboutIsModalAndItsLinkLeavesItOpen)
+{
+    window->findChild<QAction*>(QStringLiteral("mnuAbout"))->trigger();
+    ASSERT_EQ(platform.ModalWindows, QStringList({"frmAbout"}));
+    QPointer<QDialog> about = platform.LastModal;
+    ASSERT_TRUE(about);
+    EXPECT_EQ(about->parentWidget(), window.data());
+    EXPECT_EQ(QApplication::activeModalWidget(), about.data());
+    EXPECT_EQ(about->windowTitle(), "Orvanta v2.0");
+
+    auto* link = about->findChild<QWidget*>(QStringLiteral("lblHomePage"));
+    ASSERT_NE(link, nullptr);
+    QTest::mouseClick(link, Qt::LeftButton);
+    EXPECT_EQ(platform.OpenedPages, QStringList({Q(HomePage)}));
+    EXPECT_TRUE(about->isVisible());
+
+    QTest::mouseClick(about->findChild<QPushButton*>(QStringLiteral("cmdOK")), Qt::LeftButton);
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_TRUE(about.isNull());
+    EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
+    EXPECT_TRUE(window->isVisible());
+}
+
+TEST_F(MainWindowTest, TimeZoneHelpOpensThePickerModally)
+{
+    QTest::mouseClick(Find<QWidget>("lblTZHelp"), Qt::LeftButton);
+    EXPECT_EQ(platform.ModalWindows, QStringList({"frmTimeZone"}));
+    ASSERT_TRUE(platform.LastModal);
+    EXPECT_EQ(platform.LastModal->parentWidget(), window.data());
+}
+
+}  // namespace
+}  // namespace orvanta
