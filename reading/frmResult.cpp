@@ -415,6 +415,7 @@ QWidget* frmResult::BuildPages(QWidget* parent)
 QLayout* frmResult::BuildPageButtons(int page, QWidget* frame)
 {
     auto* row = new QHBoxLayout;
+    row->setContentsMargins(0, 6, 0, 0);
     row->setSpacing(8);
     row->addStretch(1);
     auto addStep = [&](const char* name, const QString& caption, int target) {

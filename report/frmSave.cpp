@@ -135,6 +135,7 @@ frmSave::frmSave(BirthRecord& record, Platform& platform, QWidget* parent)
     RTB->setOpenExternalLinks(false);
     RTB->setFont(WindowFont(kReportPointSize));
     RTB->document()->setDefaultFont(WindowFont(kReportPointSize));
+    RTB->document()->setDocumentMargin(8);
     RTB->setMinimumSize(560, 420);
     column->addWidget(RTB, 1);
 

@@ -71,6 +71,7 @@ TEST_F(ReportWindowTest, ShowsTheRunsAsParagraphs)
     EXPECT_EQ(window->windowTitle(), "Orvanta v2.0");
     EXPECT_EQ(window->ReportDocument().toPlainText(), ExpectedText(record.SelectedRashi));
     EXPECT_TRUE(RTB->isReadOnly());
+    EXPECT_EQ(window->ReportDocument().defaultFont().pointSizeF(), 9.75);
     EXPECT_FALSE(RTB->openLinks());
     EXPECT_FALSE(RTB->openExternalLinks());
     EXPECT_EQ(window->findChild<QPushButton*>("cmdSave")->text(), "&Save");
