@@ -6,15 +6,12 @@
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
-#include <QIcon>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
-#include <QPainter>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QSvgRenderer>
 #include <QValidator>
 #include <QVBoxLayout>
 #include <optional>
@@ -23,6 +20,7 @@
 #include "app/PlaceSearch.h"
 #include "app/WindowFlow.h"
 #include "ephemeris/MoonRashi.h"
+#include "platform/Pictures.h"
 #include "platform/Platform.h"
 #include "platform/WindowFont.h"
 #include "reading/RashiCatalogue.h"
@@ -118,20 +116,6 @@ QComboBox* List(const QString& name, const QString& accessibleName, QWidget* par
     return list;
 }
 
-QPixmap RenderPicture(const QString& resource, QSize size, qreal ratio)
-{
-    QSvgRenderer renderer(resource);
-    if (!renderer.isValid()) {
-        return {};
-    }
-    QPixmap pixmap(size * ratio);
-    pixmap.setDevicePixelRatio(ratio);
-    pixmap.fill(Qt::transparent);
-    QPainter painter(&pixmap);
-    renderer.render(&painter, QRectF(QPointF(0, 0), QSizeF(size)));
-    return pixmap;
-}
-
 }  // namespace
 
 frmMain::frmMain(BirthRecord& record, Platform& platform, QWidget* parent)
@@ -139,7 +123,7 @@ frmMain::frmMain(BirthRecord& record, Platform& platform, QWidget* parent)
 {
     setObjectName(QStringLiteral("frmMain"));
     setWindowTitle(QStringLiteral("Orvanta v2.0"));
-    setWindowIcon(QIcon(QStringLiteral(":/icons/orvanta.svg")));
+    setWindowIcon(ProgramIcon());
     setAttribute(Qt::WA_DeleteOnClose);
     BuildMenus();
     BuildControls();

@@ -3,39 +3,53 @@
 #include <charconv>
 #include <cmath>
 #include <cstdio>
+#include <cstring>
 
 namespace orvanta {
 
+namespace {
+
+// Floor division of integers, also for negative numerators. For whole-number
+// inputs it equals the floor of the real quotient, and it avoids five
+// floating-point divisions.
+constexpr long long FloorDiv(long long a, long long b)
+{
+    const long long q = a / b;
+    return (a % b != 0 && (a < 0) != (b < 0)) ? q - 1 : q;
+}
+
+}  // namespace
+
 double JulianDayNumber(int month, int day, int year)
 {
-    const double m = month + 12.0 * (year + 4800.0) - 3.0;
-    double j = std::floor((365.0 * m + 7.0 + 2.0 * (m - 12.0 * std::floor(m / 12.0))) / 12.0)
-               + day + std::floor(m / 48.0) - 32083.0;
-    if (j > 2299171.0) {
-        j = j + std::floor(m / 4800.0) - std::floor(m / 1200.0) + 38.0;
+    const long long m = month + 12LL * (year + 4800LL) - 3;
+    long long j = FloorDiv(365 * m + 7 + 2 * (m - 12 * FloorDiv(m, 12)), 12) + day + FloorDiv(m, 48) - 32083;
+    if (j > 2299171) {
+        j = j + FloorDiv(m, 4800) - FloorDiv(m, 1200) + 38;
     }
-    return j;
+    return static_cast<double>(j);
 }
 
 namespace {
 
-// Appends a non-negative whole number held in a double, without fill or sign.
-void AppendWhole(std::string& out, double value)
+// Writes a non-negative whole number held in a double, without fill or sign;
+// returns the end of what was written. The buffer holds at least 32 chars.
+char* WriteWhole(char* out, double value)
 {
-    char buffer[32];
     if (!(value >= 0.0)) {
         value = 0.0;  // only reachable through rounding of enormous angles
     }
     if (value < 1e15) {
-        const auto end = std::to_chars(buffer, buffer + sizeof buffer,
-                                       static_cast<unsigned long long>(value)).ptr;
-        out.append(buffer, end);
-    } else {
-        const int n = std::snprintf(buffer, sizeof buffer, "%.0f", value);
-        if (n > 0) {
-            out.append(buffer, static_cast<std::size_t>(n) < sizeof buffer ? n : sizeof buffer - 1);
-        }
+        return std::to_chars(out, out + 32, static_cast<unsigned long long>(value)).ptr;
     }
+    const int n = std::snprintf(out, 32, "%.0f", value);
+    return out + (n > 0 && n < 32 ? n : 0);
+}
+
+char* WriteText(char* out, std::string_view text)
+{
+    std::memcpy(out, text.data(), text.size());
+    return out + text.size();
 }
 
 }  // namespace
@@ -53,17 +67,18 @@ std::string LongitudeToSignText(double longitude)
     const double k = std::floor(d / 30.0);
     d -= 30.0 * k;  // the same as subtracting 30 while d >= 30
 
-    std::string text;
-    AppendWhole(text, d);
-    text += "\u00B0 ";
-    AppendWhole(text, m);
-    text += "' ";
-    AppendWhole(text, s);
-    text += "\" ";
+    // Built in place and copied once: this runs on every reading.
+    char text[3 * 32 + 16];
+    char* end = WriteWhole(text, d);
+    end = WriteText(end, "\u00B0 ");
+    end = WriteWhole(end, m);
+    end = WriteText(end, "' ");
+    end = WriteWhole(end, s);
+    end = WriteText(end, "\" ");
     if (k < 12.0) {
-        text += SignAbbreviations.substr(static_cast<std::size_t>(k) * 3, 3);
+        end = WriteText(end, SignAbbreviations.substr(static_cast<std::size_t>(k) * 3, 3));
     }
-    return text;
+    return std::string(text, end);
 }
 
 }  // namespace orvanta

@@ -33,44 +33,63 @@ namespace {
 
 // Each term's sine argument is linear in T; folding the four fundamental
 // arguments into one slope and intercept per term keeps the series at one
-// multiply-add per sine.
+// multiply-add per sine. Terms with and without the eccentricity factor are
+// kept apart so E multiplies their sum once.
 struct TermArgument {
     double Coefficient;
     double Intercept;  // radians at T = 0
     double Slope;      // radians per century
-    bool TimesE;
 };
 
-constexpr std::array<TermArgument, LunarLongitudeTerms.size()> FoldTerms()
+constexpr std::size_t CountTermsWithE()
+{
+    std::size_t n = 0;
+    for (const LunarTerm& t : LunarLongitudeTerms) {
+        n += t.M != 0 ? 1 : 0;
+    }
+    return n;
+}
+
+constexpr std::size_t TermsWithE = CountTermsWithE();
+constexpr std::size_t TermsWithoutE = LunarLongitudeTerms.size() - TermsWithE;
+
+template <std::size_t N>
+constexpr std::array<TermArgument, N> FoldTerms(bool withE)
 {
     constexpr double d0 = 297.8502042, d1 = 445267.1115168;
     constexpr double m0 = 357.5291092, m1 = 35999.0502909;
     constexpr double mp0 = 134.9634114, mp1 = 477198.8676313;
     constexpr double f0 = 93.2720993, f1 = 483202.0175273;
-    std::array<TermArgument, LunarLongitudeTerms.size()> folded{};
-    for (std::size_t i = 0; i < LunarLongitudeTerms.size(); ++i) {
-        const LunarTerm& t = LunarLongitudeTerms[i];
-        folded[i] = {t.Coefficient, (t.D * d0 + t.M * m0 + t.Mp * mp0 + t.F * f0) * DegToRad,
-                     (t.D * d1 + t.M * m1 + t.Mp * mp1 + t.F * f1) * DegToRad, t.M != 0};
+    std::array<TermArgument, N> folded{};
+    std::size_t i = 0;
+    for (const LunarTerm& t : LunarLongitudeTerms) {
+        if ((t.M != 0) == withE) {
+            folded[i++] = {t.Coefficient, (t.D * d0 + t.M * m0 + t.Mp * mp0 + t.F * f0) * DegToRad,
+                           (t.D * d1 + t.M * m1 + t.Mp * mp1 + t.F * f1) * DegToRad};
+        }
     }
     return folded;
 }
 
-constexpr auto FoldedTerms = FoldTerms();
+constexpr auto PlainTerms = FoldTerms<TermsWithoutE>(false);
+constexpr auto EccentricTerms = FoldTerms<TermsWithE>(true);
+
+template <std::size_t N>
+double SumTerms(const std::array<TermArgument, N>& terms, double t)
+{
+    double sum = 0.0;
+    for (const TermArgument& term : terms) {
+        sum += term.Coefficient * std::sin(term.Intercept + term.Slope * t);
+    }
+    return sum;
+}
 
 // The tropical longitude of the Moon, steps 7 to 10 of the computation.
 double TropicalMoonLongitude(double t)
 {
     const double meanLongitude = 218.3164591 + 481267.88134236 * t;
     const double e = 1.0 - 0.002516 * t - 0.0000074 * t * t;
-
-    double plain = 0.0;
-    double withE = 0.0;
-    for (const TermArgument& term : FoldedTerms) {
-        const double value = term.Coefficient * std::sin(term.Intercept + term.Slope * t);
-        (term.TimesE ? withE : plain) += value;
-    }
-    return ReduceLongitude(meanLongitude + plain + e * withE);
+    return ReduceLongitude(meanLongitude + SumTerms(PlainTerms, t) + e * SumTerms(EccentricTerms, t));
 }
 
 std::string_view TrimBlanks(std::string_view text)

@@ -1,10 +1,53 @@
 #include "support/UpdateReminder.h"
 
 #include "platform/Platform.h"
+#include "support/ReminderRule.h"
+#include "support/WebPages.h"
 
 namespace orvanta {
 
-// Placeholder until the reminder is built: asks nothing.
-void RemindOfUpdate(Platform&) {}
+namespace {
+
+const QString kSection = QStringLiteral("Settings");
+const QString kKey = QStringLiteral("LastUpdateReminder");
+
+CivilDate ToCivilDate(const QDate& date)
+{
+    return {date.year(), date.month(), date.day()};
+}
+
+// A refused write is not worth a message at start-up: the worst outcome is
+// being asked again at the next start.
+void RememberToday(Platform& platform, const CivilDate& today)
+{
+    platform.WriteSetting(kSection, kKey, QString::fromStdString(FormatIsoDate(today)));
+}
+
+}  // namespace
+
+void RemindOfUpdate(Platform& platform)
+{
+    const CivilDate today = ToCivilDate(platform.Today());
+    const QString stored = platform.ReadSetting(kSection, kKey).value_or(QString());
+    switch (DecideReminder(stored.toStdString(), today)) {
+    case ReminderAction::DoNothing:
+        return;
+    case ReminderAction::StoreTodayOnly:
+        RememberToday(platform, today);
+        return;
+    case ReminderAction::AskThenStoreToday: {
+        const bool wantsUpdate = platform.AskYesNo(
+            nullptr,
+            QStringLiteral("There maybe an update to this software available\n"
+                           "Do you want to check for an update?"),
+            MessageIcon::Information);
+        RememberToday(platform, today);
+        if (wantsUpdate) {
+            OpenDownloadPage(platform);
+        }
+        return;
+    }
+    }
+}
 
 }  // namespace orvanta

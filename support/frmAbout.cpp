@@ -2,11 +2,11 @@
 
 #include <QFrame>
 #include <QHBoxLayout>
-#include <QIcon>
 #include <QLabel>
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "platform/Pictures.h"
 #include "platform/WindowFont.h"
 #include "support/ClickableLabel.h"
 #include "support/WebLinks.h"
@@ -22,7 +22,7 @@ frmAbout::frmAbout(Platform& platform, QWidget* parent) : QDialog(parent), platf
 
     auto* picture = new QLabel(this);
     picture->setObjectName(QStringLiteral("Picture1"));
-    picture->setPixmap(QIcon(QStringLiteral(":/icons/orvanta.svg")).pixmap(32, 32));
+    picture->setPixmap(ProgramIcon().pixmap(32, 32));
     picture->setFixedSize(32, 32);
     picture->setAccessibleName(QStringLiteral("Orvanta icon"));
 

@@ -6,9 +6,12 @@ add_executable(orvanta_ui_tests
   WindowTestSupport.h
   app/frmMainTest.cpp
   platform/QtPlatformTest.cpp
+  resources/ResourcesTest.cpp
+  support/UpdateReminderTest.cpp
   support/WebPagesTest.cpp
   reading/frmResultTest.cpp
   report/frmSaveTest.cpp
+  timezone/frmTimeZoneTest.cpp
 )
 target_include_directories(orvanta_ui_tests PRIVATE "${CMAKE_CURRENT_SOURCE_DIR}")
 target_link_libraries(orvanta_ui_tests PRIVATE orvanta_ui Qt6::Test GTest::gtest)

@@ -3,6 +3,8 @@
 
 #include <QApplication>
 #include <QCoreApplication>
+#include <QListWidget>
+#include <QTest>
 #include <QWidget>
 #include <ostream>
 
@@ -35,6 +37,21 @@ inline void CloseAllWindows()
     }
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     QCoreApplication::processEvents();
+}
+
+// Double-clicks the line with this text as a user would: the first click's
+// press and release, then the double-click. False when no such line exists.
+inline bool DoubleClickLine(QListWidget& list, const QString& text)
+{
+    const QList<QListWidgetItem*> found = list.findItems(text, Qt::MatchExactly);
+    if (found.size() != 1) {
+        return false;
+    }
+    list.scrollToItem(found.front());
+    const QPoint at = list.visualItemRect(found.front()).center();
+    QTest::mouseClick(list.viewport(), Qt::LeftButton, {}, at);
+    QTest::mouseDClick(list.viewport(), Qt::LeftButton, {}, at);
+    return true;
 }
 
 }  // namespace orvanta::testing

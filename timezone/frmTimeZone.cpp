@@ -1,16 +1,103 @@
 #include "timezone/frmTimeZone.h"
 
+#include <QKeyEvent>
 #include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QStyle>
+#include <QVBoxLayout>
+
+#include "platform/WindowFont.h"
+#include "timezone/TimeZoneTable.h"
 
 namespace orvanta {
 
-// Placeholder until the picker is built.
+namespace {
+
+// Plain decimal ("-10", "9", "0"), set directly so the boxes' keystroke
+// filter does not refuse the minus sign. Qt cuts a set text to the box's
+// typing limit, so a shorter limit is raised: "-30" must arrive whole.
+void WriteWhole(QLineEdit& box, int value)
+{
+    const QString text = QString::number(value);
+    if (box.maxLength() < text.size()) {
+        box.setMaxLength(static_cast<int>(text.size()));
+    }
+    box.setText(text);
+}
+
+}  // namespace
+
 frmTimeZone::frmTimeZone(QLineEdit& zoneHour, QLineEdit& zoneMinute, QWidget* parent)
     : QDialog(parent), zoneHour_(zoneHour), zoneMinute_(zoneMinute)
 {
     setObjectName(QStringLiteral("frmTimeZone"));
     setWindowTitle(QStringLiteral("Orvanta v2.0"));
     setAttribute(Qt::WA_DeleteOnClose);
+    setFont(WindowFont(9));
+
+    lstTimeZone_ = new QListWidget(this);
+    lstTimeZone_->setObjectName(QStringLiteral("lstTimeZone"));
+    lstTimeZone_->setSelectionMode(QAbstractItemView::SingleSelection);
+    lstTimeZone_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    lstTimeZone_->installEventFilter(this);
+
+    auto* cmdQuit = new QPushButton(QStringLiteral("&Quit"), this);
+    cmdQuit->setObjectName(QStringLiteral("cmdQuit"));
+    cmdQuit->setAutoDefault(false);  // Enter belongs to the list
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(lstTimeZone_);
+    layout->addWidget(cmdQuit);
+
+    connect(lstTimeZone_, &QListWidget::itemDoubleClicked, this, [this] { lstTimeZone_DblClick(); });
+    connect(cmdQuit, &QPushButton::clicked, this, [this] { cmdQuit_Click(); });
+
+    Form_Load();
+}
+
+void frmTimeZone::Form_Load()
+{
+    for (const TimeZoneRow& row : TimeZoneTable) {
+        lstTimeZone_->addItem(QString::fromUtf8(row.Text.data(), static_cast<qsizetype>(row.Text.size())));
+    }
+    // Wide enough for the longest line, tall enough for a good part of the list.
+    const int textWidth = lstTimeZone_->sizeHintForColumn(0);
+    const int scrollBar = lstTimeZone_->style()->pixelMetric(QStyle::PM_ScrollBarExtent);
+    lstTimeZone_->setMinimumWidth(textWidth + scrollBar + 2 * lstTimeZone_->frameWidth() + 8);
+    lstTimeZone_->setMinimumHeight(18 * lstTimeZone_->sizeHintForRow(0));
+}
+
+void frmTimeZone::lstTimeZone_DblClick()
+{
+    const QList<QListWidgetItem*> chosen = lstTimeZone_->selectedItems();
+    if (!chosen.isEmpty()) {
+        const auto p = static_cast<std::size_t>(lstTimeZone_->row(chosen.front()));
+        if (p < TimeZoneTable.size()) {
+            WriteWhole(zoneHour_, TimeZoneTable[p].Hours);
+            WriteWhole(zoneMinute_, TimeZoneTable[p].Minutes);
+        }
+    }
+    close();
+}
+
+void frmTimeZone::cmdQuit_Click()
+{
+    close();
+}
+
+// Enter on the focused line acts as a double-click on it, for keyboard users.
+bool frmTimeZone::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == lstTimeZone_ && event->type() == QEvent::KeyPress) {
+        const int key = static_cast<QKeyEvent*>(event)->key();
+        if ((key == Qt::Key_Return || key == Qt::Key_Enter) && lstTimeZone_->currentItem() != nullptr) {
+            lstTimeZone_->currentItem()->setSelected(true);
+            lstTimeZone_DblClick();
+            return true;
+        }
+    }
+    return QDialog::eventFilter(watched, event);
 }
 
 }  // namespace orvanta

@@ -5,6 +5,7 @@
 #include <QClipboard>
 #include <QComboBox>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPointer>
@@ -425,6 +426,36 @@ TEST_F(MainWindowTest, TimeZoneHelpOpensThePickerModally)
     EXPECT_EQ(platform.ModalWindows, QStringList({"frmTimeZone"}));
     ASSERT_TRUE(platform.LastModal);
     EXPECT_EQ(platform.LastModal->parentWidget(), window.data());
+}
+
+// The picker writes the two zone boxes and nothing else; the reading then
+// stores their magnitudes.
+TEST_F(MainWindowTest, PickedZoneReachesTheRecordThroughTheReading)
+{
+    FillValid();  // West chosen
+    Find<QCheckBox>("chkDST")->setChecked(true);
+    const BirthRecord before = record;
+    QTest::mouseClick(Find<QWidget>("lblTZHelp"), Qt::LeftButton);
+    QPointer<QDialog> picker = platform.LastModal;
+    ASSERT_TRUE(picker);
+    auto* list = picker->findChild<QListWidget*>(QStringLiteral("lstTimeZone"));
+    ASSERT_NE(list, nullptr);
+    ASSERT_TRUE(orvanta::testing::DoubleClickLine(*list, QStringLiteral("Indian Time, IST, +5.3")));
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_TRUE(picker.isNull());
+
+    EXPECT_EQ(Box("txtZoneHour")->text(), "-5");
+    EXPECT_EQ(Box("txtZoneMinute")->text(), "-30");
+    EXPECT_TRUE(Find<QCheckBox>("chkDST")->isChecked());
+    EXPECT_TRUE(Find<QRadioButton>("optLong1")->isChecked());
+    EXPECT_EQ(record, before);  // untouched until the reading runs
+
+    ClickFind();
+    EXPECT_TRUE(platform.Messages.empty());
+    EXPECT_EQ(record.ZoneHours, 5);
+    EXPECT_EQ(record.ZoneMinutes, 30);
+    EXPECT_TRUE(record.DaylightSaving);
+    EXPECT_FALSE(record.LongitudeEast);
 }
 
 }  // namespace

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <limits>
 #include <string>
 
@@ -64,6 +65,36 @@ TEST(LongitudeToSignText, NonFiniteGivesNoSign)
     EXPECT_EQ(LongitudeToSignText(std::numeric_limits<double>::quiet_NaN()), "");
     EXPECT_EQ(LongitudeToSignText(std::numeric_limits<double>::infinity()), "");
     EXPECT_NO_THROW(LongitudeToSignText(1e300));
+}
+
+}  // namespace
+}  // namespace orvanta
+
+namespace orvanta {
+namespace {
+
+// The day number as the real-valued formula defines it, for comparison.
+double JulianDayNumberByRealDivision(int month, int day, int year)
+{
+    const double m = month + 12.0 * (year + 4800.0) - 3.0;
+    double j = std::floor((365.0 * m + 7.0 + 2.0 * (m - 12.0 * std::floor(m / 12.0))) / 12.0) + day +
+               std::floor(m / 48.0) - 32083.0;
+    if (j > 2299171.0) {
+        j = j + std::floor(m / 4800.0) - std::floor(m / 1200.0) + 38.0;
+    }
+    return j;
+}
+
+TEST(JulianDayNumber, AgreesWithRealDivisionOverTheRecordsRange)
+{
+    for (int year = -32768; year <= 32767; year += 7) {
+        for (int month = -1; month <= 14; ++month) {
+            for (int day : {-5, 0, 1, 15, 31, 40}) {
+                ASSERT_EQ(JulianDayNumber(month, day, year), JulianDayNumberByRealDivision(month, day, year))
+                    << month << "/" << day << "/" << year;
+            }
+        }
+    }
 }
 
 }  // namespace

@@ -4,6 +4,9 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cctype>
+#include <map>
 #include <set>
 #include <string>
 #include <vector>
@@ -28,6 +31,62 @@ std::vector<std::string> SplitList(const std::string& text)
     items.push_back(text.substr(start));
     return items;
 }
+
+// Splits a paragraph after each '.', '!' or '?' that ends the text or is
+// followed by a blank; the blank itself belongs to neither sentence.
+std::vector<std::string_view> Sentences(std::string_view text)
+{
+    std::vector<std::string_view> sentences;
+    std::size_t start = 0;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        const bool terminal = text[i] == '.' || text[i] == '!' || text[i] == '?';
+        if (terminal && (i + 1 == text.size() || text[i + 1] == ' ')) {
+            sentences.push_back(text.substr(start, i + 1 - start));
+            start = i + 2;
+        }
+    }
+    if (start < text.size()) {
+        sentences.push_back(text.substr(start));  // an unfinished last sentence
+    }
+    return sentences;
+}
+
+std::string Lower(std::string_view text)
+{
+    std::string lower(text);
+    std::transform(lower.begin(), lower.end(), lower.begin(), [](unsigned char c) { return std::tolower(c); });
+    return lower;
+}
+
+std::set<std::string> Words(std::string_view text)
+{
+    std::set<std::string> words;
+    std::string word;
+    for (const char c : Lower(text) + ' ') {
+        if (std::isalpha(static_cast<unsigned char>(c))) {
+            word += c;
+        } else if (!word.empty()) {
+            words.insert(word);
+            word.clear();
+        }
+    }
+    return words;
+}
+
+struct Paragraph {
+    const char* column;
+    std::string_view RashiCatalogueRow::*field;
+    std::size_t minSentences, maxSentences;
+    std::size_t minCharacters, maxCharacters;
+};
+
+constexpr Paragraph ParagraphColumns[] = {
+    {"Looks", &RashiCatalogueRow::Looks, 2, 5, 103, 221},
+    {"Nature", &RashiCatalogueRow::Nature, 11, 16, 515, 883},
+    {"CareerAndFinance", &RashiCatalogueRow::CareerAndFinance, 2, 5, 126, 282},
+    {"LoveAndDomesticLife", &RashiCatalogueRow::LoveAndDomesticLife, 3, 6, 140, 324},
+    {"Health", &RashiCatalogueRow::Health, 2, 4, 81, 166},
+};
 
 TEST(GetRashiInformation, MeshaFillsItsTexts)
 {
@@ -172,6 +231,79 @@ TEST(RashiCatalogue, ListsHoldKnownItemsSeparatedByCommaAndBlank)
                 }
             }
         }
+    }
+}
+
+// The result window and the report show these texts as they stand, and the
+// reading file's encoding is single-byte: only printable ASCII may appear.
+TEST(RashiCatalogue, EveryParagraphKeepsToItsLengthAndForm)
+{
+    for (const RashiCatalogueRow& row : RashiCatalogue()) {
+        for (const Paragraph& paragraph : ParagraphColumns) {
+            const std::string_view text = row.*paragraph.field;
+            const std::string where = std::string(row.VedicName) + " " + paragraph.column;
+            EXPECT_GE(text.size(), paragraph.minCharacters) << where;
+            EXPECT_LE(text.size(), paragraph.maxCharacters) << where;
+            EXPECT_TRUE(std::all_of(text.begin(), text.end(), [](char c) { return c >= ' ' && c <= '~'; })) << where;
+
+            const std::vector<std::string_view> sentences = Sentences(text);
+            EXPECT_GE(sentences.size(), paragraph.minSentences) << where;
+            EXPECT_LE(sentences.size(), paragraph.maxSentences) << where;
+            std::size_t addressed = 0;
+            for (const std::string_view sentence : sentences) {
+                const bool wellFormed = sentence.size() > 1 && std::isupper(static_cast<unsigned char>(sentence.front())) &&
+                                        (sentence.back() == '.' || sentence.back() == '!' || sentence.back() == '?') &&
+                                        sentence.find("  ") == std::string_view::npos;
+                EXPECT_TRUE(wellFormed) << where << ": \"" << sentence << '"';
+                addressed += sentence.starts_with("You ") || sentence.starts_with("Your ");
+            }
+            EXPECT_GE(2 * addressed, sentences.size()) << where << ": most sentences speak to the reader";
+        }
+    }
+}
+
+TEST(RashiCatalogue, NoSentenceIsRepeated)
+{
+    std::map<std::string_view, std::string> firstSeen;
+    for (const RashiCatalogueRow& row : RashiCatalogue()) {
+        for (const Paragraph& paragraph : ParagraphColumns) {
+            const std::string where = std::string(row.VedicName) + " " + paragraph.column;
+            for (const std::string_view sentence : Sentences(row.*paragraph.field)) {
+                const auto [seen, isNew] = firstSeen.emplace(sentence, where);
+                EXPECT_TRUE(isNew) << where << " repeats " << seen->second << ": \"" << sentence << '"';
+            }
+        }
+    }
+}
+
+TEST(RashiCatalogue, LooksAgreeWithThePhysique)
+{
+    for (const RashiCatalogueRow& row : RashiCatalogue()) {
+        const std::set<std::string> words = Words(row.Looks);
+        const bool tall = words.contains("tall");
+        const bool shortWord = words.contains("short");
+        const bool medium = words.contains("medium") || words.contains("middle");
+        if (row.Physique == "Tall") {
+            EXPECT_TRUE(tall && !shortWord) << row.VedicName << ": " << row.Looks;
+        } else if (row.Physique == "Short") {
+            EXPECT_TRUE(shortWord && !tall) << row.VedicName << ": " << row.Looks;
+        } else {
+            EXPECT_TRUE(medium && !tall && !shortWord) << row.VedicName << ": " << row.Looks;
+        }
+    }
+}
+
+// "Heart & Stomach" must bring up the heart or the stomach, "Shoulders" a
+// shoulder: any word of the governed part, compared by its first letters.
+TEST(RashiCatalogue, HealthNamesTheGovernedPartOfTheBody)
+{
+    for (const RashiCatalogueRow& row : RashiCatalogue()) {
+        const std::string health = Lower(row.Health);
+        bool named = false;
+        for (const std::string& word : Words(row.PartOfTheBody)) {
+            named = named || (word.size() >= 4 && health.find(word.substr(0, 5)) != std::string::npos);
+        }
+        EXPECT_TRUE(named) << row.VedicName << " (" << row.PartOfTheBody << "): " << row.Health;
     }
 }
 

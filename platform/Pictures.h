@@ -1,0 +1,18 @@
+// Pictures from the program's SVG resources, drawn by QtSvg directly (no
+// image plugin to load) at the screen's pixel density.
+#pragma once
+
+#include <QIcon>
+#include <QPixmap>
+#include <QString>
+
+namespace orvanta {
+
+// The resource drawn at the given size in device-independent pixels; a null
+// pixmap when the resource is missing or not a valid picture.
+QPixmap RenderPicture(const QString& resource, QSize size, qreal devicePixelRatio);
+
+// The program's icon, for window title bars and the About window.
+QIcon ProgramIcon();
+
+}  // namespace orvanta
