@@ -1,18 +1,15 @@
 #include "reading/frmResult.h"
 
-#include <QFile>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
-#include <QPainter>
 #include <QPlainTextEdit>
 #include <QProxyStyle>
 #include <QPushButton>
 #include <QStyleOptionTab>
-#include <QSvgRenderer>
 #include <QTabBar>
 #include <QTabWidget>
 #include <QVBoxLayout>
@@ -21,6 +18,7 @@
 
 #include "app/BirthRecord.h"
 #include "app/WindowFlow.h"
+#include "platform/Pictures.h"
 #include "platform/Platform.h"
 #include "platform/WindowFont.h"
 #include "report/frmSave.h"
@@ -168,27 +166,6 @@ public:
 QString Text(const std::string& text) { return QString::fromStdString(text); }
 QString Name(const char* prefix, int k) { return QLatin1String(prefix) + QString::number(k); }
 
-// Renders an SVG resource at the screen's pixel density; a null pixmap when
-// the resource is missing, so the picture box simply stays empty.
-QPixmap RenderSvg(const QString& path, int size, qreal pixelRatio)
-{
-    if (!QFile::exists(path)) {
-        return {};
-    }
-    QSvgRenderer renderer(path);
-    if (!renderer.isValid()) {
-        return {};
-    }
-    const int pixels = qRound(size * pixelRatio);
-    QPixmap pixmap(pixels, pixels);
-    pixmap.fill(Qt::transparent);
-    QPainter painter(&pixmap);
-    renderer.render(&painter);
-    painter.end();
-    pixmap.setDevicePixelRatio(pixelRatio);
-    return pixmap;
-}
-
 QString PictureKeyFor(const QString& englishName)
 {
     for (const char* key : kPictureKeys) {
@@ -260,6 +237,7 @@ frmResult::frmResult(BirthRecord& record, Platform& platform, QWidget* parent)
     setObjectName(QStringLiteral("frmResult"));
     setWindowTitle(QStringLiteral("Orvanta v2.0"));
     setAttribute(Qt::WA_DeleteOnClose);
+    setWindowIcon(ProgramIcon());
     setFont(WindowFont(9));
 
     BuildMenus();
@@ -451,7 +429,7 @@ QWidget* frmResult::BuildAboutPage()
     auto* icon = new QLabel(frame);
     icon->setObjectName(QStringLiteral("imgIcon"));
     icon->setFixedSize(32, 32);
-    icon->setPixmap(RenderSvg(QStringLiteral(":/icons/orvanta.svg"), 32, devicePixelRatioF()));
+    icon->setPixmap(RenderPicture(QStringLiteral(":/icons/orvanta.svg"), icon->size(), devicePixelRatioF()));
     auto* Label22 = new QLabel(QStringLiteral("Orvanta"), frame);
     Label22->setObjectName(QStringLiteral("Label22"));
     Label22->setFont(WindowFont(14, true));
@@ -509,8 +487,8 @@ void frmResult::ShowPicture(const QString& key)
 {
     picRashi->setProperty("imageKey", key);
     ++pictureDecodes_;
-    picRashi->setPixmap(RenderSvg(QStringLiteral(":/signs/") + key + QStringLiteral(".svg"), kPictureSize,
-                                  picRashi->devicePixelRatioF()));
+    picRashi->setPixmap(RenderPicture(QStringLiteral(":/signs/") + key + QStringLiteral(".svg"), picRashi->size(),
+                                      picRashi->devicePixelRatioF()));
 }
 
 void frmResult::ShowResultPage(int page)

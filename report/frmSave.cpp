@@ -11,6 +11,7 @@
 #include <string_view>
 
 #include "app/BirthRecord.h"
+#include "platform/Pictures.h"
 #include "platform/Platform.h"
 #include "platform/WindowFont.h"
 #include "report/ReportDocument.h"
@@ -115,6 +116,7 @@ frmSave::frmSave(BirthRecord& record, Platform& platform, QWidget* parent)
     setObjectName(QStringLiteral("frmSave"));
     setWindowTitle(QStringLiteral("Orvanta v2.0"));
     setAttribute(Qt::WA_DeleteOnClose);
+    setWindowIcon(ProgramIcon());
     setFont(WindowFont(9));
 
     auto* column = new QVBoxLayout(this);
