@@ -12,6 +12,7 @@ int main(int argc, char** argv)
     QApplication app(argc, argv);
     QApplication::setOrganizationName(QStringLiteral("Orvanta"));
     QApplication::setApplicationName(QStringLiteral("Orvanta"));
+    QApplication::setDesktopFileName(QStringLiteral("app.orvanta.Orvanta"));
     orvanta::ApplyWindowFont();
 
     orvanta::QtPlatform platform;
