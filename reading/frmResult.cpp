@@ -1,19 +1,530 @@
 #include "reading/frmResult.h"
 
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenuBar>
+#include <QPlainTextEdit>
+#include <QProxyStyle>
+#include <QPushButton>
+#include <QStyleOptionTab>
+#include <QTabBar>
+#include <QTabWidget>
+#include <QVBoxLayout>
+#include <array>
+#include <span>
+
 #include "app/BirthRecord.h"
 #include "app/WindowFlow.h"
+#include "platform/Pictures.h"
 #include "platform/Platform.h"
+#include "platform/WindowFont.h"
+#include "report/frmSave.h"
+#include "support/ClickableLabel.h"
+#include "support/WebLinks.h"
+#include "support/WebPages.h"
 
 namespace orvanta {
 
-// Placeholder until the result window is built: shows the rashi name only.
+namespace {
+
+using R = RashiInformation;
+using Field = std::string R::*;
+
+// One caption and the locked box that shows one field. A box with a load
+// prefix gets "<prefix><VedicName>" as its caption when the window loads.
+struct FieldBox {
+    const char* Label;
+    const char* Caption;
+    const char* Hint;
+    const char* Box;
+    Field Value;
+    bool MultiLine = false;
+    const char* LoadPrefix = nullptr;
+};
+
+constexpr FieldBox kHeadline[] = {
+    {"Label2", "Rulling Planet", "This signifies the planet that exercises a powerful energy on the sign.", "txtRullingPlanet", &R::RulingPlanet},
+    {"Label4", "English Name", "This signifies the English name for the Vedic moon sign.", "txtEnglishName", &R::EnglishName},
+    {"Label3", "Inborn Nature", "This describes the human characteristics of this sign.", "txtInbornNature", &R::Element},
+    {"Label5", "Symbol", "This signifies the picture associated with the moon sign.", "txtSymbol", &R::Symbol},
+    {"Label6", "Sign Color", "This signifies the color associated with the sign.", "txtSignColor", &R::SignColor},
+};
+
+constexpr FieldBox kSignCharacteristics[] = {
+    {"Label7", "Type Of Sign", "This signifies the attitude of the people under this sign.", "txtTypeOfSign", &R::TypeOfSign},
+    {"Label8", "Gender", "The male rashis are more dynamic in nature while the female rashis are passive by nature.", "txtGender", &R::Gender},
+    {"Label9", "Barren / Fruitful", "This classifies the signs on basis of fertility.", "txtBarren", &R::Fertility},
+    {"Label10", "Sign Caste", "This classifies the sign based on caste into Brahmana (the seeker and teacher of knowledge), Kshatriya (warriors, rulers), Vaisya (the industrialists, wealth creators) and the Sudras (the workers).", "txtSignCaste", &R::SignCaste},
+    {"Label11", "Sign Position", "This classifies the sign based on position into Dwara (Entrance), Bahya (Outside), Garbha (Inside).", "txtSignPosition", &R::SignPosition},
+    {"Label12", "Constituent Character", "This classifies the sign based on constituent making into Dhatu (Mineral), Moola (Vegetable) and Jeeva (Animal).", "txtConstituentCharacter", &R::ConstituentCharacter},
+    {"Label13", "Part Of The Body", "This shows the parts of the bodies that the different signs represent.", "txtPartOfTheBody", &R::PartOfTheBody},
+};
+
+constexpr FieldBox kPhysiqueAndLooks[] = {
+    {"Label14", "Physique", "This signifies the general stature of people born under this sign.", "txtPhysique", &R::Physique},
+    {"Label15", "Looks", "This signifies the physical appearance of people born under this sign.", "txtLooks", &R::Looks, true},
+};
+
+constexpr FieldBox kHumanNature[] = {
+    {"Label16", "Nature", "This signifies the human nature of people born under this sign.", "txtNature", &R::Nature, true},
+};
+
+constexpr FieldBox kCareerAndFinance[] = {
+    {"Label17", "Career And Finance", "This shows their career interests and financial habits.", "txtCareerAndFinance", &R::CareerAndFinance, true},
+};
+
+constexpr FieldBox kLoveAndCompatibility[] = {
+    {"Label18", "Love And Domestic Life", nullptr, "txtLoveAndDomesticLife", &R::LoveAndDomesticLife, true},
+    {"Label19", "Compatible With", "This signifies the other rashis/ moon signs that are compatible with this sign.", "txtCompatibleWith", &R::CompatibleWith},
+    {"Label20", "Not Compatible With", "This signifies the other rashis/ moon signs that are not compatible with this sign.", "txtNotCompatibleWith", &R::NotCompatibleWith},
+};
+
+constexpr FieldBox kHealth[] = {
+    {"Label21", "Health", "This signifies the health issues of people born under this rashi.", "txtHealth", &R::Health, true},
+};
+
+constexpr FieldBox kLucky[] = {
+    {"lblLuckyDays", "Lucky Days", "This signifies the lucky days for people born under this sign.", "txtLuckyDays", &R::LuckyDays, false, "Lucky Days for "},
+    {"lblLuckyNumbers", "Lucky Numbers", "This signifies the lucky numbers for people born under this sign.", "txtLuckyNumbers", &R::LuckyNumbers, false, "Lucky Numbers for "},
+    {"lblBestDirection", "Best Direction", "This signifies the lucky directions for people born under this sign.", "txtBestDirection", &R::BestDirection, false, "Best Direction for "},
+    {"lblLuckyColors", "Lucky Colors", "This signifies the lucky colors for people born under this sign.", "txtLuckyColors", &R::LuckyColors, false, "Lucky Colors for "},
+    {"lblLuckyGemstone", "Lucky Gemstone", "This signifies the lucky gemstones for people born under this sign.", "txtLuckyGemstone", &R::LuckyGemstone, false, "Lucky Gemstone for "},
+    {"lblBestPeriodOfActivity", "Best Period Of Activity", "This shows the best period of the day when people of this sign are more active.", "txtBestPeriodOfActivity", &R::BestPeriodOfActivity, false, "Best Period Of Activity for "},
+};
+
+struct Page {
+    const char* Caption;
+    std::span<const FieldBox> Boxes;
+};
+
+// Tab k shows Frame k; the eighth page, About, is built on its own.
+constexpr Page kPages[] = {
+    {"Sign Characteristics", kSignCharacteristics},
+    {"Physique And Looks", kPhysiqueAndLooks},
+    {"Human Nature", kHumanNature},
+    {"Career And Finance", kCareerAndFinance},
+    {"Love And Compatibility", kLoveAndCompatibility},
+    {"Health", kHealth},
+    {"Lucky for....Rashi", kLucky},
+};
+constexpr int kPageCount = 8;
+constexpr int kLuckyTab = 7;
+
+// The sign pictures in the image list's order; the first is shown when the
+// English name matches none of them.
+constexpr std::array<const char*, 12> kPictureKeys{
+    "Aquarius", "Aries", "Cancer", "Capricorn", "Gemini", "Leo",
+    "Libra", "Pisces", "Sagittarius", "Scorpio", "Taurus", "Virgo",
+};
+constexpr int kPictureSize = 200;
+
+constexpr char kDescription[] =
+    "Orvanta Free is a moon sign / rashi calculator software based on Vedic Astrology. This program tells "
+    "us in detail the characteristics and features of people born under a particular moon sign. This is "
+    "different from the sun sign calculated in western astrology. This helps you understand your positive "
+    "and negative traits, thus helping you improve your personality.";
+
+// Eight tab captions do not fit side by side above a page of sensible width,
+// so the tabs stand in a column beside the pages, their captions upright and
+// left-aligned as in a list.
+class UprightTabStyle : public QProxyStyle {
+public:
+    QSize sizeFromContents(ContentsType type, const QStyleOption* option, const QSize& size,
+                           const QWidget* widget) const override
+    {
+        QSize extent = QProxyStyle::sizeFromContents(type, option, size, widget);
+        if (type == CT_TabBarTab) {
+            extent.transpose();
+            extent.setHeight(qMax(extent.height(), 30));
+        }
+        return extent;
+    }
+
+    void drawControl(ControlElement element, const QStyleOption* option, QPainter* painter,
+                     const QWidget* widget) const override
+    {
+        const auto* tab = qstyleoption_cast<const QStyleOptionTab*>(option);
+        if (element != CE_TabBarTabLabel || tab == nullptr) {
+            QProxyStyle::drawControl(element, option, painter, widget);
+            return;
+        }
+        const QRect text = tab->rect.adjusted(12, 0, -8, 0);
+        proxy()->drawItemText(painter, text, Qt::AlignVCenter | Qt::AlignLeft | Qt::TextShowMnemonic, tab->palette,
+                              tab->state.testFlag(State_Enabled), tab->text, QPalette::WindowText);
+        if (tab->state.testFlag(State_HasFocus)) {
+            QStyleOptionFocusRect focus;
+            focus.QStyleOption::operator=(*tab);
+            focus.rect = tab->rect.adjusted(5, 4, -4, -4);
+            proxy()->drawPrimitive(PE_FrameFocusRect, &focus, painter, widget);
+        }
+    }
+};
+
+QString Text(const std::string& text) { return QString::fromStdString(text); }
+QString Name(const char* prefix, int k) { return QLatin1String(prefix) + QString::number(k); }
+
+QString PictureKeyFor(const QString& englishName)
+{
+    for (const char* key : kPictureKeys) {
+        if (englishName == QLatin1String(key)) {
+            return englishName;
+        }
+    }
+    return QLatin1String(kPictureKeys.front());
+}
+
+QLabel* MakeCaption(const FieldBox& spec, QWidget* parent)
+{
+    auto* caption = new QLabel(QString::fromLatin1(spec.Caption), parent);
+    caption->setObjectName(QLatin1String(spec.Label));
+    if (spec.Hint != nullptr) {
+        caption->setToolTip(QString::fromLatin1(spec.Hint));
+    }
+    return caption;
+}
+
+// A locked box: readable, selectable and copyable, never editable.
+QWidget* MakeBox(const FieldBox& spec, QLabel* caption, QWidget* parent)
+{
+    QWidget* box = nullptr;
+    if (spec.MultiLine) {
+        auto* edit = new QPlainTextEdit(parent);
+        edit->setReadOnly(true);
+        edit->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+        edit->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+        edit->setTabChangesFocus(true);
+        box = edit;
+    } else {
+        auto* edit = new QLineEdit(parent);
+        edit->setReadOnly(true);
+        box = edit;
+    }
+    box->setObjectName(QLatin1String(spec.Box));
+    box->setAccessibleName(caption->text());
+    if (spec.Hint != nullptr) {
+        box->setAccessibleDescription(QString::fromLatin1(spec.Hint));
+    }
+    caption->setBuddy(box);
+    return box;
+}
+
+void SetBoxText(QWidget* box, const QString& text)
+{
+    if (auto* line = qobject_cast<QLineEdit*>(box)) {
+        line->setText(text);
+        line->setCursorPosition(0);
+    } else if (auto* lines = qobject_cast<QPlainTextEdit*>(box)) {
+        lines->setPlainText(text);
+    }
+}
+
+QPushButton* MakeButton(const QString& name, const QString& caption, QWidget* parent)
+{
+    auto* button = new QPushButton(caption, parent);
+    button->setObjectName(name);
+    button->setMinimumWidth(88);
+    return button;
+}
+
+}  // namespace
+
 frmResult::frmResult(BirthRecord& record, Platform& platform, QWidget* parent)
     : QMainWindow(parent), record_(record), platform_(platform)
 {
     setObjectName(QStringLiteral("frmResult"));
     setWindowTitle(QStringLiteral("Orvanta v2.0"));
     setAttribute(Qt::WA_DeleteOnClose);
+    setWindowIcon(ProgramIcon());
+    setFont(WindowFont(9));
+
+    BuildMenus();
+    auto* central = new QWidget(this);
+    auto* columns = new QHBoxLayout(central);
+    columns->setContentsMargins(12, 12, 12, 12);
+    columns->setSpacing(16);
+    // The pages are built first so the tab strip leads the keyboard order.
+    QWidget* pages = BuildPages(central);
+    columns->addWidget(BuildHeader(central));
+    columns->addWidget(pages, 1);
+    setCentralWidget(central);
+    resize(900, 620);
+
+    Form_Load();
 }
+
+void frmResult::BuildMenus()
+{
+    auto addAction = [this](QMenu* menu, const char* name, const QString& caption, void (frmResult::*slot)()) {
+        QAction* action = menu->addAction(caption);
+        action->setObjectName(QLatin1String(name));
+        connect(action, &QAction::triggered, this, slot);
+    };
+    auto addSeparator = [](QMenu* menu, const char* name) {
+        menu->addSeparator()->setObjectName(QLatin1String(name));
+    };
+
+    QMenu* mnuFile = menuBar()->addMenu(QStringLiteral("&File"));
+    mnuFile->setObjectName(QStringLiteral("mnuFile"));
+    addAction(mnuFile, "mnuBack", QStringLiteral("&Back"), &frmResult::mnuBack_Click);
+    addSeparator(mnuFile, "mnuFile1");
+    addAction(mnuFile, "mnuSave", QStringLiteral("&Save"), &frmResult::mnuSave_Click);
+
+    QMenu* mnuHelp = menuBar()->addMenu(QStringLiteral("&Help"));
+    mnuHelp->setObjectName(QStringLiteral("mnuHelp"));
+    addAction(mnuHelp, "mnuOnline", QStringLiteral("&Online Help"), &frmResult::mnuOnline_Click);
+    addAction(mnuHelp, "mnuVisit", QStringLiteral("&Visit Us Online"), &frmResult::mnuVisit_Click);
+    addSeparator(mnuHelp, "mnuHelp1");
+    addAction(mnuHelp, "mnuUpdate", QStringLiteral("Check for Software &Update"), &frmResult::mnuUpdate_Click);
+    addSeparator(mnuHelp, "mnuHelp2");
+    addAction(mnuHelp, "mnuAbout", QStringLiteral("&About Software"), &frmResult::mnuAbout_Click);
+}
+
+QWidget* frmResult::BuildHeader(QWidget* parent)
+{
+    auto* header = new QWidget(parent);
+    header->setFixedWidth(kPictureSize);
+    auto* column = new QVBoxLayout(header);
+    column->setContentsMargins(0, 0, 0, 0);
+    column->setSpacing(4);
+
+    picRashi = new QLabel(header);
+    picRashi->setObjectName(QStringLiteral("picRashi"));
+    picRashi->setFixedSize(kPictureSize, kPictureSize);
+    picRashi->setAlignment(Qt::AlignCenter);
+    column->addWidget(picRashi);
+
+    auto* lblVedicName = new QLabel(QStringLiteral("Rashi"), header);
+    lblVedicName->setObjectName(QStringLiteral("lblVedicName"));
+    lblVedicName->setFont(WindowFont(14, true));
+    lblVedicName->setAlignment(Qt::AlignCenter);
+    column->addSpacing(4);
+    column->addWidget(lblVedicName);
+    column->addSpacing(6);
+
+    for (const FieldBox& spec : kHeadline) {
+        QLabel* caption = MakeCaption(spec, header);
+        column->addWidget(caption);
+        column->addWidget(MakeBox(spec, caption, header));
+        column->addSpacing(4);
+    }
+    column->addStretch(1);
+
+    auto* buttons = new QHBoxLayout;
+    buttons->setSpacing(8);
+    QPushButton* cmdBack = MakeButton(QStringLiteral("cmdBack"), QStringLiteral("&Back"), header);
+    QPushButton* cmdSave = MakeButton(QStringLiteral("cmdSave"), QStringLiteral("&Save"), header);
+    connect(cmdBack, &QPushButton::clicked, this, &frmResult::cmdBack_Click);
+    connect(cmdSave, &QPushButton::clicked, this, &frmResult::cmdSave_Click);
+    buttons->addWidget(cmdBack);
+    buttons->addWidget(cmdSave);
+    column->addLayout(buttons);
+    return header;
+}
+
+QWidget* frmResult::BuildPages(QWidget* parent)
+{
+    auto* side = new QWidget(parent);
+    auto* column = new QVBoxLayout(side);
+    column->setContentsMargins(0, 0, 0, 0);
+    column->setSpacing(10);
+
+    TS = new QTabWidget(side);
+    TS->setObjectName(QStringLiteral("TS"));
+    TS->setTabPosition(QTabWidget::West);
+    auto* tabStyle = new UprightTabStyle;
+    tabStyle->setParent(TS->tabBar());
+    TS->tabBar()->setStyle(tabStyle);
+    connect(TS, &QTabWidget::tabBarClicked, this, &frmResult::TS_Click);
+
+    for (int k = 1; k < kPageCount; ++k) {
+        const Page& spec = kPages[k - 1];
+        auto* frame = new QWidget(TS);
+        frame->setObjectName(Name("Frame", k));
+        auto* grid = new QGridLayout(frame);
+        grid->setContentsMargins(14, 14, 14, 12);
+        grid->setHorizontalSpacing(12);
+        grid->setVerticalSpacing(8);
+        grid->setColumnStretch(1, 1);
+        int row = 0;
+        bool filled = false;
+        for (const FieldBox& box : spec.Boxes) {
+            QLabel* caption = MakeCaption(box, frame);
+            QWidget* edit = MakeBox(box, caption, frame);
+            if (box.MultiLine) {
+                // Paragraphs take the page's whole width and all spare height.
+                grid->addWidget(caption, row++, 0, 1, 2);
+                grid->addWidget(edit, row, 0, 1, 2);
+                grid->setRowStretch(row++, 1);
+                filled = true;
+            } else {
+                grid->addWidget(caption, row, 0);
+                grid->addWidget(edit, row++, 1);
+            }
+        }
+        if (!filled) {
+            grid->setRowStretch(row++, 1);
+        }
+        grid->addLayout(BuildPageButtons(k, frame), row, 0, 1, 2);
+        TS->addTab(frame, QString::fromLatin1(spec.Caption));
+    }
+    TS->addTab(BuildAboutPage(), QStringLiteral("About Software"));
+
+    auto* Frame9 = new QGroupBox(QStringLiteral("Orvanta Online"), side);
+    Frame9->setObjectName(QStringLiteral("Frame9"));
+    auto* frameLayout = new QVBoxLayout(Frame9);
+    auto* Label61 = new ClickableLabel(
+        QStringLiteral("Questions about your rashi? Ask them on the Orvanta discussion board - click here to visit the site."),
+        Frame9);
+    Label61->setObjectName(QStringLiteral("Label61"));
+    Label61->setWordWrap(true);
+    connect(Label61, &ClickableLabel::clicked, this, &frmResult::Label61_Click);
+    frameLayout->addWidget(Label61);
+
+    column->addWidget(Frame9);
+    column->addWidget(TS, 1);
+    return side;
+}
+
+// Next and Back walk the pages as a chain; Back keeps its place beside Next
+// even where one of them is missing, so the buttons never jump.
+QLayout* frmResult::BuildPageButtons(int page, QWidget* frame)
+{
+    auto* row = new QHBoxLayout;
+    row->setContentsMargins(0, 6, 0, 0);
+    row->setSpacing(8);
+    row->addStretch(1);
+    auto addStep = [&](const char* name, const QString& caption, int target) {
+        QPushButton* button = MakeButton(Name(name, page), caption, frame);
+        connect(button, &QPushButton::clicked, this, [this, target] { ShowResultPage(target); });
+        row->addWidget(button);
+    };
+    auto addGap = [&] { row->addSpacing(88 + row->spacing()); };
+
+    if (page > 1) {
+        addStep("cmdBack", QStringLiteral("Back"), page - 1);
+    } else {
+        addGap();
+    }
+    if (page < kPageCount) {
+        addStep("cmdNext", QStringLiteral("Next"), page + 1);
+    } else {
+        addGap();
+    }
+    return row;
+}
+
+QWidget* frmResult::BuildAboutPage()
+{
+    auto* frame = new QWidget(TS);
+    frame->setObjectName(Name("Frame", kPageCount));
+    auto* column = new QVBoxLayout(frame);
+    column->setContentsMargins(14, 14, 14, 12);
+    column->setSpacing(12);
+
+    auto* title = new QHBoxLayout;
+    title->setSpacing(12);
+    auto* icon = new QLabel(frame);
+    icon->setObjectName(QStringLiteral("imgIcon"));
+    icon->setFixedSize(32, 32);
+    icon->setPixmap(RenderPicture(QStringLiteral(":/icons/orvanta.svg"), icon->size(), devicePixelRatioF()));
+    auto* Label22 = new QLabel(QStringLiteral("Orvanta"), frame);
+    Label22->setObjectName(QStringLiteral("Label22"));
+    Label22->setFont(WindowFont(14, true));
+    title->addWidget(icon);
+    title->addWidget(Label22, 1);
+    column->addLayout(title);
+
+    auto* Label23 = new QLabel(QString::fromLatin1(kDescription), frame);
+    Label23->setObjectName(QStringLiteral("Label23"));
+    Label23->setWordWrap(true);
+    Label23->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    column->addWidget(Label23);
+
+    auto* lblHomePage = new ClickableLabel(
+        QStringLiteral("Click here to visit our home page: ") + QString::fromUtf8(HomePage.data(), HomePage.size()), frame);
+    lblHomePage->setObjectName(QStringLiteral("lblHomePage"));
+    connect(lblHomePage, &ClickableLabel::clicked, this, &frmResult::lblHomePage_Click);
+    column->addWidget(lblHomePage);
+    column->addStretch(1);
+    column->addLayout(BuildPageButtons(kPageCount, frame));
+    return frame;
+}
+
+void frmResult::Form_Load()
+{
+    const RashiInformation& rashi = record_.SelectedRashi;
+    const QString vedicName = Text(rashi.VedicName);
+
+    TS->setFocus();
+    ShowResultPage(1);
+    findChild<QLabel*>(QStringLiteral("lblVedicName"))->setText(vedicName);
+
+    auto loadBoxes = [&](std::span<const FieldBox> boxes) {
+        for (const FieldBox& spec : boxes) {
+            QWidget* box = findChild<QWidget*>(QLatin1String(spec.Box));
+            if (spec.LoadPrefix != nullptr) {
+                auto* caption = findChild<QLabel*>(QLatin1String(spec.Label));
+                caption->setText(QLatin1String(spec.LoadPrefix) + vedicName);
+                box->setAccessibleName(caption->text());
+            }
+            SetBoxText(box, Text(rashi.*spec.Value));
+        }
+    };
+    loadBoxes(kHeadline);
+    TS->setTabText(kLuckyTab - 1, QStringLiteral("Lucky for ") + vedicName);
+    for (const Page& page : kPages) {
+        loadBoxes(page.Boxes);
+    }
+    ShowPicture(PictureKeyFor(Text(rashi.EnglishName)));
+}
+
+// The key is settled before anything is decoded, so a window decodes one
+// picture however its name compares.
+void frmResult::ShowPicture(const QString& key)
+{
+    picRashi->setProperty("imageKey", key);
+    ++pictureDecodes_;
+    picRashi->setPixmap(RenderPicture(QStringLiteral(":/signs/") + key + QStringLiteral(".svg"), picRashi->size(),
+                                      picRashi->devicePixelRatioF()));
+}
+
+void frmResult::ShowResultPage(int page)
+{
+    if (page < 1 || page > kPageCount) {
+        return;
+    }
+    TS->setCurrentIndex(page - 1);
+}
+
+void frmResult::TS_Click(int index)
+{
+    ShowResultPage(index + 1);
+}
+
+void frmResult::cmdBack_Click()
+{
+    ShowMainWindow(record_, platform_);
+    close();
+}
+
+void frmResult::cmdSave_Click()
+{
+    auto* report = new frmSave(record_, platform_, this);
+    report->setAttribute(Qt::WA_DeleteOnClose);
+    platform_.ShowModal(*report);
+}
+
+void frmResult::mnuBack_Click() { cmdBack_Click(); }
+void frmResult::mnuSave_Click() { cmdSave_Click(); }
+void frmResult::mnuOnline_Click() { OpenHelpPage(platform_); }
+void frmResult::mnuVisit_Click() { OpenHomePage(platform_); }
+void frmResult::mnuUpdate_Click() { OpenDownloadPage(platform_); }
+void frmResult::mnuAbout_Click() { ShowResultPage(kPageCount); }
+void frmResult::lblHomePage_Click() { OpenHomePage(platform_); }
+void frmResult::Label61_Click() { OpenHomePage(platform_); }
 
 QWidget* ShowResultWindow(BirthRecord& record, Platform& platform)
 {

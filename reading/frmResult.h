@@ -1,7 +1,14 @@
-// The result window: the reading of the selected rashi, page by page.
+// The result window: the selected rashi's picture, name and headline fields
+// beside eight tabbed pages of its texts, with the way back to the main
+// window and on to the report window.
 #pragma once
 
 #include <QMainWindow>
+#include <QString>
+
+class QLabel;
+class QLayout;
+class QTabWidget;
 
 namespace orvanta {
 
@@ -13,9 +20,39 @@ class frmResult : public QMainWindow {
 public:
     frmResult(BirthRecord& record, Platform& platform, QWidget* parent = nullptr);
 
+    // Selects tab k (1 to 8) and brings its page to the front.
+    void ShowResultPage(int page);
+
+    // How often this window has decoded a sign picture; loading decodes one.
+    int PictureDecodes() const { return pictureDecodes_; }
+
+private slots:
+    void TS_Click(int index);
+    void cmdBack_Click();
+    void cmdSave_Click();
+    void mnuBack_Click();
+    void mnuSave_Click();
+    void mnuOnline_Click();
+    void mnuVisit_Click();
+    void mnuUpdate_Click();
+    void mnuAbout_Click();
+    void lblHomePage_Click();
+    void Label61_Click();
+
 private:
+    void BuildMenus();
+    QWidget* BuildHeader(QWidget* parent);
+    QWidget* BuildPages(QWidget* parent);
+    QLayout* BuildPageButtons(int page, QWidget* frame);
+    QWidget* BuildAboutPage();
+    void Form_Load();
+    void ShowPicture(const QString& key);
+
     BirthRecord& record_;
     Platform& platform_;
+    QTabWidget* TS = nullptr;
+    QLabel* picRashi = nullptr;
+    int pictureDecodes_ = 0;
 };
 
 }  // namespace orvanta

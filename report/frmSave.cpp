@@ -1,17 +1,201 @@
 #include "report/frmSave.h"
 
+#include <QHBoxLayout>
+#include <QPushButton>
+#include <QRegularExpression>
+#include <QTextBrowser>
+#include <QTextCursor>
+#include <QTextDocument>
+#include <QUrl>
+#include <QVBoxLayout>
+#include <string_view>
+
 #include "app/BirthRecord.h"
+#include "platform/Pictures.h"
 #include "platform/Platform.h"
+#include "platform/WindowFont.h"
+#include "report/ReportDocument.h"
+#include "support/ClickableLabel.h"
+#include "support/WebPages.h"
 
 namespace orvanta {
 
-// Placeholder until the report window is built.
+namespace {
+
+constexpr qreal kReportPointSize = 9.75;
+
+QTextCharFormat FormatFor(ReportStyle style)
+{
+    QTextCharFormat format;
+    switch (style) {
+    case ReportStyle::Heading:
+        format.setFontWeight(QFont::Bold);
+        format.setForeground(QColor(128, 0, 128));
+        break;
+    case ReportStyle::FieldLabel:
+        format.setFontWeight(QFont::Normal);
+        format.setForeground(QColor(0, 128, 128));
+        break;
+    case ReportStyle::FieldValue:
+        format.setFontWeight(QFont::Normal);
+        format.setForeground(QColor(0, 0, 0));
+        break;
+    }
+    return format;
+}
+
+// Each run follows the last at the caret; a CR LF starts a new paragraph.
+void RenderRuns(QTextDocument& document, const std::vector<ReportRun>& runs)
+{
+    document.clear();
+    QTextCursor caret(&document);
+    for (const ReportRun& run : runs) {
+        const QTextCharFormat format = FormatFor(run.Style);
+        std::string_view rest = run.Text;
+        for (;;) {
+            const std::size_t lineBreak = rest.find("\r\n");
+            caret.insertText(QString::fromUtf8(rest.data(), static_cast<qsizetype>(rest.substr(0, lineBreak).size())),
+                             format);
+            if (lineBreak == std::string_view::npos) {
+                break;
+            }
+            caret.insertBlock(QTextBlockFormat(), format);
+            rest.remove_prefix(lineBreak + 2);
+        }
+    }
+}
+
+// Only web addresses may reach the browser: a link of any other kind could
+// make the desktop run or open something local.
+bool IsWebAddress(const QUrl& link)
+{
+    const QString scheme = link.scheme().toLower();
+    return link.isValid() && (scheme == QLatin1String("http") || scheme == QLatin1String("https")) &&
+           !link.host().isEmpty();
+}
+
+// Turns every http or https address in the document into a link to itself,
+// leaving sentence punctuation after an address outside the link.
+void MarkWebAddresses(QTextDocument& document, const QColor& linkColour)
+{
+    static const QRegularExpression address(QStringLiteral("\\bhttps?://[^\\s<>\"]+"),
+                                            QRegularExpression::CaseInsensitiveOption);
+    static const QString trailing = QStringLiteral(".,;:!?)'");
+    QTextCursor found = document.find(address);
+    while (!found.isNull()) {
+        int end = found.selectionEnd();
+        const int start = found.selectionStart();
+        while (end > start && trailing.contains(document.characterAt(end - 1))) {
+            --end;
+        }
+        found.setPosition(start);
+        found.setPosition(end, QTextCursor::KeepAnchor);
+        QTextCharFormat link;
+        link.setAnchor(true);
+        link.setAnchorHref(found.selectedText());
+        link.setFontUnderline(true);
+        link.setForeground(linkColour);
+        found.mergeCharFormat(link);
+        found = document.find(address, found);
+    }
+}
+
+QPushButton* MakeButton(const char* name, const QString& caption, QWidget* parent)
+{
+    auto* button = new QPushButton(caption, parent);
+    button->setObjectName(QLatin1String(name));
+    button->setMinimumWidth(88);
+    return button;
+}
+
+}  // namespace
+
 frmSave::frmSave(BirthRecord& record, Platform& platform, QWidget* parent)
     : QDialog(parent), record_(record), platform_(platform)
 {
     setObjectName(QStringLiteral("frmSave"));
     setWindowTitle(QStringLiteral("Orvanta v2.0"));
     setAttribute(Qt::WA_DeleteOnClose);
+    setWindowIcon(ProgramIcon());
+    setFont(WindowFont(9));
+
+    auto* column = new QVBoxLayout(this);
+    column->setContentsMargins(12, 12, 12, 12);
+    column->setSpacing(10);
+
+    auto* Label14 = new ClickableLabel(
+        QStringLiteral("Talk about your rashi with other readers on the Orvanta discussion board."), this);
+    Label14->setObjectName(QStringLiteral("Label14"));
+    connect(Label14, &ClickableLabel::clicked, this, &frmSave::Label14_Click);
+    column->addWidget(Label14);
+
+    RTB = new QTextBrowser(this);
+    RTB->setObjectName(QStringLiteral("RTB"));
+    RTB->setAccessibleName(QStringLiteral("Report"));
+    RTB->setReadOnly(true);
+    RTB->setOpenLinks(false);
+    RTB->setOpenExternalLinks(false);
+    RTB->setFont(WindowFont(kReportPointSize));
+    RTB->document()->setDefaultFont(WindowFont(kReportPointSize));
+    RTB->document()->setDocumentMargin(8);
+    RTB->setMinimumSize(560, 420);
+    column->addWidget(RTB, 1);
+
+    auto* row = new QHBoxLayout;
+    row->setSpacing(8);
+    auto* Label3 = new ClickableLabel(QStringLiteral("Visit the Orvanta web site now"), this);
+    Label3->setObjectName(QStringLiteral("Label3"));
+    connect(Label3, &ClickableLabel::clicked, this, &frmSave::Label3_Click);
+    QPushButton* cmdSave = MakeButton("cmdSave", QStringLiteral("&Save"), this);
+    QPushButton* cmdPrint = MakeButton("cmdPrint", QStringLiteral("&Print"), this);
+    cmdSave->setAutoDefault(false);
+    cmdPrint->setAutoDefault(false);
+    connect(cmdSave, &QPushButton::clicked, this, &frmSave::cmdSave_Click);
+    connect(cmdPrint, &QPushButton::clicked, this, &frmSave::cmdPrint_Click);
+    row->addWidget(Label3);
+    row->addStretch(1);
+    row->addWidget(cmdSave);
+    row->addWidget(cmdPrint);
+    column->addLayout(row);
+    resize(660, 600);
+
+    Form_Load();
 }
+
+const QTextDocument& frmSave::ReportDocument() const
+{
+    return *RTB->document();
+}
+
+void frmSave::Form_Load()
+{
+    RenderRuns(*RTB->document(), BuildReportDocument(record_.SelectedRashi));
+    EnableReportLinks();
+    RTB->moveCursor(QTextCursor::Start);
+}
+
+void frmSave::EnableReportLinks()
+{
+    MarkWebAddresses(*RTB->document(), RTB->palette().color(QPalette::Link));
+    connect(RTB, &QTextBrowser::anchorClicked, this, &frmSave::ReportLinkHandler, Qt::UniqueConnection);
+}
+
+// The browser emits this for a left click on a link (or Enter on a link
+// chosen with the keyboard); it never follows links itself.
+void frmSave::ReportLinkHandler(const QUrl& link)
+{
+    if (IsWebAddress(link)) {
+        platform_.OpenWebPage(link.toString());
+    }
+}
+
+// Saves the reading's inputs to a reading file: still to be built.
+void frmSave::cmdSave_Click() {}
+
+// Prints the report on the default printer: still to be built.
+void frmSave::cmdPrint_Click() {}
+
+void frmSave::Label3_Click() { OpenHomePage(platform_); }
+void frmSave::Label14_Click() { OpenHomePage(platform_); }
 
 }  // namespace orvanta

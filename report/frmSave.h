@@ -1,8 +1,12 @@
 // The report window: the reading laid out as one rich-text document, with
-// Save and Print.
+// Save and Print. Web addresses in the document open in the browser.
 #pragma once
 
 #include <QDialog>
+
+class QTextBrowser;
+class QTextDocument;
+class QUrl;
 
 namespace orvanta {
 
@@ -14,9 +18,23 @@ class frmSave : public QDialog {
 public:
     frmSave(BirthRecord& record, Platform& platform, QWidget* parent = nullptr);
 
+    // The rendered report, as shown and as printed.
+    const QTextDocument& ReportDocument() const;
+
+private slots:
+    void cmdSave_Click();
+    void cmdPrint_Click();
+    void Label3_Click();
+    void Label14_Click();
+    void ReportLinkHandler(const QUrl& link);
+
 private:
+    void Form_Load();
+    void EnableReportLinks();
+
     BirthRecord& record_;
     Platform& platform_;
+    QTextBrowser* RTB = nullptr;
 };
 
 }  // namespace orvanta

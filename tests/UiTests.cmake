@@ -9,6 +9,8 @@ add_executable(orvanta_ui_tests
   resources/ResourcesTest.cpp
   support/UpdateReminderTest.cpp
   support/WebPagesTest.cpp
+  reading/frmResultTest.cpp
+  report/frmSaveTest.cpp
   timezone/frmTimeZoneTest.cpp
 )
 target_include_directories(orvanta_ui_tests PRIVATE "${CMAKE_CURRENT_SOURCE_DIR}")

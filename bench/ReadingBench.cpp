@@ -1,0 +1,163 @@
+// Time from the click on "Find My Rashi" to the result window's first paint,
+// offscreen, beside the time the same reading spends in ComputeMoonRashi and
+// GetRashiInformation alone. Also reports how often each result window
+// decoded its sign picture.
+#include <QApplication>
+#include <QComboBox>
+#include <QDir>
+#include <QEventLoop>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTimer>
+#include <chrono>
+#include <cstdio>
+#include <vector>
+
+#include "BenchTiming.h"
+#include "app/BirthRecord.h"
+#include "app/WindowFlow.h"
+#include "ephemeris/MoonRashi.h"
+#include "platform/QtPlatform.h"
+#include "platform/WindowFont.h"
+#include "reading/RashiCatalogue.h"
+#include "reading/frmResult.h"
+
+using namespace orvanta;
+using Clock = std::chrono::steady_clock;
+
+namespace {
+
+constexpr int kReadings = 50;
+
+double Millis(Clock::duration span) { return std::chrono::duration<double, std::milli>(span).count(); }
+
+// Ends a local event loop once any widget of a result window has painted and
+// the paint has been flushed (the next turn of the loop).
+class FirstResultPaint : public QObject {
+public:
+    explicit FirstResultPaint(QEventLoop& loop) : loop_(loop) { qApp->installEventFilter(this); }
+    ~FirstResultPaint() override { qApp->removeEventFilter(this); }
+
+    Clock::time_point Painted;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        auto* widget = qobject_cast<QWidget*>(watched);
+        if (!seen_ && event->type() == QEvent::Paint && widget != nullptr &&
+            qobject_cast<frmResult*>(widget->window()) != nullptr) {
+            seen_ = true;
+            QTimer::singleShot(0, this, [this] {
+                Painted = Clock::now();
+                loop_.quit();
+            });
+        }
+        return false;
+    }
+
+private:
+    QEventLoop& loop_;
+    bool seen_ = false;
+};
+
+template <typename T>
+T* Child(QWidget* window, const char* name)
+{
+    T* child = window->findChild<T*>(QLatin1String(name));
+    if (child == nullptr) {
+        std::fprintf(stderr, "missing control %s\n", name);
+        std::exit(1);
+    }
+    return child;
+}
+
+// Reading i: a date spread over the years so the twelve rashis all come up.
+void FillMainWindow(QWidget* main, int i)
+{
+    Child<QLineEdit>(main, "txtName")->setText(QStringLiteral("Asha"));
+    Child<QComboBox>(main, "cboMonth")->setCurrentIndex(i % 12);
+    Child<QComboBox>(main, "cboDate")->setCurrentText(QString::number(1 + (i * 7) % 28));
+    Child<QComboBox>(main, "cboYear")->setCurrentText(QString::number(1950 + i));
+    Child<QComboBox>(main, "cboHH")->setCurrentText(QString::number((i * 5) % 24));
+    Child<QLineEdit>(main, "txtZoneHour")->setText(QStringLiteral("5"));
+    Child<QLineEdit>(main, "txtZoneMinute")->setText(QStringLiteral("30"));
+    Child<QLineEdit>(main, "txtLonD")->setText(QStringLiteral("77"));
+    Child<QLineEdit>(main, "txtLonM")->setText(QStringLiteral("12"));
+    Child<QLineEdit>(main, "txtLatD")->setText(QStringLiteral("28"));
+    Child<QLineEdit>(main, "txtLatM")->setText(QStringLiteral("36"));
+    Child<QRadioButton>(main, "optLong0")->setChecked(true);
+}
+
+void SettleEvents()
+{
+    for (int i = 0; i < 3; ++i) {
+        QCoreApplication::processEvents();
+    }
+}
+
+double ComputationMillis(const BirthRecord& birth)
+{
+    constexpr int repeats = 200;
+    BirthRecord record = birth;
+    const auto start = Clock::now();
+    for (int r = 0; r < repeats; ++r) {
+        ComputeMoonRashi(record);
+        GetRashiInformation(record.RashiName, record);
+    }
+    bench::KeepValue(static_cast<double>(record.SelectedRashi.Nature.size()));
+    return Millis(Clock::now() - start) / repeats;
+}
+
+}  // namespace
+
+int main(int argc, char** argv)
+{
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    }
+    QApplication app(argc, argv);
+    QApplication::setQuitOnLastWindowClosed(false);
+    ApplyWindowFont();
+    QtPlatform platform(QDir::tempPath() + QStringLiteral("/orvanta-bench-reading.lock"));
+
+    std::vector<double> windowMs;
+    std::vector<double> computeMs;
+    int mostDecodes = 0;
+    for (int i = 0; i < kReadings; ++i) {
+        BirthRecord record;
+        QWidget* main = ShowMainWindow(record, platform);
+        FillMainWindow(main, i);
+        SettleEvents();
+
+        QEventLoop loop;
+        FirstResultPaint paint(loop);
+        QTimer::singleShot(5000, &loop, &QEventLoop::quit);
+        const auto clicked = Clock::now();
+        Child<QPushButton>(main, "cmdRashi")->click();
+        loop.exec();
+        if (paint.Painted < clicked) {
+            std::fprintf(stderr, "reading %d: no result window was painted\n", i);
+            return 1;
+        }
+        windowMs.push_back(Millis(paint.Painted - clicked));
+        computeMs.push_back(ComputationMillis(record));
+
+        for (QWidget* top : QApplication::topLevelWidgets()) {
+            if (auto* result = qobject_cast<frmResult*>(top)) {
+                mostDecodes = std::max(mostDecodes, result->PictureDecodes());
+                result->close();
+            }
+        }
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    }
+
+    const double window = bench::Median(windowMs);
+    std::printf("readings: %d (offscreen)\n", kReadings);
+    std::printf("click to first paint of the result window: median %.2f ms, first %.2f ms, max %.2f ms\n", window,
+                windowMs.front(), *std::max_element(windowMs.begin(), windowMs.end()));
+    std::printf("ComputeMoonRashi + GetRashiInformation alone: median %.4f ms\n", bench::Median(computeMs));
+    std::printf("sign pictures decoded per result window: at most %d\n", mostDecodes);
+    std::printf("target 20 ms per reading: %s\n", window <= 20.0 ? "met" : "MISSED");
+    return window <= 20.0 && mostDecodes <= 1 ? 0 : 2;
+}
