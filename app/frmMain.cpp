@@ -2,6 +2,8 @@
 
 #include <QAction>
 #include <QCheckBox>
+#include <QFile>
+#include <QFileInfo>
 #include <QComboBox>
 #include <QGridLayout>
 #include <QGroupBox>
@@ -14,6 +16,7 @@
 #include <QRadioButton>
 #include <QValidator>
 #include <QVBoxLayout>
+#include <fstream>
 #include <optional>
 
 #include "app/BirthRecord.h"
@@ -24,6 +27,7 @@
 #include "platform/Platform.h"
 #include "platform/WindowFont.h"
 #include "reading/RashiCatalogue.h"
+#include "report/ReadingFile.h"
 #include "support/ClickableLabel.h"
 #include "support/WebPages.h"
 #include "support/frmAbout.h"
@@ -456,7 +460,45 @@ void frmMain::cmdBrowser_Click()
 
 void frmMain::cmdOpen_Click()
 {
-    // Opening a saved reading arrives with the reading-file format.
+    const QString path = platform_.AskOpenFileName(
+        this, {QStringLiteral("Select the source file"), QStringLiteral("Orvanta Free"), QStringLiteral("*.ras"),
+               QStringLiteral("ras")});
+    if (path.isEmpty()) {
+        return;
+    }
+    std::optional<ReadingFileValues> values;
+    // Only a regular file is read: a pipe or device could block or never end.
+    if (HasReadingFileExtension(ToStd(path)) && QFileInfo(path).isFile()) {
+        std::ifstream in(QFile::encodeName(path).toStdString(), std::ios::binary);
+        values = ReadReadingFile(in);
+    }
+    // A date or time the lists cannot show changes nothing, rather than leave
+    // the user's own date beside the file's other values.
+    if (!values) {
+        platform_.ShowMessage(this, QStringLiteral("Please Check The File."), MessageIcon::Error);
+        return;
+    }
+    ShowReadingFileValues(*values);
+    cmdRashi_Click();
+}
+
+void frmMain::ShowReadingFileValues(const ReadingFileValues& v)
+{
+    txtName_->setText(ToQString(v.Name));
+    cboMonth_->setCurrentIndex(v.MonthIndex);
+    cboDate_->setCurrentText(ToQString(v.Day));
+    cboYear_->setCurrentText(ToQString(v.Year));
+    cboHH_->setCurrentText(ToQString(v.Hour));
+    cboMM_->setCurrentText(ToQString(v.Minute));
+    txtLonD_->setText(ToQString(v.LonD));
+    txtLonM_->setText(ToQString(v.LonM));
+    txtLatD_->setText(ToQString(v.LatD));
+    txtLatM_->setText(ToQString(v.LatM));
+    txtZoneHour_->setText(ToQString(v.ZoneHour));
+    txtZoneMinute_->setText(ToQString(v.ZoneMinute));
+    (v.East ? optLong0_ : optLong1_)->setChecked(true);
+    (v.South ? optLat1_ : optLat0_)->setChecked(true);
+    chkDST_->setChecked(v.DaylightSaving);
 }
 
 void frmMain::mnuOnline_Click()

@@ -17,6 +17,7 @@ class QRadioButton;
 namespace orvanta {
 
 struct BirthRecord;
+struct ReadingFileValues;
 class ClickableLabel;
 class Platform;
 
@@ -55,6 +56,7 @@ private:
     void Form_Load();
     QLineEdit* NumericBox(const QString& name, const QString& accessibleName, int typingLimit = 0);
     QWidget* FocusTarget(EntryField field) const;
+    void ShowReadingFileValues(const ReadingFileValues& values);
 
     BirthRecord& record_;
     Platform& platform_;

@@ -3,6 +3,7 @@
 #include <QHBoxLayout>
 #include <QPushButton>
 #include <QRegularExpression>
+#include <QSaveFile>
 #include <QTextBrowser>
 #include <QTextCursor>
 #include <QTextDocument>
@@ -14,6 +15,7 @@
 #include "platform/Pictures.h"
 #include "platform/Platform.h"
 #include "platform/WindowFont.h"
+#include "report/ReadingFile.h"
 #include "report/ReportDocument.h"
 #include "support/ClickableLabel.h"
 #include "support/WebPages.h"
@@ -189,11 +191,37 @@ void frmSave::ReportLinkHandler(const QUrl& link)
     }
 }
 
-// Saves the reading's inputs to a reading file: still to be built.
-void frmSave::cmdSave_Click() {}
+// Saves the reading's inputs (not the report) to a reading file. The file is
+// written to a temporary file and put in place only when complete, so a
+// failure leaves an existing reading untouched, and the user is told.
+void frmSave::cmdSave_Click()
+{
+    const QString path = platform_.AskSaveFileName(
+        this, {QStringLiteral("Save Your Rashi Details"), QStringLiteral("Rich Text Format"),
+               QStringLiteral("*.ras"), QStringLiteral("ras")});
+    if (path.isEmpty()) {
+        return;
+    }
+    const std::string contents = EncodeReadingFile(record_);
+    QSaveFile file(path);
+    const bool saved = file.open(QIODevice::WriteOnly) &&
+                       file.write(contents.data(), static_cast<qint64>(contents.size())) ==
+                           static_cast<qint64>(contents.size()) &&
+                       file.commit();
+    if (!saved) {
+        platform_.ShowMessage(this, QStringLiteral("The Reading Could Not Be Saved."), MessageIcon::Error);
+    }
+}
 
-// Prints the report on the default printer: still to be built.
-void frmSave::cmdPrint_Click() {}
+// Prints the whole report on the default printer as one job; with no printer
+// nothing is printed and nothing is said.
+void frmSave::cmdPrint_Click()
+{
+    QTextCursor cursor = RTB->textCursor();
+    cursor.clearSelection();
+    RTB->setTextCursor(cursor);
+    platform_.PrintDocument(ReportDocument());
+}
 
 void frmSave::Label3_Click() { OpenHomePage(platform_); }
 void frmSave::Label14_Click() { OpenHomePage(platform_); }

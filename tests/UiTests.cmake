@@ -8,6 +8,7 @@ add_executable(orvanta_ui_tests
   platform/QtPlatformTest.cpp
   resources/ResourcesTest.cpp
   support/UpdateReminderTest.cpp
+  report/SaveOpenPrintTest.cpp
   support/WebPagesTest.cpp
   reading/frmResultTest.cpp
   report/frmSaveTest.cpp

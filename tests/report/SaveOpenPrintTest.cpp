@@ -1,0 +1,354 @@
+// Saving a reading from the report window, opening it again from the main
+// window, and printing the report.
+#include <QAction>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDir>
+#include <QFile>
+#include <QLineEdit>
+#include <QPointer>
+#include <QPrinter>
+#include <QProcess>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTemporaryDir>
+#include <QTextBrowser>
+#include <QTest>
+#include <gtest/gtest.h>
+#include <unistd.h>
+
+#include "WindowTestSupport.h"
+#include "app/BirthRecord.h"
+#include "app/WindowFlow.h"
+#include "app/frmMain.h"
+#include "platform/FakePlatform.h"
+#include "platform/QtPlatform.h"
+#include "reading/RashiCatalogue.h"
+#include "report/ReadingFile.h"
+#include "report/frmSave.h"
+
+namespace orvanta {
+namespace {
+
+using orvanta::testing::CloseAllWindows;
+using orvanta::testing::VisibleWindow;
+
+QByteArray ReadAll(const QString& path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+void WriteAll(const QString& path, const QByteArray& bytes)
+{
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(bytes);
+}
+
+// A file of encoded lines, each ended by CR LF.
+QByteArray ReadingFileOf(const std::vector<std::string>& lines)
+{
+    QByteArray bytes;
+    for (const std::string& line : lines) {
+        bytes += QByteArray::fromStdString(EncodeLine(line)) + "\r\n";
+    }
+    return bytes;
+}
+
+class SaveOpenPrintTest : public ::testing::Test {
+public:
+    void TearDown() override { CloseAllWindows(); }
+
+    template <typename T>
+    static T* Find(QWidget* window, const char* name)
+    {
+        T* widget = window ? window->findChild<T*>(QLatin1String(name)) : nullptr;
+        EXPECT_NE(widget, nullptr) << name;
+        return widget;
+    }
+
+    frmMain* NewMainWindow() { return static_cast<frmMain*>(ShowMainWindow(record, platform)); }
+
+    frmSave* OpenReport()
+    {
+        GetRashiInformation("Mesha", record);
+        auto* report = new frmSave(record, platform);
+        report->show();
+        return report;
+    }
+
+    // Ravi, 12 March 1975, 7:05, 77°13' East, 28°39' North, zone 5:30, no DST.
+    void RaviReading()
+    {
+        record.PersonName = "Ravi";
+        record.BirthMonth = 3;
+        record.BirthDay = 12;
+        record.BirthYear = 1975;
+        record.BirthHour = 7;
+        record.BirthMinute = 5;
+        record.LongitudeDegrees = 77;
+        record.LongitudeMinutes = 13;
+        record.LatitudeDegrees = 28;
+        record.LatitudeMinutes = 39;
+        record.ZoneHours = 5;
+        record.ZoneMinutes = 30;
+        record.LongitudeEast = true;
+        record.LatitudeSouth = false;
+        record.DaylightSaving = false;
+    }
+
+    BirthRecord record;
+    FakePlatform platform;
+    QTemporaryDir folder;
+};
+
+TEST_F(SaveOpenPrintTest, SaveWritesTheFifteenInputsAfterTheDialog)
+{
+    RaviReading();
+    frmSave* report = OpenReport();
+    const QString path = folder.filePath(QStringLiteral("ravi.ras"));
+    platform.SaveFileAnswers = {path};
+    QTest::mouseClick(Find<QPushButton>(report, "cmdSave"), Qt::LeftButton);
+
+    ASSERT_EQ(platform.SaveRequests.size(), 1u);
+    const FileDialogRequest& request = platform.SaveRequests[0];
+    EXPECT_EQ(request.Title, "Save Your Rashi Details");
+    EXPECT_EQ(request.FilterName, "Rich Text Format");
+    EXPECT_EQ(request.FilterPattern, "*.ras");
+    EXPECT_EQ(request.DefaultSuffix, "ras");
+    EXPECT_TRUE(platform.Messages.empty());
+    EXPECT_EQ(ReadAll(path), ReadingFileOf({"Ravi", "3", "12", "1975", "7", "5", "77", "13", "28", "39", "5", "30",
+                                            "1", "0", "0"}));
+    EXPECT_TRUE(report->isVisible());  // the report stays open
+}
+
+TEST_F(SaveOpenPrintTest, CancelledSaveLeavesAnExistingFileAndSaysNothing)
+{
+    RaviReading();
+    const QString path = folder.filePath(QStringLiteral("old.ras"));
+    WriteAll(path, "earlier reading");
+    frmSave* report = OpenReport();
+    platform.SaveFileAnswers = {QString()};
+    QTest::mouseClick(Find<QPushButton>(report, "cmdSave"), Qt::LeftButton);
+    EXPECT_EQ(ReadAll(path), "earlier reading");
+    EXPECT_TRUE(platform.Messages.empty());
+}
+
+TEST_F(SaveOpenPrintTest, FailedSaveLeavesTheOldFileAndSaysSo)
+{
+    RaviReading();
+    QStringList targets = {QStringLiteral("/proc/version")};  // exists, and its folder takes no new file
+    QString readOnlyTarget;
+    if (geteuid() != 0) {  // permissions do not stop the superuser
+        readOnlyTarget = folder.filePath(QStringLiteral("locked/old.ras"));
+        QDir(folder.path()).mkdir(QStringLiteral("locked"));
+        WriteAll(readOnlyTarget, "earlier reading");
+        QFile::setPermissions(folder.filePath(QStringLiteral("locked")), QFileDevice::ReadOwner | QFileDevice::ExeOwner);
+        targets << readOnlyTarget;
+    }
+    frmSave* report = OpenReport();
+    for (const QString& target : targets) {
+        const QByteArray before = ReadAll(target);
+        platform.Messages.clear();
+        platform.SaveFileAnswers = {target};
+        QTest::mouseClick(Find<QPushButton>(report, "cmdSave"), Qt::LeftButton);
+        EXPECT_EQ(ReadAll(target), before) << target.toStdString();
+        ASSERT_EQ(platform.Messages.size(), 1u) << target.toStdString();
+        EXPECT_EQ(platform.Messages[0],
+                  (FakePlatform::Message{QStringLiteral("The Reading Could Not Be Saved."), MessageIcon::Error}));
+    }
+    if (!readOnlyTarget.isEmpty()) {
+        QFile::setPermissions(folder.filePath(QStringLiteral("locked")),
+                              QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+    }
+}
+
+TEST_F(SaveOpenPrintTest, SavedReadingOpensAgainWithTheSameInputsAndRashi)
+{
+    // A reading entered in the main window, with South and daylight saving.
+    frmMain* main = NewMainWindow();
+    Find<QLineEdit>(main, "txtName")->setText(QStringLiteral("  Mira"));
+    Find<QComboBox>(main, "cboMonth")->setCurrentText(QStringLiteral("August"));
+    Find<QComboBox>(main, "cboDate")->setCurrentText(QStringLiteral("15"));
+    Find<QComboBox>(main, "cboYear")->setCurrentText(QStringLiteral("1947"));
+    Find<QComboBox>(main, "cboHH")->setCurrentText(QStringLiteral("23"));
+    Find<QComboBox>(main, "cboMM")->setCurrentText(QStringLiteral("59"));
+    Find<QLineEdit>(main, "txtZoneHour")->setText(QStringLiteral("-5"));
+    Find<QLineEdit>(main, "txtZoneMinute")->setText(QStringLiteral("-30"));
+    Find<QLineEdit>(main, "txtLonD")->setText(QStringLiteral("72"));
+    Find<QLineEdit>(main, "txtLonM")->setText(QStringLiteral("50"));
+    Find<QLineEdit>(main, "txtLatD")->setText(QStringLiteral("18"));
+    Find<QLineEdit>(main, "txtLatM")->setText(QStringLiteral("58"));
+    Find<QRadioButton>(main, "optLat1")->setChecked(true);
+    Find<QCheckBox>(main, "chkDST")->setChecked(true);
+    QTest::mouseClick(Find<QPushButton>(main, "cmdRashi"), Qt::LeftButton);
+    const BirthRecord saved = record;
+    ASSERT_FALSE(saved.RashiName.empty());
+
+    // Saved from the report window over the result window.
+    QWidget* result = VisibleWindow("frmResult");
+    ASSERT_NE(result, nullptr);
+    QTest::mouseClick(Find<QPushButton>(result, "cmdSave"), Qt::LeftButton);
+    ASSERT_TRUE(platform.LastModal);
+    const QString path = folder.filePath(QStringLiteral("mira.ras"));
+    platform.SaveFileAnswers = {path};
+    QTest::mouseClick(Find<QPushButton>(platform.LastModal.data(), "cmdSave"), Qt::LeftButton);
+    CloseAllWindows();
+
+    // Another reading replaces the record; then the file is opened again.
+    record = BirthRecord{};
+    record.RashiName = "Other";
+    frmMain* again = NewMainWindow();
+    platform.OpenFileAnswers = {path};
+    QTest::mouseClick(Find<QPushButton>(again, "cmdOpen"), Qt::LeftButton);
+
+    ASSERT_EQ(platform.OpenRequests.size(), 1u);
+    EXPECT_EQ(platform.OpenRequests[0].Title, "Select the source file");
+    EXPECT_EQ(platform.OpenRequests[0].FilterName, "Orvanta Free");
+    EXPECT_EQ(platform.OpenRequests[0].FilterPattern, "*.ras");
+    EXPECT_EQ(platform.OpenRequests[0].DefaultSuffix, "ras");
+    EXPECT_TRUE(platform.Messages.empty()) << platform.LastMessage().toStdString();
+    EXPECT_EQ(record, saved);  // all fifteen inputs, the rashi and its texts
+    EXPECT_EQ(record.PersonName, "Mira");
+    EXPECT_TRUE(record.LatitudeSouth);
+    EXPECT_TRUE(record.DaylightSaving);
+    EXPECT_NE(VisibleWindow("frmResult"), nullptr);
+}
+
+struct OpenCase {
+    const char* what;
+    const char* fileName;
+    std::vector<std::string> lines;
+    const char* message;  // the one message expected
+};
+
+TEST_F(SaveOpenPrintTest, OpeningChecksTheFileBeforeChangingAnything)
+{
+    const std::vector<std::string> good = {"Asha", "2", "3", "1990", "4", "5", "6", "7", "8", "9", "1", "2",
+                                           "0", "0", "0"};
+    auto with = [&](std::size_t index, std::string value) {
+        auto lines = good;
+        lines[index] = std::move(value);
+        return lines;
+    };
+    const OpenCase cases[] = {
+        {"capital extension", "reading.RAS", good, "Please Check The File."},
+        {"month 13", "a.ras", with(1, "13"), "Please Check The File."},
+        {"month not a number", "a.ras", with(1, "x"), "Please Check The File."},
+        {"day 32", "a.ras", with(2, "32"), "Please Check The File."},
+        {"year outside the list", "a.ras", with(3, "1900"), "Please Check The File."},
+        {"hour 24", "a.ras", with(4, "24"), "Please Check The File."},
+        {"minute missing", "a.ras", {"Asha", "2", "3", "1990", "4"}, "Please Check The File."},
+        {"empty file", "a.ras", {}, "Please Check The File."},
+    };
+    for (const auto& c : cases) {
+        CloseAllWindows();
+        platform.Messages.clear();
+        const QString path = folder.filePath(QString::fromLatin1(c.fileName));
+        WriteAll(path, ReadingFileOf(c.lines));
+        frmMain* main = NewMainWindow();
+        Find<QLineEdit>(main, "txtName")->setText(QStringLiteral("typed"));
+        Find<QCheckBox>(main, "chkDST")->setChecked(true);
+        platform.OpenFileAnswers = {path};
+        QTest::mouseClick(Find<QPushButton>(main, "cmdOpen"), Qt::LeftButton);
+        ASSERT_EQ(platform.Messages.size(), 1u) << c.what;
+        EXPECT_EQ(platform.Messages[0], (FakePlatform::Message{QString::fromLatin1(c.message), MessageIcon::Error}))
+            << c.what;
+        EXPECT_EQ(Find<QLineEdit>(main, "txtName")->text(), "typed") << c.what;
+        EXPECT_TRUE(Find<QCheckBox>(main, "chkDST")->isChecked()) << c.what;
+        EXPECT_EQ(Find<QComboBox>(main, "cboMonth")->currentIndex(), 0) << c.what;
+        EXPECT_EQ(VisibleWindow("frmResult"), nullptr) << c.what;
+    }
+}
+
+TEST_F(SaveOpenPrintTest, CancelledOpenSaysNothing)
+{
+    frmMain* main = NewMainWindow();
+    platform.OpenFileAnswers = {QString()};
+    QTest::mouseClick(Find<QPushButton>(main, "cmdOpen"), Qt::LeftButton);
+    EXPECT_TRUE(platform.Messages.empty());
+    EXPECT_TRUE(main->isVisible());
+}
+
+TEST_F(SaveOpenPrintTest, ShortFileFillsWhatItHasAndValidationSpeaks)
+{
+    // Ten lines: no zone and no flags; line 15 absent counts as "not 1".
+    const QString path = folder.filePath(QStringLiteral("shortxras"));  // only the last three letters count
+    WriteAll(path, ReadingFileOf({" Asha", "12", "31", "2000", "23", "59", "77", "13", "28", "39"}));
+    frmMain* main = NewMainWindow();
+    Find<QLineEdit>(main, "txtZoneHour")->setText(QStringLiteral("5"));
+    Find<QLineEdit>(main, "txtZoneMinute")->setText(QStringLiteral("30"));
+    Find<QRadioButton>(main, "optLat1")->setChecked(true);
+    Find<QCheckBox>(main, "chkDST")->setChecked(true);
+    platform.OpenFileAnswers = {path};
+    QTest::mouseClick(Find<QPushButton>(main, "cmdOpen"), Qt::LeftButton);
+
+    EXPECT_EQ(Find<QLineEdit>(main, "txtName")->text(), " Asha");
+    EXPECT_EQ(Find<QComboBox>(main, "cboMonth")->currentText(), "December");
+    EXPECT_EQ(Find<QComboBox>(main, "cboDate")->currentText(), "31");
+    EXPECT_EQ(Find<QComboBox>(main, "cboYear")->currentText(), "2000");
+    EXPECT_EQ(Find<QComboBox>(main, "cboHH")->currentText(), "23");
+    EXPECT_EQ(Find<QComboBox>(main, "cboMM")->currentText(), "59");
+    EXPECT_EQ(Find<QLineEdit>(main, "txtLatM")->text(), "39");
+    EXPECT_TRUE(Find<QLineEdit>(main, "txtZoneHour")->text().isEmpty());
+    EXPECT_TRUE(Find<QLineEdit>(main, "txtZoneMinute")->text().isEmpty());
+    EXPECT_TRUE(Find<QRadioButton>(main, "optLong1")->isChecked());  // West
+    EXPECT_TRUE(Find<QRadioButton>(main, "optLat0")->isChecked());   // North
+    EXPECT_FALSE(Find<QCheckBox>(main, "chkDST")->isChecked());
+    ASSERT_EQ(platform.Messages.size(), 1u);
+    EXPECT_EQ(platform.Messages[0].Text, "Please Enter Hour and Minute of Time Zone");
+}
+
+TEST_F(SaveOpenPrintTest, AZeroOnTheLastLineUnticksDaylightSaving)
+{
+    const QString path = folder.filePath(QStringLiteral("dst.ras"));
+    WriteAll(path, ReadingFileOf({"Asha", "1", "1", "1990", "0", "0", "7", "0", "8", "0", "", "", "1", "1", "0"}));
+    frmMain* main = NewMainWindow();
+    Find<QCheckBox>(main, "chkDST")->setChecked(true);
+    platform.OpenFileAnswers = {path};
+    QTest::mouseClick(Find<QPushButton>(main, "cmdOpen"), Qt::LeftButton);
+    EXPECT_FALSE(Find<QCheckBox>(main, "chkDST")->isChecked());
+    EXPECT_TRUE(Find<QRadioButton>(main, "optLong0")->isChecked());  // "1": East
+    EXPECT_TRUE(Find<QRadioButton>(main, "optLat1")->isChecked());   // "1": South
+}
+
+TEST_F(SaveOpenPrintTest, PrintSendsTheWholeReportOnceOrNothingWithoutAPrinter)
+{
+    frmSave* report = OpenReport();
+    auto* rtb = Find<QTextBrowser>(report, "RTB");
+    rtb->selectAll();  // a selection does not narrow what is printed
+    QTest::mouseClick(Find<QPushButton>(report, "cmdPrint"), Qt::LeftButton);
+    ASSERT_EQ(platform.PrintedDocuments.size(), 1u);
+    EXPECT_EQ(platform.PrintedDocuments[0], report->ReportDocument().toPlainText());
+    EXPECT_TRUE(platform.PrintedDocuments[0].startsWith(QStringLiteral("Common: ")));
+    EXPECT_TRUE(platform.PrintedDocuments[0].contains(QStringLiteral("Lucky For....Rashi: ")));
+
+    platform.PrinterAvailable = false;
+    QTest::mouseClick(Find<QPushButton>(report, "cmdPrint"), Qt::LeftButton);
+    EXPECT_EQ(platform.PrintedDocuments.size(), 1u);
+    EXPECT_TRUE(platform.Messages.empty());
+}
+
+TEST_F(SaveOpenPrintTest, ThePrintingPathPutsTheHeadingsOnPaper)
+{
+    frmSave* report = OpenReport();
+    const QString pdf = folder.filePath(QStringLiteral("report.pdf"));
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(pdf);
+    ASSERT_TRUE(QtPlatform::PrintDocumentOn(printer, report->ReportDocument()));
+
+    QProcess text;
+    text.start(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), pdf, QStringLiteral("-")});
+    ASSERT_TRUE(text.waitForFinished(30000));
+    const QString printed = QString::fromUtf8(text.readAllStandardOutput());
+    for (const char* heading : {"Common:", "Sign Characteristics:", "Physique And Looks:", "Human Nature:",
+                                "Career And Finance:", "Love And Compatibility:", "Health:", "Lucky For....Rashi:",
+                                "Report Generated By"}) {
+        EXPECT_TRUE(printed.contains(QLatin1String(heading))) << heading;
+    }
+}
+
+}  // namespace
+}  // namespace orvanta
