@@ -39,6 +39,7 @@ frmAbout::frmAbout(Platform& platform, QWidget* parent) : QDialog(parent), platf
         this);
     description->setObjectName(QStringLiteral("Label1"));
     description->setWordWrap(true);
+    description->setFixedWidth(420);
 
     auto* line = new QFrame(this);
     line->setObjectName(QStringLiteral("Line1"));
@@ -73,7 +74,8 @@ frmAbout::frmAbout(Platform& platform, QWidget* parent) : QDialog(parent), platf
     layout->addWidget(homeLink);
     layout->addLayout(buttons);
 
-    setFixedWidth(440);
+    // The window takes the height its wrapped description needs.
+    layout->setSizeConstraint(QLayout::SetFixedSize);
 }
 
 void frmAbout::cmdOK_Click()
