@@ -125,10 +125,7 @@ QComboBox* List(const QString& name, const QString& accessibleName, QWidget* par
 frmMain::frmMain(BirthRecord& record, Platform& platform, QWidget* parent)
     : QMainWindow(parent), record_(record), platform_(platform)
 {
-    setObjectName(QStringLiteral("frmMain"));
-    setWindowTitle(QStringLiteral("Orvanta v2.0"));
-    setWindowIcon(ProgramIcon());
-    setAttribute(Qt::WA_DeleteOnClose);
+    PrepareWindow(*this, QStringLiteral("frmMain"));
     BuildMenus();
     BuildControls();
     SetKeyboardOrder();

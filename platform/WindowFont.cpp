@@ -2,6 +2,9 @@
 
 #include <QApplication>
 #include <QFontInfo>
+#include <QWidget>
+
+#include "platform/Pictures.h"
 
 namespace orvanta {
 
@@ -24,6 +27,15 @@ QFont WindowFont(qreal pointSize, bool bold)
 void ApplyWindowFont()
 {
     QApplication::setFont(WindowFont(9));
+}
+
+void PrepareWindow(QWidget& window, const QString& objectName)
+{
+    window.setObjectName(objectName);
+    window.setWindowTitle(QStringLiteral("Orvanta v2.0"));
+    window.setWindowIcon(ProgramIcon());
+    window.setFont(WindowFont(9));
+    window.setAttribute(Qt::WA_DeleteOnClose);
 }
 
 }  // namespace orvanta

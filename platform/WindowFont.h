@@ -4,6 +4,8 @@
 
 #include <QFont>
 
+class QWidget;
+
 namespace orvanta {
 
 // The family the windows use.
@@ -14,5 +16,9 @@ QFont WindowFont(qreal pointSize, bool bold = false);
 
 // Makes the windows' font the application's default.
 void ApplyWindowFont();
+
+// What every window of the program shares: its object name, the caption
+// "Orvanta v2.0", the program icon and the font; it deletes itself when closed.
+void PrepareWindow(QWidget& window, const QString& objectName);
 
 }  // namespace orvanta

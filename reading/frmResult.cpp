@@ -234,11 +234,7 @@ QPushButton* MakeButton(const QString& name, const QString& caption, QWidget* pa
 frmResult::frmResult(BirthRecord& record, Platform& platform, QWidget* parent)
     : QMainWindow(parent), record_(record), platform_(platform)
 {
-    setObjectName(QStringLiteral("frmResult"));
-    setWindowTitle(QStringLiteral("Orvanta v2.0"));
-    setAttribute(Qt::WA_DeleteOnClose);
-    setWindowIcon(ProgramIcon());
-    setFont(WindowFont(9));
+    PrepareWindow(*this, QStringLiteral("frmResult"));
 
     BuildMenus();
     auto* central = new QWidget(this);

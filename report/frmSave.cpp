@@ -12,7 +12,6 @@
 #include <string_view>
 
 #include "app/BirthRecord.h"
-#include "platform/Pictures.h"
 #include "platform/Platform.h"
 #include "platform/WindowFont.h"
 #include "report/ReadingFile.h"
@@ -115,11 +114,7 @@ QPushButton* MakeButton(const char* name, const QString& caption, QWidget* paren
 frmSave::frmSave(BirthRecord& record, Platform& platform, QWidget* parent)
     : QDialog(parent), record_(record), platform_(platform)
 {
-    setObjectName(QStringLiteral("frmSave"));
-    setWindowTitle(QStringLiteral("Orvanta v2.0"));
-    setAttribute(Qt::WA_DeleteOnClose);
-    setWindowIcon(ProgramIcon());
-    setFont(WindowFont(9));
+    PrepareWindow(*this, QStringLiteral("frmSave"));
 
     auto* column = new QVBoxLayout(this);
     column->setContentsMargins(12, 12, 12, 12);

@@ -16,9 +16,7 @@ namespace orvanta {
 
 frmAbout::frmAbout(Platform& platform, QWidget* parent) : QDialog(parent), platform_(platform)
 {
-    setObjectName(QStringLiteral("frmAbout"));
-    setWindowTitle(QStringLiteral("Orvanta v2.0"));
-    setAttribute(Qt::WA_DeleteOnClose);
+    PrepareWindow(*this, QStringLiteral("frmAbout"));
 
     auto* picture = new QLabel(this);
     picture->setObjectName(QStringLiteral("Picture1"));

@@ -31,10 +31,7 @@ void WriteWhole(QLineEdit& box, int value)
 frmTimeZone::frmTimeZone(QLineEdit& zoneHour, QLineEdit& zoneMinute, QWidget* parent)
     : QDialog(parent), zoneHour_(zoneHour), zoneMinute_(zoneMinute)
 {
-    setObjectName(QStringLiteral("frmTimeZone"));
-    setWindowTitle(QStringLiteral("Orvanta v2.0"));
-    setAttribute(Qt::WA_DeleteOnClose);
-    setFont(WindowFont(9));
+    PrepareWindow(*this, QStringLiteral("frmTimeZone"));
 
     lstTimeZone_ = new QListWidget(this);
     lstTimeZone_->setObjectName(QStringLiteral("lstTimeZone"));
