@@ -176,21 +176,21 @@ QString PictureKeyFor(const QString& englishName)
     return QLatin1String(kPictureKeys.front());
 }
 
-QLabel* MakeCaption(const FieldBox& spec, QWidget* parent)
+QLabel* MakeCaption(const FieldBox& field, QWidget* parent)
 {
-    auto* caption = new QLabel(QString::fromLatin1(spec.Caption), parent);
-    caption->setObjectName(QLatin1String(spec.Label));
-    if (spec.Hint != nullptr) {
-        caption->setToolTip(QString::fromLatin1(spec.Hint));
+    auto* caption = new QLabel(QString::fromLatin1(field.Caption), parent);
+    caption->setObjectName(QLatin1String(field.Label));
+    if (field.Hint != nullptr) {
+        caption->setToolTip(QString::fromLatin1(field.Hint));
     }
     return caption;
 }
 
 // A locked box: readable, selectable and copyable, never editable.
-QWidget* MakeBox(const FieldBox& spec, QLabel* caption, QWidget* parent)
+QWidget* MakeBox(const FieldBox& field, QLabel* caption, QWidget* parent)
 {
     QWidget* box = nullptr;
-    if (spec.MultiLine) {
+    if (field.MultiLine) {
         auto* edit = new QPlainTextEdit(parent);
         edit->setReadOnly(true);
         edit->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
@@ -202,10 +202,10 @@ QWidget* MakeBox(const FieldBox& spec, QLabel* caption, QWidget* parent)
         edit->setReadOnly(true);
         box = edit;
     }
-    box->setObjectName(QLatin1String(spec.Box));
+    box->setObjectName(QLatin1String(field.Box));
     box->setAccessibleName(caption->text());
-    if (spec.Hint != nullptr) {
-        box->setAccessibleDescription(QString::fromLatin1(spec.Hint));
+    if (field.Hint != nullptr) {
+        box->setAccessibleDescription(QString::fromLatin1(field.Hint));
     }
     caption->setBuddy(box);
     return box;
@@ -300,10 +300,10 @@ QWidget* frmResult::BuildHeader(QWidget* parent)
     column->addWidget(lblVedicName);
     column->addSpacing(6);
 
-    for (const FieldBox& spec : kHeadline) {
-        QLabel* caption = MakeCaption(spec, header);
+    for (const FieldBox& field : kHeadline) {
+        QLabel* caption = MakeCaption(field, header);
         column->addWidget(caption);
-        column->addWidget(MakeBox(spec, caption, header));
+        column->addWidget(MakeBox(field, caption, header));
         column->addSpacing(4);
     }
     column->addStretch(1);
@@ -336,7 +336,7 @@ QWidget* frmResult::BuildPages(QWidget* parent)
     connect(TS, &QTabWidget::tabBarClicked, this, &frmResult::TS_Click);
 
     for (int k = 1; k < kPageCount; ++k) {
-        const Page& spec = kPages[k - 1];
+        const Page& field = kPages[k - 1];
         auto* frame = new QWidget(TS);
         frame->setObjectName(Name("Frame", k));
         auto* grid = new QGridLayout(frame);
@@ -346,7 +346,7 @@ QWidget* frmResult::BuildPages(QWidget* parent)
         grid->setColumnStretch(1, 1);
         int row = 0;
         bool filled = false;
-        for (const FieldBox& box : spec.Boxes) {
+        for (const FieldBox& box : field.Boxes) {
             QLabel* caption = MakeCaption(box, frame);
             QWidget* edit = MakeBox(box, caption, frame);
             if (box.MultiLine) {
@@ -364,7 +364,7 @@ QWidget* frmResult::BuildPages(QWidget* parent)
             grid->setRowStretch(row++, 1);
         }
         grid->addLayout(BuildPageButtons(k, frame), row, 0, 1, 2);
-        TS->addTab(frame, QString::fromLatin1(spec.Caption));
+        TS->addTab(frame, QString::fromLatin1(field.Caption));
     }
     TS->addTab(BuildAboutPage(), QStringLiteral("About Software"));
 
@@ -459,14 +459,14 @@ void frmResult::Form_Load()
     findChild<QLabel*>(QStringLiteral("lblVedicName"))->setText(vedicName);
 
     auto loadBoxes = [&](std::span<const FieldBox> boxes) {
-        for (const FieldBox& spec : boxes) {
-            QWidget* box = findChild<QWidget*>(QLatin1String(spec.Box));
-            if (spec.LoadPrefix != nullptr) {
-                auto* caption = findChild<QLabel*>(QLatin1String(spec.Label));
-                caption->setText(QLatin1String(spec.LoadPrefix) + vedicName);
+        for (const FieldBox& field : boxes) {
+            QWidget* box = findChild<QWidget*>(QLatin1String(field.Box));
+            if (field.LoadPrefix != nullptr) {
+                auto* caption = findChild<QLabel*>(QLatin1String(field.Label));
+                caption->setText(QLatin1String(field.LoadPrefix) + vedicName);
                 box->setAccessibleName(caption->text());
             }
-            SetBoxText(box, Text(rashi.*spec.Value));
+            SetBoxText(box, Text(rashi.*field.Value));
         }
     };
     loadBoxes(kHeadline);
