@@ -61,6 +61,13 @@ private:
     int limit_;
 };
 
+// Alt with a key that no menu or button took: it types nothing in a box.
+bool IsUnusedAccessKey(const QKeyEvent& key)
+{
+    const Qt::KeyboardModifiers m = key.modifiers();
+    return m.testFlag(Qt::AltModifier) && !m.testFlag(Qt::ControlModifier) && !key.text().isEmpty();
+}
+
 // The character code a key press would insert, or nothing for keys that
 // insert no character (arrows, Tab, Delete and the like).
 std::optional<int> CharacterCode(const QKeyEvent& key)
@@ -522,7 +529,11 @@ void frmMain::mnuAbout_Click()
 bool frmMain::eventFilter(QObject* watched, QEvent* event)
 {
     if (event->type() == QEvent::KeyPress) {
-        const auto code = CharacterCode(*static_cast<QKeyEvent*>(event));
+        const auto& key = *static_cast<QKeyEvent*>(event);
+        if (IsUnusedAccessKey(key)) {
+            return true;
+        }
+        const auto code = CharacterCode(key);
         if (code && NumericKeyFilter(static_cast<std::int16_t>(*code)) == 0) {
             platform_.ShowMessage(this, ToQString(OnlyNumbersMessage), MessageIcon::Error);
             return true;

@@ -285,6 +285,7 @@ TEST_F(MainWindowTest, KeystrokeFilterLetsOnlyDigitsAndBackspaceIn)
         {"txtZoneHour", {{Qt::Key_1, {}}, {Qt::Key_2, {}}, {Qt::Key_3, {}}, {Qt::Key_4, {}}}, "123", 0},
         {"txtZoneMinute", {{Qt::Key_1, {}}, {Qt::Key_2, {}}, {Qt::Key_3, {}}}, "12", 0},
         {"txtLonD", {{Qt::Key_7, {}}, {Qt::Key_Left, {}}, {Qt::Key_Delete, {}}, {Qt::Key_8, {}}}, "8", 0},
+        {"txtZoneHour", {{Qt::Key_4, {}}, {Qt::Key_S, Qt::AltModifier}}, "4", 0},  // an access key types nothing
     };
     QApplication::clipboard()->setText(QStringLiteral("5"));
     for (const auto& c : cases) {
