@@ -218,6 +218,7 @@ void frmMain::BuildControls()
     timeRow->addWidget(cboHH_);
     timeRow->addWidget(cboMM_);
     timeRow->addWidget(cboSS_);
+    timeRow->addSpacing(6);
     timeRow->addWidget(Caption(QStringLiteral("HH:MM:SS"), frame, QStringLiteral("lblHHMMSS")));
     timeRow->addStretch(1);
     grid->addWidget(Caption(QStringLiteral("Time of Birth"), frame), 2, 0);
