@@ -18,6 +18,7 @@
 #include "WindowTestSupport.h"
 #include "app/BirthRecord.h"
 #include "app/PlaceSearch.h"
+#include "app/WindowFlow.h"
 #include "platform/FakePlatform.h"
 #include "support/WebLinks.h"
 
@@ -457,6 +458,58 @@ TEST_F(MainWindowTest, PickedZoneReachesTheRecordThroughTheReading)
     EXPECT_EQ(record.ZoneMinutes, 30);
     EXPECT_TRUE(record.DaylightSaving);
     EXPECT_FALSE(record.LongitudeEast);
+}
+
+
+TEST(MainWindowReading, SixBirthsGiveTheirRashiAndItsTexts)
+{
+    struct Birth {
+        const char *month, *day, *year, *hour, *minute, *zoneHour, *zoneMinute;
+        bool east, dst;
+        const char *rashi, *englishName;
+    };
+    const Birth births[] = {
+        {"January", "1", "2000", "12", "0", "0", "0", false, false, "Thula", "Libra"},
+        {"August", "15", "1947", "0", "0", "5", "30", true, false, "Kataka", "Cancer"},
+        {"July", "4", "1976", "12", "0", "5", "0", false, true, "Kanya", "Virgo"},
+        {"January", "1", "1901", "0", "0", "0", "0", false, false, "Mesha", "Aries"},
+        {"December", "31", "2050", "23", "59", "0", "0", false, false, "Simha", "Leo"},
+        {"April", "4", "2000", "12", "0", "0", "0", false, false, "Meena", "Pisces"},
+    };
+    BirthRecord record;
+    FakePlatform platform;
+    for (const Birth& b : births) {
+        QWidget* window = ShowMainWindow(record, platform);
+        auto box = [&](const char* name, const char* text) {
+            window->findChild<QLineEdit*>(QLatin1String(name))->setText(QString::fromLatin1(text));
+        };
+        auto list = [&](const char* name, const char* text) {
+            window->findChild<QComboBox*>(QLatin1String(name))->setCurrentText(QString::fromLatin1(text));
+        };
+        box("txtName", "Asha");
+        list("cboMonth", b.month);
+        list("cboDate", b.day);
+        list("cboYear", b.year);
+        list("cboHH", b.hour);
+        list("cboMM", b.minute);
+        box("txtZoneHour", b.zoneHour);
+        box("txtZoneMinute", b.zoneMinute);
+        box("txtLonD", "10");
+        box("txtLonM", "0");
+        box("txtLatD", "20");
+        box("txtLatM", "0");
+        window->findChild<QRadioButton*>(b.east ? QStringLiteral("optLong0") : QStringLiteral("optLong1"))
+            ->setChecked(true);
+        window->findChild<QCheckBox*>(QStringLiteral("chkDST"))->setChecked(b.dst);
+        QTest::mouseClick(window->findChild<QPushButton*>(QStringLiteral("cmdRashi")), Qt::LeftButton);
+
+        EXPECT_TRUE(platform.Messages.empty()) << b.rashi;
+        EXPECT_EQ(record.RashiName, b.rashi);
+        EXPECT_EQ(record.SelectedRashi.VedicName, b.rashi);
+        EXPECT_EQ(record.SelectedRashi.EnglishName, b.englishName);
+        EXPECT_FALSE(record.SelectedRashi.Nature.empty()) << b.rashi;
+        CloseAllWindows();
+    }
 }
 
 }  // namespace
