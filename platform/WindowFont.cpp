@@ -1,17 +1,11 @@
 #include "platform/WindowFont.h"
 
 #include <QApplication>
-#include <QFontInfo>
 #include <QWidget>
 
 #include "platform/Pictures.h"
 
 namespace orvanta {
-
-QString WindowFontFamily()
-{
-    return QFontInfo(WindowFont(9)).family();
-}
 
 QFont WindowFont(qreal pointSize, bool bold)
 {

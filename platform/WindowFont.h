@@ -8,9 +8,6 @@ class QWidget;
 
 namespace orvanta {
 
-// The family the windows use.
-QString WindowFontFamily();
-
 // A font of that family at the given size, for a widget that needs its own.
 QFont WindowFont(qreal pointSize, bool bold = false);
 

@@ -1,5 +1,6 @@
 #include "platform/QtPlatform.h"
 
+#include <QApplication>
 #include <QCoreApplication>
 #include <QFile>
 #include <QProcess>
@@ -46,6 +47,27 @@ TEST(SingleInstance, AnUnwritableLockPlaceDoesNotKeepTheProgramFromStarting)
 {
     QtPlatform platform(QStringLiteral("/proc/orvanta-no-such-folder/orvanta.lock"));
     EXPECT_TRUE(platform.ClaimSingleInstance());
+}
+
+}  // namespace
+}  // namespace orvanta
+
+#include <QFontDatabase>
+#include <QFontInfo>
+
+#include "platform/WindowFont.h"
+
+namespace orvanta {
+namespace {
+
+TEST(WindowFont, IsVerdanaWhereInstalledAndDejaVuSansOtherwise)
+{
+    const QString expected = QFontDatabase::families().contains(QStringLiteral("Verdana"))
+                                 ? QStringLiteral("Verdana")
+                                 : QStringLiteral("DejaVu Sans");
+    EXPECT_EQ(QFontInfo(WindowFont(9)).family(), expected);
+    EXPECT_EQ(QFontInfo(QApplication::font()).family(), expected);
+    EXPECT_TRUE(QFontInfo(WindowFont(9.75, true)).bold());
 }
 
 }  // namespace
