@@ -471,6 +471,11 @@ void frmMain::cmdOpen_Click()
     if (path.isEmpty()) {
         return;
     }
+    OpenReadingFile(path);
+}
+
+void frmMain::OpenReadingFile(const QString& path)
+{
     std::optional<ReadingFileValues> values;
     // Only a regular file is read: a pipe or device could block or never end.
     if (HasReadingFileExtension(ToStd(path)) && QFileInfo(path).isFile()) {

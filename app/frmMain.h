@@ -32,6 +32,10 @@ public:
     // The inputs as the controls hold them now.
     BirthDataEntry Entry() const;
 
+    // Opens a reading file as "Open Previously Saved Reading" does once its
+    // dialog has given the name: the same checks, messages and reading.
+    void OpenReadingFile(const QString& path);
+
     // The name of the last computed rashi, kept by the window.
     const std::string& LastRashiName() const { return lastRashiName_; }
 
