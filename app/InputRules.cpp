@@ -103,6 +103,19 @@ std::int16_t NumericKeyFilter(std::int16_t keyCode)
     return digit || keyCode == 8 ? keyCode : std::int16_t{0};
 }
 
+ZoneSide ZoneSideOfTexts(std::string_view hourText, std::string_view minuteText)
+{
+    for (const std::string_view text : {TrimBlanks(hourText), TrimBlanks(minuteText)}) {
+        if (text.starts_with('-')) {
+            return ZoneSide::AheadOfUtc;
+        }
+        if (text.starts_with('+')) {
+            return ZoneSide::BehindUtc;
+        }
+    }
+    return ZoneSide::FromLongitude;
+}
+
 namespace {
 
 bool IsBlank(std::string_view text)
@@ -212,6 +225,12 @@ void StoreBirthData(const BirthDataEntry& e, BirthRecord& r)
     r.DaylightSaving = e.DaylightSaving;
     r.LongitudeEast = e.East;
     r.LatitudeSouth = e.South;
+    // A sign that only repeats the longitude's side adds nothing; the record
+    // keeps one only where it changes the reading, as the file does.
+    r.ZoneDirection = ZoneSideOfTexts(e.ZoneHour, e.ZoneMinute);
+    if (r.ZoneDirection != ZoneSide::FromLongitude && (r.ZoneDirection == ZoneSide::AheadOfUtc) == PlaceIsEast(r)) {
+        r.ZoneDirection = ZoneSide::FromLongitude;
+    }
 }
 
 }  // namespace orvanta

@@ -30,6 +30,11 @@ std::int16_t NumericKeyFilter(std::int16_t keyCode);
 
 inline constexpr std::string_view OnlyNumbersMessage = "Only Numbers Are Accepted";
 
+// The side a zone's texts name: "-" for a zone ahead of universal time, "+"
+// for one behind it, read from the hour text or, when that has no sign, from
+// the minute text. Texts without a sign leave the side to the longitude.
+ZoneSide ZoneSideOfTexts(std::string_view hourText, std::string_view minuteText);
+
 // The main window's inputs, as the controls hold them.
 struct BirthDataEntry {
     std::string Name;

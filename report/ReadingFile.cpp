@@ -185,6 +185,18 @@ std::string FlagText(bool flag)
     return flag ? "1" : "0";
 }
 
+// The zone hours as a magnitude, as every reader expects; only a zone whose
+// own side differs from the longitude's keeps its sign, so that the file
+// opens to the same reading ("-1" for Madrid on Central European Time).
+std::string ZoneHoursText(const BirthRecord& record)
+{
+    const std::string magnitude = std::to_string(record.ZoneHours);
+    if (ZoneIsAheadOfUtc(record) == PlaceIsEast(record)) {
+        return magnitude;
+    }
+    return (ZoneIsAheadOfUtc(record) ? "-" : "+") + magnitude;
+}
+
 }  // namespace
 
 std::string EncodeLine(std::string_view utf8Text)
@@ -228,7 +240,7 @@ std::string EncodeReadingFile(const BirthRecord& record)
         std::to_string(record.LongitudeMinutes),
         std::to_string(record.LatitudeDegrees),
         std::to_string(record.LatitudeMinutes),
-        std::to_string(record.ZoneHours),
+        ZoneHoursText(record),
         std::to_string(record.ZoneMinutes),
         FlagText(record.LongitudeEast),
         FlagText(record.LatitudeSouth),

@@ -1,5 +1,7 @@
 #include "report/ReadingFile.h"
 
+#include "app/InputRules.h"
+
 #include <gtest/gtest.h>
 
 #include <initializer_list>
@@ -129,6 +131,38 @@ TEST(ReadingFileWriter, SouthAndDaylightSavingChangeOnlyTheirLines)
     }
     EXPECT_EQ(changed[13], Bytes({0x86}));
     EXPECT_EQ(changed[14], Bytes({0x86}));
+}
+
+// Line 11 keeps the magnitude unless the zone's own side differs from the
+// longitude's; then it carries the sign that reopens the same reading.
+TEST(ReadingFileWriter, ZoneHoursCarryASignOnlyAgainstTheLongitude)
+{
+    struct Case {
+        ZoneSide side;
+        bool east;
+        std::int16_t longitude;
+        const char* line11;
+    };
+    const Case cases[] = {
+        {ZoneSide::FromLongitude, true, 77, "5"},  {ZoneSide::AheadOfUtc, true, 77, "5"},
+        {ZoneSide::BehindUtc, false, 77, "5"},     {ZoneSide::AheadOfUtc, false, 3, "-5"},
+        {ZoneSide::BehindUtc, true, 173, "+5"},    {ZoneSide::AheadOfUtc, true, 0, "-5"},
+    };
+    for (const Case& c : cases) {
+        BirthRecord r = Ravi();
+        r.ZoneDirection = c.side;
+        r.LongitudeEast = c.east;
+        r.LongitudeDegrees = c.longitude;
+        r.LongitudeMinutes = 0;
+        const auto lines = ReadReadingFileLines(EncodeReadingFile(r));
+        EXPECT_EQ(DecodeLine(lines[10]), c.line11) << static_cast<int>(c.side) << c.east << c.longitude;
+        EXPECT_EQ(DecodeLine(lines[11]), "30");
+        const auto values = ReadingFileValuesFromLines(lines);
+        ASSERT_TRUE(values);
+        BirthRecord reopened = r;
+        reopened.ZoneDirection = ZoneSideOfTexts(values->ZoneHour, values->ZoneMinute);
+        EXPECT_EQ(ZoneIsAheadOfUtc(reopened), ZoneIsAheadOfUtc(r));
+    }
 }
 
 TEST(ReadingFileWriter, WritesNegativesAndDropsHighCodesFromTheName)

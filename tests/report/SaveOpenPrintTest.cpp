@@ -216,6 +216,43 @@ TEST_F(SaveOpenPrintTest, SavedReadingOpensAgainWithTheSameInputsAndRashi)
     EXPECT_NE(VisibleWindow("frmResult"), nullptr);
 }
 
+// A zone on the other side of the longitude survives the file: only line 11
+// differs from what a digits-only zone would write, and the reading returns.
+TEST_F(SaveOpenPrintTest, MadridOnCentralEuropeanTimeOpensToTheSameReading)
+{
+    frmMain* main = NewMainWindow();
+    Find<QLineEdit>(main, "txtName")->setText(QStringLiteral("Lucia"));
+    Find<QComboBox>(main, "cboDate")->setCurrentText(QStringLiteral("9"));
+    Find<QComboBox>(main, "cboYear")->setCurrentText(QStringLiteral("1950"));
+    Find<QComboBox>(main, "cboHH")->setCurrentText(QStringLiteral("12"));
+    Find<QLineEdit>(main, "txtZoneHour")->setText(QStringLiteral("-1"));
+    Find<QLineEdit>(main, "txtZoneMinute")->setText(QStringLiteral("0"));
+    Find<QLineEdit>(main, "txtLonD")->setText(QStringLiteral("3"));
+    Find<QLineEdit>(main, "txtLonM")->setText(QStringLiteral("42"));
+    Find<QLineEdit>(main, "txtLatD")->setText(QStringLiteral("40"));
+    Find<QLineEdit>(main, "txtLatM")->setText(QStringLiteral("25"));
+    Find<QRadioButton>(main, "optLong1")->setChecked(true);
+    QTest::mouseClick(Find<QPushButton>(main, "cmdRashi"), Qt::LeftButton);
+    ASSERT_EQ(record.RashiName, "Simha");
+    const BirthRecord saved = record;
+
+    frmSave* report = new frmSave(record, platform);
+    report->show();
+    const QString path = folder.filePath(QStringLiteral("madrid.ras"));
+    platform.SaveFileAnswers = {path};
+    QTest::mouseClick(Find<QPushButton>(report, "cmdSave"), Qt::LeftButton);
+    EXPECT_EQ(ReadAll(path), ReadingFileOf({"Lucia", "1", "9", "1950", "12", "0", "3", "42", "40", "25", "-1", "0",
+                                            "0", "0", "0"}));
+    CloseAllWindows();
+
+    record = BirthRecord{};
+    frmMain* again = NewMainWindow();
+    platform.OpenFileAnswers = {path};
+    QTest::mouseClick(Find<QPushButton>(again, "cmdOpen"), Qt::LeftButton);
+    EXPECT_TRUE(platform.Messages.empty()) << platform.LastMessage().toStdString();
+    EXPECT_EQ(record, saved);
+}
+
 struct OpenCase {
     const char* what;
     const char* fileName;
