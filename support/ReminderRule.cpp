@@ -74,12 +74,11 @@ int DaysBetween(const CivilDate& from, const CivilDate& to)
 
 ReminderAction DecideReminder(std::string_view stored, const CivilDate& today)
 {
-    if (stored.empty()) {
-        return ReminderAction::StoreTodayOnly;
-    }
+    // A text that names no date would otherwise silence the reminder for
+    // good; it counts as a first run.
     const auto last = ParseIsoDate(stored);
     if (!last) {
-        return ReminderAction::DoNothing;
+        return ReminderAction::StoreTodayOnly;
     }
     const int days = DaysBetween(today, *last);
     if (days >= -ReminderQuietDays && days <= ReminderQuietDays) {

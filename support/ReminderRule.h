@@ -33,12 +33,13 @@ int DaysBetween(const CivilDate& from, const CivilDate& to);
 inline constexpr int ReminderQuietDays = 14;
 
 enum class ReminderAction {
-    StoreTodayOnly,     // nothing remembered yet: start counting from today
-    DoNothing,          // too soon, or the stored text is unreadable
+    StoreTodayOnly,     // nothing readable remembered: start counting from today
+    DoNothing,          // too soon
     AskThenStoreToday,  // ask, then count again from today whatever the answer
 };
 
-// `stored` is the remembered text, empty when none was ever stored. A clock
+// `stored` is the remembered text, empty when none was ever stored; a text
+// that is no date counts as none. A clock
 // set back far enough (a stored date well in the future) also asks.
 ReminderAction DecideReminder(std::string_view stored, const CivilDate& today);
 
