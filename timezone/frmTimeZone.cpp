@@ -83,14 +83,17 @@ void frmTimeZone::cmdQuit_Click()
     close();
 }
 
-// Enter on the focused line acts as a double-click on it, for keyboard users.
+// Enter on a chosen line acts as a double-click on it, for keyboard users.
+// The list opens with its first line current but not chosen; Enter then
+// does nothing, since the user has chosen no zone yet.
 bool frmTimeZone::eventFilter(QObject* watched, QEvent* event)
 {
     if (watched == lstTimeZone_ && event->type() == QEvent::KeyPress) {
         const int key = static_cast<QKeyEvent*>(event)->key();
-        if ((key == Qt::Key_Return || key == Qt::Key_Enter) && lstTimeZone_->currentItem() != nullptr) {
-            lstTimeZone_->currentItem()->setSelected(true);
-            lstTimeZone_DblClick();
+        if (key == Qt::Key_Return || key == Qt::Key_Enter) {
+            if (!lstTimeZone_->selectedItems().isEmpty()) {
+                lstTimeZone_DblClick();
+            }
             return true;
         }
     }

@@ -121,12 +121,19 @@ std::string ChoiceName(const ::testing::TestParamInfo<Choice>& info)
 
 INSTANTIATE_TEST_SUITE_P(Zones, TimeZonePickerChoice, ::testing::ValuesIn(kChoices), ChoiceName);
 
-TEST_F(TimeZonePicker, EnterOnTheFocusedZoneChoosesIt)
+TEST_F(TimeZonePicker, EnterActsOnlyOnAChosenLine)
 {
     picker->activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(picker.data()));
     EXPECT_EQ(QApplication::focusWidget(), list);
-    QTest::keyClick(list, Qt::Key_End);
+
+    // Opened, nothing chosen: Enter writes nothing and the picker stays.
+    QTest::keyClick(list, Qt::Key_Return);
+    EXPECT_EQ(zoneHour.text(), QStringLiteral("7"));
+    EXPECT_EQ(zoneMinute.text(), QStringLiteral("15"));
+    EXPECT_FALSE(PickerClosed());
+
+    QTest::keyClick(list, Qt::Key_End);  // the arrow keys choose as they move
     QTest::keyClick(list, Qt::Key_Return);
     EXPECT_EQ(zoneHour.text(), QStringLiteral("8"));
     EXPECT_EQ(zoneMinute.text(), QStringLiteral("0"));
