@@ -196,6 +196,9 @@ void frmMain::BuildControls()
     txtName_ = new QLineEdit(frame);
     txtName_->setObjectName(QStringLiteral("txtName"));
     txtName_->setAccessibleName(QStringLiteral("Name"));
+    // A reading keeps names up to this length; a longer one would come back
+    // shortened from its file.
+    txtName_->setMaxLength(static_cast<int>(MaxNameLength));
     grid->addWidget(Caption(QStringLiteral("Name"), frame), 0, 0);
     grid->addWidget(txtName_, 0, 1, 1, 2);
 

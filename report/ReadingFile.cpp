@@ -5,6 +5,7 @@
 #include <charconv>
 #include <cmath>
 #include <cstdint>
+#include <cstdlib>
 #include <istream>
 #include <ostream>
 #include <streambuf>
@@ -125,11 +126,16 @@ ReadingFileLines SplitLines(NextByte next)
         --budget;
         return next();
     };
-    for (auto& line : lines) {
+    for (std::size_t i = 0; i < lines.Lines.size(); ++i) {
+        std::string& line = lines[i];
+        const bool nameLine = i == ReadingFileNameLineIndex;
+        const std::size_t limit = nameLine ? ReadingFileMaxNameLineBytes : ReadingFileMaxLineBytes;
         int b = take();
         for (; b >= 0 && b != '\r'; b = take()) {
-            if (line.size() < ReadingFileMaxLineBytes) {
+            if (line.size() < limit) {
                 line += static_cast<char>(b);
+            } else if (nameLine) {
+                lines.NameLineCut = true;
             }
         }
         if (b < 0) {
@@ -190,14 +196,106 @@ std::string FlagText(bool flag)
 // opens to the same reading ("-1" for Madrid on Central European Time).
 std::string ZoneHoursText(const BirthRecord& record)
 {
-    const std::string magnitude = std::to_string(record.ZoneHours);
     if (ZoneIsAheadOfUtc(record) == PlaceIsEast(record)) {
-        return magnitude;
+        return std::to_string(record.ZoneHours);
     }
-    return (ZoneIsAheadOfUtc(record) ? "-" : "+") + magnitude;
+    return (ZoneIsAheadOfUtc(record) ? "-" : "+") + std::to_string(std::abs(int{record.ZoneHours}));
+}
+
+bool IsUnreservedByte(unsigned char c)
+{
+    return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || (c >= '0' && c <= '9') || c == '-' || c == '.' ||
+           c == '_' || c == '~';
+}
+
+int HexValue(char c)
+{
+    if (c >= '0' && c <= '9') {
+        return c - '0';
+    }
+    if (c >= 'A' && c <= 'F') {
+        return c - 'A' + 10;
+    }
+    if (c >= 'a' && c <= 'f') {
+        return c - 'a' + 10;
+    }
+    return -1;
+}
+
+// UTF-16 code units of valid UTF-8 text, or nothing when it is not valid.
+std::optional<std::size_t> Utf16Length(std::string_view text)
+{
+    std::size_t units = 0;
+    for (std::size_t pos = 0; pos < text.size();) {
+        const auto c = NextCharacter(text, pos);
+        if (!c) {
+            return std::nullopt;
+        }
+        units += *c >= 0x10000 ? 2 : 1;
+    }
+    return units;
+}
+
+// The name line's name when it may stand for line 1, or nothing.
+std::optional<std::string> NameFromNameLine(const ReadingFileLines& lines)
+{
+    const std::string& nameLine = lines[ReadingFileNameLineIndex];
+    if (nameLine.empty() || lines.NameLineCut) {
+        return std::nullopt;
+    }
+    auto name = PercentDecodeName(DecodeLine(nameLine));
+    if (!name || Utf16Length(*name).value_or(MaxNameLength + 1) > MaxNameLength || EncodeLine(*name) != lines[0]) {
+        return std::nullopt;
+    }
+    return name;
 }
 
 }  // namespace
+
+std::string PercentEncodeName(std::string_view utf8Name)
+{
+    constexpr char hex[] = "0123456789ABCDEF";
+    std::string text;
+    text.reserve(utf8Name.size() * 3);
+    for (const char byte : utf8Name) {
+        const auto c = static_cast<unsigned char>(byte);
+        if (IsUnreservedByte(c)) {
+            text += byte;
+        } else {
+            text += '%';
+            text += hex[c >> 4];
+            text += hex[c & 0x0F];
+        }
+    }
+    return text;
+}
+
+std::optional<std::string> PercentDecodeName(std::string_view text)
+{
+    std::string name;
+    name.reserve(text.size());
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        const auto c = static_cast<unsigned char>(text[i]);
+        if (IsUnreservedByte(c)) {
+            name += text[i];
+            continue;
+        }
+        if (c != '%' || text.size() - i < 3) {
+            return std::nullopt;
+        }
+        const int high = HexValue(text[i + 1]);
+        const int low = HexValue(text[i + 2]);
+        if (high < 0 || low < 0) {
+            return std::nullopt;
+        }
+        name += static_cast<char>(high * 16 + low);
+        i += 2;
+    }
+    if (!Utf16Length(name)) {
+        return std::nullopt;
+    }
+    return name;
+}
 
 std::string EncodeLine(std::string_view utf8Text)
 {
@@ -251,6 +349,11 @@ std::string EncodeReadingFile(const BirthRecord& record)
         contents += EncodeLine(text);
         contents += "\r\n";
     }
+    const std::string nameLine = EncodeLine(record.PersonName);
+    if (DecodeLine(nameLine) != record.PersonName) {
+        contents += EncodeLine(PercentEncodeName(record.PersonName));
+        contents += "\r\n";
+    }
     return contents;
 }
 
@@ -297,7 +400,7 @@ std::optional<ReadingFileValues> ReadingFileValuesFromLines(const ReadingFileLin
         return std::nullopt;
     }
     return ReadingFileValues{
-        .Name = texts[0],
+        .Name = NameFromNameLine(lines).value_or(texts[0]),
         .MonthIndex = *month,
         .Day = *day,
         .Year = *year,

@@ -173,9 +173,83 @@ TEST(ReadingFileWriter, WritesNegativesAndDropsHighCodesFromTheName)
     r.ZoneMinutes = -32768;
     const auto values = ReadReadingFile(EncodeReadingFile(r));
     ASSERT_TRUE(values);
-    EXPECT_EQ(values->Name, "\u00AAna \u20AC");
+    EXPECT_EQ(DecodeLine(ReadReadingFileLines(EncodeReadingFile(r))[0]), "\u00AAna \u20AC");
+    EXPECT_EQ(values->Name, r.PersonName);  // whole again, from the name line
     EXPECT_EQ(values->LonD, "-5");
     EXPECT_EQ(values->ZoneMinute, "-32768");
+}
+
+// Line 1 stays what it always was; a name it cannot hold whole comes back
+// from the sixteenth line.
+TEST(ReadingFileNames, AnyScriptSurvivesASave)
+{
+    const char* names[] = {"Jos\u00E9", "M\u00FCller", "\u0930\u093E\u092E", "\u674E\u4F1F",
+                           "Ana \U0001F319", "Ravi Kumar  Rao", "100% sure"};
+    for (const char* name : names) {
+        BirthRecord r = Ravi();
+        r.PersonName = name;
+        const std::string file = EncodeReadingFile(r);
+        const auto lines = ReadReadingFileLines(file);
+        EXPECT_EQ(lines[0], EncodeLine(name)) << name;
+        const bool lossy = DecodeLine(EncodeLine(name)) != name;
+        EXPECT_EQ(lines[ReadingFileNameLineIndex].empty(), !lossy) << name;
+        const std::string ravi = EncodeReadingFile(Ravi());
+        EXPECT_TRUE(file.starts_with(EncodeLine(name) + ravi.substr(ravi.find("\r\n")))) << name;
+        const auto values = ReadReadingFile(file);
+        ASSERT_TRUE(values) << name;
+        EXPECT_EQ(values->Name, name);
+    }
+}
+
+TEST(ReadingFileNames, ADamagedOrMissingNameLineFallsBackToLineOne)
+{
+    BirthRecord r = Ravi();
+    r.PersonName = "Jos\u00E9 \u0930\u093E\u092E";
+    const std::string whole = EncodeReadingFile(r);
+    const std::string fifteen = whole.substr(0, whole.rfind("\r\n", whole.size() - 3) + 2);
+    const std::string lineOne = "Jos ";  // the accented letter has a code above 170
+    struct Case {
+        const char* what;
+        std::string file;
+    };
+    const Case cases[] = {
+        {"fifteen lines", fifteen},
+        {"stray percent", fifteen + EncodeLine("Jos%C3%A9%20%E0%A4") + "\r\n"},
+        {"not UTF-8", fifteen + EncodeLine("Jos%C3%A9%20%FF") + "\r\n"},
+        {"byte outside the set", fifteen + EncodeLine("Jos%C3%A9 ") + "\r\n"},
+        {"another name", fifteen + EncodeLine(PercentEncodeName("Maria \u0930")) + "\r\n"},
+        {"cut", fifteen + EncodeLine(PercentEncodeName(std::string(20000, 'x'))) + "\r\n"},
+    };
+    for (const Case& c : cases) {
+        const auto values = ReadReadingFile(c.file);
+        ASSERT_TRUE(values) << c.what;
+        EXPECT_EQ(values->Name, lineOne) << c.what;
+    }
+}
+
+std::string Repeat(std::string_view text, std::size_t times)
+{
+    std::string repeated;
+    for (std::size_t i = 0; i < times; ++i) {
+        repeated += text;
+    }
+    return repeated;
+}
+
+TEST(ReadingFileNames, TheLongestNameOpensWhole)
+{
+    BirthRecord r = Ravi();
+    const std::string longest[] = {Repeat("a", MaxNameLength),
+                                   Repeat("b", MaxNameLength / 2) + Repeat("\u0930", MaxNameLength / 2),
+                                   Repeat("\U0001F319", MaxNameLength / 2)};
+    for (const std::string& name : longest) {
+        r.PersonName = name;
+        const auto values = ReadReadingFile(EncodeReadingFile(r));
+        ASSERT_TRUE(values);
+        EXPECT_EQ(values->Name, name);
+    }
+    r.PersonName = Repeat("\u0930", MaxNameLength + 1);  // longer than any box gives
+    EXPECT_EQ(ReadReadingFile(EncodeReadingFile(r))->Name, "");
 }
 
 TEST(ReadingFileReader, SplitsLinesAtCr)
@@ -196,7 +270,7 @@ TEST(ReadingFileReader, SplitsLinesAtCr)
     };
     for (const auto& c : cases) {
         ReadingFileLines expected;
-        std::copy(c.lines.begin(), c.lines.end(), expected.begin());
+        std::copy(c.lines.begin(), c.lines.end(), expected.Lines.begin());
         EXPECT_EQ(ReadReadingFileLines(c.bytes), expected) << c.note;
         std::istringstream in(c.bytes);
         EXPECT_EQ(ReadReadingFileLines(in), expected) << c.note;
@@ -246,9 +320,10 @@ TEST(ReadingFileReader, ReadsABoundedAmountOfAnySource)
         std::istream in(&source);
         const auto lines = ReadReadingFileLines(in);
         EXPECT_LE(source.Delivered, ReadingFileByteBudget);
-        for (const auto& line : lines) {
-            EXPECT_LE(line.size(), ReadingFileMaxLineBytes);
+        for (std::size_t i = 0; i < ReadingFileLineCount; ++i) {
+            EXPECT_LE(lines[i].size(), ReadingFileMaxLineBytes);
         }
+        EXPECT_LE(lines[ReadingFileNameLineIndex].size(), ReadingFileMaxNameLineBytes);
         EXPECT_FALSE(ReadingFileValuesFromLines(lines));
     }
 }

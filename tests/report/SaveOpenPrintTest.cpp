@@ -2,6 +2,7 @@
 // window, and printing the report.
 #include <QAction>
 #include <QCheckBox>
+#include <QClipboard>
 #include <QComboBox>
 #include <QDir>
 #include <QFile>
@@ -251,6 +252,50 @@ TEST_F(SaveOpenPrintTest, MadridOnCentralEuropeanTimeOpensToTheSameReading)
     QTest::mouseClick(Find<QPushButton>(again, "cmdOpen"), Qt::LeftButton);
     EXPECT_TRUE(platform.Messages.empty()) << platform.LastMessage().toStdString();
     EXPECT_EQ(record, saved);
+}
+
+// Names in any script, and the longest name the box takes, come back whole:
+// save, open and save again give the same file.
+TEST_F(SaveOpenPrintTest, NamesComeBackWholeFromTheirFile)
+{
+    const QString longest(40000, QLatin1Char('x'));
+    const QString names[] = {QStringLiteral("Jos\u00E9"), QStringLiteral("\u0930\u093E\u092E"),
+                             QStringLiteral("\u674E\u4F1F"), QStringLiteral("Ana \U0001F319"), longest};
+    for (const QString& typed : names) {
+        CloseAllWindows();
+        frmMain* main = NewMainWindow();
+        auto* name = Find<QLineEdit>(main, "txtName");
+        QApplication::clipboard()->setText(typed);
+        name->setFocus();
+        QTest::keyClick(name, Qt::Key_V, Qt::ControlModifier);
+        const QString kept = name->text();
+        EXPECT_EQ(kept, typed.left(static_cast<qsizetype>(MaxNameLength)));
+        Find<QLineEdit>(main, "txtZoneHour")->setText(QStringLiteral("5"));
+        Find<QLineEdit>(main, "txtZoneMinute")->setText(QStringLiteral("30"));
+        for (const char* box : {"txtLonD", "txtLonM", "txtLatD", "txtLatM"}) {
+            Find<QLineEdit>(main, box)->setText(QStringLiteral("1"));
+        }
+        QTest::mouseClick(Find<QPushButton>(main, "cmdRashi"), Qt::LeftButton);
+        const QString first = folder.filePath(QStringLiteral("first.ras"));
+        const QString second = folder.filePath(QStringLiteral("second.ras"));
+        auto save = [&](const QString& path) {
+            frmSave* report = new frmSave(record, platform);
+            report->show();
+            platform.SaveFileAnswers = {path};
+            QTest::mouseClick(Find<QPushButton>(report, "cmdSave"), Qt::LeftButton);
+            report->close();
+        };
+        save(first);
+        CloseAllWindows();
+
+        frmMain* again = NewMainWindow();
+        platform.OpenFileAnswers = {first};
+        QTest::mouseClick(Find<QPushButton>(again, "cmdOpen"), Qt::LeftButton);
+        EXPECT_TRUE(platform.Messages.empty()) << platform.LastMessage().toStdString();
+        EXPECT_EQ(record.PersonName, kept.toStdString());
+        save(second);
+        EXPECT_EQ(ReadAll(second), ReadAll(first));
+    }
 }
 
 struct OpenCase {
