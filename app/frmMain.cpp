@@ -2,8 +2,6 @@
 
 #include <QAction>
 #include <QCheckBox>
-#include <QFile>
-#include <QFileInfo>
 #include <QComboBox>
 #include <QGridLayout>
 #include <QGroupBox>
@@ -16,7 +14,6 @@
 #include <QRadioButton>
 #include <QValidator>
 #include <QVBoxLayout>
-#include <fstream>
 #include <optional>
 
 #include "app/BirthRecord.h"
@@ -480,10 +477,10 @@ void frmMain::cmdOpen_Click()
 void frmMain::OpenReadingFile(const QString& path)
 {
     std::optional<ReadingFileValues> values;
-    // Only a regular file is read: a pipe or device could block or never end.
-    if (HasReadingFileExtension(ToStd(path)) && QFileInfo(path).isFile()) {
-        std::ifstream in(QFile::encodeName(path).toStdString(), std::ios::binary);
-        values = ReadReadingFile(in);
+    if (HasReadingFileExtension(ToStd(path))) {
+        if (const auto bytes = platform_.ReadFile(path, static_cast<qint64>(ReadingFileByteBudget))) {
+            values = ReadReadingFile(std::string_view(bytes->constData(), static_cast<std::size_t>(bytes->size())));
+        }
     }
     // A date or time the lists cannot show changes nothing, rather than leave
     // the user's own date beside the file's other values.
