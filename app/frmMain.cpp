@@ -16,8 +16,8 @@
 #include <QVBoxLayout>
 #include <optional>
 
-#include "app/BirthRecord.h"
-#include "app/PlaceSearch.h"
+#include "common/BirthRecord.h"
+#include "entry/PlaceSearch.h"
 #include "app/WindowFlow.h"
 #include "ephemeris/MoonRashi.h"
 #include "platform/Pictures.h"

@@ -4,7 +4,7 @@
 #include <QMainWindow>
 #include <string>
 
-#include "app/InputRules.h"
+#include "entry/InputRules.h"
 
 class QAction;
 class QCheckBox;

@@ -2,6 +2,7 @@
 
 #include <cmath>
 
+#include "common/TextRules.h"
 #include "ephemeris/Ephemeris.h"
 
 namespace orvanta {
@@ -90,16 +91,6 @@ double TropicalMoonLongitude(double t)
     const double meanLongitude = 218.3164591 + 481267.88134236 * t;
     const double e = 1.0 - 0.002516 * t - 0.0000074 * t * t;
     return ReduceLongitude(meanLongitude + SumTerms(PlainTerms, t) + e * SumTerms(EccentricTerms, t));
-}
-
-std::string_view TrimBlanks(std::string_view text)
-{
-    const auto first = text.find_first_not_of(' ');
-    if (first == std::string_view::npos) {
-        return {};
-    }
-    const auto last = text.find_last_not_of(' ');
-    return text.substr(first, last - first + 1);
 }
 
 std::string_view RashiNameOfSignText(std::string_view signText)

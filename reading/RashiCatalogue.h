@@ -5,7 +5,7 @@
 #include <array>
 #include <string_view>
 
-#include "app/BirthRecord.h"
+#include "common/BirthRecord.h"
 
 namespace orvanta {
 

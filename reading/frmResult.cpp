@@ -16,7 +16,7 @@
 #include <array>
 #include <span>
 
-#include "app/BirthRecord.h"
+#include "common/BirthRecord.h"
 #include "app/WindowFlow.h"
 #include "platform/Pictures.h"
 #include "platform/Platform.h"

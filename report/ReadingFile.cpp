@@ -1,6 +1,6 @@
 #include "report/ReadingFile.h"
 
-#include "app/InputRules.h"
+#include "common/TextRules.h"
 
 #include <charconv>
 #include <cmath>

@@ -12,7 +12,7 @@
 #include <string>
 #include <string_view>
 
-#include "app/BirthRecord.h"
+#include "common/BirthRecord.h"
 
 namespace orvanta {
 

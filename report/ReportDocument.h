@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "app/BirthRecord.h"
+#include "common/BirthRecord.h"
 
 namespace orvanta {
 

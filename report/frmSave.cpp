@@ -10,7 +10,7 @@
 #include <QVBoxLayout>
 #include <string_view>
 
-#include "app/BirthRecord.h"
+#include "common/BirthRecord.h"
 #include "platform/Platform.h"
 #include "platform/WindowFont.h"
 #include "report/ReadingFile.h"

@@ -15,7 +15,7 @@
 #include <gtest/gtest.h>
 #include <memory>
 
-#include "app/BirthRecord.h"
+#include "common/BirthRecord.h"
 #include "platform/FakePlatform.h"
 #include "reading/RashiCatalogue.h"
 #include "support/WebLinks.h"

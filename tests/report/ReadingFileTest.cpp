@@ -1,6 +1,6 @@
 #include "report/ReadingFile.h"
 
-#include "app/InputRules.h"
+#include "entry/InputRules.h"
 
 #include <gtest/gtest.h>
 

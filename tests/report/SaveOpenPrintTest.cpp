@@ -17,7 +17,7 @@
 #include <gtest/gtest.h>
 
 #include "WindowTestSupport.h"
-#include "app/BirthRecord.h"
+#include "common/BirthRecord.h"
 #include "app/WindowFlow.h"
 #include "app/frmMain.h"
 #include "platform/FakePlatform.h"

@@ -1,8 +1,8 @@
-#include "app/InputRules.h"
+#include "entry/InputRules.h"
 
 #include <gtest/gtest.h>
 
-#include "app/PlaceSearch.h"
+#include "entry/PlaceSearch.h"
 
 namespace orvanta {
 namespace {

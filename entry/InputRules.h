@@ -8,21 +8,10 @@
 #include <string>
 #include <string_view>
 
-#include "app/BirthRecord.h"
+#include "common/BirthRecord.h"
+#include "common/TextRules.h"
 
 namespace orvanta {
-
-// Removes leading and trailing blanks (spaces only, as the record expects).
-std::string_view TrimBlanks(std::string_view text);
-
-// A trimmed text read as a number: an optional sign, digits, an optional
-// fraction and exponent. Empty when the text is no number or out of range.
-std::optional<double> ReadNumber(std::string_view text);
-
-// A trimmed text as a 16-bit integer: an optional sign, digits, an optional
-// fraction and exponent; a fraction goes to the nearest integer, a tie to the
-// even one. Empty when the text is no number or lies outside -32768..32767.
-std::optional<std::int16_t> ConvertToInt16(std::string_view text);
 
 // The keystroke filter of the numeric boxes: a digit or Backspace (8) passes
 // unchanged; any other character code comes back as 0, which inserts nothing.
