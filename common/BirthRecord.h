@@ -6,40 +6,9 @@
 #include <cstdint>
 #include <string>
 
+#include "common/RashiCatalogueRow.h"
+
 namespace orvanta {
-
-// The 27 catalogue texts of one rashi, in catalogue column order.
-struct RashiInformation {
-    std::string VedicName;
-    std::string EnglishName;
-    std::string RulingPlanet;
-    std::string Symbol;
-    std::string Element;
-    std::string SignColor;
-    std::string TypeOfSign;
-    std::string Gender;
-    std::string BestPeriodOfActivity;
-    std::string Fertility;
-    std::string SignCaste;
-    std::string SignPosition;
-    std::string ConstituentCharacter;
-    std::string LuckyDays;
-    std::string LuckyNumbers;
-    std::string BestDirection;
-    std::string LuckyColors;
-    std::string LuckyGemstone;
-    std::string PartOfTheBody;
-    std::string Physique;
-    std::string Looks;
-    std::string Nature;
-    std::string CareerAndFinance;
-    std::string LoveAndDomesticLife;
-    std::string Health;
-    std::string CompatibleWith;
-    std::string NotCompatibleWith;
-
-    bool operator==(const RashiInformation&) const = default;
-};
 
 // Which side of Greenwich the zone lies on. A zone typed as plain digits
 // takes the longitude's side; one written with a sign (by the picker, a
@@ -70,7 +39,7 @@ struct BirthRecord {
     std::string RashiName;
 
     // Texts of the last rashi looked up; empty until a lookup succeeds.
-    RashiInformation SelectedRashi;
+    RashiCatalogueRow SelectedRashi;
 
     bool operator==(const BirthRecord&) const = default;
 };

@@ -113,7 +113,7 @@ TEST_F(ResultWindowTest, EmptyRecordShowsEmptyBoxesAndTheFirstPicture)
 TEST_F(ResultWindowTest, PictureFollowsTheEnglishNameAndIsDecodedOnce)
 {
     for (const RashiCatalogueRow& row : RashiCatalogue()) {
-        record.SelectedRashi.EnglishName = std::string(row.EnglishName);
+        record.SelectedRashi.EnglishName = row.EnglishName;
         frmResult result(record, platform);
         EXPECT_EQ(result.findChild<QLabel*>("picRashi")->property("imageKey").toString(), Q(row.EnglishName));
         EXPECT_EQ(result.PictureDecodes(), 1);
