@@ -10,6 +10,7 @@
 
 #include "common/BirthRecord.h"
 #include "common/TextRules.h"
+#include "entry/BirthDataEntry.h"
 
 namespace orvanta {
 
@@ -23,26 +24,6 @@ inline constexpr std::string_view OnlyNumbersMessage = "Only Numbers Are Accepte
 // for one behind it, read from the hour text or, when that has no sign, from
 // the minute text. Texts without a sign leave the side to the longitude.
 ZoneSide ZoneSideOfTexts(std::string_view hourText, std::string_view minuteText);
-
-// The main window's inputs, as the controls hold them.
-struct BirthDataEntry {
-    std::string Name;
-    int MonthIndex = 0;  // 0 = January
-    int DayIndex = 0;    // 0 = the 1st
-    std::string DayText = "1";
-    std::string YearText = "1901";
-    std::string HourText = "0";
-    std::string MinuteText = "0";
-    std::string ZoneHour;
-    std::string ZoneMinute;
-    std::string LonD;
-    std::string LonM;
-    std::string LatD;
-    std::string LatM;
-    bool East = true;
-    bool South = false;
-    bool DaylightSaving = false;
-};
 
 // The input a refusal puts the focus on.
 enum class EntryField { None, Name, ZoneHour, ZoneMinute, LonD, LonM, LatD, LatM };

@@ -50,11 +50,12 @@ void CheckReader(std::string_view bytes)
     Check(ReadReadingFileLines(in) == lines, "stream and span readers disagree");
     Check(static_cast<std::size_t>(in.tellg()) <= ReadingFileByteBudget, "read past the byte budget");
 
-    const auto values = ReadingFileValuesFromLines(lines);
+    const auto values = EntryFromReadingFileLines(lines);
     if (values) {
         Check(EncodeLine(values->Name) == StoredBytes(lines[0]), "the name disagrees with line 1");
         Check(values->MonthIndex >= 0 && values->MonthIndex <= 11, "month index outside the list");
-        Check(!values->Day.empty() && !values->Year.empty() && !values->Hour.empty() && !values->Minute.empty(),
+        Check(!values->DayText.empty() && !values->YearText.empty() && !values->HourText.empty() &&
+                  !values->MinuteText.empty() && values->DayIndex == std::stoi(values->DayText) - 1,
               "accepted an empty list value");
     }
 }
@@ -120,7 +121,7 @@ void CheckWriter(std::string_view bytes)
     }
     // A name made whole of valid UTF-8 comes back whole.
     if (DecodeLine(EncodeLine(r.PersonName)) == r.PersonName || PercentDecodeName(PercentEncodeName(r.PersonName))) {
-        const auto values = ReadingFileValuesFromLines(lines);
+        const auto values = EntryFromReadingFileLines(lines);
         if (values) {
             Check(values->Name == r.PersonName, "the name did not come back whole");
         }

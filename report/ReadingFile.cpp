@@ -168,22 +168,21 @@ std::optional<int> MonthIndexOf(std::string_view text)
     return static_cast<int>(position);
 }
 
-// The text as a list offering first..last in plain decimal has it, or
-// nothing when the list has no such entry. Blanks around it are ignored, as
-// the reading flow trims the chosen text; nothing else is forgiven.
-std::optional<std::string> ListEntry(std::string_view text, int first, int last)
+// The entry of a list that the text names, or nothing when the list has no
+// such entry. Blanks around it are ignored, as the reading flow trims the
+// chosen text; nothing else is forgiven.
+std::optional<int> ListEntry(std::string_view text, ListRange list)
 {
     const auto entry = TrimBlanks(text);
     int value = 0;
     const auto [end, error] = std::from_chars(entry.data(), entry.data() + entry.size(), value);
-    if (error != std::errc{} || end != entry.data() + entry.size() || value < first || value > last) {
+    if (error != std::errc{} || end != entry.data() + entry.size() || !list.Contains(value)) {
         return std::nullopt;
     }
-    std::string canonical = std::to_string(value);
-    if (canonical != entry) {  // "07" or "-0" is no entry of the list
+    if (std::to_string(value) != entry) {  // "07" or "-0" is no entry of the list
         return std::nullopt;
     }
-    return canonical;
+    return value;
 }
 
 std::string FlagText(bool flag)
@@ -385,47 +384,48 @@ ReadingFileLines ReadReadingFileLines(std::string_view bytes)
     });
 }
 
-std::optional<ReadingFileValues> ReadingFileValuesFromLines(const ReadingFileLines& lines)
+std::optional<BirthDataEntry> EntryFromReadingFileLines(const ReadingFileLines& lines)
 {
     std::array<std::string, ReadingFileLineCount> texts;
     for (std::size_t i = 0; i < texts.size(); ++i) {
         texts[i] = DecodeLine(lines[i]);
     }
     const auto month = MonthIndexOf(texts[1]);
-    const auto day = ListEntry(texts[2], 1, 31);
-    const auto year = ListEntry(texts[3], 1901, 2050);
-    const auto hour = ListEntry(texts[4], 0, 23);
-    const auto minute = ListEntry(texts[5], 0, 59);
+    const auto day = ListEntry(texts[2], DayList);
+    const auto year = ListEntry(texts[3], YearList);
+    const auto hour = ListEntry(texts[4], HourList);
+    const auto minute = ListEntry(texts[5], MinuteList);
     if (!month || !day || !year || !hour || !minute) {
         return std::nullopt;
     }
-    return ReadingFileValues{
+    return BirthDataEntry{
         .Name = NameFromNameLine(lines).value_or(texts[0]),
         .MonthIndex = *month,
-        .Day = *day,
-        .Year = *year,
-        .Hour = *hour,
-        .Minute = *minute,
+        .DayIndex = *day - DayList.First,
+        .DayText = std::to_string(*day),
+        .YearText = std::to_string(*year),
+        .HourText = std::to_string(*hour),
+        .MinuteText = std::to_string(*minute),
+        .ZoneHour = texts[10],
+        .ZoneMinute = texts[11],
         .LonD = texts[6],
         .LonM = texts[7],
         .LatD = texts[8],
         .LatM = texts[9],
-        .ZoneHour = texts[10],
-        .ZoneMinute = texts[11],
         .East = texts[12] == "1",
         .South = texts[13] == "1",
         .DaylightSaving = texts[14] == "1",
     };
 }
 
-std::optional<ReadingFileValues> ReadReadingFile(std::istream& in)
+std::optional<BirthDataEntry> ReadReadingFile(std::istream& in)
 {
-    return ReadingFileValuesFromLines(ReadReadingFileLines(in));
+    return EntryFromReadingFileLines(ReadReadingFileLines(in));
 }
 
-std::optional<ReadingFileValues> ReadReadingFile(std::string_view bytes)
+std::optional<BirthDataEntry> ReadReadingFile(std::string_view bytes)
 {
-    return ReadingFileValuesFromLines(ReadReadingFileLines(bytes));
+    return EntryFromReadingFileLines(ReadReadingFileLines(bytes));
 }
 
 bool HasReadingFileExtension(std::string_view fileName)

@@ -13,6 +13,7 @@
 #include <string_view>
 
 #include "common/BirthRecord.h"
+#include "entry/BirthDataEntry.h"
 
 namespace orvanta {
 
@@ -78,40 +79,20 @@ bool WriteReadingFile(std::ostream& out, const BirthRecord& record);
 ReadingFileLines ReadReadingFileLines(std::istream& in);
 ReadingFileLines ReadReadingFileLines(std::string_view bytes);
 
-// What opening a reading file puts into the main window. The list values are
-// texts that the lists offer; the text-box values are as the file has them.
-struct ReadingFileValues {
-    std::string Name;
-    int MonthIndex = 0;  // 0 = January
-    std::string Day;     // "1".."31"
-    std::string Year;    // "1901".."2050"
-    std::string Hour;    // "0".."23"
-    std::string Minute;  // "0".."59"
-    std::string LonD;
-    std::string LonM;
-    std::string LatD;
-    std::string LatM;
-    std::string ZoneHour;
-    std::string ZoneMinute;
-    bool East = false;
-    bool South = false;
-    bool DaylightSaving = false;
-
-    bool operator==(const ReadingFileValues&) const = default;
-};
-
-// Decodes the lines and checks the date and time. The name comes from the
+// Decodes the lines into the main window's inputs (list values are texts the
+// lists offer, with their positions; text-box values are as the file has
+// them) and checks the date and time. The name comes from the
 // name line when it is whole, well formed, no longer than MaxNameLength and
 // agrees with line 1 (line 1 is what it encodes to); otherwise from line 1.
 // Empty when the month, day,
 // year, hour or minute is missing or not one the main window's lists offer:
 // such a file must change nothing rather than leave the user's own date
 // standing beside the file's other values.
-std::optional<ReadingFileValues> ReadingFileValuesFromLines(const ReadingFileLines& lines);
+std::optional<BirthDataEntry> EntryFromReadingFileLines(const ReadingFileLines& lines);
 
 // Reading and checking in one step.
-std::optional<ReadingFileValues> ReadReadingFile(std::istream& in);
-std::optional<ReadingFileValues> ReadReadingFile(std::string_view bytes);
+std::optional<BirthDataEntry> ReadReadingFile(std::istream& in);
+std::optional<BirthDataEntry> ReadReadingFile(std::string_view bytes);
 
 // True when the name's last three characters are exactly "ras" (the case
 // counts, the dot does not).

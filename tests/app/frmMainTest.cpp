@@ -116,6 +116,19 @@ TEST_F(MainWindowTest, LoadsWithItsDefaults)
     EXPECT_EQ(Find<QPushButton>("cmdOpen")->text(), "&Open Previously Saved Reading");
 }
 
+TEST_F(MainWindowTest, SetEntryIsTheMirrorOfEntry)
+{
+    const BirthDataEntry entry{
+        .Name = " Mira ", .MonthIndex = 7, .DayIndex = 14, .DayText = "15", .YearText = "1947", .HourText = "23",
+        .MinuteText = "59", .ZoneHour = "-5", .ZoneMinute = "-30", .LonD = "72", .LonM = "50", .LatD = "18",
+        .LatM = "58", .East = false, .South = true, .DaylightSaving = true,
+    };
+    window->SetEntry(entry);
+    EXPECT_EQ(window->Entry(), entry);
+    window->SetEntry(BirthDataEntry{});
+    EXPECT_EQ(window->Entry(), BirthDataEntry{});
+}
+
 TEST_F(MainWindowTest, MenusCarryTheirEntriesAndSeparators)
 {
     QStringList entries;

@@ -157,7 +157,7 @@ TEST(ReadingFileWriter, ZoneHoursCarryASignOnlyAgainstTheLongitude)
         const auto lines = ReadReadingFileLines(EncodeReadingFile(r));
         EXPECT_EQ(DecodeLine(lines[10]), c.line11) << static_cast<int>(c.side) << c.east << c.longitude;
         EXPECT_EQ(DecodeLine(lines[11]), "30");
-        const auto values = ReadingFileValuesFromLines(lines);
+        const auto values = EntryFromReadingFileLines(lines);
         ASSERT_TRUE(values);
         BirthRecord reopened = r;
         reopened.ZoneDirection = ZoneSideOfTexts(values->ZoneHour, values->ZoneMinute);
@@ -324,7 +324,7 @@ TEST(ReadingFileReader, ReadsABoundedAmountOfAnySource)
             EXPECT_LE(lines[i].size(), ReadingFileMaxLineBytes);
         }
         EXPECT_LE(lines[ReadingFileNameLineIndex].size(), ReadingFileMaxNameLineBytes);
-        EXPECT_FALSE(ReadingFileValuesFromLines(lines));
+        EXPECT_FALSE(EntryFromReadingFileLines(lines));
     }
 }
 
@@ -335,25 +335,25 @@ TEST(ReadingFileReader, UnreadableStreamGivesNoValues)
     EXPECT_FALSE(ReadReadingFile(in));
 }
 
-TEST(ReadingFileValues, RestoresRavi)
+TEST(ReadingFileEntry, RestoresRavi)
 {
-    const ReadingFileValues expected{
-        .Name = "Ravi", .MonthIndex = 2, .Day = "12", .Year = "1975", .Hour = "7", .Minute = "5",
-        .LonD = "77", .LonM = "13", .LatD = "28", .LatM = "39", .ZoneHour = "5", .ZoneMinute = "30",
-        .East = true, .South = false, .DaylightSaving = false,
+    const BirthDataEntry expected{
+        .Name = "Ravi", .MonthIndex = 2, .DayIndex = 11, .DayText = "12", .YearText = "1975", .HourText = "7",
+        .MinuteText = "5", .ZoneHour = "5", .ZoneMinute = "30", .LonD = "77", .LonM = "13", .LatD = "28",
+        .LatM = "39", .East = true, .South = false, .DaylightSaving = false,
     };
     EXPECT_EQ(ReadReadingFile(EncodeReadingFile(Ravi())), expected);
 }
 
 // Ravi's file with one line (1-based) replaced.
-std::optional<ReadingFileValues> RaviWith(std::size_t line, const std::string& text)
+std::optional<BirthDataEntry> RaviWith(std::size_t line, const std::string& text)
 {
     auto texts = RaviTexts;
     texts[line - 1] = text;
     return ReadReadingFile(FileOf(texts));
 }
 
-TEST(ReadingFileValues, MonthIsTheNumberLessOneRoundedHalfToEven)
+TEST(ReadingFileEntry, MonthIsTheNumberLessOneRoundedHalfToEven)
 {
     struct Case {
         std::string text;
@@ -370,7 +370,7 @@ TEST(ReadingFileValues, MonthIsTheNumberLessOneRoundedHalfToEven)
     }
 }
 
-TEST(ReadingFileValues, DateAndTimeMustBeListEntries)
+TEST(ReadingFileEntry, DateAndTimeMustBeListEntries)
 {
     struct Case {
         std::size_t line;
@@ -388,13 +388,14 @@ TEST(ReadingFileValues, DateAndTimeMustBeListEntries)
         const auto values = RaviWith(c.line, c.text);
         ASSERT_EQ(values.has_value(), c.entry != nullptr) << "line " << c.line << " '" << c.text << "'";
         if (values) {
-            const std::string* fields[] = {&values->Day, &values->Year, &values->Hour, &values->Minute};
+            const std::string* fields[] = {&values->DayText, &values->YearText, &values->HourText,
+                                           &values->MinuteText};
             EXPECT_EQ(*fields[c.line - 3], c.entry);
         }
     }
 }
 
-TEST(ReadingFileValues, FlagsAreSetOnlyByExactlyOne)
+TEST(ReadingFileEntry, FlagsAreSetOnlyByExactlyOne)
 {
     const auto dst = RaviWith(15, "1");
     ASSERT_TRUE(dst);
@@ -408,7 +409,7 @@ TEST(ReadingFileValues, FlagsAreSetOnlyByExactlyOne)
     EXPECT_FALSE(RaviWith(15, "0")->DaylightSaving);
 }
 
-TEST(ReadingFileValues, ShortFileLeavesTheRestEmpty)
+TEST(ReadingFileEntry, ShortFileLeavesTheRestEmpty)
 {
     const std::vector<std::string> ten(RaviTexts.begin(), RaviTexts.begin() + 10);
     const auto values = ReadReadingFile(FileOf(ten));
@@ -425,7 +426,7 @@ TEST(ReadingFileValues, ShortFileLeavesTheRestEmpty)
     EXPECT_FALSE(ReadReadingFile(""));
 }
 
-TEST(ReadingFileValues, NameKeepsItsBlanksAndLfOnlyFilesAreOneLine)
+TEST(ReadingFileEntry, NameKeepsItsBlanksAndLfOnlyFilesAreOneLine)
 {
     EXPECT_EQ(RaviWith(1, "  Ravi ")->Name, "  Ravi ");
 
@@ -435,7 +436,7 @@ TEST(ReadingFileValues, NameKeepsItsBlanksAndLfOnlyFilesAreOneLine)
     }
     const auto lines = ReadReadingFileLines(lfOnly);
     EXPECT_EQ(DecodeLine(lines[0]), "Ravi31219757577132839530100");
-    EXPECT_FALSE(ReadingFileValuesFromLines(lines));
+    EXPECT_FALSE(EntryFromReadingFileLines(lines));
 }
 
 TEST(ReadingFileExtension, LastThreeCharactersMustBeRas)
