@@ -435,8 +435,17 @@ void frmMain::mnuCalculate_Click()
 
 void frmMain::lblTZHelp_Click()
 {
-    auto* picker = new frmTimeZone(*txtZoneHour_, *txtZoneMinute_, this);
+    auto* picker = new frmTimeZone(this);
+    connect(picker, &frmTimeZone::ZoneChosen, this, &frmMain::ShowZone);
     platform_.ShowModal(*picker);
+}
+
+// Set directly, so the keystroke filter does not refuse the minus sign; the
+// boxes' typing limits are validators and do not cut "-30".
+void frmMain::ShowZone(int hours, int minutes)
+{
+    txtZoneHour_->setText(QString::number(hours));
+    txtZoneMinute_->setText(QString::number(minutes));
 }
 
 void frmMain::cmdBrowser_Click()

@@ -61,6 +61,7 @@ private:
     void Form_Load();
     QLineEdit* NumericBox(const QString& name, const QString& accessibleName, int typingLimit = 0);
     QWidget* FocusTarget(EntryField field) const;
+    void ShowZone(int hours, int minutes);
 
     BirthRecord& record_;
     Platform& platform_;
