@@ -18,7 +18,6 @@
 
 #include "common/BirthRecord.h"
 #include "entry/PlaceSearch.h"
-#include "app/WindowFlow.h"
 #include "ephemeris/MoonRashi.h"
 #include "platform/Pictures.h"
 #include "platform/Platform.h"
@@ -424,8 +423,7 @@ void frmMain::cmdRashi_Click()
     ComputeMoonRashi(record_);
     lastRashiName_ = record_.RashiName;
     GetRashiInformation(lastRashiName_, record_);
-    ShowResultWindow(record_, platform_);
-    close();
+    emit ReadingReady();
 }
 
 void frmMain::mnuCalculate_Click()
@@ -554,13 +552,6 @@ bool frmMain::eventFilter(QObject* watched, QEvent* event)
         }
     }
     return QMainWindow::eventFilter(watched, event);
-}
-
-QWidget* ShowMainWindow(BirthRecord& record, Platform& platform)
-{
-    auto* window = new frmMain(record, platform);
-    window->show();
-    return window;
 }
 
 }  // namespace orvanta

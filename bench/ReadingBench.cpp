@@ -17,6 +17,7 @@
 #include "BenchTiming.h"
 #include "common/BirthRecord.h"
 #include "app/WindowFlow.h"
+#include "app/frmMain.h"
 #include "ephemeris/MoonRashi.h"
 #include "platform/QtPlatform.h"
 #include "platform/WindowFont.h"

@@ -6,6 +6,7 @@
 #include "StartupFirstPaint.h"
 #include "common/BirthRecord.h"
 #include "app/WindowFlow.h"
+#include "app/frmMain.h"
 #include "platform/QtPlatform.h"
 #include "platform/WindowFont.h"
 #include "support/UpdateReminder.h"
