@@ -20,7 +20,7 @@
 #include "app/frmMain.h"
 #include "ephemeris/MoonRashi.h"
 #include "platform/QtPlatform.h"
-#include "platform/WindowFont.h"
+#include "widgets/WindowFont.h"
 #include "reading/RashiCatalogue.h"
 #include "reading/frmResult.h"
 

@@ -8,7 +8,7 @@
 #include "app/WindowFlow.h"
 #include "app/frmMain.h"
 #include "platform/QtPlatform.h"
-#include "platform/WindowFont.h"
+#include "widgets/WindowFont.h"
 #include "support/UpdateReminder.h"
 
 int main(int argc, char** argv)

@@ -17,11 +17,12 @@
 #include <span>
 
 #include "common/BirthRecord.h"
-#include "platform/Pictures.h"
+#include "widgets/Pictures.h"
 #include "platform/Platform.h"
-#include "platform/WindowFont.h"
+#include "widgets/QtText.h"
+#include "widgets/WindowFont.h"
 #include "report/frmSave.h"
-#include "support/ClickableLabel.h"
+#include "widgets/ClickableLabel.h"
 #include "support/WebLinks.h"
 #include "support/WebPages.h"
 
@@ -161,7 +162,6 @@ public:
     }
 };
 
-QString Text(std::string_view text) { return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())); }
 QString Name(const char* prefix, int k) { return QLatin1String(prefix) + QString::number(k); }
 
 QString PictureKeyFor(const QString& englishName)
@@ -441,7 +441,7 @@ QWidget* frmResult::BuildAboutPage()
     column->addWidget(Label23);
 
     auto* lblHomePage = new ClickableLabel(
-        QStringLiteral("Click here to visit our home page: ") + QString::fromUtf8(HomePage.data(), HomePage.size()), frame);
+        QStringLiteral("Click here to visit our home page: ") + ToQString(HomePage), frame);
     lblHomePage->setObjectName(QStringLiteral("lblHomePage"));
     connect(lblHomePage, &ClickableLabel::clicked, this, &frmResult::lblHomePage_Click);
     column->addWidget(lblHomePage);
@@ -453,7 +453,7 @@ QWidget* frmResult::BuildAboutPage()
 void frmResult::Form_Load()
 {
     const RashiCatalogueRow& rashi = record_.SelectedRashi;
-    const QString vedicName = Text(rashi.VedicName);
+    const QString vedicName = ToQString(rashi.VedicName);
 
     TS->setFocus();
     ShowResultPage(1);
@@ -463,10 +463,10 @@ void frmResult::Form_Load()
             shown.Caption->setText(QLatin1String(shown.Field->LoadPrefix) + vedicName);
             shown.Box->setAccessibleName(shown.Caption->text());
         }
-        SetBoxText(shown.Box, Text(rashi.*shown.Field->Value));
+        SetBoxText(shown.Box, ToQString(rashi.*shown.Field->Value));
     }
     TS->setTabText(kLuckyTab - 1, QStringLiteral("Lucky for ") + vedicName);
-    ShowPicture(PictureKeyFor(Text(rashi.EnglishName)));
+    ShowPicture(PictureKeyFor(ToQString(rashi.EnglishName)));
 }
 
 // The key is settled before anything is decoded, so a window decodes one
