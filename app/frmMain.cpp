@@ -166,146 +166,8 @@ void frmMain::BuildControls()
     auto* central = new QWidget(this);
     setCentralWidget(central);
 
-    picMain_ = new QLabel(central);
-    picMain_->setObjectName(QStringLiteral("picMain"));
-    picMain_->setFixedSize(200, 400);
-    picMain_->setPixmap(RenderPicture(QStringLiteral(":/pictures/main.svg"), picMain_->size(), devicePixelRatioF()));
-    picMain_->setAccessibleName(QStringLiteral("Night sky with the Moon"));
-
-    auto* frame = new QGroupBox(central);
-    frame->setObjectName(QStringLiteral("Frame1"));
-    auto* grid = new QGridLayout(frame);
-    grid->setHorizontalSpacing(10);
-    grid->setVerticalSpacing(8);
-    grid->setColumnStretch(1, 1);
-
-    // Name.
-    txtName_ = new QLineEdit(frame);
-    txtName_->setObjectName(QStringLiteral("txtName"));
-    txtName_->setAccessibleName(QStringLiteral("Name"));
-    // A reading keeps names up to this length; a longer one would come back
-    // shortened from its file.
-    txtName_->setMaxLength(static_cast<int>(MaxNameLength));
-    grid->addWidget(Caption(QStringLiteral("Name"), frame), 0, 0);
-    grid->addWidget(txtName_, 0, 1, 1, 2);
-
-    // Date of birth.
-    cboMonth_ = List(QStringLiteral("cboMonth"), QStringLiteral("Month of Birth"), frame);
-    cboDate_ = List(QStringLiteral("cboDate"), QStringLiteral("Day of Birth"), frame);
-    cboYear_ = List(QStringLiteral("cboYear"), QStringLiteral("Year of Birth"), frame);
-    auto* dateRow = new QHBoxLayout;
-    dateRow->addWidget(cboMonth_, 2);
-    dateRow->addWidget(cboDate_, 1);
-    dateRow->addWidget(cboYear_, 1);
-    grid->addWidget(Caption(QStringLiteral("Date of Birth"), frame), 1, 0);
-    grid->addLayout(dateRow, 1, 1, 1, 2);
-
-    // Time of birth.
-    cboHH_ = List(QStringLiteral("cboHH"), QStringLiteral("Hour of Birth"), frame);
-    cboMM_ = List(QStringLiteral("cboMM"), QStringLiteral("Minute of Birth"), frame);
-    cboSS_ = List(QStringLiteral("cboSS"), QStringLiteral("Second of Birth"), frame);
-    auto* timeRow = new QHBoxLayout;
-    timeRow->addWidget(cboHH_);
-    timeRow->addWidget(cboMM_);
-    timeRow->addWidget(cboSS_);
-    timeRow->addSpacing(6);
-    timeRow->addWidget(Caption(QStringLiteral("HH:MM:SS"), frame, QStringLiteral("lblHHMMSS")));
-    timeRow->addStretch(1);
-    grid->addWidget(Caption(QStringLiteral("Time of Birth"), frame), 2, 0);
-    grid->addLayout(timeRow, 2, 1, 1, 2);
-
-    // Time zone.
-    txtZoneHour_ = NumericBox(QStringLiteral("txtZoneHour"), QStringLiteral("Time Zone Hours"), 3);
-    txtZoneMinute_ = NumericBox(QStringLiteral("txtZoneMinute"), QStringLiteral("Time Zone Minutes"), 2);
-    lblTZHelp_ = new ClickableLabel(QStringLiteral("TZ Help"), frame);
-    lblTZHelp_->setObjectName(QStringLiteral("lblTZHelp"));
-    lblTZHelp_->setToolTip(QStringLiteral("Pick the time zone from a list"));
-    connect(lblTZHelp_, &ClickableLabel::clicked, this, &frmMain::lblTZHelp_Click);
-    chkDST_ = new QCheckBox(QStringLiteral("DST"), frame);
-    chkDST_->setObjectName(QStringLiteral("chkDST"));
-    auto* zoneGrid = new QGridLayout;
-    zoneGrid->setVerticalSpacing(0);
-    zoneGrid->addWidget(txtZoneHour_, 0, 0);
-    zoneGrid->addWidget(txtZoneMinute_, 0, 1);
-    zoneGrid->addWidget(SmallCaption(QStringLiteral("Hour"), frame), 1, 0);
-    zoneGrid->addWidget(SmallCaption(QStringLiteral("Min"), frame), 1, 1);
-    auto* zoneRow = new QHBoxLayout;
-    zoneRow->addLayout(zoneGrid);
-    zoneRow->addSpacing(8);
-    zoneRow->addWidget(lblTZHelp_, 0, Qt::AlignTop);
-    zoneRow->addSpacing(12);
-    zoneRow->addWidget(chkDST_, 0, Qt::AlignTop);
-    zoneRow->addStretch(1);
-    grid->addWidget(Caption(QStringLiteral("Time Zone"), frame), 3, 0, Qt::AlignTop | Qt::AlignLeft);
-    grid->addLayout(zoneRow, 3, 1, 1, 2);
-
-    // Latitude, then longitude, each a frame of degrees, minutes and a side.
-    auto coordinateFrame = [&](const QString& caption, QLineEdit*& degrees, QLineEdit*& minutes,
-                               QRadioButton*& first, QRadioButton*& second, const QString& prefix,
-                               const QString& optPrefix, const QString& firstText, const QString& secondText,
-                               const QString& spoken) {
-        auto* box = new QGroupBox(caption, frame);
-        box->setObjectName(QStringLiteral("fra") + caption);
-        degrees = NumericBox(QStringLiteral("txt") + prefix + QStringLiteral("D"), spoken + QStringLiteral(" Degrees"));
-        minutes = NumericBox(QStringLiteral("txt") + prefix + QStringLiteral("M"), spoken + QStringLiteral(" Minutes"));
-        degrees->setParent(box);
-        minutes->setParent(box);
-        first = new QRadioButton(firstText, box);
-        first->setObjectName(optPrefix + QStringLiteral("0"));
-        second = new QRadioButton(secondText, box);
-        second->setObjectName(optPrefix + QStringLiteral("1"));
-        first->setChecked(true);
-        auto* layout = new QGridLayout(box);
-        layout->setVerticalSpacing(0);
-        layout->addWidget(degrees, 0, 0);
-        layout->addWidget(minutes, 0, 1);
-        layout->addWidget(SmallCaption(QStringLiteral("Deg"), box), 1, 0);
-        layout->addWidget(SmallCaption(QStringLiteral("Min"), box), 1, 1);
-        layout->addWidget(first, 0, 2);
-        layout->addWidget(second, 1, 2);
-        layout->setColumnStretch(3, 1);
-        return box;
-    };
-    auto* latitude = coordinateFrame(QStringLiteral("Latitude"), txtLatD_, txtLatM_, optLat0_, optLat1_,
-                                     QStringLiteral("Lat"), QStringLiteral("optLat"), QStringLiteral("North"),
-                                     QStringLiteral("South"), QStringLiteral("Latitude"));
-    auto* longitude = coordinateFrame(QStringLiteral("Longitude"), txtLonD_, txtLonM_, optLong0_, optLong1_,
-                                      QStringLiteral("Lon"), QStringLiteral("optLong"), QStringLiteral("East"),
-                                      QStringLiteral("West"), QStringLiteral("Longitude"));
-    auto* coordinates = new QHBoxLayout;
-    coordinates->addWidget(latitude);
-    coordinates->addWidget(longitude);
-    grid->addLayout(coordinates, 4, 0, 1, 3);
-
-    // The place search.
-    auto placeBox = [&](const QString& name, const QString& caption, int row, QLineEdit*& box) {
-        box = new QLineEdit(frame);
-        box->setObjectName(name);
-        box->setAccessibleName(caption);
-        grid->addWidget(Caption(caption, frame), row, 0);
-        grid->addWidget(box, row, 1);
-    };
-    placeBox(QStringLiteral("txtMCity"), QStringLiteral("City"), 5, txtMCity_);
-    placeBox(QStringLiteral("txtMState"), QStringLiteral("State"), 6, txtMState_);
-    placeBox(QStringLiteral("txtMCountry"), QStringLiteral("Country"), 7, txtMCountry_);
-    // "&&" shows one ampersand; the caption has no access key.
-    cmdBrowser_ = new QPushButton(QStringLiteral("Click Here To Find\nLatitude && Longitude"), frame);
-    cmdBrowser_->setObjectName(QStringLiteral("cmdBrowser"));
-    cmdBrowser_->setAccessibleName(QStringLiteral("Click Here To Find Latitude & Longitude"));
-    cmdBrowser_->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Expanding);
-    connect(cmdBrowser_, &QPushButton::clicked, this, &frmMain::cmdBrowser_Click);
-    grid->addWidget(cmdBrowser_, 5, 2, 3, 1);
-
-    cmdRashi_ = new QPushButton(QStringLiteral("Find My Rashi"), frame);
-    cmdRashi_->setObjectName(QStringLiteral("cmdRashi"));
-    cmdRashi_->setDefault(true);
-    cmdRashi_->setMinimumHeight(34);
-    QFont strong = cmdRashi_->font();
-    strong.setBold(true);
-    cmdRashi_->setFont(strong);
-    connect(cmdRashi_, &QPushButton::clicked, this, &frmMain::cmdRashi_Click);
-    grid->addWidget(cmdRashi_, 8, 0, 1, 3);
-
+    picMain_ = BuildPicture(central);
+    QGroupBox* frame = BuildEntryFrame(central);
     cmdOpen_ = new QPushButton(QStringLiteral("&Open Previously Saved Reading"), central);
     cmdOpen_->setObjectName(QStringLiteral("cmdOpen"));
     connect(cmdOpen_, &QPushButton::clicked, this, &frmMain::cmdOpen_Click);
@@ -320,6 +182,178 @@ void frmMain::BuildControls()
     layout->setSpacing(12);
     layout->addWidget(picMain_, 0, Qt::AlignTop);
     layout->addLayout(right, 1);
+}
+
+QLabel* frmMain::BuildPicture(QWidget* parent)
+{
+    auto* picture = new QLabel(parent);
+    picture->setObjectName(QStringLiteral("picMain"));
+    picture->setFixedSize(200, 400);
+    picture->setPixmap(RenderPicture(QStringLiteral(":/pictures/main.svg"), picture->size(), devicePixelRatioF()));
+    picture->setAccessibleName(QStringLiteral("Night sky with the Moon"));
+    return picture;
+}
+
+// The input frame: captions in the left column, inputs to their right.
+QGroupBox* frmMain::BuildEntryFrame(QWidget* parent)
+{
+    auto* frame = new QGroupBox(parent);
+    frame->setObjectName(QStringLiteral("Frame1"));
+    auto* grid = new QGridLayout(frame);
+    grid->setHorizontalSpacing(10);
+    grid->setVerticalSpacing(8);
+    grid->setColumnStretch(1, 1);
+
+    txtName_ = new QLineEdit(frame);
+    txtName_->setObjectName(QStringLiteral("txtName"));
+    txtName_->setAccessibleName(QStringLiteral("Name"));
+    // A reading keeps names up to this length; a longer one would come back
+    // shortened from its file.
+    txtName_->setMaxLength(static_cast<int>(MaxNameLength));
+    grid->addWidget(Caption(QStringLiteral("Name"), frame), 0, 0);
+    grid->addWidget(txtName_, 0, 1, 1, 2);
+
+    grid->addWidget(Caption(QStringLiteral("Date of Birth"), frame), 1, 0);
+    grid->addLayout(BuildDateRow(frame), 1, 1, 1, 2);
+    grid->addWidget(Caption(QStringLiteral("Time of Birth"), frame), 2, 0);
+    grid->addLayout(BuildTimeRow(frame), 2, 1, 1, 2);
+    grid->addWidget(Caption(QStringLiteral("Time Zone"), frame), 3, 0, Qt::AlignTop | Qt::AlignLeft);
+    grid->addLayout(BuildZoneRow(frame), 3, 1, 1, 2);
+
+    // Latitude stands left of longitude.
+    auto* coordinates = new QHBoxLayout;
+    coordinates->addWidget(BuildCoordinateFrame(
+        {"Latitude", "Lat", "optLat", "North", "South"}, txtLatD_, txtLatM_, optLat0_, optLat1_, frame));
+    coordinates->addWidget(BuildCoordinateFrame(
+        {"Longitude", "Lon", "optLong", "East", "West"}, txtLonD_, txtLonM_, optLong0_, optLong1_, frame));
+    grid->addLayout(coordinates, 4, 0, 1, 3);
+
+    AddPlaceSearch(*grid, frame, 5);
+
+    cmdRashi_ = new QPushButton(QStringLiteral("Find My Rashi"), frame);
+    cmdRashi_->setObjectName(QStringLiteral("cmdRashi"));
+    cmdRashi_->setDefault(true);
+    cmdRashi_->setMinimumHeight(34);
+    QFont strong = cmdRashi_->font();
+    strong.setBold(true);
+    cmdRashi_->setFont(strong);
+    connect(cmdRashi_, &QPushButton::clicked, this, &frmMain::cmdRashi_Click);
+    grid->addWidget(cmdRashi_, 8, 0, 1, 3);
+    return frame;
+}
+
+QLayout* frmMain::BuildDateRow(QWidget* frame)
+{
+    cboMonth_ = List(QStringLiteral("cboMonth"), QStringLiteral("Month of Birth"), frame);
+    cboDate_ = List(QStringLiteral("cboDate"), QStringLiteral("Day of Birth"), frame);
+    cboYear_ = List(QStringLiteral("cboYear"), QStringLiteral("Year of Birth"), frame);
+    auto* row = new QHBoxLayout;
+    row->addWidget(cboMonth_, 2);
+    row->addWidget(cboDate_, 1);
+    row->addWidget(cboYear_, 1);
+    return row;
+}
+
+QLayout* frmMain::BuildTimeRow(QWidget* frame)
+{
+    cboHH_ = List(QStringLiteral("cboHH"), QStringLiteral("Hour of Birth"), frame);
+    cboMM_ = List(QStringLiteral("cboMM"), QStringLiteral("Minute of Birth"), frame);
+    cboSS_ = List(QStringLiteral("cboSS"), QStringLiteral("Second of Birth"), frame);
+    auto* row = new QHBoxLayout;
+    row->addWidget(cboHH_);
+    row->addWidget(cboMM_);
+    row->addWidget(cboSS_);
+    row->addSpacing(6);
+    row->addWidget(Caption(QStringLiteral("HH:MM:SS"), frame, QStringLiteral("lblHHMMSS")));
+    row->addStretch(1);
+    return row;
+}
+
+// The two zone boxes with their small captions, "TZ Help" and "DST".
+QLayout* frmMain::BuildZoneRow(QWidget* frame)
+{
+    txtZoneHour_ = NumericBox(QStringLiteral("txtZoneHour"), QStringLiteral("Time Zone Hours"), 3);
+    txtZoneMinute_ = NumericBox(QStringLiteral("txtZoneMinute"), QStringLiteral("Time Zone Minutes"), 2);
+    lblTZHelp_ = new ClickableLabel(QStringLiteral("TZ Help"), frame);
+    lblTZHelp_->setObjectName(QStringLiteral("lblTZHelp"));
+    lblTZHelp_->setToolTip(QStringLiteral("Pick the time zone from a list"));
+    connect(lblTZHelp_, &ClickableLabel::clicked, this, &frmMain::lblTZHelp_Click);
+    chkDST_ = new QCheckBox(QStringLiteral("DST"), frame);
+    chkDST_->setObjectName(QStringLiteral("chkDST"));
+
+    auto* boxes = new QGridLayout;
+    boxes->setVerticalSpacing(0);
+    boxes->addWidget(txtZoneHour_, 0, 0);
+    boxes->addWidget(txtZoneMinute_, 0, 1);
+    boxes->addWidget(SmallCaption(QStringLiteral("Hour"), frame), 1, 0);
+    boxes->addWidget(SmallCaption(QStringLiteral("Min"), frame), 1, 1);
+    auto* row = new QHBoxLayout;
+    row->addLayout(boxes);
+    row->addSpacing(8);
+    row->addWidget(lblTZHelp_, 0, Qt::AlignTop);
+    row->addSpacing(12);
+    row->addWidget(chkDST_, 0, Qt::AlignTop);
+    row->addStretch(1);
+    return row;
+}
+
+// A frame of degrees, minutes and the two sides, such as "Latitude".
+QGroupBox* frmMain::BuildCoordinateFrame(const CoordinateNames& names, QLineEdit*& degrees, QLineEdit*& minutes,
+                                         QRadioButton*& first, QRadioButton*& second, QWidget* frame)
+{
+    const QString caption = QLatin1String(names.Caption);
+    const QString boxName = QStringLiteral("txt") + QLatin1String(names.BoxPrefix);
+    auto* box = new QGroupBox(caption, frame);
+    box->setObjectName(QStringLiteral("fra") + caption);
+    degrees = NumericBox(boxName + QStringLiteral("D"), caption + QStringLiteral(" Degrees"));
+    minutes = NumericBox(boxName + QStringLiteral("M"), caption + QStringLiteral(" Minutes"));
+    degrees->setParent(box);
+    minutes->setParent(box);
+    first = new QRadioButton(QLatin1String(names.First), box);
+    first->setObjectName(QLatin1String(names.OptionPrefix) + QStringLiteral("0"));
+    second = new QRadioButton(QLatin1String(names.Second), box);
+    second->setObjectName(QLatin1String(names.OptionPrefix) + QStringLiteral("1"));
+    first->setChecked(true);
+
+    auto* layout = new QGridLayout(box);
+    layout->setVerticalSpacing(0);
+    layout->addWidget(degrees, 0, 0);
+    layout->addWidget(minutes, 0, 1);
+    layout->addWidget(SmallCaption(QStringLiteral("Deg"), box), 1, 0);
+    layout->addWidget(SmallCaption(QStringLiteral("Min"), box), 1, 1);
+    layout->addWidget(first, 0, 2);
+    layout->addWidget(second, 1, 2);
+    layout->setColumnStretch(3, 1);
+    return box;
+}
+
+// City, state and country in rows from `firstRow`, the search button beside them.
+void frmMain::AddPlaceSearch(QGridLayout& grid, QWidget* frame, int firstRow)
+{
+    const struct {
+        const char* name;
+        const char* caption;
+        QLineEdit*& box;
+    } places[] = {
+        {"txtMCity", "City", txtMCity_},
+        {"txtMState", "State", txtMState_},
+        {"txtMCountry", "Country", txtMCountry_},
+    };
+    int row = firstRow;
+    for (const auto& place : places) {
+        place.box = new QLineEdit(frame);
+        place.box->setObjectName(QLatin1String(place.name));
+        place.box->setAccessibleName(QLatin1String(place.caption));
+        grid.addWidget(Caption(QLatin1String(place.caption), frame), row, 0);
+        grid.addWidget(place.box, row++, 1);
+    }
+    // "&&" shows one ampersand; the caption has no access key.
+    cmdBrowser_ = new QPushButton(QStringLiteral("Click Here To Find\nLatitude && Longitude"), frame);
+    cmdBrowser_->setObjectName(QStringLiteral("cmdBrowser"));
+    cmdBrowser_->setAccessibleName(QStringLiteral("Click Here To Find Latitude & Longitude"));
+    cmdBrowser_->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Expanding);
+    connect(cmdBrowser_, &QPushButton::clicked, this, &frmMain::cmdBrowser_Click);
+    grid.addWidget(cmdBrowser_, firstRow, 2, 3, 1);
 }
 
 void frmMain::SetKeyboardOrder()

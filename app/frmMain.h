@@ -9,6 +9,9 @@
 class QAction;
 class QCheckBox;
 class QComboBox;
+class QGridLayout;
+class QGroupBox;
+class QLayout;
 class QLabel;
 class QLineEdit;
 class QPushButton;
@@ -59,8 +62,26 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    // The names a coordinate frame's widgets take, e.g. "Latitude", "Lat",
+    // "optLat", "North", "South".
+    struct CoordinateNames {
+        const char* Caption;
+        const char* BoxPrefix;
+        const char* OptionPrefix;
+        const char* First;
+        const char* Second;
+    };
+
     void BuildMenus();
     void BuildControls();
+    QLabel* BuildPicture(QWidget* parent);
+    QGroupBox* BuildEntryFrame(QWidget* parent);
+    QLayout* BuildDateRow(QWidget* frame);
+    QLayout* BuildTimeRow(QWidget* frame);
+    QLayout* BuildZoneRow(QWidget* frame);
+    QGroupBox* BuildCoordinateFrame(const CoordinateNames& names, QLineEdit*& degrees, QLineEdit*& minutes,
+                                    QRadioButton*& first, QRadioButton*& second, QWidget* frame);
+    void AddPlaceSearch(QGridLayout& grid, QWidget* frame, int firstRow);
     void SetKeyboardOrder();
     void Form_Load();
     QLineEdit* NumericBox(const QString& name, const QString& accessibleName, int typingLimit = 0);
