@@ -2,6 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
+#include <string>
+
 #include "entry/PlaceSearch.h"
 
 namespace orvanta {
@@ -58,6 +61,95 @@ TEST(StoreBirthData, KeepsFieldsWhoseTextDoesNotConvert)
     entry.East = false;
     StoreBirthData(entry, record);
     EXPECT_EQ(record.ZoneDirection, ZoneSide::AheadOfUtc);
+}
+
+// 1 January 2000, 12:00, zone 0:0, 10 degrees West, 20 North: passes every check.
+BirthDataEntry ValidEntry()
+{
+    return {.Name = "Asha", .YearText = "2000", .HourText = "12", .ZoneHour = "0", .ZoneMinute = "0",
+            .LonD = "10", .LonM = "0", .LatD = "20", .LatM = "0", .East = false};
+}
+
+using Change = std::function<void(BirthDataEntry&)>;
+
+Change Set(std::string BirthDataEntry::*field, const char* text)
+{
+    return [=](BirthDataEntry& e) { e.*field = text; };
+}
+
+Change Date(int monthIndex, int day, const char* year)
+{
+    return [=](BirthDataEntry& e) {
+        e.MonthIndex = monthIndex;
+        e.DayIndex = day - 1;
+        e.DayText = std::to_string(day);
+        e.YearText = year;
+    };
+}
+
+Change Both(Change a, Change b)
+{
+    return [=](BirthDataEntry& e) {
+        a(e);
+        b(e);
+    };
+}
+
+TEST(CheckBirthData, RefusesInTheOrderOfTheChecks)
+{
+    using E = BirthDataEntry;
+    constexpr const char* number = "Please Enter A Valid Number";
+    constexpr const char* february = "Please Enter Correct Date Or Month!";
+    constexpr const char* thirtyFirst = "Please Enter Correct Date Or Month !";
+    constexpr const char* zone = "Please Enter Hour and Minute of Time Zone";
+    struct Case {
+        const char* what;
+        Change change;
+        const char* message;  // null: the reading runs
+        bool errorIcon;
+        EntryField focus;
+    };
+    const Case cases[] = {
+        {"blank name", Set(&E::Name, "   "), "Please Enter Name", true, EntryField::Name},
+        {"name and zone empty", Both(Set(&E::Name, ""), Set(&E::ZoneHour, "")), "Please Enter Name", true,
+         EntryField::Name},
+        {"zone minutes empty", Set(&E::ZoneMinute, ""), zone, true, EntryField::ZoneHour},
+        {"zone hours blank", Set(&E::ZoneHour, "  "), zone, true, EntryField::ZoneHour},
+        {"longitude degrees", Set(&E::LonD, ""), "Please Enter Degree of Longitude", true, EntryField::LonD},
+        {"longitude minutes", Set(&E::LonM, ""), "Please Enter Minute of Longitude", true, EntryField::LonM},
+        {"latitude degrees", Set(&E::LatD, ""), "Please Enter Degree of Latitude", true, EntryField::LatD},
+        {"latitude minutes", Set(&E::LatM, ""), "Please Enter Minute of Latitude", true, EntryField::LatM},
+        {"pasted letters in zone hours", Set(&E::ZoneHour, "abc"), number, true, EntryField::ZoneHour},
+        {"zone minutes too large", Set(&E::ZoneMinute, "99999"), number, true, EntryField::ZoneMinute},
+        {"zone magnitude too large", Set(&E::ZoneHour, "-32768"), number, true, EntryField::ZoneHour},
+        {"longitude 99999", Set(&E::LonD, "99999"), number, true, EntryField::LonD},
+        {"longitude minutes letters", Set(&E::LonM, "1x"), number, true, EntryField::LonM},
+        {"latitude degrees sign only", Set(&E::LatD, "-"), number, true, EntryField::LatD},
+        {"latitude minutes too large", Set(&E::LatM, "40000"), number, true, EntryField::LatM},
+        {"numbers checked in box order", Both(Set(&E::LatM, "x"), Set(&E::LonD, "y")), number, true,
+         EntryField::LonD},
+        {"29 February 2000", Date(1, 29, "2000"), nullptr, false, EntryField::None},
+        {"29 February 2048", Date(1, 29, "2048"), nullptr, false, EntryField::None},
+        {"29 February 2001", Date(1, 29, "2001"), february, false, EntryField::None},
+        {"30 February 2000", Date(1, 30, "2000"), february, false, EntryField::None},
+        {"31 June", Date(5, 31, "1990"), thirtyFirst, false, EntryField::None},
+        {"31 November", Date(10, 31, "1990"), thirtyFirst, false, EntryField::None},
+        {"31 July", Date(6, 31, "1990"), nullptr, false, EntryField::None},
+        {"no upper bounds", Both(Set(&E::LonD, "500"), Set(&E::LatM, "75")), nullptr, false, EntryField::None},
+    };
+    for (const Case& c : cases) {
+        BirthDataEntry entry = ValidEntry();
+        c.change(entry);
+        const auto failure = CheckBirthData(entry);
+        if (c.message == nullptr) {
+            EXPECT_FALSE(failure) << c.what << ": " << failure->Message;
+            continue;
+        }
+        ASSERT_TRUE(failure) << c.what;
+        EXPECT_EQ(failure->Message, c.message) << c.what;
+        EXPECT_EQ(failure->ErrorIcon, c.errorIcon) << c.what;
+        EXPECT_EQ(failure->Focus, c.focus) << c.what;
+    }
 }
 
 TEST(ZoneSideOfTexts, AnExplicitSignDecidesHourFirst)
