@@ -21,6 +21,7 @@
 #include "ephemeris/MoonRashi.h"
 #include "widgets/Pictures.h"
 #include "platform/Platform.h"
+#include "widgets/Controls.h"
 #include "widgets/QtText.h"
 #include "widgets/WindowFont.h"
 #include "reading/RashiCatalogue.h"
@@ -128,23 +129,10 @@ frmMain::frmMain(BirthRecord& record, Platform& platform, QWidget* parent)
 
 void frmMain::BuildMenus()
 {
-    QMenu* file = menuBar()->addMenu(QStringLiteral("&File"));
-    file->setObjectName(QStringLiteral("mnuFile"));
-    QAction* calculate = file->addAction(QStringLiteral("&Calculate"), this, &frmMain::mnuCalculate_Click);
-    calculate->setObjectName(QStringLiteral("mnuCalculate"));
-
-    QMenu* help = menuBar()->addMenu(QStringLiteral("&Help"));
-    help->setObjectName(QStringLiteral("mnuHelp"));
-    help->addAction(QStringLiteral("&Online Help"), this, &frmMain::mnuOnline_Click)
-        ->setObjectName(QStringLiteral("mnuOnline"));
-    help->addAction(QStringLiteral("&Visit Us Online"), this, &frmMain::mnuVisit_Click)
-        ->setObjectName(QStringLiteral("mnuVisit"));
-    help->addSeparator()->setObjectName(QStringLiteral("mnuHelp1"));
-    help->addAction(QStringLiteral("Check for Software &Update"), this, &frmMain::mnuUpdate_Click)
-        ->setObjectName(QStringLiteral("mnuUpdate"));
-    help->addSeparator()->setObjectName(QStringLiteral("mnuHelp2"));
-    help->addAction(QStringLiteral("&About Software"), this, &frmMain::mnuAbout_Click)
-        ->setObjectName(QStringLiteral("mnuAbout"));
+    QMenu* file = AddMenu(*menuBar(), "mnuFile", QStringLiteral("&File"));
+    AddMenuEntry(*file, "mnuCalculate", QStringLiteral("&Calculate"), this, &frmMain::mnuCalculate_Click);
+    AddHelpMenu(*menuBar(), this, &frmMain::mnuOnline_Click, &frmMain::mnuVisit_Click, &frmMain::mnuUpdate_Click,
+                &frmMain::mnuAbout_Click);
 }
 
 QLineEdit* frmMain::NumericBox(const QString& name, const QString& accessibleName, int typingLimit)

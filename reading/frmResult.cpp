@@ -19,6 +19,7 @@
 #include "common/BirthRecord.h"
 #include "widgets/Pictures.h"
 #include "platform/Platform.h"
+#include "widgets/Controls.h"
 #include "widgets/QtText.h"
 #include "widgets/WindowFont.h"
 #include "report/frmSave.h"
@@ -219,13 +220,6 @@ void SetBoxText(QWidget* box, const QString& text)
     }
 }
 
-QPushButton* MakeButton(const QString& name, const QString& caption, QWidget* parent)
-{
-    auto* button = new QPushButton(caption, parent);
-    button->setObjectName(name);
-    button->setMinimumWidth(88);
-    return button;
-}
 
 }  // namespace
 
@@ -251,29 +245,12 @@ frmResult::frmResult(BirthRecord& record, Platform& platform, QWidget* parent)
 
 void frmResult::BuildMenus()
 {
-    auto addAction = [this](QMenu* menu, const char* name, const QString& caption, void (frmResult::*slot)()) {
-        QAction* action = menu->addAction(caption);
-        action->setObjectName(QLatin1String(name));
-        connect(action, &QAction::triggered, this, slot);
-    };
-    auto addSeparator = [](QMenu* menu, const char* name) {
-        menu->addSeparator()->setObjectName(QLatin1String(name));
-    };
-
-    QMenu* mnuFile = menuBar()->addMenu(QStringLiteral("&File"));
-    mnuFile->setObjectName(QStringLiteral("mnuFile"));
-    addAction(mnuFile, "mnuBack", QStringLiteral("&Back"), &frmResult::mnuBack_Click);
-    addSeparator(mnuFile, "mnuFile1");
-    addAction(mnuFile, "mnuSave", QStringLiteral("&Save"), &frmResult::mnuSave_Click);
-
-    QMenu* mnuHelp = menuBar()->addMenu(QStringLiteral("&Help"));
-    mnuHelp->setObjectName(QStringLiteral("mnuHelp"));
-    addAction(mnuHelp, "mnuOnline", QStringLiteral("&Online Help"), &frmResult::mnuOnline_Click);
-    addAction(mnuHelp, "mnuVisit", QStringLiteral("&Visit Us Online"), &frmResult::mnuVisit_Click);
-    addSeparator(mnuHelp, "mnuHelp1");
-    addAction(mnuHelp, "mnuUpdate", QStringLiteral("Check for Software &Update"), &frmResult::mnuUpdate_Click);
-    addSeparator(mnuHelp, "mnuHelp2");
-    addAction(mnuHelp, "mnuAbout", QStringLiteral("&About Software"), &frmResult::mnuAbout_Click);
+    QMenu* mnuFile = AddMenu(*menuBar(), "mnuFile", QStringLiteral("&File"));
+    AddMenuEntry(*mnuFile, "mnuBack", QStringLiteral("&Back"), this, &frmResult::mnuBack_Click);
+    AddMenuSeparator(*mnuFile, "mnuFile1");
+    AddMenuEntry(*mnuFile, "mnuSave", QStringLiteral("&Save"), this, &frmResult::mnuSave_Click);
+    AddHelpMenu(*menuBar(), this, &frmResult::mnuOnline_Click, &frmResult::mnuVisit_Click,
+                &frmResult::mnuUpdate_Click, &frmResult::mnuAbout_Click);
 }
 
 QWidget* frmResult::BuildHeader(QWidget* parent)

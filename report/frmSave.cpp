@@ -12,6 +12,7 @@
 
 #include "common/BirthRecord.h"
 #include "platform/Platform.h"
+#include "widgets/Controls.h"
 #include "widgets/QtText.h"
 #include "widgets/WindowFont.h"
 #include "report/ReadingFile.h"
@@ -101,13 +102,6 @@ void MarkWebAddresses(QTextDocument& document, const QColor& linkColour)
     }
 }
 
-QPushButton* MakeButton(const char* name, const QString& caption, QWidget* parent)
-{
-    auto* button = new QPushButton(caption, parent);
-    button->setObjectName(QLatin1String(name));
-    button->setMinimumWidth(88);
-    return button;
-}
 
 }  // namespace
 
@@ -143,8 +137,8 @@ frmSave::frmSave(BirthRecord& record, Platform& platform, QWidget* parent)
     auto* Label3 = new ClickableLabel(QStringLiteral("Visit the Orvanta web site now"), this);
     Label3->setObjectName(QStringLiteral("Label3"));
     connect(Label3, &ClickableLabel::clicked, this, &frmSave::Label3_Click);
-    QPushButton* cmdSave = MakeButton("cmdSave", QStringLiteral("&Save"), this);
-    QPushButton* cmdPrint = MakeButton("cmdPrint", QStringLiteral("&Print"), this);
+    QPushButton* cmdSave = MakeButton(QStringLiteral("cmdSave"), QStringLiteral("&Save"), this);
+    QPushButton* cmdPrint = MakeButton(QStringLiteral("cmdPrint"), QStringLiteral("&Print"), this);
     cmdSave->setAutoDefault(false);
     cmdPrint->setAutoDefault(false);
     connect(cmdSave, &QPushButton::clicked, this, &frmSave::cmdSave_Click);
