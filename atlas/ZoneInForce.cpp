@@ -7,6 +7,7 @@
 #include <cctype>
 #include <chrono>
 #include <cmath>
+#include <cstdio>
 #include <cstdlib>
 #include <cstring>
 #include <fstream>
@@ -37,9 +38,16 @@ UtcOffset OffsetAt(const cctz::time_zone& zone, const cctz::time_point<cctz::sec
     return {found.offset, found.is_dst, named ? abbreviation : std::string(), false};
 }
 
-std::string TwoDigits(int value)
+// "HH:MM", or "HH:MM:SS" where there are seconds.
+std::string Clock(int hours, int minutes, int seconds)
 {
-    return (value < 10 ? "0" : "") + std::to_string(value);
+    char text[32];
+    if (seconds != 0) {
+        std::snprintf(text, sizeof text, "%02d:%02d:%02d", hours, minutes, seconds);
+    } else {
+        std::snprintf(text, sizeof text, "%02d:%02d", hours, minutes);
+    }
+    return text;
 }
 
 std::string FormatDate(const CivilDateTime& t)
@@ -50,7 +58,7 @@ std::string FormatDate(const CivilDateTime& t)
 
 std::string FormatClock(const CivilDateTime& t)
 {
-    return TwoDigits(t.Hour) + ":" + TwoDigits(t.Minute) + (t.Second != 0 ? ":" + TwoDigits(t.Second) : "");
+    return Clock(t.Hour, t.Minute, t.Second);
 }
 
 std::string WithAbbreviation(const UtcOffset& offset)
@@ -140,9 +148,8 @@ ZoneBoxTexts ZoneBoxTextsFor(int offsetSeconds)
 std::string FormatUtcOffset(int offsetSeconds)
 {
     const int magnitude = std::abs(offsetSeconds);
-    const int seconds = magnitude % 60;
-    return std::string("UTC") + (offsetSeconds < 0 ? "-" : "+") + TwoDigits(magnitude / 3600) + ":" +
-           TwoDigits(magnitude / 60 % 60) + (seconds != 0 ? ":" + TwoDigits(seconds) : "");
+    return std::string("UTC") + (offsetSeconds < 0 ? "-" : "+") +
+           Clock(magnitude / 3600, magnitude / 60 % 60, magnitude % 60);
 }
 
 std::string DescribeZoneInForce(std::string_view place, const CivilDateTime& local, const ZoneInForce& zone,
