@@ -328,7 +328,7 @@ struct PlaceAtlas::Connection {
 std::string PlaceHit::Label() const
 {
     std::string label = Name;
-    if (!Region.empty() && Region != Name) {
+    if (!Region.empty() && Region != Name && Region != Country) {
         label += ", " + Region;
     }
     if (!Country.empty()) {

@@ -24,7 +24,7 @@ struct PlaceHit {
     std::int64_t Population = 0;
 
     // "Mumbai, Maharashtra, India", the region left out where it is empty or
-    // repeats the name.
+    // repeats the name or the country.
     std::string Label() const;
 
     bool operator==(const PlaceHit&) const = default;
@@ -38,6 +38,7 @@ struct PlaceSearchResult {
     std::string Problem;  // why the atlas is unavailable; empty when Ok
 };
 
+// One instance serves one thread.
 class PlaceAtlas {
 public:
     // Nothing is opened here; the first search opens the database.

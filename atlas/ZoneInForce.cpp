@@ -30,7 +30,9 @@ UtcOffset OffsetAt(const cctz::time_zone& zone, const cctz::time_point<cctz::sec
 {
     const cctz::time_zone::absolute_lookup found = zone.lookup(instant);
     const std::string abbreviation = found.abbr != nullptr ? found.abbr : "";
-    if (abbreviation == "LMT") {
+    // "-00" marks a time the tz database does not know (an uninhabited
+    // place); the place's own mean time is the better guess there too.
+    if (abbreviation == "LMT" || abbreviation == "-00") {
         return {static_cast<int>(std::lround(longitude * 240.0)), false, "LMT", true};
     }
     // Zones without a customary abbreviation are given their offset in digits.
