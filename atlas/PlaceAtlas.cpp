@@ -125,8 +125,6 @@ std::string Phrase(const std::vector<std::string>& tokens)
     return phrase + "\"";
 }
 
-}  // namespace
-
 // A place that some name of it matches, and how much it weighs in the order.
 struct Candidate {
     std::int64_t Place = 0;
@@ -147,6 +145,8 @@ struct WeightedQuery {
 // matched only through an old name in another language.
 constexpr double WeakerMatch = 0.1;
 constexpr int MaxStreams = 4;
+
+}  // namespace
 
 struct PlaceAtlas::Connection {
     sqlite3* Db = nullptr;
