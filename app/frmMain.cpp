@@ -2,8 +2,6 @@
 
 #include <QAction>
 #include <QCheckBox>
-#include <QFile>
-#include <QFileInfo>
 #include <QComboBox>
 #include <QGridLayout>
 #include <QGroupBox>
@@ -16,11 +14,10 @@
 #include <QRadioButton>
 #include <QValidator>
 #include <QVBoxLayout>
-#include <fstream>
 #include <optional>
 
-#include "app/BirthRecord.h"
-#include "app/PlaceSearch.h"
+#include "common/BirthRecord.h"
+#include "entry/PlaceSearch.h"
 #include "app/WindowFlow.h"
 #include "ephemeris/MoonRashi.h"
 #include "platform/Pictures.h"
@@ -196,6 +193,9 @@ void frmMain::BuildControls()
     txtName_ = new QLineEdit(frame);
     txtName_->setObjectName(QStringLiteral("txtName"));
     txtName_->setAccessibleName(QStringLiteral("Name"));
+    // A reading keeps names up to this length; a longer one would come back
+    // shortened from its file.
+    txtName_->setMaxLength(static_cast<int>(MaxNameLength));
     grid->addWidget(Caption(QStringLiteral("Name"), frame), 0, 0);
     grid->addWidget(txtName_, 0, 1, 1, 2);
 
@@ -346,20 +346,19 @@ void frmMain::SetKeyboardOrder()
 
 void frmMain::Form_Load()
 {
-    cboMonth_->addItems({QStringLiteral("January"), QStringLiteral("February"), QStringLiteral("March"),
-                         QStringLiteral("April"), QStringLiteral("May"), QStringLiteral("June"),
-                         QStringLiteral("July"), QStringLiteral("August"), QStringLiteral("September"),
-                         QStringLiteral("October"), QStringLiteral("November"), QStringLiteral("December")});
-    auto fill = [](QComboBox* list, int from, int to) {
-        for (int n = from; n <= to; ++n) {
+    for (const std::string_view month : MonthList) {
+        cboMonth_->addItem(ToQString(month));
+    }
+    auto fill = [](QComboBox* list, ListRange range) {
+        for (int n = range.First; n <= range.Last; ++n) {
             list->addItem(QString::number(n));
         }
     };
-    fill(cboDate_, 1, 31);
-    fill(cboYear_, 1901, 2050);
-    fill(cboHH_, 0, 23);
-    fill(cboMM_, 0, 59);
-    fill(cboSS_, 0, 59);
+    fill(cboDate_, DayList);
+    fill(cboYear_, YearList);
+    fill(cboHH_, HourList);
+    fill(cboMM_, MinuteList);
+    fill(cboSS_, SecondList);
     for (QComboBox* list : {cboMonth_, cboDate_, cboYear_, cboHH_, cboMM_, cboSS_}) {
         list->setCurrentIndex(0);
     }
@@ -436,8 +435,17 @@ void frmMain::mnuCalculate_Click()
 
 void frmMain::lblTZHelp_Click()
 {
-    auto* picker = new frmTimeZone(*txtZoneHour_, *txtZoneMinute_, this);
+    auto* picker = new frmTimeZone(this);
+    connect(picker, &frmTimeZone::ZoneChosen, this, &frmMain::ShowZone);
     platform_.ShowModal(*picker);
+}
+
+// Set directly, so the keystroke filter does not refuse the minus sign; the
+// boxes' typing limits are validators and do not cut "-30".
+void frmMain::ShowZone(int hours, int minutes)
+{
+    txtZoneHour_->setText(QString::number(hours));
+    txtZoneMinute_->setText(QString::number(minutes));
 }
 
 void frmMain::cmdBrowser_Click()
@@ -476,11 +484,11 @@ void frmMain::cmdOpen_Click()
 
 void frmMain::OpenReadingFile(const QString& path)
 {
-    std::optional<ReadingFileValues> values;
-    // Only a regular file is read: a pipe or device could block or never end.
-    if (HasReadingFileExtension(ToStd(path)) && QFileInfo(path).isFile()) {
-        std::ifstream in(QFile::encodeName(path).toStdString(), std::ios::binary);
-        values = ReadReadingFile(in);
+    std::optional<BirthDataEntry> values;
+    if (HasReadingFileExtension(ToStd(path))) {
+        if (const auto bytes = platform_.ReadFile(path, static_cast<qint64>(ReadingFileByteBudget))) {
+            values = ReadReadingFile(std::string_view(bytes->constData(), static_cast<std::size_t>(bytes->size())));
+        }
     }
     // A date or time the lists cannot show changes nothing, rather than leave
     // the user's own date beside the file's other values.
@@ -488,27 +496,27 @@ void frmMain::OpenReadingFile(const QString& path)
         platform_.ShowMessage(this, QStringLiteral("Please Check The File."), MessageIcon::Error);
         return;
     }
-    ShowReadingFileValues(*values);
+    SetEntry(*values);
     cmdRashi_Click();
 }
 
-void frmMain::ShowReadingFileValues(const ReadingFileValues& v)
+void frmMain::SetEntry(const BirthDataEntry& e)
 {
-    txtName_->setText(ToQString(v.Name));
-    cboMonth_->setCurrentIndex(v.MonthIndex);
-    cboDate_->setCurrentText(ToQString(v.Day));
-    cboYear_->setCurrentText(ToQString(v.Year));
-    cboHH_->setCurrentText(ToQString(v.Hour));
-    cboMM_->setCurrentText(ToQString(v.Minute));
-    txtLonD_->setText(ToQString(v.LonD));
-    txtLonM_->setText(ToQString(v.LonM));
-    txtLatD_->setText(ToQString(v.LatD));
-    txtLatM_->setText(ToQString(v.LatM));
-    txtZoneHour_->setText(ToQString(v.ZoneHour));
-    txtZoneMinute_->setText(ToQString(v.ZoneMinute));
-    (v.East ? optLong0_ : optLong1_)->setChecked(true);
-    (v.South ? optLat1_ : optLat0_)->setChecked(true);
-    chkDST_->setChecked(v.DaylightSaving);
+    txtName_->setText(ToQString(e.Name));
+    cboMonth_->setCurrentIndex(e.MonthIndex);
+    cboDate_->setCurrentText(ToQString(e.DayText));
+    cboYear_->setCurrentText(ToQString(e.YearText));
+    cboHH_->setCurrentText(ToQString(e.HourText));
+    cboMM_->setCurrentText(ToQString(e.MinuteText));
+    txtLonD_->setText(ToQString(e.LonD));
+    txtLonM_->setText(ToQString(e.LonM));
+    txtLatD_->setText(ToQString(e.LatD));
+    txtLatM_->setText(ToQString(e.LatM));
+    txtZoneHour_->setText(ToQString(e.ZoneHour));
+    txtZoneMinute_->setText(ToQString(e.ZoneMinute));
+    (e.East ? optLong0_ : optLong1_)->setChecked(true);
+    (e.South ? optLat1_ : optLat0_)->setChecked(true);
+    chkDST_->setChecked(e.DaylightSaving);
 }
 
 void frmMain::mnuOnline_Click()

@@ -4,7 +4,7 @@
 #include <QMainWindow>
 #include <string>
 
-#include "app/InputRules.h"
+#include "entry/InputRules.h"
 
 class QAction;
 class QCheckBox;
@@ -17,7 +17,6 @@ class QRadioButton;
 namespace orvanta {
 
 struct BirthRecord;
-struct ReadingFileValues;
 class ClickableLabel;
 class Platform;
 
@@ -29,8 +28,10 @@ public:
     // True when the reading may run; otherwise its message has been shown.
     bool ValidateBirthData();
 
-    // The inputs as the controls hold them now.
+    // The inputs as the controls hold them now, and putting inputs into the
+    // controls (list values must be entries of their lists).
     BirthDataEntry Entry() const;
+    void SetEntry(const BirthDataEntry& entry);
 
     // Opens a reading file as "Open Previously Saved Reading" does once its
     // dialog has given the name: the same checks, messages and reading.
@@ -60,7 +61,7 @@ private:
     void Form_Load();
     QLineEdit* NumericBox(const QString& name, const QString& accessibleName, int typingLimit = 0);
     QWidget* FocusTarget(EntryField field) const;
-    void ShowReadingFileValues(const ReadingFileValues& values);
+    void ShowZone(int hours, int minutes);
 
     BirthRecord& record_;
     Platform& platform_;

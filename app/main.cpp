@@ -1,7 +1,7 @@
 // Start-up: refuse a second copy, remind of updates, then the main window.
 #include <QApplication>
 
-#include "app/BirthRecord.h"
+#include "common/BirthRecord.h"
 #include "app/WindowFlow.h"
 #include "platform/QtPlatform.h"
 #include "platform/WindowFont.h"

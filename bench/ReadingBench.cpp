@@ -15,7 +15,7 @@
 #include <vector>
 
 #include "BenchTiming.h"
-#include "app/BirthRecord.h"
+#include "common/BirthRecord.h"
 #include "app/WindowFlow.h"
 #include "ephemeris/MoonRashi.h"
 #include "platform/QtPlatform.h"

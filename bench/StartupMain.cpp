@@ -4,7 +4,7 @@
 #include <QDir>
 
 #include "StartupFirstPaint.h"
-#include "app/BirthRecord.h"
+#include "common/BirthRecord.h"
 #include "app/WindowFlow.h"
 #include "platform/QtPlatform.h"
 #include "platform/WindowFont.h"

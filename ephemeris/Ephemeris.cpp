@@ -9,29 +9,6 @@ namespace orvanta {
 
 namespace {
 
-// Floor division of integers, also for negative numerators. For whole-number
-// inputs it equals the floor of the real quotient, and it avoids five
-// floating-point divisions.
-constexpr long long FloorDiv(long long a, long long b)
-{
-    const long long q = a / b;
-    return (a % b != 0 && (a < 0) != (b < 0)) ? q - 1 : q;
-}
-
-}  // namespace
-
-double JulianDayNumber(int month, int day, int year)
-{
-    const long long m = month + 12LL * (year + 4800LL) - 3;
-    long long j = FloorDiv(365 * m + 7 + 2 * (m - 12 * FloorDiv(m, 12)), 12) + day + FloorDiv(m, 48) - 32083;
-    if (j > 2299171) {
-        j = j + FloorDiv(m, 4800) - FloorDiv(m, 1200) + 38;
-    }
-    return static_cast<double>(j);
-}
-
-namespace {
-
 // Writes a non-negative whole number held in a double, without fill or sign;
 // returns the end of what was written. The buffer holds at least 32 chars.
 char* WriteWhole(char* out, double value)

@@ -1,9 +1,11 @@
-// Calendar and angle arithmetic shared by the Moon computation: the day
-// number of a civil date and the text of a longitude within its sign.
+// Angle arithmetic shared by the Moon computation: the text of a longitude
+// within its sign. The day number of a civil date comes from the calendar.
 #pragma once
 
 #include <string>
 #include <string_view>
+
+#include "common/Calendar.h"  // JulianDayNumber
 
 namespace orvanta {
 
@@ -13,11 +15,6 @@ inline constexpr double DegToRad = 0.0174532925199433;
 
 // The twelve signs from Aries, three letters each; sign k owns [3k, 3k+3).
 inline constexpr std::string_view SignAbbreviations = "AriTauGemCanLeoVirLibScoSagCapAquPis";
-
-// Julian day number (the Julian date of noon) of a civil date. Julian
-// reckoning up to the date written 15 October 1582, Gregorian after it.
-// No calendar validation: a day past the end of its month counts on.
-double JulianDayNumber(int month, int day, int year);
 
 // Whole degrees within the sign, minutes, seconds (all truncated) and the
 // sign's abbreviation, as in 3° 27' 24" Leo (UTF-8). A negative longitude

@@ -2,6 +2,7 @@
 
 #include <cmath>
 
+#include "common/TextRules.h"
 #include "ephemeris/Ephemeris.h"
 
 namespace orvanta {
@@ -92,16 +93,6 @@ double TropicalMoonLongitude(double t)
     return ReduceLongitude(meanLongitude + SumTerms(PlainTerms, t) + e * SumTerms(EccentricTerms, t));
 }
 
-std::string_view TrimBlanks(std::string_view text)
-{
-    const auto first = text.find_first_not_of(' ');
-    if (first == std::string_view::npos) {
-        return {};
-    }
-    const auto last = text.find_last_not_of(' ');
-    return text.substr(first, last - first + 1);
-}
-
 std::string_view RashiNameOfSignText(std::string_view signText)
 {
     const std::string_view trimmed = TrimBlanks(signText);
@@ -124,17 +115,15 @@ MoonComputation ComputeMoonPosition(const BirthRecord& record)
     MoonComputation c;
     c.LocalHours = record.BirthHour + record.BirthMinute / 60.0;
     c.ZoneOffset = record.ZoneHours + record.ZoneMinutes / 60.0;
-    c.SignedLongitude = record.LongitudeDegrees + record.LongitudeMinutes / 60.0;
-    if (record.LongitudeEast) {
-        c.SignedLongitude = -c.SignedLongitude;
-    }
-    const bool east = c.SignedLongitude < 0.0;  // a longitude of exactly 0 counts as west
+    c.SignedLongitude = SignedLongitudeOf(record);
+    c.ZoneAheadOfUtc = ZoneIsAheadOfUtc(record);
 
+    // Daylight saving puts the clock an hour ahead on either side.
     if (record.DaylightSaving) {
-        c.ZoneOffset += east ? 1.0 : -1.0;
+        c.ZoneOffset += c.ZoneAheadOfUtc ? 1.0 : -1.0;
     }
     c.DayNumber = JulianDayNumber(record.BirthMonth, record.BirthDay, record.BirthYear);
-    c.UniversalHours = east ? c.LocalHours - c.ZoneOffset : c.LocalHours + c.ZoneOffset;
+    c.UniversalHours = c.ZoneAheadOfUtc ? c.LocalHours - c.ZoneOffset : c.LocalHours + c.ZoneOffset;
     c.Centuries = ((c.DayNumber - 2451545.0) + c.UniversalHours / 24.0 - 0.5) / 36525.0;
 
     c.TropicalLongitude = TropicalMoonLongitude(c.Centuries);

@@ -6,7 +6,7 @@
 #include <string>
 #include <string_view>
 
-#include "app/BirthRecord.h"
+#include "common/BirthRecord.h"
 
 namespace orvanta {
 
@@ -76,6 +76,7 @@ struct MoonComputation {
     double LocalHours = 0;       // clock time of birth, decimal hours
     double ZoneOffset = 0;       // zone magnitude in hours after daylight saving
     double SignedLongitude = 0;  // west positive, east negative; only its side counts
+    bool ZoneAheadOfUtc = false; // the zone's own sign, or else the longitude's side
     double DayNumber = 0;        // Julian day number of the civil birth date
     double UniversalHours = 0;   // from the start of the civil date; may leave 0..24
     double Centuries = 0;        // Julian centuries from JD 2451545.0

@@ -37,8 +37,10 @@ void CheckReader(std::string_view bytes)
     using namespace orvanta;
     const ReadingFileLines lines = ReadReadingFileLines(bytes);
     std::size_t total = 0;
-    for (const auto& line : lines) {
-        Check(line.size() <= ReadingFileMaxLineBytes, "line longer than the limit");
+    for (std::size_t i = 0; i < lines.Lines.size(); ++i) {
+        const std::string& line = lines[i];
+        const std::size_t limit = i == ReadingFileNameLineIndex ? ReadingFileMaxNameLineBytes : ReadingFileMaxLineBytes;
+        Check(line.size() <= limit, "line longer than the limit");
         Check(line.find('\r') == std::string::npos, "CR inside a line");
         total += line.size();
     }
@@ -48,10 +50,12 @@ void CheckReader(std::string_view bytes)
     Check(ReadReadingFileLines(in) == lines, "stream and span readers disagree");
     Check(static_cast<std::size_t>(in.tellg()) <= ReadingFileByteBudget, "read past the byte budget");
 
-    const auto values = ReadingFileValuesFromLines(lines);
+    const auto values = EntryFromReadingFileLines(lines);
     if (values) {
+        Check(EncodeLine(values->Name) == StoredBytes(lines[0]), "the name disagrees with line 1");
         Check(values->MonthIndex >= 0 && values->MonthIndex <= 11, "month index outside the list");
-        Check(!values->Day.empty() && !values->Year.empty() && !values->Hour.empty() && !values->Minute.empty(),
+        Check(!values->DayText.empty() && !values->YearText.empty() && !values->HourText.empty() &&
+                  !values->MinuteText.empty() && values->DayIndex == std::stoi(values->DayText) - 1,
               "accepted an empty list value");
     }
 }
@@ -96,7 +100,8 @@ void CheckWriter(std::string_view bytes)
     r.LongitudeEast = bytes[22] & 1;
     r.LatitudeSouth = bytes[23] & 1;
     r.DaylightSaving = bytes[24] & 1;
-    r.PersonName = std::string(bytes.substr(25, 4000));
+    r.ZoneDirection = static_cast<ZoneSide>(static_cast<unsigned char>(bytes[25]) % 3);
+    r.PersonName = std::string(bytes.substr(26, 4000));
 
     const ReadingFileLines lines = ReadReadingFileLines(EncodeReadingFile(r));
     Check(lines[0] == EncodeLine(r.PersonName), "name line");
@@ -104,7 +109,22 @@ void CheckWriter(std::string_view bytes)
                                     r.LongitudeDegrees, r.LongitudeMinutes, r.LatitudeDegrees, r.LatitudeMinutes,
                                     r.ZoneHours, r.ZoneMinutes};
     for (std::size_t i = 0; i < std::size(numbers); ++i) {
-        Check(DecodeLine(lines[i + 1]) == std::to_string(numbers[i]), "number line");
+        const std::string text = DecodeLine(lines[i + 1]);
+        if (i == 9) {  // the zone hours may carry the zone's own sign
+            const bool signedZone = text.starts_with('+') || text.starts_with('-');
+            Check(text == std::to_string(numbers[i]) ||
+                      (signedZone && text.substr(1) == std::to_string(std::abs(int{numbers[i]}))),
+                  "zone line");
+            continue;
+        }
+        Check(text == std::to_string(numbers[i]), "number line");
+    }
+    // A name made whole of valid UTF-8 comes back whole.
+    if (DecodeLine(EncodeLine(r.PersonName)) == r.PersonName || PercentDecodeName(PercentEncodeName(r.PersonName))) {
+        const auto values = EntryFromReadingFileLines(lines);
+        if (values) {
+            Check(values->Name == r.PersonName, "the name did not come back whole");
+        }
     }
     Check(DecodeLine(lines[12]) == (r.LongitudeEast ? "1" : "0"), "East flag");
     Check(DecodeLine(lines[13]) == (r.LatitudeSouth ? "1" : "0"), "South flag");

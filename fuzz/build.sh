@@ -15,6 +15,6 @@ mkdir -p "$out"
 "$cxx" -std=c++20 -g -O1 -Wall -Wextra -Wpedantic -Werror \
   -fsanitize=fuzzer,address,undefined -fno-sanitize-recover=all -fno-omit-frame-pointer \
   -I"$root" \
-  "$root/fuzz/ReadingFileFuzz.cpp" "$root/report/ReadingFile.cpp" "$root/app/InputRules.cpp" \
+  "$root/fuzz/ReadingFileFuzz.cpp" "$root/report/ReadingFile.cpp" "$root/common/TextRules.cpp" \
   -o "$out/ReadingFileFuzz"
 echo "fuzz/build.sh: built $out/ReadingFileFuzz"

@@ -1,9 +1,10 @@
 // Everything the desktop provides to the windows: message boxes, file
-// dialogs, web pages, printing, settings, today's date, the single-instance
-// claim and modal windows. Windows reach the desktop only through this, so a
+// dialogs, file reads and writes, web pages, printing, settings, today's
+// date, the single-instance claim and modal windows. Windows reach the desktop only through this, so a
 // recording fake can stand in for it in tests.
 #pragma once
 
+#include <QByteArray>
 #include <QDate>
 #include <QString>
 #include <optional>
@@ -38,6 +39,14 @@ public:
     // dialog asks before replacing an existing file.
     virtual QString AskSaveFileName(QWidget* parent, const FileDialogRequest& request) = 0;
     virtual QString AskOpenFileName(QWidget* parent, const FileDialogRequest& request) = 0;
+
+    // The first `limit` bytes of a regular file, or nothing when the path is
+    // no regular file (a pipe or a device could block or never end) or
+    // cannot be read.
+    virtual std::optional<QByteArray> ReadFile(const QString& path, qint64 limit) = 0;
+    // Replaces the file with the bytes as a whole, or leaves it exactly as it
+    // was and returns false (a full disk, no permission, a vanished folder).
+    virtual bool WriteFileAtomically(const QString& path, const QByteArray& bytes) = 0;
 
     // Opens an address in the default browser and returns at once.
     virtual void OpenWebPage(const QString& address) = 0;

@@ -1,5 +1,5 @@
-// The platform over Qt: QMessageBox, QFileDialog, QDesktopServices,
-// QPrinter, QSettings, QDate and QLockFile.
+// The platform over Qt: QMessageBox, QFileDialog, QSaveFile,
+// QDesktopServices, QPrinter, QSettings, QDate and QLockFile.
 #pragma once
 
 #include <QString>
@@ -23,6 +23,8 @@ public:
     bool AskYesNo(QWidget* parent, const QString& text, MessageIcon icon) override;
     QString AskSaveFileName(QWidget* parent, const FileDialogRequest& request) override;
     QString AskOpenFileName(QWidget* parent, const FileDialogRequest& request) override;
+    std::optional<QByteArray> ReadFile(const QString& path, qint64 limit) override;
+    bool WriteFileAtomically(const QString& path, const QByteArray& bytes) override;
     void OpenWebPage(const QString& address) override;
     bool PrintDocument(const QTextDocument& document) override;
     std::optional<QString> ReadSetting(const QString& section, const QString& key) override;
@@ -30,6 +32,17 @@ public:
     QDate Today() override;
     bool ClaimSingleInstance() override;
     void ShowModal(QDialog& dialog) override;
+
+    // The settings file, and whether it may be read and written: absent, or
+    // a regular file of a sane size. A pipe there would block the start for
+    // good and a huge file would take seconds and gigabytes to parse.
+    static QString SettingsFilePath();
+    static bool SettingsFileUsable();
+
+    // Where the lock that marks a running copy lives when no path is given:
+    // the user's runtime folder, or else a name of this user's own in the
+    // temporary folder, never one that another user could hold.
+    static QString DefaultLockPath();
 
     // Prints a document on the given printer; the path PrintDocument takes
     // once it has the default printer. Exposed so it can print to a PDF file.

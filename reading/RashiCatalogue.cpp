@@ -7,14 +7,27 @@
 namespace orvanta {
 namespace {
 
-// The short columns in four groups, each a table with one rashi per line,
-// rows in zodiacal order.
+using R = RashiCatalogueRow;
+using Column = std::string_view R::*;
 
-struct Names {
-    std::string_view VedicName, EnglishName, Symbol, RulingPlanet;
+// Some columns of the catalogue as a table: which fields its columns fill,
+// then one rashi per line, rows in zodiacal order.
+template <std::size_t N>
+struct ColumnGroup {
+    std::array<Column, N> Columns;
+    std::array<std::array<std::string_view, N>, 12> Rows;
 };
 
-constexpr std::array<Names, 12> NameTable{{
+template <std::size_t N>
+void FillColumns(RashiCatalogueRow& row, const ColumnGroup<N>& group, std::size_t i)
+{
+    for (std::size_t j = 0; j < N; ++j) {
+        row.*group.Columns[j] = group.Rows[i][j];
+    }
+}
+
+// The short columns in four groups.
+constexpr ColumnGroup<4> NameTable{{&R::VedicName, &R::EnglishName, &R::Symbol, &R::RulingPlanet}, {{
     // VedicName   EnglishName     Symbol                RulingPlanet
     {"Mesha",      "Aries",        "The Ram",            "Mars"},
     {"Vrishabha",  "Taurus",       "The Bull",           "Venus"},
@@ -28,14 +41,11 @@ constexpr std::array<Names, 12> NameTable{{
     {"Makara",     "Capricorn",    "The Crocodile",      "Saturn"},
     {"Kumbha",     "Aquarius",     "The Water Carrier",  "Saturn"},
     {"Meena",      "Pisces",       "The Double Fish",    "Jupiter"},
-}};
+}}};
 
-struct Classifications {
-    std::string_view Element, SignColor, TypeOfSign, Gender, BestPeriodOfActivity, Fertility, SignCaste,
-        SignPosition, ConstituentCharacter;
-};
-
-constexpr std::array<Classifications, 12> ClassificationTable{{
+constexpr ColumnGroup<9> ClassificationTable{{&R::Element, &R::SignColor, &R::TypeOfSign, &R::Gender,
+                                               &R::BestPeriodOfActivity, &R::Fertility, &R::SignCaste,
+                                               &R::SignPosition, &R::ConstituentCharacter}, {{
     // Element SignColor              TypeOfSign  Gender     Activity  Fertility         SignCaste     SignPosition  ConstituentCharacter
     {"Fire",   "Red, Brown, Copper",  "Movable",  "Male",    "Night",  "Barren",         "Kshatriya",  "Dwara",      "Mineral (Dhatu)"},
     {"Earth",  "White",               "Fixed",    "Female",  "Night",  "Semi-Fruitful",  "Vaisya",     "Bahya",      "Vegetable (Moola)"},
@@ -49,13 +59,10 @@ constexpr std::array<Classifications, 12> ClassificationTable{{
     {"Earth",  "Multicolored",        "Movable",  "Female",  "Night",  "Barren",         "Vaisya",     "Dwara",      "Mineral (Dhatu)"},
     {"Air",    "Deep Brown",          "Fixed",    "Male",    "Day",    "Semi-Fruitful",  "Sudra",      "Bahya",      "Vegetable (Moola)"},
     {"Water",  "Blue",                "Mixed",    "Female",  "Day",    "Fruitful",       "Brahmana",   "Garbha",     "Animal (Jeeva)"},
-}};
+}}};
 
-struct LuckyItems {
-    std::string_view LuckyDays, LuckyNumbers, BestDirection, LuckyColors, LuckyGemstone;
-};
-
-constexpr std::array<LuckyItems, 12> LuckyItemTable{{
+constexpr ColumnGroup<5> LuckyItemTable{{&R::LuckyDays, &R::LuckyNumbers, &R::BestDirection, &R::LuckyColors,
+                                          &R::LuckyGemstone}, {{
     // LuckyDays                     LuckyNumbers   BestDirection  LuckyColors                   LuckyGemstone
     {"Monday, Tuesday",              "9, 1",        "East",        "Red, Brown, Copper",         "Coral"},
     {"Thursday, Friday",             "2, 8",        "South",       "Pink, Green",                "Diamond"},
@@ -69,15 +76,12 @@ constexpr std::array<LuckyItems, 12> LuckyItemTable{{
     {"Saturday, Wednesday",          "6, 8, 9",     "South",       "Black, Blue",                "Blue Sapphire"},
     {"Thursday, Friday, Saturday",   "2, 3, 7, 9",  "West",        "Blue, Black",                "Blue Sapphire"},
     {"Thursday, Monday, Tuesday",    "1, 3, 4",     "North",       "Pink, Cream",                "Yellow Sapphire"},
-}};
-
-struct BodyAndCompatibility {
-    std::string_view PartOfTheBody, Physique, CompatibleWith, NotCompatibleWith;
-};
+}}};
 
 // The compatibility lists are traditional texts, not derived from the other
 // columns: Kanya lists four signs, and Kumbha's list names its own sign.
-constexpr std::array<BodyAndCompatibility, 12> BodyAndCompatibilityTable{{
+constexpr ColumnGroup<4> BodyAndCompatibilityTable{{&R::PartOfTheBody, &R::Physique, &R::CompatibleWith,
+                                                     &R::NotCompatibleWith}, {{
     // PartOfTheBody           Physique  CompatibleWith                                  NotCompatibleWith
     {"Head",                   "Short",  "Leo, Sagittarius, Gemini, Aquarius, Libra",    "Scorpio, Pisces, Cancer"},
     {"Face",                   "Short",  "Cancer, Virgo, Scorpio, Capricorn, Pisces",    "Gemini, Aquarius, Libra"},
@@ -91,45 +95,17 @@ constexpr std::array<BodyAndCompatibility, 12> BodyAndCompatibilityTable{{
     {"Knees",                  "Even",   "Pisces, Taurus, Cancer, Virgo, Scorpio",       "Gemini, Aquarius, Libra"},
     {"Calves",                 "Short",  "Aquarius, Libra, Gemini",                      "Taurus, Virgo, Capricorn"},
     {"Feet",                   "Short",  "Taurus, Cancer, Virgo, Scorpio, Capricorn",    "Aries, Leo, Sagittarius"},
-}};
+}}};
 
+// A rashi's paragraphs, with the short columns filled in from the tables.
 RashiCatalogueRow JoinColumns(std::size_t i)
 {
-    const Names& n = NameTable[i];
-    const Classifications& c = ClassificationTable[i];
-    const LuckyItems& l = LuckyItemTable[i];
-    const BodyAndCompatibility& b = BodyAndCompatibilityTable[i];
-    const RashiParagraphs& p = RashiParagraphTexts()[i];
-    // Designated initializers: the compiler holds the field order to RashiCatalogueRow's.
-    return {
-        .VedicName = n.VedicName,
-        .EnglishName = n.EnglishName,
-        .RulingPlanet = n.RulingPlanet,
-        .Symbol = n.Symbol,
-        .Element = c.Element,
-        .SignColor = c.SignColor,
-        .TypeOfSign = c.TypeOfSign,
-        .Gender = c.Gender,
-        .BestPeriodOfActivity = c.BestPeriodOfActivity,
-        .Fertility = c.Fertility,
-        .SignCaste = c.SignCaste,
-        .SignPosition = c.SignPosition,
-        .ConstituentCharacter = c.ConstituentCharacter,
-        .LuckyDays = l.LuckyDays,
-        .LuckyNumbers = l.LuckyNumbers,
-        .BestDirection = l.BestDirection,
-        .LuckyColors = l.LuckyColors,
-        .LuckyGemstone = l.LuckyGemstone,
-        .PartOfTheBody = b.PartOfTheBody,
-        .Physique = b.Physique,
-        .Looks = p.Looks,
-        .Nature = p.Nature,
-        .CareerAndFinance = p.CareerAndFinance,
-        .LoveAndDomesticLife = p.LoveAndDomesticLife,
-        .Health = p.Health,
-        .CompatibleWith = b.CompatibleWith,
-        .NotCompatibleWith = b.NotCompatibleWith,
-    };
+    RashiCatalogueRow row = RashiParagraphTexts()[i];
+    FillColumns(row, NameTable, i);
+    FillColumns(row, ClassificationTable, i);
+    FillColumns(row, LuckyItemTable, i);
+    FillColumns(row, BodyAndCompatibilityTable, i);
+    return row;
 }
 
 std::array<RashiCatalogueRow, 12> JoinTables()
@@ -139,39 +115,6 @@ std::array<RashiCatalogueRow, 12> JoinTables()
         rows[i] = JoinColumns(i);
     }
     return rows;
-}
-
-RashiInformation ToInformation(const RashiCatalogueRow& row)
-{
-    return {
-        .VedicName = std::string(row.VedicName),
-        .EnglishName = std::string(row.EnglishName),
-        .RulingPlanet = std::string(row.RulingPlanet),
-        .Symbol = std::string(row.Symbol),
-        .Element = std::string(row.Element),
-        .SignColor = std::string(row.SignColor),
-        .TypeOfSign = std::string(row.TypeOfSign),
-        .Gender = std::string(row.Gender),
-        .BestPeriodOfActivity = std::string(row.BestPeriodOfActivity),
-        .Fertility = std::string(row.Fertility),
-        .SignCaste = std::string(row.SignCaste),
-        .SignPosition = std::string(row.SignPosition),
-        .ConstituentCharacter = std::string(row.ConstituentCharacter),
-        .LuckyDays = std::string(row.LuckyDays),
-        .LuckyNumbers = std::string(row.LuckyNumbers),
-        .BestDirection = std::string(row.BestDirection),
-        .LuckyColors = std::string(row.LuckyColors),
-        .LuckyGemstone = std::string(row.LuckyGemstone),
-        .PartOfTheBody = std::string(row.PartOfTheBody),
-        .Physique = std::string(row.Physique),
-        .Looks = std::string(row.Looks),
-        .Nature = std::string(row.Nature),
-        .CareerAndFinance = std::string(row.CareerAndFinance),
-        .LoveAndDomesticLife = std::string(row.LoveAndDomesticLife),
-        .Health = std::string(row.Health),
-        .CompatibleWith = std::string(row.CompatibleWith),
-        .NotCompatibleWith = std::string(row.NotCompatibleWith),
-    };
 }
 
 }  // namespace
@@ -186,7 +129,7 @@ void GetRashiInformation(std::string_view name, BirthRecord& record)
 {
     for (const RashiCatalogueRow& row : RashiCatalogue()) {
         if (row.VedicName == name) {
-            record.SelectedRashi = ToInformation(row);
+            record.SelectedRashi = row;
             return;
         }
     }

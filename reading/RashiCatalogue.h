@@ -5,40 +5,10 @@
 #include <array>
 #include <string_view>
 
-#include "app/BirthRecord.h"
+#include "common/BirthRecord.h"
+#include "common/RashiCatalogueRow.h"
 
 namespace orvanta {
-
-// One rashi's texts, named and ordered exactly like RashiInformation.
-struct RashiCatalogueRow {
-    std::string_view VedicName;
-    std::string_view EnglishName;
-    std::string_view RulingPlanet;
-    std::string_view Symbol;
-    std::string_view Element;
-    std::string_view SignColor;
-    std::string_view TypeOfSign;
-    std::string_view Gender;
-    std::string_view BestPeriodOfActivity;
-    std::string_view Fertility;
-    std::string_view SignCaste;
-    std::string_view SignPosition;
-    std::string_view ConstituentCharacter;
-    std::string_view LuckyDays;
-    std::string_view LuckyNumbers;
-    std::string_view BestDirection;
-    std::string_view LuckyColors;
-    std::string_view LuckyGemstone;
-    std::string_view PartOfTheBody;
-    std::string_view Physique;
-    std::string_view Looks;
-    std::string_view Nature;
-    std::string_view CareerAndFinance;
-    std::string_view LoveAndDomesticLife;
-    std::string_view Health;
-    std::string_view CompatibleWith;
-    std::string_view NotCompatibleWith;
-};
 
 // The twelve rashis in zodiacal order, Mesha first and Meena last.
 const std::array<RashiCatalogueRow, 12>& RashiCatalogue();

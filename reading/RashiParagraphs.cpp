@@ -4,7 +4,7 @@ namespace orvanta {
 namespace {
 
 // One sentence a line, so that each can be read and changed on its own.
-constexpr std::array<RashiParagraphs, 12> Paragraphs{{
+constexpr std::array<RashiCatalogueRow, 12> Paragraphs{{
     // Mesha (Aries)
     {
         .Looks =
@@ -403,7 +403,7 @@ constexpr std::array<RashiParagraphs, 12> Paragraphs{{
 
 }  // namespace
 
-const std::array<RashiParagraphs, 12>& RashiParagraphTexts()
+const std::array<RashiCatalogueRow, 12>& RashiParagraphTexts()
 {
     return Paragraphs;
 }

@@ -3,19 +3,14 @@
 #pragma once
 
 #include <array>
-#include <string_view>
+
+#include "common/RashiCatalogueRow.h"
 
 namespace orvanta {
 
-struct RashiParagraphs {
-    std::string_view Looks;
-    std::string_view Nature;
-    std::string_view CareerAndFinance;
-    std::string_view LoveAndDomesticLife;
-    std::string_view Health;
-};
-
-// Rows in the catalogue's order, Mesha to Meena.
-const std::array<RashiParagraphs, 12>& RashiParagraphTexts();
+// Rows in the catalogue's order, Mesha to Meena, with only the five
+// paragraph fields (Looks, Nature, CareerAndFinance, LoveAndDomesticLife,
+// Health) filled.
+const std::array<RashiCatalogueRow, 12>& RashiParagraphTexts();
 
 }  // namespace orvanta

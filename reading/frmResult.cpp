@@ -16,7 +16,7 @@
 #include <array>
 #include <span>
 
-#include "app/BirthRecord.h"
+#include "common/BirthRecord.h"
 #include "app/WindowFlow.h"
 #include "platform/Pictures.h"
 #include "platform/Platform.h"
@@ -30,8 +30,8 @@ namespace orvanta {
 
 namespace {
 
-using R = RashiInformation;
-using Field = std::string R::*;
+using R = RashiCatalogueRow;
+using Field = std::string_view R::*;
 
 // One caption and the locked box that shows one field. A box with a load
 // prefix gets "<prefix><VedicName>" as its caption when the window loads.
@@ -163,7 +163,7 @@ public:
     }
 };
 
-QString Text(const std::string& text) { return QString::fromStdString(text); }
+QString Text(std::string_view text) { return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())); }
 QString Name(const char* prefix, int k) { return QLatin1String(prefix) + QString::number(k); }
 
 QString PictureKeyFor(const QString& englishName)
@@ -451,7 +451,7 @@ QWidget* frmResult::BuildAboutPage()
 
 void frmResult::Form_Load()
 {
-    const RashiInformation& rashi = record_.SelectedRashi;
+    const RashiCatalogueRow& rashi = record_.SelectedRashi;
     const QString vedicName = Text(rashi.VedicName);
 
     TS->setFocus();

@@ -1,10 +1,11 @@
 #include "report/ReadingFile.h"
 
-#include "app/InputRules.h"
+#include "common/TextRules.h"
 
 #include <charconv>
 #include <cmath>
 #include <cstdint>
+#include <cstdlib>
 #include <istream>
 #include <ostream>
 #include <streambuf>
@@ -125,11 +126,16 @@ ReadingFileLines SplitLines(NextByte next)
         --budget;
         return next();
     };
-    for (auto& line : lines) {
+    for (std::size_t i = 0; i < lines.Lines.size(); ++i) {
+        std::string& line = lines[i];
+        const bool nameLine = i == ReadingFileNameLineIndex;
+        const std::size_t limit = nameLine ? ReadingFileMaxNameLineBytes : ReadingFileMaxLineBytes;
         int b = take();
         for (; b >= 0 && b != '\r'; b = take()) {
-            if (line.size() < ReadingFileMaxLineBytes) {
+            if (line.size() < limit) {
                 line += static_cast<char>(b);
+            } else if (nameLine) {
+                lines.NameLineCut = true;
             }
         }
         if (b < 0) {
@@ -162,22 +168,21 @@ std::optional<int> MonthIndexOf(std::string_view text)
     return static_cast<int>(position);
 }
 
-// The text as a list offering first..last in plain decimal has it, or
-// nothing when the list has no such entry. Blanks around it are ignored, as
-// the reading flow trims the chosen text; nothing else is forgiven.
-std::optional<std::string> ListEntry(std::string_view text, int first, int last)
+// The entry of a list that the text names, or nothing when the list has no
+// such entry. Blanks around it are ignored, as the reading flow trims the
+// chosen text; nothing else is forgiven.
+std::optional<int> ListEntry(std::string_view text, ListRange list)
 {
     const auto entry = TrimBlanks(text);
     int value = 0;
     const auto [end, error] = std::from_chars(entry.data(), entry.data() + entry.size(), value);
-    if (error != std::errc{} || end != entry.data() + entry.size() || value < first || value > last) {
+    if (error != std::errc{} || end != entry.data() + entry.size() || !list.Contains(value)) {
         return std::nullopt;
     }
-    std::string canonical = std::to_string(value);
-    if (canonical != entry) {  // "07" or "-0" is no entry of the list
+    if (std::to_string(value) != entry) {  // "07" or "-0" is no entry of the list
         return std::nullopt;
     }
-    return canonical;
+    return value;
 }
 
 std::string FlagText(bool flag)
@@ -185,7 +190,111 @@ std::string FlagText(bool flag)
     return flag ? "1" : "0";
 }
 
+// The zone hours as a magnitude, as every reader expects; only a zone whose
+// own side differs from the longitude's keeps its sign, so that the file
+// opens to the same reading ("-1" for Madrid on Central European Time).
+std::string ZoneHoursText(const BirthRecord& record)
+{
+    if (ZoneIsAheadOfUtc(record) == PlaceIsEast(record)) {
+        return std::to_string(record.ZoneHours);
+    }
+    return (ZoneIsAheadOfUtc(record) ? "-" : "+") + std::to_string(std::abs(int{record.ZoneHours}));
+}
+
+bool IsUnreservedByte(unsigned char c)
+{
+    return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || (c >= '0' && c <= '9') || c == '-' || c == '.' ||
+           c == '_' || c == '~';
+}
+
+int HexValue(char c)
+{
+    if (c >= '0' && c <= '9') {
+        return c - '0';
+    }
+    if (c >= 'A' && c <= 'F') {
+        return c - 'A' + 10;
+    }
+    if (c >= 'a' && c <= 'f') {
+        return c - 'a' + 10;
+    }
+    return -1;
+}
+
+// UTF-16 code units of valid UTF-8 text, or nothing when it is not valid.
+std::optional<std::size_t> Utf16Length(std::string_view text)
+{
+    std::size_t units = 0;
+    for (std::size_t pos = 0; pos < text.size();) {
+        const auto c = NextCharacter(text, pos);
+        if (!c) {
+            return std::nullopt;
+        }
+        units += *c >= 0x10000 ? 2 : 1;
+    }
+    return units;
+}
+
+// The name line's name when it may stand for line 1, or nothing.
+std::optional<std::string> NameFromNameLine(const ReadingFileLines& lines)
+{
+    const std::string& nameLine = lines[ReadingFileNameLineIndex];
+    if (nameLine.empty() || lines.NameLineCut) {
+        return std::nullopt;
+    }
+    auto name = PercentDecodeName(DecodeLine(nameLine));
+    if (!name || Utf16Length(*name).value_or(MaxNameLength + 1) > MaxNameLength || EncodeLine(*name) != lines[0]) {
+        return std::nullopt;
+    }
+    return name;
+}
+
 }  // namespace
+
+std::string PercentEncodeName(std::string_view utf8Name)
+{
+    constexpr char hex[] = "0123456789ABCDEF";
+    std::string text;
+    text.reserve(utf8Name.size() * 3);
+    for (const char byte : utf8Name) {
+        const auto c = static_cast<unsigned char>(byte);
+        if (IsUnreservedByte(c)) {
+            text += byte;
+        } else {
+            text += '%';
+            text += hex[c >> 4];
+            text += hex[c & 0x0F];
+        }
+    }
+    return text;
+}
+
+std::optional<std::string> PercentDecodeName(std::string_view text)
+{
+    std::string name;
+    name.reserve(text.size());
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        const auto c = static_cast<unsigned char>(text[i]);
+        if (IsUnreservedByte(c)) {
+            name += text[i];
+            continue;
+        }
+        if (c != '%' || text.size() - i < 3) {
+            return std::nullopt;
+        }
+        const int high = HexValue(text[i + 1]);
+        const int low = HexValue(text[i + 2]);
+        if (high < 0 || low < 0) {
+            return std::nullopt;
+        }
+        name += static_cast<char>(high * 16 + low);
+        i += 2;
+    }
+    if (!Utf16Length(name)) {
+        return std::nullopt;
+    }
+    return name;
+}
 
 std::string EncodeLine(std::string_view utf8Text)
 {
@@ -228,7 +337,7 @@ std::string EncodeReadingFile(const BirthRecord& record)
         std::to_string(record.LongitudeMinutes),
         std::to_string(record.LatitudeDegrees),
         std::to_string(record.LatitudeMinutes),
-        std::to_string(record.ZoneHours),
+        ZoneHoursText(record),
         std::to_string(record.ZoneMinutes),
         FlagText(record.LongitudeEast),
         FlagText(record.LatitudeSouth),
@@ -237,6 +346,11 @@ std::string EncodeReadingFile(const BirthRecord& record)
     std::string contents;
     for (const auto& text : texts) {
         contents += EncodeLine(text);
+        contents += "\r\n";
+    }
+    const std::string nameLine = EncodeLine(record.PersonName);
+    if (DecodeLine(nameLine) != record.PersonName) {
+        contents += EncodeLine(PercentEncodeName(record.PersonName));
         contents += "\r\n";
     }
     return contents;
@@ -270,47 +384,48 @@ ReadingFileLines ReadReadingFileLines(std::string_view bytes)
     });
 }
 
-std::optional<ReadingFileValues> ReadingFileValuesFromLines(const ReadingFileLines& lines)
+std::optional<BirthDataEntry> EntryFromReadingFileLines(const ReadingFileLines& lines)
 {
     std::array<std::string, ReadingFileLineCount> texts;
     for (std::size_t i = 0; i < texts.size(); ++i) {
         texts[i] = DecodeLine(lines[i]);
     }
     const auto month = MonthIndexOf(texts[1]);
-    const auto day = ListEntry(texts[2], 1, 31);
-    const auto year = ListEntry(texts[3], 1901, 2050);
-    const auto hour = ListEntry(texts[4], 0, 23);
-    const auto minute = ListEntry(texts[5], 0, 59);
+    const auto day = ListEntry(texts[2], DayList);
+    const auto year = ListEntry(texts[3], YearList);
+    const auto hour = ListEntry(texts[4], HourList);
+    const auto minute = ListEntry(texts[5], MinuteList);
     if (!month || !day || !year || !hour || !minute) {
         return std::nullopt;
     }
-    return ReadingFileValues{
-        .Name = texts[0],
+    return BirthDataEntry{
+        .Name = NameFromNameLine(lines).value_or(texts[0]),
         .MonthIndex = *month,
-        .Day = *day,
-        .Year = *year,
-        .Hour = *hour,
-        .Minute = *minute,
+        .DayIndex = *day - DayList.First,
+        .DayText = std::to_string(*day),
+        .YearText = std::to_string(*year),
+        .HourText = std::to_string(*hour),
+        .MinuteText = std::to_string(*minute),
+        .ZoneHour = texts[10],
+        .ZoneMinute = texts[11],
         .LonD = texts[6],
         .LonM = texts[7],
         .LatD = texts[8],
         .LatM = texts[9],
-        .ZoneHour = texts[10],
-        .ZoneMinute = texts[11],
         .East = texts[12] == "1",
         .South = texts[13] == "1",
         .DaylightSaving = texts[14] == "1",
     };
 }
 
-std::optional<ReadingFileValues> ReadReadingFile(std::istream& in)
+std::optional<BirthDataEntry> ReadReadingFile(std::istream& in)
 {
-    return ReadingFileValuesFromLines(ReadReadingFileLines(in));
+    return EntryFromReadingFileLines(ReadReadingFileLines(in));
 }
 
-std::optional<ReadingFileValues> ReadReadingFile(std::string_view bytes)
+std::optional<BirthDataEntry> ReadReadingFile(std::string_view bytes)
 {
-    return ReadingFileValuesFromLines(ReadReadingFileLines(bytes));
+    return EntryFromReadingFileLines(ReadReadingFileLines(bytes));
 }
 
 bool HasReadingFileExtension(std::string_view fileName)

@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "app/BirthRecord.h"
+#include "common/RashiCatalogueRow.h"
 
 namespace orvanta {
 
@@ -25,6 +25,6 @@ std::string ReportFooter();
 
 // The report of the given rashi texts, from the first heading to the closing
 // footer (which has no line break after it).
-std::vector<ReportRun> BuildReportDocument(const RashiInformation& rashi);
+std::vector<ReportRun> BuildReportDocument(const RashiCatalogueRow& rashi);
 
 }  // namespace orvanta

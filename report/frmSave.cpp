@@ -3,7 +3,6 @@
 #include <QHBoxLayout>
 #include <QPushButton>
 #include <QRegularExpression>
-#include <QSaveFile>
 #include <QTextBrowser>
 #include <QTextCursor>
 #include <QTextDocument>
@@ -11,7 +10,7 @@
 #include <QVBoxLayout>
 #include <string_view>
 
-#include "app/BirthRecord.h"
+#include "common/BirthRecord.h"
 #include "platform/Platform.h"
 #include "platform/WindowFont.h"
 #include "report/ReadingFile.h"
@@ -197,13 +196,7 @@ void frmSave::cmdSave_Click()
     if (path.isEmpty()) {
         return;
     }
-    const std::string contents = EncodeReadingFile(record_);
-    QSaveFile file(path);
-    const bool saved = file.open(QIODevice::WriteOnly) &&
-                       file.write(contents.data(), static_cast<qint64>(contents.size())) ==
-                           static_cast<qint64>(contents.size()) &&
-                       file.commit();
-    if (!saved) {
+    if (!platform_.WriteFileAtomically(path, QByteArray::fromStdString(EncodeReadingFile(record_)))) {
         platform_.ShowMessage(this, QStringLiteral("The Reading Could Not Be Saved."), MessageIcon::Error);
     }
 }

@@ -3,22 +3,10 @@
 #include <charconv>
 #include <cstdio>
 
-#include "ephemeris/Ephemeris.h"
 
 namespace orvanta {
 
 namespace {
-
-bool IsLeapYear(int year)
-{
-    return (year % 4 == 0 && year % 100 != 0) || year % 400 == 0;
-}
-
-int DaysInMonth(int year, int month)
-{
-    constexpr int days[] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
-    return month == 2 && IsLeapYear(year) ? 29 : days[month - 1];
-}
 
 // Exactly `text.size()` decimal digits, no sign or blanks.
 std::optional<int> ReadDigits(std::string_view text)
@@ -34,12 +22,6 @@ std::optional<int> ReadDigits(std::string_view text)
 }
 
 }  // namespace
-
-bool IsRealDate(const CivilDate& date)
-{
-    return date.Year >= 1 && date.Year <= 9999 && date.Month >= 1 && date.Month <= 12
-           && date.Day >= 1 && date.Day <= DaysInMonth(date.Year, date.Month);
-}
 
 std::string FormatIsoDate(const CivilDate& date)
 {
@@ -66,20 +48,13 @@ std::optional<CivilDate> ParseIsoDate(std::string_view text)
     return date;
 }
 
-int DaysBetween(const CivilDate& from, const CivilDate& to)
-{
-    return static_cast<int>(JulianDayNumber(to.Month, to.Day, to.Year)
-                            - JulianDayNumber(from.Month, from.Day, from.Year));
-}
-
 ReminderAction DecideReminder(std::string_view stored, const CivilDate& today)
 {
-    if (stored.empty()) {
-        return ReminderAction::StoreTodayOnly;
-    }
+    // A text that names no date would otherwise silence the reminder for
+    // good; it counts as a first run.
     const auto last = ParseIsoDate(stored);
     if (!last) {
-        return ReminderAction::DoNothing;
+        return ReminderAction::StoreTodayOnly;
     }
     const int days = DaysBetween(today, *last);
     if (days >= -ReminderQuietDays && days <= ReminderQuietDays) {

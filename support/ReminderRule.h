@@ -6,18 +6,9 @@
 #include <string>
 #include <string_view>
 
+#include "common/Calendar.h"
+
 namespace orvanta {
-
-// A day of the (Gregorian) calendar.
-struct CivilDate {
-    int Year = 0;
-    int Month = 0;
-    int Day = 0;
-    bool operator==(const CivilDate&) const = default;
-};
-
-// True for a date the calendar has (no 30 February), years 1 to 9999.
-bool IsRealDate(const CivilDate& date);
 
 // The stored form, yyyy-MM-dd. A desktop's short date format drops the
 // century in many locales and would read back a hundred years off.
@@ -26,19 +17,17 @@ std::string FormatIsoDate(const CivilDate& date);
 // Reads exactly yyyy-MM-dd naming a real date; anything else gives nothing.
 std::optional<CivilDate> ParseIsoDate(std::string_view text);
 
-// Calendar days from `from` to `to`, negative when `to` lies before `from`.
-int DaysBetween(const CivilDate& from, const CivilDate& to);
-
 // Days on either side of the last reminder that pass without a question.
 inline constexpr int ReminderQuietDays = 14;
 
 enum class ReminderAction {
-    StoreTodayOnly,     // nothing remembered yet: start counting from today
-    DoNothing,          // too soon, or the stored text is unreadable
+    StoreTodayOnly,     // nothing readable remembered: start counting from today
+    DoNothing,          // too soon
     AskThenStoreToday,  // ask, then count again from today whatever the answer
 };
 
-// `stored` is the remembered text, empty when none was ever stored. A clock
+// `stored` is the remembered text, empty when none was ever stored; a text
+// that is no date counts as none. A clock
 // set back far enough (a stored date well in the future) also asks.
 ReminderAction DecideReminder(std::string_view stored, const CivilDate& today);
 

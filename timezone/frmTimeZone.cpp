@@ -1,7 +1,6 @@
 #include "timezone/frmTimeZone.h"
 
 #include <QKeyEvent>
-#include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
 #include <QStyle>
@@ -12,24 +11,7 @@
 
 namespace orvanta {
 
-namespace {
-
-// Plain decimal ("-10", "9", "0"), set directly so the boxes' keystroke
-// filter does not refuse the minus sign. Qt cuts a set text to the box's
-// typing limit, so a shorter limit is raised: "-30" must arrive whole.
-void WriteWhole(QLineEdit& box, int value)
-{
-    const QString text = QString::number(value);
-    if (box.maxLength() < text.size()) {
-        box.setMaxLength(static_cast<int>(text.size()));
-    }
-    box.setText(text);
-}
-
-}  // namespace
-
-frmTimeZone::frmTimeZone(QLineEdit& zoneHour, QLineEdit& zoneMinute, QWidget* parent)
-    : QDialog(parent), zoneHour_(zoneHour), zoneMinute_(zoneMinute)
+frmTimeZone::frmTimeZone(QWidget* parent) : QDialog(parent)
 {
     PrepareWindow(*this, QStringLiteral("frmTimeZone"));
 
@@ -71,8 +53,7 @@ void frmTimeZone::lstTimeZone_DblClick()
     if (!chosen.isEmpty()) {
         const auto p = static_cast<std::size_t>(lstTimeZone_->row(chosen.front()));
         if (p < TimeZoneTable.size()) {
-            WriteWhole(zoneHour_, TimeZoneTable[p].Hours);
-            WriteWhole(zoneMinute_, TimeZoneTable[p].Minutes);
+            emit ZoneChosen(TimeZoneTable[p].Hours, TimeZoneTable[p].Minutes);
         }
     }
     close();
@@ -83,14 +64,17 @@ void frmTimeZone::cmdQuit_Click()
     close();
 }
 
-// Enter on the focused line acts as a double-click on it, for keyboard users.
+// Enter on a chosen line acts as a double-click on it, for keyboard users.
+// The list opens with its first line current but not chosen; Enter then
+// does nothing, since the user has chosen no zone yet.
 bool frmTimeZone::eventFilter(QObject* watched, QEvent* event)
 {
     if (watched == lstTimeZone_ && event->type() == QEvent::KeyPress) {
         const int key = static_cast<QKeyEvent*>(event)->key();
-        if ((key == Qt::Key_Return || key == Qt::Key_Enter) && lstTimeZone_->currentItem() != nullptr) {
-            lstTimeZone_->currentItem()->setSelected(true);
-            lstTimeZone_DblClick();
+        if (key == Qt::Key_Return || key == Qt::Key_Enter) {
+            if (!lstTimeZone_->selectedItems().isEmpty()) {
+                lstTimeZone_DblClick();
+            }
             return true;
         }
     }

@@ -1,32 +1,34 @@
-// The time-zone picker: a list of named zones; a double-click writes the
-// zone's hours and minutes into the main window's two zone boxes.
+// The time-zone picker: a list of named zones; a double-click on one hands
+// its hours and minutes to whoever opened the picker, then closes it.
 #pragma once
 
 #include <QDialog>
 
-class QLineEdit;
 class QListWidget;
 
 namespace orvanta {
 
 // Opened modally over the main window, filled afresh each time with no line
-// chosen. It writes only the two boxes it is given, and only on a choice.
+// chosen. It reports a zone only when a line is chosen.
 class frmTimeZone : public QDialog {
     Q_OBJECT
 public:
-    frmTimeZone(QLineEdit& zoneHour, QLineEdit& zoneMinute, QWidget* parent = nullptr);
+    explicit frmTimeZone(QWidget* parent = nullptr);
+
+signals:
+    // The chosen row's hours and minutes, signed as the zone boxes take them
+    // (west of Greenwich positive): "Indian Time" gives -5 and -30.
+    void ZoneChosen(int hours, int minutes);
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void Form_Load();
-    // Writes the chosen line's zone (when a line is chosen) and closes.
+    // Reports the chosen line's zone (when a line is chosen) and closes.
     void lstTimeZone_DblClick();
     void cmdQuit_Click();
 
-    QLineEdit& zoneHour_;
-    QLineEdit& zoneMinute_;
     QListWidget* lstTimeZone_ = nullptr;
 };
 

@@ -16,9 +16,10 @@
 #include <gtest/gtest.h>
 
 #include "WindowTestSupport.h"
-#include "app/BirthRecord.h"
-#include "app/PlaceSearch.h"
+#include "common/BirthRecord.h"
+#include "entry/PlaceSearch.h"
 #include "app/WindowFlow.h"
+#include "ephemeris/MoonRashi.h"
 #include "platform/FakePlatform.h"
 #include "support/WebLinks.h"
 
@@ -113,6 +114,19 @@ TEST_F(MainWindowTest, LoadsWithItsDefaults)
     EXPECT_FALSE(Find<QCheckBox>("chkDST")->isChecked());
     EXPECT_EQ(Find<QPushButton>("cmdBrowser")->text().simplified(), "Click Here To Find Latitude && Longitude");
     EXPECT_EQ(Find<QPushButton>("cmdOpen")->text(), "&Open Previously Saved Reading");
+}
+
+TEST_F(MainWindowTest, SetEntryIsTheMirrorOfEntry)
+{
+    const BirthDataEntry entry{
+        .Name = " Mira ", .MonthIndex = 7, .DayIndex = 14, .DayText = "15", .YearText = "1947", .HourText = "23",
+        .MinuteText = "59", .ZoneHour = "-5", .ZoneMinute = "-30", .LonD = "72", .LonM = "50", .LatD = "18",
+        .LatM = "58", .East = false, .South = true, .DaylightSaving = true,
+    };
+    window->SetEntry(entry);
+    EXPECT_EQ(window->Entry(), entry);
+    window->SetEntry(BirthDataEntry{});
+    EXPECT_EQ(window->Entry(), BirthDataEntry{});
 }
 
 TEST_F(MainWindowTest, MenusCarryTheirEntriesAndSeparators)
@@ -460,6 +474,60 @@ TEST_F(MainWindowTest, PickedZoneReachesTheRecordThroughTheReading)
     EXPECT_FALSE(record.LongitudeEast);
 }
 
+
+// Madrid lies west of Greenwich but keeps Central European Time: the
+// picker's "-1" says the clocks run ahead, whatever the longitude's side.
+TEST_F(MainWindowTest, PickedZoneKeepsItsOwnSideAgainstTheLongitude)
+{
+    FillValid();
+    List("cboMonth")->setCurrentText(QStringLiteral("January"));
+    List("cboDate")->setCurrentText(QStringLiteral("9"));
+    List("cboYear")->setCurrentText(QStringLiteral("1950"));
+    Box("txtLonD")->setText(QStringLiteral("3"));
+    Box("txtLonM")->setText(QStringLiteral("42"));
+    QTest::mouseClick(Find<QWidget>("lblTZHelp"), Qt::LeftButton);
+    auto* list = platform.LastModal->findChild<QListWidget*>(QStringLiteral("lstTimeZone"));
+    ASSERT_TRUE(orvanta::testing::DoubleClickLine(*list, QStringLiteral("Central European Time,CET,+1.0")));
+    ClickFind();
+    EXPECT_TRUE(platform.Messages.empty());
+    EXPECT_EQ(record.ZoneHours, 1);
+    EXPECT_EQ(record.ZoneDirection, ZoneSide::AheadOfUtc);
+    EXPECT_EQ(record.RashiName, "Simha");
+}
+
+// Near the date line: Tonga (west, ahead) and Attu (east, on Hawaii time,
+// behind), as a saved reading or the atlas writes them.
+TEST(MainWindowReading, SignedZonesNearTheDateLine)
+{
+    struct Case {
+        const char *zoneHour, *lonD;
+        bool east;
+        double universalHours;
+    };
+    const Case cases[] = {{"-13", "175", false, -1}, {"+10", "173", true, 22}, {"13", "175", false, 25}};
+    BirthRecord record;
+    FakePlatform platform;
+    for (const Case& c : cases) {
+        QWidget* window = ShowMainWindow(record, platform);
+        auto box = [&](const char* name, const char* text) {
+            window->findChild<QLineEdit*>(QLatin1String(name))->setText(QString::fromLatin1(text));
+        };
+        box("txtName", "Asha");
+        window->findChild<QComboBox*>(QStringLiteral("cboHH"))->setCurrentText(QStringLiteral("12"));
+        box("txtZoneHour", c.zoneHour);
+        box("txtZoneMinute", "0");
+        box("txtLonD", c.lonD);
+        box("txtLonM", "0");
+        box("txtLatD", "20");
+        box("txtLatM", "0");
+        window->findChild<QRadioButton*>(c.east ? QStringLiteral("optLong0") : QStringLiteral("optLong1"))
+            ->setChecked(true);
+        QTest::mouseClick(window->findChild<QPushButton*>(QStringLiteral("cmdRashi")), Qt::LeftButton);
+        EXPECT_TRUE(platform.Messages.empty()) << c.zoneHour;
+        EXPECT_EQ(ComputeMoonPosition(record).UniversalHours, c.universalHours) << c.zoneHour;
+        CloseAllWindows();
+    }
+}
 
 TEST(MainWindowReading, SixBirthsGiveTheirRashiAndItsTexts)
 {

@@ -101,6 +101,49 @@ TEST(ComputeMoonRashi, DaylightSavingWithZeroZoneInTheWest)
     EXPECT_EQ(c.UniversalHours, 9);
 }
 
+// A zone with its own sign decides its side; one without takes the longitude's.
+TEST(ComputeMoonRashi, ZoneSideComesFromItsSignOrElseTheLongitude)
+{
+    struct Case {
+        const char* place;
+        int zoneHours;
+        ZoneSide side;
+        bool east;
+        bool dst;
+        double universalHours;  // for a clock time of 12:00
+    };
+    const Case cases[] = {
+        {"Madrid, CET", 1, ZoneSide::AheadOfUtc, false, false, 11},
+        {"Madrid, CET, summer time", 1, ZoneSide::AheadOfUtc, false, true, 10},
+        {"Madrid, digits only", 1, ZoneSide::FromLongitude, false, false, 13},
+        {"Tonga", 13, ZoneSide::AheadOfUtc, false, false, -1},
+        {"Attu, Hawaii time", 10, ZoneSide::BehindUtc, true, false, 22},
+        {"Attu, Hawaii time, summer time", 10, ZoneSide::BehindUtc, true, true, 21},
+        {"New York, signed as its side", 5, ZoneSide::BehindUtc, false, false, 17},
+        {"Delhi, signed as its side", 5, ZoneSide::AheadOfUtc, true, false, 7},
+        {"Delhi, digits only", 5, ZoneSide::FromLongitude, true, false, 7},
+    };
+    for (const Case& c : cases) {
+        BirthRecord r = Birth(15, 6, 1980, 12, 0, c.zoneHours, 0, c.east, c.dst);
+        r.ZoneDirection = c.side;
+        EXPECT_EQ(ComputeMoonPosition(r).UniversalHours, c.universalHours) << c.place;
+    }
+}
+
+TEST(ComputeMoonRashi, MadridOnCentralEuropeanTimeIsSimha)
+{
+    BirthRecord madrid = Birth(9, 1, 1950, 12, 0, 1, 0, false, false);
+    madrid.LongitudeDegrees = 3;
+    madrid.LongitudeMinutes = 42;
+    madrid.ZoneDirection = ZoneSide::AheadOfUtc;
+    ComputeMoonRashi(madrid);
+    EXPECT_EQ(madrid.RashiName, "Simha");
+
+    madrid.ZoneDirection = ZoneSide::FromLongitude;  // the zone taken to lie west
+    ComputeMoonRashi(madrid);
+    EXPECT_EQ(madrid.RashiName, "Kanya");
+}
+
 TEST(ComputeMoonRashi, LatitudeAndLongitudeSizeChangeNothing)
 {
     const BirthRecord base = Birth(21, 3, 1968, 17, 45, 5, 30, true, false);

@@ -42,6 +42,25 @@ QString FakePlatform::AskOpenFileName(QWidget*, const FileDialogRequest& request
     return TakeFront(OpenFileAnswers, QString());
 }
 
+std::optional<QByteArray> FakePlatform::ReadFile(const QString& path, qint64 limit)
+{
+    ReadLimits.push_back(limit);
+    const auto it = Files.find(path);
+    if (it == Files.end() || FailingPaths.contains(path)) {
+        return std::nullopt;
+    }
+    return it->second.left(static_cast<qsizetype>(limit));
+}
+
+bool FakePlatform::WriteFileAtomically(const QString& path, const QByteArray& bytes)
+{
+    if (FailingPaths.contains(path)) {
+        return false;
+    }
+    Files[path] = bytes;
+    return true;
+}
+
 void FakePlatform::OpenWebPage(const QString& address)
 {
     OpenedPages.push_back(address);

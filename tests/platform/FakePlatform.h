@@ -1,5 +1,6 @@
 // A platform for window tests: records every message, question, file dialog,
-// web page, printed document and modal window, and answers from a script.
+// web page, printed document and modal window, answers from a script, and
+// keeps files in memory so that any file failure can be scripted.
 #pragma once
 
 #include <QDialog>
@@ -7,6 +8,7 @@
 #include <QStringList>
 #include <deque>
 #include <map>
+#include <set>
 #include <vector>
 
 #include "platform/Platform.h"
@@ -31,6 +33,13 @@ public:
     QStringList ModalWindows;      // object names, in the order shown
     QPointer<QDialog> LastModal;
 
+    // An in-memory file system: path -> contents. A path listed as failing
+    // refuses reads and writes the way a full disk, a missing permission or
+    // a vanished folder would: nothing is read and nothing changes.
+    std::map<QString, QByteArray> Files;
+    std::set<QString> FailingPaths;
+    std::vector<qint64> ReadLimits;  // the limit of every read, in order
+
     // Scripted answers; an empty queue answers No or cancels.
     std::deque<bool> YesNoAnswers;
     std::deque<QString> SaveFileAnswers;
@@ -45,6 +54,8 @@ public:
     bool AskYesNo(QWidget* parent, const QString& text, MessageIcon icon) override;
     QString AskSaveFileName(QWidget* parent, const FileDialogRequest& request) override;
     QString AskOpenFileName(QWidget* parent, const FileDialogRequest& request) override;
+    std::optional<QByteArray> ReadFile(const QString& path, qint64 limit) override;
+    bool WriteFileAtomically(const QString& path, const QByteArray& bytes) override;
     void OpenWebPage(const QString& address) override;
     bool PrintDocument(const QTextDocument& document) override;
     std::optional<QString> ReadSetting(const QString& section, const QString& key) override;

@@ -6,7 +6,15 @@
 #include <QProcess>
 #include <QSysInfo>
 #include <QTemporaryDir>
+#include <QDateTime>
+#include <QDir>
+#include <QFileInfo>
+#include <QSettings>
+#include <QStandardPaths>
 #include <gtest/gtest.h>
+#include <sys/mount.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace orvanta {
 namespace {
@@ -43,10 +51,148 @@ TEST(SingleInstance, ALockLeftByAKilledCopyDoesNotBlock)
     EXPECT_TRUE(platform.ClaimSingleInstance());
 }
 
+void SetAge(const QString& path, int seconds)
+{
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::ReadWrite));
+    ASSERT_TRUE(file.setFileTime(QDateTime::currentDateTimeUtc().addSecs(-seconds), QFileDevice::FileModificationTime));
+}
+
+// A lock whose holder cannot be told is taken over once it is a few seconds
+// old: an empty one, garbage, or one written on another host.
+TEST(SingleInstance, AnUnreadableOrForeignLockDoesNotBlock)
+{
+    const QByteArray contents[] = {"", "garbage\n\x01\x02", "12345\nOrvanta\nsome-other-host\n"};
+    for (const QByteArray& content : contents) {
+        QTemporaryDir folder;
+        const QString lock = folder.filePath(QStringLiteral("orvanta.lock"));
+        QFile file(lock);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(content);
+        file.close();
+        SetAge(lock, 3600);
+        QtPlatform platform(lock);
+        EXPECT_TRUE(platform.ClaimSingleInstance()) << content.toStdString();
+    }
+}
+
+// However old its file, a live copy's lock holds.
+TEST(SingleInstance, ALiveCopyKeepsAnOldLock)
+{
+    QTemporaryDir folder;
+    const QString lock = folder.filePath(QStringLiteral("orvanta.lock"));
+    QtPlatform first(lock);
+    ASSERT_TRUE(first.ClaimSingleInstance());
+    SetAge(lock, 3600);
+    QtPlatform second(lock);
+    EXPECT_FALSE(second.ClaimSingleInstance());
+}
+
+TEST(SingleInstance, TheDefaultLockIsTheUsersOwn)
+{
+    const QString path = QtPlatform::DefaultLockPath();
+    const QString runtime = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
+    EXPECT_TRUE((!runtime.isEmpty() && path.startsWith(runtime)) || path.contains(QString::number(::getuid())))
+        << path.toStdString();
+}
+
 TEST(SingleInstance, AnUnwritableLockPlaceDoesNotKeepTheProgramFromStarting)
 {
     QtPlatform platform(QStringLiteral("/proc/orvanta-no-such-folder/orvanta.lock"));
     EXPECT_TRUE(platform.ClaimSingleInstance());
+}
+
+TEST(Files, OnlyRegularFilesAreReadAndNoMoreThanTheLimit)
+{
+    QTemporaryDir folder;
+    const QString regular = folder.filePath(QStringLiteral("a.ras"));
+    QFile file(regular);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write("0123456789");
+    file.close();
+    const QString pipe = folder.filePath(QStringLiteral("pipe.ras"));
+    ASSERT_EQ(::mkfifo(QFile::encodeName(pipe).constData(), 0600), 0);
+
+    QtPlatform platform;
+    EXPECT_EQ(platform.ReadFile(regular, 4), QByteArray("0123"));
+    EXPECT_EQ(platform.ReadFile(regular, 100), QByteArray("0123456789"));
+    for (const QString& refused : {pipe, folder.path(), QStringLiteral("/dev/zero"), folder.filePath("none.ras")}) {
+        EXPECT_EQ(platform.ReadFile(refused, 100), std::nullopt) << refused.toStdString();
+    }
+}
+
+// Writes that cannot complete leave the old file exactly as it was.
+TEST(Files, AFailedWriteLeavesTheOldFile)
+{
+    QtPlatform platform;
+    const QByteArray reading(600, 'x');
+    EXPECT_FALSE(platform.WriteFileAtomically(QStringLiteral("/proc/version"), reading));
+    EXPECT_FALSE(platform.WriteFileAtomically(QStringLiteral("/no-such-folder-of-orvanta/a.ras"), reading));
+
+    QTemporaryDir folder;
+    const QString path = folder.filePath(QStringLiteral("a.ras"));
+    ASSERT_TRUE(platform.WriteFileAtomically(path, "earlier reading"));
+    EXPECT_EQ(platform.ReadFile(path, 100), QByteArray("earlier reading"));
+}
+
+// A real full disk: a small tmpfs, where the test may mount one (root).
+TEST(Files, AFullDiskLeavesTheOldFile)
+{
+    QTemporaryDir folder;
+    const QByteArray mountPoint = QFile::encodeName(folder.path());
+    if (::geteuid() != 0 || ::mount("tmpfs", mountPoint.constData(), "tmpfs", 0, "size=64k") != 0) {
+        GTEST_SKIP() << "cannot mount a small file system here";
+    }
+    const std::unique_ptr<const char, int (*)(const char*)> unmount(mountPoint.constData(), ::umount);
+    const QString path = folder.filePath(QStringLiteral("old.ras"));
+    QtPlatform platform;
+    const QByteArray old(300, 'o');
+    ASSERT_TRUE(platform.WriteFileAtomically(path, old));
+    QFile filler(folder.filePath(QStringLiteral("filler")));
+    ASSERT_TRUE(filler.open(QIODevice::WriteOnly | QIODevice::Unbuffered));
+    while (filler.write(QByteArray(4096, 'f')) > 0) {
+    }
+    EXPECT_FALSE(platform.WriteFileAtomically(path, QByteArray(600, 'n')));
+    EXPECT_EQ(platform.ReadFile(path, 1000), old);
+    filler.close();
+}
+
+// The settings file is read only when it is absent or a regular file of a
+// sane size: a pipe would block the start and a huge file take seconds.
+TEST(Settings, OnlyAnAbsentOrSmallRegularFileIsUsed)
+{
+    QTemporaryDir config;
+    const QByteArray previous = qgetenv("XDG_CONFIG_HOME");
+    qputenv("XDG_CONFIG_HOME", QFile::encodeName(config.path()));
+    QCoreApplication::setOrganizationName(QStringLiteral("Orvanta"));
+    QCoreApplication::setApplicationName(QStringLiteral("Orvanta"));
+    const QString path = QtPlatform::SettingsFilePath();
+    ASSERT_TRUE(QDir().mkpath(QFileInfo(path).path()));
+    EXPECT_TRUE(QtPlatform::SettingsFileUsable());  // absent
+
+    QtPlatform platform;
+    ASSERT_TRUE(platform.WriteSetting(QStringLiteral("Settings"), QStringLiteral("Key"), QStringLiteral("v")));
+    EXPECT_EQ(path, QSettings().fileName());
+    EXPECT_EQ(platform.ReadSetting(QStringLiteral("Settings"), QStringLiteral("Key")), QStringLiteral("v"));
+
+    QFile::remove(path);
+    ASSERT_EQ(::mkfifo(QFile::encodeName(path).constData(), 0600), 0);
+    EXPECT_FALSE(QtPlatform::SettingsFileUsable());
+    EXPECT_EQ(platform.ReadSetting(QStringLiteral("Settings"), QStringLiteral("Key")), std::nullopt);
+    EXPECT_FALSE(platform.WriteSetting(QStringLiteral("Settings"), QStringLiteral("Key"), QStringLiteral("v")));
+
+    QFile::remove(path);
+    QFile huge(path);
+    ASSERT_TRUE(huge.open(QIODevice::WriteOnly));
+    ASSERT_TRUE(huge.resize(qint64{1} << 30));  // sparse: costs no disk
+    huge.close();
+    EXPECT_FALSE(QtPlatform::SettingsFileUsable());
+    EXPECT_EQ(platform.ReadSetting(QStringLiteral("Settings"), QStringLiteral("Key")), std::nullopt);
+
+    QFile::remove(path);
+    ASSERT_TRUE(QDir().mkpath(path));
+    EXPECT_FALSE(QtPlatform::SettingsFileUsable());
+    qputenv("XDG_CONFIG_HOME", previous);
 }
 
 }  // namespace

@@ -14,21 +14,21 @@
 namespace orvanta {
 namespace {
 
-RashiInformation Lookup(std::string_view name)
+RashiCatalogueRow Lookup(std::string_view name)
 {
     BirthRecord record;
     GetRashiInformation(name, record);
     return record.SelectedRashi;
 }
 
-std::vector<std::string> SplitList(const std::string& text)
+std::vector<std::string> SplitList(std::string_view text)
 {
     std::vector<std::string> items;
     std::size_t start = 0;
     for (std::size_t comma; (comma = text.find(", ", start)) != std::string::npos; start = comma + 2) {
-        items.push_back(text.substr(start, comma - start));
+        items.emplace_back(text.substr(start, comma - start));
     }
-    items.push_back(text.substr(start));
+    items.emplace_back(text.substr(start));
     return items;
 }
 
@@ -90,7 +90,7 @@ constexpr Paragraph ParagraphColumns[] = {
 
 TEST(GetRashiInformation, MeshaFillsItsTexts)
 {
-    const RashiInformation mesha = Lookup("Mesha");
+    const RashiCatalogueRow mesha = Lookup("Mesha");
     EXPECT_EQ(mesha.VedicName, "Mesha");
     EXPECT_EQ(mesha.EnglishName, "Aries");
     EXPECT_EQ(mesha.RulingPlanet, "Mars");
@@ -102,7 +102,7 @@ TEST(GetRashiInformation, MeshaFillsItsTexts)
 
 TEST(GetRashiInformation, MeenaTheLastRowIsFound)
 {
-    const RashiInformation meena = Lookup("Meena");
+    const RashiCatalogueRow meena = Lookup("Meena");
     EXPECT_EQ(meena.EnglishName, "Pisces");
     EXPECT_EQ(meena.LuckyGemstone, "Yellow Sapphire");
 }
@@ -159,21 +159,21 @@ TEST(RashiCatalogue, ValuesThatBreakThePattern)
 TEST(RashiCatalogue, CyclicColumnsFollowTheirCycles)
 {
     struct Cycle {
-        std::string RashiInformation::*field;
+        std::string_view RashiCatalogueRow::*field;
         std::vector<std::string> values;
     };
     const Cycle cycles[] = {
-        {&RashiInformation::Element, {"Fire", "Earth", "Air", "Water"}},
-        {&RashiInformation::SignCaste, {"Kshatriya", "Vaisya", "Sudra", "Brahmana"}},
-        {&RashiInformation::BestDirection, {"East", "South", "West", "North"}},
-        {&RashiInformation::NotCompatibleWith,
+        {&RashiCatalogueRow::Element, {"Fire", "Earth", "Air", "Water"}},
+        {&RashiCatalogueRow::SignCaste, {"Kshatriya", "Vaisya", "Sudra", "Brahmana"}},
+        {&RashiCatalogueRow::BestDirection, {"East", "South", "West", "North"}},
+        {&RashiCatalogueRow::NotCompatibleWith,
          {"Scorpio, Pisces, Cancer", "Gemini, Aquarius, Libra", "Taurus, Virgo, Capricorn", "Aries, Leo, Sagittarius"}},
-        {&RashiInformation::TypeOfSign, {"Movable", "Fixed", "Mixed"}},
-        {&RashiInformation::SignPosition, {"Dwara", "Bahya", "Garbha"}},
-        {&RashiInformation::ConstituentCharacter, {"Mineral (Dhatu)", "Vegetable (Moola)", "Animal (Jeeva)"}},
+        {&RashiCatalogueRow::TypeOfSign, {"Movable", "Fixed", "Mixed"}},
+        {&RashiCatalogueRow::SignPosition, {"Dwara", "Bahya", "Garbha"}},
+        {&RashiCatalogueRow::ConstituentCharacter, {"Mineral (Dhatu)", "Vegetable (Moola)", "Animal (Jeeva)"}},
     };
     for (std::size_t i = 0; i < RashiCatalogue().size(); ++i) {
-        const RashiInformation info = Lookup(RashiCatalogue()[i].VedicName);
+        const RashiCatalogueRow info = Lookup(RashiCatalogue()[i].VedicName);
         for (const Cycle& cycle : cycles) {
             EXPECT_EQ(info.*cycle.field, cycle.values[i % cycle.values.size()]) << "row " << i;
         }
@@ -183,18 +183,18 @@ TEST(RashiCatalogue, CyclicColumnsFollowTheirCycles)
 TEST(RashiCatalogue, ClassesComeFromTheirVocabularies)
 {
     struct Vocabulary {
-        std::string RashiInformation::*field;
-        std::set<std::string> words;
+        std::string_view RashiCatalogueRow::*field;
+        std::set<std::string, std::less<>> words;
     };
     const Vocabulary vocabularies[] = {
-        {&RashiInformation::Gender, {"Male", "Female"}},
-        {&RashiInformation::BestPeriodOfActivity, {"Day", "Night"}},
-        {&RashiInformation::Fertility, {"Barren", "Semi-Fruitful", "Fruitful"}},
-        {&RashiInformation::Physique, {"Short", "Even", "Tall"}},
-        {&RashiInformation::RulingPlanet, {"Sun", "Moon", "Mars", "Mercury", "Jupiter", "Venus", "Saturn"}},
+        {&RashiCatalogueRow::Gender, {"Male", "Female"}},
+        {&RashiCatalogueRow::BestPeriodOfActivity, {"Day", "Night"}},
+        {&RashiCatalogueRow::Fertility, {"Barren", "Semi-Fruitful", "Fruitful"}},
+        {&RashiCatalogueRow::Physique, {"Short", "Even", "Tall"}},
+        {&RashiCatalogueRow::RulingPlanet, {"Sun", "Moon", "Mars", "Mercury", "Jupiter", "Venus", "Saturn"}},
     };
     for (const RashiCatalogueRow& row : RashiCatalogue()) {
-        const RashiInformation info = Lookup(row.VedicName);
+        const RashiCatalogueRow info = Lookup(row.VedicName);
         for (const Vocabulary& vocabulary : vocabularies) {
             EXPECT_TRUE(vocabulary.words.contains(info.*vocabulary.field)) << row.VedicName << ": " << info.*vocabulary.field;
         }
@@ -211,16 +211,16 @@ TEST(RashiCatalogue, ListsHoldKnownItemsSeparatedByCommaAndBlank)
     const std::set<std::string> weekdays = {"Sunday", "Monday", "Tuesday", "Wednesday", "Thursday", "Friday", "Saturday"};
     const std::set<std::string> digits = {"1", "2", "3", "4", "5", "6", "7", "8", "9"};
     struct List {
-        std::string RashiInformation::*field;
+        std::string_view RashiCatalogueRow::*field;
         const std::set<std::string>* items;  // null: any single word or words without commas
     };
     const List lists[] = {
-        {&RashiInformation::LuckyDays, &weekdays},        {&RashiInformation::LuckyNumbers, &digits},
-        {&RashiInformation::CompatibleWith, &signs},      {&RashiInformation::NotCompatibleWith, &signs},
-        {&RashiInformation::LuckyColors, nullptr},        {&RashiInformation::SignColor, nullptr},
+        {&RashiCatalogueRow::LuckyDays, &weekdays},        {&RashiCatalogueRow::LuckyNumbers, &digits},
+        {&RashiCatalogueRow::CompatibleWith, &signs},      {&RashiCatalogueRow::NotCompatibleWith, &signs},
+        {&RashiCatalogueRow::LuckyColors, nullptr},        {&RashiCatalogueRow::SignColor, nullptr},
     };
     for (const RashiCatalogueRow& row : RashiCatalogue()) {
-        const RashiInformation info = Lookup(row.VedicName);
+        const RashiCatalogueRow info = Lookup(row.VedicName);
         for (const List& list : lists) {
             for (const std::string& item : SplitList(info.*list.field)) {
                 const bool wellFormed = !item.empty() && item.find(',') == std::string::npos && item.front() != ' ' &&

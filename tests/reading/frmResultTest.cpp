@@ -15,7 +15,7 @@
 #include <gtest/gtest.h>
 #include <memory>
 
-#include "app/BirthRecord.h"
+#include "common/BirthRecord.h"
 #include "platform/FakePlatform.h"
 #include "reading/RashiCatalogue.h"
 #include "support/WebLinks.h"
@@ -113,7 +113,7 @@ TEST_F(ResultWindowTest, EmptyRecordShowsEmptyBoxesAndTheFirstPicture)
 TEST_F(ResultWindowTest, PictureFollowsTheEnglishNameAndIsDecodedOnce)
 {
     for (const RashiCatalogueRow& row : RashiCatalogue()) {
-        record.SelectedRashi.EnglishName = std::string(row.EnglishName);
+        record.SelectedRashi.EnglishName = row.EnglishName;
         frmResult result(record, platform);
         EXPECT_EQ(result.findChild<QLabel*>("picRashi")->property("imageKey").toString(), Q(row.EnglishName));
         EXPECT_EQ(result.PictureDecodes(), 1);

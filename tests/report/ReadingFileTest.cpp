@@ -1,5 +1,7 @@
 #include "report/ReadingFile.h"
 
+#include "entry/InputRules.h"
+
 #include <gtest/gtest.h>
 
 #include <initializer_list>
@@ -131,6 +133,38 @@ TEST(ReadingFileWriter, SouthAndDaylightSavingChangeOnlyTheirLines)
     EXPECT_EQ(changed[14], Bytes({0x86}));
 }
 
+// Line 11 keeps the magnitude unless the zone's own side differs from the
+// longitude's; then it carries the sign that reopens the same reading.
+TEST(ReadingFileWriter, ZoneHoursCarryASignOnlyAgainstTheLongitude)
+{
+    struct Case {
+        ZoneSide side;
+        bool east;
+        std::int16_t longitude;
+        const char* line11;
+    };
+    const Case cases[] = {
+        {ZoneSide::FromLongitude, true, 77, "5"},  {ZoneSide::AheadOfUtc, true, 77, "5"},
+        {ZoneSide::BehindUtc, false, 77, "5"},     {ZoneSide::AheadOfUtc, false, 3, "-5"},
+        {ZoneSide::BehindUtc, true, 173, "+5"},    {ZoneSide::AheadOfUtc, true, 0, "-5"},
+    };
+    for (const Case& c : cases) {
+        BirthRecord r = Ravi();
+        r.ZoneDirection = c.side;
+        r.LongitudeEast = c.east;
+        r.LongitudeDegrees = c.longitude;
+        r.LongitudeMinutes = 0;
+        const auto lines = ReadReadingFileLines(EncodeReadingFile(r));
+        EXPECT_EQ(DecodeLine(lines[10]), c.line11) << static_cast<int>(c.side) << c.east << c.longitude;
+        EXPECT_EQ(DecodeLine(lines[11]), "30");
+        const auto values = EntryFromReadingFileLines(lines);
+        ASSERT_TRUE(values);
+        BirthRecord reopened = r;
+        reopened.ZoneDirection = ZoneSideOfTexts(values->ZoneHour, values->ZoneMinute);
+        EXPECT_EQ(ZoneIsAheadOfUtc(reopened), ZoneIsAheadOfUtc(r));
+    }
+}
+
 TEST(ReadingFileWriter, WritesNegativesAndDropsHighCodesFromTheName)
 {
     BirthRecord r = Ravi();
@@ -139,9 +173,83 @@ TEST(ReadingFileWriter, WritesNegativesAndDropsHighCodesFromTheName)
     r.ZoneMinutes = -32768;
     const auto values = ReadReadingFile(EncodeReadingFile(r));
     ASSERT_TRUE(values);
-    EXPECT_EQ(values->Name, "\u00AAna \u20AC");
+    EXPECT_EQ(DecodeLine(ReadReadingFileLines(EncodeReadingFile(r))[0]), "\u00AAna \u20AC");
+    EXPECT_EQ(values->Name, r.PersonName);  // whole again, from the name line
     EXPECT_EQ(values->LonD, "-5");
     EXPECT_EQ(values->ZoneMinute, "-32768");
+}
+
+// Line 1 stays what it always was; a name it cannot hold whole comes back
+// from the sixteenth line.
+TEST(ReadingFileNames, AnyScriptSurvivesASave)
+{
+    const char* names[] = {"Jos\u00E9", "M\u00FCller", "\u0930\u093E\u092E", "\u674E\u4F1F",
+                           "Ana \U0001F319", "Ravi Kumar  Rao", "100% sure"};
+    for (const char* name : names) {
+        BirthRecord r = Ravi();
+        r.PersonName = name;
+        const std::string file = EncodeReadingFile(r);
+        const auto lines = ReadReadingFileLines(file);
+        EXPECT_EQ(lines[0], EncodeLine(name)) << name;
+        const bool lossy = DecodeLine(EncodeLine(name)) != name;
+        EXPECT_EQ(lines[ReadingFileNameLineIndex].empty(), !lossy) << name;
+        const std::string ravi = EncodeReadingFile(Ravi());
+        EXPECT_TRUE(file.starts_with(EncodeLine(name) + ravi.substr(ravi.find("\r\n")))) << name;
+        const auto values = ReadReadingFile(file);
+        ASSERT_TRUE(values) << name;
+        EXPECT_EQ(values->Name, name);
+    }
+}
+
+TEST(ReadingFileNames, ADamagedOrMissingNameLineFallsBackToLineOne)
+{
+    BirthRecord r = Ravi();
+    r.PersonName = "Jos\u00E9 \u0930\u093E\u092E";
+    const std::string whole = EncodeReadingFile(r);
+    const std::string fifteen = whole.substr(0, whole.rfind("\r\n", whole.size() - 3) + 2);
+    const std::string lineOne = "Jos ";  // the accented letter has a code above 170
+    struct Case {
+        const char* what;
+        std::string file;
+    };
+    const Case cases[] = {
+        {"fifteen lines", fifteen},
+        {"stray percent", fifteen + EncodeLine("Jos%C3%A9%20%E0%A4") + "\r\n"},
+        {"not UTF-8", fifteen + EncodeLine("Jos%C3%A9%20%FF") + "\r\n"},
+        {"byte outside the set", fifteen + EncodeLine("Jos%C3%A9 ") + "\r\n"},
+        {"another name", fifteen + EncodeLine(PercentEncodeName("Maria \u0930")) + "\r\n"},
+        {"cut", fifteen + EncodeLine(PercentEncodeName(std::string(20000, 'x'))) + "\r\n"},
+    };
+    for (const Case& c : cases) {
+        const auto values = ReadReadingFile(c.file);
+        ASSERT_TRUE(values) << c.what;
+        EXPECT_EQ(values->Name, lineOne) << c.what;
+    }
+}
+
+std::string Repeat(std::string_view text, std::size_t times)
+{
+    std::string repeated;
+    for (std::size_t i = 0; i < times; ++i) {
+        repeated += text;
+    }
+    return repeated;
+}
+
+TEST(ReadingFileNames, TheLongestNameOpensWhole)
+{
+    BirthRecord r = Ravi();
+    const std::string longest[] = {Repeat("a", MaxNameLength),
+                                   Repeat("b", MaxNameLength / 2) + Repeat("\u0930", MaxNameLength / 2),
+                                   Repeat("\U0001F319", MaxNameLength / 2)};
+    for (const std::string& name : longest) {
+        r.PersonName = name;
+        const auto values = ReadReadingFile(EncodeReadingFile(r));
+        ASSERT_TRUE(values);
+        EXPECT_EQ(values->Name, name);
+    }
+    r.PersonName = Repeat("\u0930", MaxNameLength + 1);  // longer than any box gives
+    EXPECT_EQ(ReadReadingFile(EncodeReadingFile(r))->Name, "");
 }
 
 TEST(ReadingFileReader, SplitsLinesAtCr)
@@ -162,7 +270,7 @@ TEST(ReadingFileReader, SplitsLinesAtCr)
     };
     for (const auto& c : cases) {
         ReadingFileLines expected;
-        std::copy(c.lines.begin(), c.lines.end(), expected.begin());
+        std::copy(c.lines.begin(), c.lines.end(), expected.Lines.begin());
         EXPECT_EQ(ReadReadingFileLines(c.bytes), expected) << c.note;
         std::istringstream in(c.bytes);
         EXPECT_EQ(ReadReadingFileLines(in), expected) << c.note;
@@ -212,10 +320,11 @@ TEST(ReadingFileReader, ReadsABoundedAmountOfAnySource)
         std::istream in(&source);
         const auto lines = ReadReadingFileLines(in);
         EXPECT_LE(source.Delivered, ReadingFileByteBudget);
-        for (const auto& line : lines) {
-            EXPECT_LE(line.size(), ReadingFileMaxLineBytes);
+        for (std::size_t i = 0; i < ReadingFileLineCount; ++i) {
+            EXPECT_LE(lines[i].size(), ReadingFileMaxLineBytes);
         }
-        EXPECT_FALSE(ReadingFileValuesFromLines(lines));
+        EXPECT_LE(lines[ReadingFileNameLineIndex].size(), ReadingFileMaxNameLineBytes);
+        EXPECT_FALSE(EntryFromReadingFileLines(lines));
     }
 }
 
@@ -226,25 +335,25 @@ TEST(ReadingFileReader, UnreadableStreamGivesNoValues)
     EXPECT_FALSE(ReadReadingFile(in));
 }
 
-TEST(ReadingFileValues, RestoresRavi)
+TEST(ReadingFileEntry, RestoresRavi)
 {
-    const ReadingFileValues expected{
-        .Name = "Ravi", .MonthIndex = 2, .Day = "12", .Year = "1975", .Hour = "7", .Minute = "5",
-        .LonD = "77", .LonM = "13", .LatD = "28", .LatM = "39", .ZoneHour = "5", .ZoneMinute = "30",
-        .East = true, .South = false, .DaylightSaving = false,
+    const BirthDataEntry expected{
+        .Name = "Ravi", .MonthIndex = 2, .DayIndex = 11, .DayText = "12", .YearText = "1975", .HourText = "7",
+        .MinuteText = "5", .ZoneHour = "5", .ZoneMinute = "30", .LonD = "77", .LonM = "13", .LatD = "28",
+        .LatM = "39", .East = true, .South = false, .DaylightSaving = false,
     };
     EXPECT_EQ(ReadReadingFile(EncodeReadingFile(Ravi())), expected);
 }
 
 // Ravi's file with one line (1-based) replaced.
-std::optional<ReadingFileValues> RaviWith(std::size_t line, const std::string& text)
+std::optional<BirthDataEntry> RaviWith(std::size_t line, const std::string& text)
 {
     auto texts = RaviTexts;
     texts[line - 1] = text;
     return ReadReadingFile(FileOf(texts));
 }
 
-TEST(ReadingFileValues, MonthIsTheNumberLessOneRoundedHalfToEven)
+TEST(ReadingFileEntry, MonthIsTheNumberLessOneRoundedHalfToEven)
 {
     struct Case {
         std::string text;
@@ -261,7 +370,7 @@ TEST(ReadingFileValues, MonthIsTheNumberLessOneRoundedHalfToEven)
     }
 }
 
-TEST(ReadingFileValues, DateAndTimeMustBeListEntries)
+TEST(ReadingFileEntry, DateAndTimeMustBeListEntries)
 {
     struct Case {
         std::size_t line;
@@ -279,13 +388,14 @@ TEST(ReadingFileValues, DateAndTimeMustBeListEntries)
         const auto values = RaviWith(c.line, c.text);
         ASSERT_EQ(values.has_value(), c.entry != nullptr) << "line " << c.line << " '" << c.text << "'";
         if (values) {
-            const std::string* fields[] = {&values->Day, &values->Year, &values->Hour, &values->Minute};
+            const std::string* fields[] = {&values->DayText, &values->YearText, &values->HourText,
+                                           &values->MinuteText};
             EXPECT_EQ(*fields[c.line - 3], c.entry);
         }
     }
 }
 
-TEST(ReadingFileValues, FlagsAreSetOnlyByExactlyOne)
+TEST(ReadingFileEntry, FlagsAreSetOnlyByExactlyOne)
 {
     const auto dst = RaviWith(15, "1");
     ASSERT_TRUE(dst);
@@ -299,7 +409,7 @@ TEST(ReadingFileValues, FlagsAreSetOnlyByExactlyOne)
     EXPECT_FALSE(RaviWith(15, "0")->DaylightSaving);
 }
 
-TEST(ReadingFileValues, ShortFileLeavesTheRestEmpty)
+TEST(ReadingFileEntry, ShortFileLeavesTheRestEmpty)
 {
     const std::vector<std::string> ten(RaviTexts.begin(), RaviTexts.begin() + 10);
     const auto values = ReadReadingFile(FileOf(ten));
@@ -316,7 +426,7 @@ TEST(ReadingFileValues, ShortFileLeavesTheRestEmpty)
     EXPECT_FALSE(ReadReadingFile(""));
 }
 
-TEST(ReadingFileValues, NameKeepsItsBlanksAndLfOnlyFilesAreOneLine)
+TEST(ReadingFileEntry, NameKeepsItsBlanksAndLfOnlyFilesAreOneLine)
 {
     EXPECT_EQ(RaviWith(1, "  Ravi ")->Name, "  Ravi ");
 
@@ -326,7 +436,7 @@ TEST(ReadingFileValues, NameKeepsItsBlanksAndLfOnlyFilesAreOneLine)
     }
     const auto lines = ReadReadingFileLines(lfOnly);
     EXPECT_EQ(DecodeLine(lines[0]), "Ravi31219757577132839530100");
-    EXPECT_FALSE(ReadingFileValuesFromLines(lines));
+    EXPECT_FALSE(EntryFromReadingFileLines(lines));
 }
 
 TEST(ReadingFileExtension, LastThreeCharactersMustBeRas)

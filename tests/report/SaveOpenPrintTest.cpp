@@ -2,8 +2,8 @@
 // window, and printing the report.
 #include <QAction>
 #include <QCheckBox>
+#include <QClipboard>
 #include <QComboBox>
-#include <QDir>
 #include <QFile>
 #include <QLineEdit>
 #include <QPointer>
@@ -15,10 +15,9 @@
 #include <QTextBrowser>
 #include <QTest>
 #include <gtest/gtest.h>
-#include <unistd.h>
 
 #include "WindowTestSupport.h"
-#include "app/BirthRecord.h"
+#include "common/BirthRecord.h"
 #include "app/WindowFlow.h"
 #include "app/frmMain.h"
 #include "platform/FakePlatform.h"
@@ -32,19 +31,6 @@ namespace {
 
 using orvanta::testing::CloseAllWindows;
 using orvanta::testing::VisibleWindow;
-
-QByteArray ReadAll(const QString& path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
-void WriteAll(const QString& path, const QByteArray& bytes)
-{
-    QFile file(path);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write(bytes);
-}
 
 // A file of encoded lines, each ended by CR LF.
 QByteArray ReadingFileOf(const std::vector<std::string>& lines)
@@ -98,16 +84,24 @@ public:
         record.DaylightSaving = false;
     }
 
+    // Files live in the fake platform's memory.
+    static QString PathOf(const char* name) { return QStringLiteral("/home/user/") + QLatin1String(name); }
+    QByteArray ReadAll(const QString& path) const
+    {
+        const auto it = platform.Files.find(path);
+        return it == platform.Files.end() ? QByteArray() : it->second;
+    }
+    void WriteAll(const QString& path, const QByteArray& bytes) { platform.Files[path] = bytes; }
+
     BirthRecord record;
     FakePlatform platform;
-    QTemporaryDir folder;
 };
 
 TEST_F(SaveOpenPrintTest, SaveWritesTheFifteenInputsAfterTheDialog)
 {
     RaviReading();
     frmSave* report = OpenReport();
-    const QString path = folder.filePath(QStringLiteral("ravi.ras"));
+    const QString path = PathOf("ravi.ras");
     platform.SaveFileAnswers = {path};
     QTest::mouseClick(Find<QPushButton>(report, "cmdSave"), Qt::LeftButton);
 
@@ -126,7 +120,7 @@ TEST_F(SaveOpenPrintTest, SaveWritesTheFifteenInputsAfterTheDialog)
 TEST_F(SaveOpenPrintTest, CancelledSaveLeavesAnExistingFileAndSaysNothing)
 {
     RaviReading();
-    const QString path = folder.filePath(QStringLiteral("old.ras"));
+    const QString path = PathOf("old.ras");
     WriteAll(path, "earlier reading");
     frmSave* report = OpenReport();
     platform.SaveFileAnswers = {QString()};
@@ -135,33 +129,22 @@ TEST_F(SaveOpenPrintTest, CancelledSaveLeavesAnExistingFileAndSaysNothing)
     EXPECT_TRUE(platform.Messages.empty());
 }
 
+// A full disk, a missing permission or a vanished folder: the old reading
+// stays byte for byte and the user is told.
 TEST_F(SaveOpenPrintTest, FailedSaveLeavesTheOldFileAndSaysSo)
 {
     RaviReading();
-    QStringList targets = {QStringLiteral("/proc/version")};  // exists, and its folder takes no new file
-    QString readOnlyTarget;
-    if (geteuid() != 0) {  // permissions do not stop the superuser
-        readOnlyTarget = folder.filePath(QStringLiteral("locked/old.ras"));
-        QDir(folder.path()).mkdir(QStringLiteral("locked"));
-        WriteAll(readOnlyTarget, "earlier reading");
-        QFile::setPermissions(folder.filePath(QStringLiteral("locked")), QFileDevice::ReadOwner | QFileDevice::ExeOwner);
-        targets << readOnlyTarget;
-    }
+    const QString path = PathOf("old.ras");
+    WriteAll(path, "earlier reading");
+    platform.FailingPaths = {path};
     frmSave* report = OpenReport();
-    for (const QString& target : targets) {
-        const QByteArray before = ReadAll(target);
-        platform.Messages.clear();
-        platform.SaveFileAnswers = {target};
-        QTest::mouseClick(Find<QPushButton>(report, "cmdSave"), Qt::LeftButton);
-        EXPECT_EQ(ReadAll(target), before) << target.toStdString();
-        ASSERT_EQ(platform.Messages.size(), 1u) << target.toStdString();
-        EXPECT_EQ(platform.Messages[0],
-                  (FakePlatform::Message{QStringLiteral("The Reading Could Not Be Saved."), MessageIcon::Error}));
-    }
-    if (!readOnlyTarget.isEmpty()) {
-        QFile::setPermissions(folder.filePath(QStringLiteral("locked")),
-                              QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
-    }
+    platform.SaveFileAnswers = {path};
+    QTest::mouseClick(Find<QPushButton>(report, "cmdSave"), Qt::LeftButton);
+    EXPECT_EQ(ReadAll(path), "earlier reading");
+    ASSERT_EQ(platform.Messages.size(), 1u);
+    EXPECT_EQ(platform.Messages[0],
+              (FakePlatform::Message{QStringLiteral("The Reading Could Not Be Saved."), MessageIcon::Error}));
+    EXPECT_TRUE(report->isVisible());
 }
 
 TEST_F(SaveOpenPrintTest, SavedReadingOpensAgainWithTheSameInputsAndRashi)
@@ -191,7 +174,7 @@ TEST_F(SaveOpenPrintTest, SavedReadingOpensAgainWithTheSameInputsAndRashi)
     ASSERT_NE(result, nullptr);
     QTest::mouseClick(Find<QPushButton>(result, "cmdSave"), Qt::LeftButton);
     ASSERT_TRUE(platform.LastModal);
-    const QString path = folder.filePath(QStringLiteral("mira.ras"));
+    const QString path = PathOf("mira.ras");
     platform.SaveFileAnswers = {path};
     QTest::mouseClick(Find<QPushButton>(platform.LastModal.data(), "cmdSave"), Qt::LeftButton);
     CloseAllWindows();
@@ -214,6 +197,87 @@ TEST_F(SaveOpenPrintTest, SavedReadingOpensAgainWithTheSameInputsAndRashi)
     EXPECT_TRUE(record.LatitudeSouth);
     EXPECT_TRUE(record.DaylightSaving);
     EXPECT_NE(VisibleWindow("frmResult"), nullptr);
+}
+
+// A zone on the other side of the longitude survives the file: only line 11
+// differs from what a digits-only zone would write, and the reading returns.
+TEST_F(SaveOpenPrintTest, MadridOnCentralEuropeanTimeOpensToTheSameReading)
+{
+    frmMain* main = NewMainWindow();
+    Find<QLineEdit>(main, "txtName")->setText(QStringLiteral("Lucia"));
+    Find<QComboBox>(main, "cboDate")->setCurrentText(QStringLiteral("9"));
+    Find<QComboBox>(main, "cboYear")->setCurrentText(QStringLiteral("1950"));
+    Find<QComboBox>(main, "cboHH")->setCurrentText(QStringLiteral("12"));
+    Find<QLineEdit>(main, "txtZoneHour")->setText(QStringLiteral("-1"));
+    Find<QLineEdit>(main, "txtZoneMinute")->setText(QStringLiteral("0"));
+    Find<QLineEdit>(main, "txtLonD")->setText(QStringLiteral("3"));
+    Find<QLineEdit>(main, "txtLonM")->setText(QStringLiteral("42"));
+    Find<QLineEdit>(main, "txtLatD")->setText(QStringLiteral("40"));
+    Find<QLineEdit>(main, "txtLatM")->setText(QStringLiteral("25"));
+    Find<QRadioButton>(main, "optLong1")->setChecked(true);
+    QTest::mouseClick(Find<QPushButton>(main, "cmdRashi"), Qt::LeftButton);
+    ASSERT_EQ(record.RashiName, "Simha");
+    const BirthRecord saved = record;
+
+    frmSave* report = new frmSave(record, platform);
+    report->show();
+    const QString path = PathOf("madrid.ras");
+    platform.SaveFileAnswers = {path};
+    QTest::mouseClick(Find<QPushButton>(report, "cmdSave"), Qt::LeftButton);
+    EXPECT_EQ(ReadAll(path), ReadingFileOf({"Lucia", "1", "9", "1950", "12", "0", "3", "42", "40", "25", "-1", "0",
+                                            "0", "0", "0"}));
+    CloseAllWindows();
+
+    record = BirthRecord{};
+    frmMain* again = NewMainWindow();
+    platform.OpenFileAnswers = {path};
+    QTest::mouseClick(Find<QPushButton>(again, "cmdOpen"), Qt::LeftButton);
+    EXPECT_TRUE(platform.Messages.empty()) << platform.LastMessage().toStdString();
+    EXPECT_EQ(record, saved);
+}
+
+// Names in any script, and the longest name the box takes, come back whole:
+// save, open and save again give the same file.
+TEST_F(SaveOpenPrintTest, NamesComeBackWholeFromTheirFile)
+{
+    const QString longest(40000, QLatin1Char('x'));
+    const QString names[] = {QStringLiteral("Jos\u00E9"), QStringLiteral("\u0930\u093E\u092E"),
+                             QStringLiteral("\u674E\u4F1F"), QStringLiteral("Ana \U0001F319"), longest};
+    for (const QString& typed : names) {
+        CloseAllWindows();
+        frmMain* main = NewMainWindow();
+        auto* name = Find<QLineEdit>(main, "txtName");
+        QApplication::clipboard()->setText(typed);
+        name->setFocus();
+        QTest::keyClick(name, Qt::Key_V, Qt::ControlModifier);
+        const QString kept = name->text();
+        EXPECT_EQ(kept, typed.left(static_cast<qsizetype>(MaxNameLength)));
+        Find<QLineEdit>(main, "txtZoneHour")->setText(QStringLiteral("5"));
+        Find<QLineEdit>(main, "txtZoneMinute")->setText(QStringLiteral("30"));
+        for (const char* box : {"txtLonD", "txtLonM", "txtLatD", "txtLatM"}) {
+            Find<QLineEdit>(main, box)->setText(QStringLiteral("1"));
+        }
+        QTest::mouseClick(Find<QPushButton>(main, "cmdRashi"), Qt::LeftButton);
+        const QString first = PathOf("first.ras");
+        const QString second = PathOf("second.ras");
+        auto save = [&](const QString& path) {
+            frmSave* report = new frmSave(record, platform);
+            report->show();
+            platform.SaveFileAnswers = {path};
+            QTest::mouseClick(Find<QPushButton>(report, "cmdSave"), Qt::LeftButton);
+            report->close();
+        };
+        save(first);
+        CloseAllWindows();
+
+        frmMain* again = NewMainWindow();
+        platform.OpenFileAnswers = {first};
+        QTest::mouseClick(Find<QPushButton>(again, "cmdOpen"), Qt::LeftButton);
+        EXPECT_TRUE(platform.Messages.empty()) << platform.LastMessage().toStdString();
+        EXPECT_EQ(record.PersonName, kept.toStdString());
+        save(second);
+        EXPECT_EQ(ReadAll(second), ReadAll(first));
+    }
 }
 
 struct OpenCase {
@@ -245,7 +309,7 @@ TEST_F(SaveOpenPrintTest, OpeningChecksTheFileBeforeChangingAnything)
     for (const auto& c : cases) {
         CloseAllWindows();
         platform.Messages.clear();
-        const QString path = folder.filePath(QString::fromLatin1(c.fileName));
+        const QString path = PathOf(c.fileName);
         WriteAll(path, ReadingFileOf(c.lines));
         frmMain* main = NewMainWindow();
         Find<QLineEdit>(main, "txtName")->setText(QStringLiteral("typed"));
@@ -262,6 +326,22 @@ TEST_F(SaveOpenPrintTest, OpeningChecksTheFileBeforeChangingAnything)
     }
 }
 
+// A file the platform cannot read (gone, no permission, not a regular file)
+// is refused like a wrong one; reading asks for no more than the budget.
+TEST_F(SaveOpenPrintTest, AnUnreadableFileIsRefused)
+{
+    const QString path = PathOf("locked.ras");
+    WriteAll(path, ReadingFileOf({"Asha", "1", "1", "1990", "0", "0", "7", "0", "8", "0", "5", "30", "1", "0", "0"}));
+    platform.FailingPaths = {path};
+    frmMain* main = NewMainWindow();
+    platform.OpenFileAnswers = {path};
+    QTest::mouseClick(Find<QPushButton>(main, "cmdOpen"), Qt::LeftButton);
+    EXPECT_EQ(platform.Messages,
+              std::vector<FakePlatform::Message>({{QStringLiteral("Please Check The File."), MessageIcon::Error}}));
+    EXPECT_EQ(platform.ReadLimits, std::vector<qint64>({static_cast<qint64>(ReadingFileByteBudget)}));
+    EXPECT_TRUE(Find<QLineEdit>(main, "txtName")->text().isEmpty());
+}
+
 TEST_F(SaveOpenPrintTest, CancelledOpenSaysNothing)
 {
     frmMain* main = NewMainWindow();
@@ -274,7 +354,7 @@ TEST_F(SaveOpenPrintTest, CancelledOpenSaysNothing)
 TEST_F(SaveOpenPrintTest, ShortFileFillsWhatItHasAndValidationSpeaks)
 {
     // Ten lines: no zone and no flags; line 15 absent counts as "not 1".
-    const QString path = folder.filePath(QStringLiteral("shortxras"));  // only the last three letters count
+    const QString path = PathOf("shortxras");  // only the last three letters count
     WriteAll(path, ReadingFileOf({" Asha", "12", "31", "2000", "23", "59", "77", "13", "28", "39"}));
     frmMain* main = NewMainWindow();
     Find<QLineEdit>(main, "txtZoneHour")->setText(QStringLiteral("5"));
@@ -302,7 +382,7 @@ TEST_F(SaveOpenPrintTest, ShortFileFillsWhatItHasAndValidationSpeaks)
 
 TEST_F(SaveOpenPrintTest, AZeroOnTheLastLineUnticksDaylightSaving)
 {
-    const QString path = folder.filePath(QStringLiteral("dst.ras"));
+    const QString path = PathOf("dst.ras");
     WriteAll(path, ReadingFileOf({"Asha", "1", "1", "1990", "0", "0", "7", "0", "8", "0", "", "", "1", "1", "0"}));
     frmMain* main = NewMainWindow();
     Find<QCheckBox>(main, "chkDST")->setChecked(true);
@@ -333,6 +413,7 @@ TEST_F(SaveOpenPrintTest, PrintSendsTheWholeReportOnceOrNothingWithoutAPrinter)
 TEST_F(SaveOpenPrintTest, ThePrintingPathPutsTheHeadingsOnPaper)
 {
     frmSave* report = OpenReport();
+    const QTemporaryDir folder;
     const QString pdf = folder.filePath(QStringLiteral("report.pdf"));
     QPrinter printer(QPrinter::HighResolution);
     printer.setOutputFormat(QPrinter::PdfFormat);

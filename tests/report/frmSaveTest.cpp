@@ -12,7 +12,7 @@
 #include <gtest/gtest.h>
 #include <memory>
 
-#include "app/BirthRecord.h"
+#include "common/BirthRecord.h"
 #include "platform/FakePlatform.h"
 #include "reading/RashiCatalogue.h"
 #include "report/ReportDocument.h"
@@ -23,7 +23,7 @@ namespace {
 
 const QString kHome = QString::fromUtf8(HomePage.data(), static_cast<qsizetype>(HomePage.size()));
 
-QString ExpectedText(const RashiInformation& rashi)
+QString ExpectedText(const RashiCatalogueRow& rashi)
 {
     QString text;
     for (const ReportRun& run : BuildReportDocument(rashi)) {
@@ -199,7 +199,7 @@ TEST(ReportWindow, EmptyRashiStillHasEveryHeading)
     FakePlatform platform;
     frmSave window(record, platform);
     const QString text = window.ReportDocument().toPlainText();
-    EXPECT_EQ(text, ExpectedText(RashiInformation{}));
+    EXPECT_EQ(text, ExpectedText(RashiCatalogueRow{}));
     EXPECT_TRUE(text.startsWith("Common: \nVedic Name: \n"));
 }
 

@@ -26,11 +26,11 @@ constexpr DecisionCase kDecisions[] = {
     {"2026-12-21", {2027, 1, 5}, ReminderAction::AskThenStoreToday},
     {"2024-02-29", {2024, 3, 14}, ReminderAction::DoNothing},
     {"2024-02-28", {2024, 3, 14}, ReminderAction::AskThenStoreToday},
-    // Unreadable texts end the check.
-    {"garbage", kToday, ReminderAction::DoNothing},
-    {"12/7/26", kToday, ReminderAction::DoNothing},
-    {"2026-02-30", kToday, ReminderAction::DoNothing},
-    {" ", kToday, ReminderAction::DoNothing},
+    // A text that is no date counts as a first run.
+    {"garbage", kToday, ReminderAction::StoreTodayOnly},
+    {"12/7/26", kToday, ReminderAction::StoreTodayOnly},
+    {"2026-02-30", kToday, ReminderAction::StoreTodayOnly},
+    {" ", kToday, ReminderAction::StoreTodayOnly},
 };
 
 TEST(ReminderRule, DecidesFromTheStoredDateAndToday)

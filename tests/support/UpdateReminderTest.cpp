@@ -29,8 +29,8 @@ const ReminderCase kCases[] = {
     {"15 days ago, No", QStringLiteral("2026-11-22"), true, false, true, QStringLiteral("2026-12-07")},
     {"15 days ago, Yes", QStringLiteral("2026-11-22"), true, true, true, QStringLiteral("2026-12-07")},
     {"15 days ahead, Yes", QStringLiteral("2026-12-22"), true, true, true, QStringLiteral("2026-12-07")},
-    {"unreadable", QStringLiteral("12/7/26"), true, true, false, QStringLiteral("12/7/26")},
-    {"not a real date", QStringLiteral("2026-02-30"), true, true, false, QStringLiteral("2026-02-30")},
+    {"unreadable", QStringLiteral("12/7/26"), true, true, false, QStringLiteral("2026-12-07")},
+    {"not a real date", QStringLiteral("2026-02-30"), true, true, false, QStringLiteral("2026-12-07")},
     {"first run, store refuses", std::nullopt, false, false, false, std::nullopt},
     {"due, store refuses, Yes", QStringLiteral("2026-11-22"), false, true, true, QStringLiteral("2026-11-22")},
 };

@@ -19,16 +19,18 @@
 namespace orvanta {
 namespace {
 
-// The picker over two boxes set up like the main window's zone boxes.
+// The picker, with two boxes standing for what its opener writes.
 class TimeZonePicker : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        zoneHour.setMaxLength(3);
-        zoneMinute.setMaxLength(2);
         zoneHour.setText(QStringLiteral("7"));
         zoneMinute.setText(QStringLiteral("15"));
-        auto* window = new frmTimeZone(zoneHour, zoneMinute, nullptr);
+        auto* window = new frmTimeZone(nullptr);
+        QObject::connect(window, &frmTimeZone::ZoneChosen, [this](int hours, int minutes) {
+            zoneHour.setText(QString::number(hours));
+            zoneMinute.setText(QString::number(minutes));
+        });
         picker = window;
         platform.ShowModal(*window);
         list = picker->findChild<QListWidget*>(QStringLiteral("lstTimeZone"));
@@ -99,8 +101,7 @@ void PrintTo(const Choice& choice, std::ostream* out)
 
 class TimeZonePickerChoice : public TimeZonePicker, public ::testing::WithParamInterface<Choice> {};
 
-// The written texts bypass the boxes' typing limits: "-30" fits a 2-box.
-TEST_P(TimeZonePickerChoice, DoubleClickWritesTheZoneWholeAndCloses)
+TEST_P(TimeZonePickerChoice, DoubleClickReportsTheZoneAndCloses)
 {
     DoubleClickRow(QString::fromUtf8(GetParam().Row));
     EXPECT_EQ(zoneHour.text(), QString::fromUtf8(GetParam().Hour));
@@ -121,12 +122,19 @@ std::string ChoiceName(const ::testing::TestParamInfo<Choice>& info)
 
 INSTANTIATE_TEST_SUITE_P(Zones, TimeZonePickerChoice, ::testing::ValuesIn(kChoices), ChoiceName);
 
-TEST_F(TimeZonePicker, EnterOnTheFocusedZoneChoosesIt)
+TEST_F(TimeZonePicker, EnterActsOnlyOnAChosenLine)
 {
     picker->activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(picker.data()));
     EXPECT_EQ(QApplication::focusWidget(), list);
-    QTest::keyClick(list, Qt::Key_End);
+
+    // Opened, nothing chosen: Enter writes nothing and the picker stays.
+    QTest::keyClick(list, Qt::Key_Return);
+    EXPECT_EQ(zoneHour.text(), QStringLiteral("7"));
+    EXPECT_EQ(zoneMinute.text(), QStringLiteral("15"));
+    EXPECT_FALSE(PickerClosed());
+
+    QTest::keyClick(list, Qt::Key_End);  // the arrow keys choose as they move
     QTest::keyClick(list, Qt::Key_Return);
     EXPECT_EQ(zoneHour.text(), QStringLiteral("8"));
     EXPECT_EQ(zoneMinute.text(), QStringLiteral("0"));

@@ -1,8 +1,8 @@
-#include "app/InputRules.h"
+#include "entry/InputRules.h"
 
 #include <gtest/gtest.h>
 
-#include "app/PlaceSearch.h"
+#include "entry/PlaceSearch.h"
 
 namespace orvanta {
 namespace {
@@ -53,6 +53,30 @@ TEST(StoreBirthData, KeepsFieldsWhoseTextDoesNotConvert)
     EXPECT_EQ(record.ZoneMinutes, 30);
     EXPECT_EQ(record.LongitudeDegrees, 42);
     EXPECT_EQ(record.LongitudeMinutes, 5);
+    EXPECT_EQ(record.ZoneDirection, ZoneSide::FromLongitude);  // "-" repeats the East side
+
+    entry.East = false;
+    StoreBirthData(entry, record);
+    EXPECT_EQ(record.ZoneDirection, ZoneSide::AheadOfUtc);
+}
+
+TEST(ZoneSideOfTexts, AnExplicitSignDecidesHourFirst)
+{
+    struct Case {
+        const char* hour;
+        const char* minute;
+        ZoneSide side;
+    };
+    const Case cases[] = {
+        {"-5", "-30", ZoneSide::AheadOfUtc},   {"10", "30", ZoneSide::FromLongitude},
+        {"+5", "+0", ZoneSide::BehindUtc},     {"-0", "-40", ZoneSide::AheadOfUtc},
+        {"0", "-30", ZoneSide::AheadOfUtc},    {"5", "+30", ZoneSide::BehindUtc},
+        {"+5", "-30", ZoneSide::BehindUtc},    {"  -1 ", "0", ZoneSide::AheadOfUtc},
+        {"", "", ZoneSide::FromLongitude},     {"5.5", "0", ZoneSide::FromLongitude},
+    };
+    for (const Case& c : cases) {
+        EXPECT_EQ(ZoneSideOfTexts(c.hour, c.minute), c.side) << c.hour << " / " << c.minute;
+    }
 }
 
 TEST(PlaceSearch, QueryKeepsTheTextsAsTypedAndTheAddressEncodesThem)

@@ -1,4 +1,4 @@
-#include "app/PlaceSearch.h"
+#include "entry/PlaceSearch.h"
 
 namespace orvanta {
 

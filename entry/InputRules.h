@@ -8,21 +8,11 @@
 #include <string>
 #include <string_view>
 
-#include "app/BirthRecord.h"
+#include "common/BirthRecord.h"
+#include "common/TextRules.h"
+#include "entry/BirthDataEntry.h"
 
 namespace orvanta {
-
-// Removes leading and trailing blanks (spaces only, as the record expects).
-std::string_view TrimBlanks(std::string_view text);
-
-// A trimmed text read as a number: an optional sign, digits, an optional
-// fraction and exponent. Empty when the text is no number or out of range.
-std::optional<double> ReadNumber(std::string_view text);
-
-// A trimmed text as a 16-bit integer: an optional sign, digits, an optional
-// fraction and exponent; a fraction goes to the nearest integer, a tie to the
-// even one. Empty when the text is no number or lies outside -32768..32767.
-std::optional<std::int16_t> ConvertToInt16(std::string_view text);
 
 // The keystroke filter of the numeric boxes: a digit or Backspace (8) passes
 // unchanged; any other character code comes back as 0, which inserts nothing.
@@ -30,25 +20,10 @@ std::int16_t NumericKeyFilter(std::int16_t keyCode);
 
 inline constexpr std::string_view OnlyNumbersMessage = "Only Numbers Are Accepted";
 
-// The main window's inputs, as the controls hold them.
-struct BirthDataEntry {
-    std::string Name;
-    int MonthIndex = 0;  // 0 = January
-    int DayIndex = 0;    // 0 = the 1st
-    std::string DayText = "1";
-    std::string YearText = "1901";
-    std::string HourText = "0";
-    std::string MinuteText = "0";
-    std::string ZoneHour;
-    std::string ZoneMinute;
-    std::string LonD;
-    std::string LonM;
-    std::string LatD;
-    std::string LatM;
-    bool East = true;
-    bool South = false;
-    bool DaylightSaving = false;
-};
+// The side a zone's texts name: "-" for a zone ahead of universal time, "+"
+// for one behind it, read from the hour text or, when that has no sign, from
+// the minute text. Texts without a sign leave the side to the longitude.
+ZoneSide ZoneSideOfTexts(std::string_view hourText, std::string_view minuteText);
 
 // The input a refusal puts the focus on.
 enum class EntryField { None, Name, ZoneHour, ZoneMinute, LonD, LonM, LatD, LatM };

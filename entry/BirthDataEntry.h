@@ -1,0 +1,52 @@
+// The fifteen inputs of a reading as the main window holds them, and the
+// lists it offers: one vocabulary for the window, the input rules and the
+// reading file.
+#pragma once
+
+#include <array>
+#include <string>
+#include <string_view>
+
+namespace orvanta {
+
+// A list of whole numbers from First to Last, each written in plain decimal.
+struct ListRange {
+    int First;
+    int Last;
+
+    bool Contains(int value) const { return value >= First && value <= Last; }
+};
+
+inline constexpr std::array<std::string_view, 12> MonthList{
+    "January", "February", "March",     "April",   "May",      "June",
+    "July",    "August",   "September", "October", "November", "December",
+};
+inline constexpr ListRange DayList{1, 31};
+inline constexpr ListRange YearList{1901, 2050};
+inline constexpr ListRange HourList{0, 23};
+inline constexpr ListRange MinuteList{0, 59};
+inline constexpr ListRange SecondList{0, 59};  // shown, never read
+
+// The main window's inputs, as the controls hold them.
+struct BirthDataEntry {
+    std::string Name;
+    int MonthIndex = 0;  // 0 = January
+    int DayIndex = 0;    // 0 = the 1st
+    std::string DayText = "1";
+    std::string YearText = "1901";
+    std::string HourText = "0";
+    std::string MinuteText = "0";
+    std::string ZoneHour;
+    std::string ZoneMinute;
+    std::string LonD;
+    std::string LonM;
+    std::string LatD;
+    std::string LatM;
+    bool East = true;
+    bool South = false;
+    bool DaylightSaving = false;
+
+    bool operator==(const BirthDataEntry&) const = default;
+};
+
+}  // namespace orvanta
