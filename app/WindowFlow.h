@@ -1,18 +1,20 @@
-// Moving between the two main windows: each creates the other afresh, as a
-// top-level window that deletes itself when closed.
+// Moving between the two main windows, in one place: the main window opens
+// the result window once a reading is ready and closes; the result window's
+// Back opens a fresh main window and closes. Each window is created afresh,
+// top-level, and deletes itself when closed; neither knows the other.
 #pragma once
-
-class QWidget;
 
 namespace orvanta {
 
 struct BirthRecord;
 class Platform;
+class frmMain;
+class frmResult;
 
 // Shows a new main window with its defaults (the record is not read back).
-QWidget* ShowMainWindow(BirthRecord& record, Platform& platform);
+frmMain* ShowMainWindow(BirthRecord& record, Platform& platform);
 
 // Shows a new result window loaded from the record's selected rashi.
-QWidget* ShowResultWindow(BirthRecord& record, Platform& platform);
+frmResult* ShowResultWindow(BirthRecord& record, Platform& platform);
 
 }  // namespace orvanta

@@ -18,14 +18,14 @@
 
 #include "common/BirthRecord.h"
 #include "entry/PlaceSearch.h"
-#include "app/WindowFlow.h"
 #include "ephemeris/MoonRashi.h"
-#include "platform/Pictures.h"
+#include "widgets/Pictures.h"
 #include "platform/Platform.h"
-#include "platform/WindowFont.h"
+#include "widgets/QtText.h"
+#include "widgets/WindowFont.h"
 #include "reading/RashiCatalogue.h"
 #include "report/ReadingFile.h"
-#include "support/ClickableLabel.h"
+#include "widgets/ClickableLabel.h"
 #include "support/WebPages.h"
 #include "support/frmAbout.h"
 #include "timezone/frmTimeZone.h"
@@ -33,16 +33,6 @@
 namespace orvanta {
 
 namespace {
-
-QString ToQString(std::string_view text)
-{
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
-
-std::string ToStd(const QString& text)
-{
-    return text.toStdString();
-}
 
 // Limits what the user types or pastes into a box, but not what the program
 // writes into it: the time-zone picker writes "-30" into a two-digit box.
@@ -367,19 +357,19 @@ void frmMain::Form_Load()
 BirthDataEntry frmMain::Entry() const
 {
     BirthDataEntry e;
-    e.Name = ToStd(txtName_->text());
+    e.Name = ToStdString(txtName_->text());
     e.MonthIndex = cboMonth_->currentIndex();
     e.DayIndex = cboDate_->currentIndex();
-    e.DayText = ToStd(cboDate_->currentText());
-    e.YearText = ToStd(cboYear_->currentText());
-    e.HourText = ToStd(cboHH_->currentText());
-    e.MinuteText = ToStd(cboMM_->currentText());
-    e.ZoneHour = ToStd(txtZoneHour_->text());
-    e.ZoneMinute = ToStd(txtZoneMinute_->text());
-    e.LonD = ToStd(txtLonD_->text());
-    e.LonM = ToStd(txtLonM_->text());
-    e.LatD = ToStd(txtLatD_->text());
-    e.LatM = ToStd(txtLatM_->text());
+    e.DayText = ToStdString(cboDate_->currentText());
+    e.YearText = ToStdString(cboYear_->currentText());
+    e.HourText = ToStdString(cboHH_->currentText());
+    e.MinuteText = ToStdString(cboMM_->currentText());
+    e.ZoneHour = ToStdString(txtZoneHour_->text());
+    e.ZoneMinute = ToStdString(txtZoneMinute_->text());
+    e.LonD = ToStdString(txtLonD_->text());
+    e.LonM = ToStdString(txtLonM_->text());
+    e.LatD = ToStdString(txtLatD_->text());
+    e.LatM = ToStdString(txtLatM_->text());
     e.East = optLong0_->isChecked();
     e.South = optLat1_->isChecked();
     e.DaylightSaving = chkDST_->checkState() != Qt::Unchecked;
@@ -424,8 +414,7 @@ void frmMain::cmdRashi_Click()
     ComputeMoonRashi(record_);
     lastRashiName_ = record_.RashiName;
     GetRashiInformation(lastRashiName_, record_);
-    ShowResultWindow(record_, platform_);
-    close();
+    emit ReadingReady();
 }
 
 void frmMain::mnuCalculate_Click()
@@ -467,7 +456,7 @@ void frmMain::cmdBrowser_Click()
         }
     }
     const std::string query =
-        BuildPlaceQuery(ToStd(txtMCity_->text()), ToStd(txtMState_->text()), ToStd(txtMCountry_->text()));
+        BuildPlaceQuery(ToStdString(txtMCity_->text()), ToStdString(txtMState_->text()), ToStdString(txtMCountry_->text()));
     platform_.OpenWebPage(ToQString(PlaceSearchAddress(query)));
 }
 
@@ -485,7 +474,7 @@ void frmMain::cmdOpen_Click()
 void frmMain::OpenReadingFile(const QString& path)
 {
     std::optional<BirthDataEntry> values;
-    if (HasReadingFileExtension(ToStd(path))) {
+    if (HasReadingFileExtension(ToStdString(path))) {
         if (const auto bytes = platform_.ReadFile(path, static_cast<qint64>(ReadingFileByteBudget))) {
             values = ReadReadingFile(std::string_view(bytes->constData(), static_cast<std::size_t>(bytes->size())));
         }
@@ -554,13 +543,6 @@ bool frmMain::eventFilter(QObject* watched, QEvent* event)
         }
     }
     return QMainWindow::eventFilter(watched, event);
-}
-
-QWidget* ShowMainWindow(BirthRecord& record, Platform& platform)
-{
-    auto* window = new frmMain(record, platform);
-    window->show();
-    return window;
 }
 
 }  // namespace orvanta

@@ -40,6 +40,10 @@ public:
     // The name of the last computed rashi, kept by the window.
     const std::string& LastRashiName() const { return lastRashiName_; }
 
+signals:
+    // The reading is computed and its texts looked up: time to show them.
+    void ReadingReady();
+
 public slots:
     void cmdRashi_Click();
     void mnuCalculate_Click();

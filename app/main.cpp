@@ -4,7 +4,7 @@
 #include "common/BirthRecord.h"
 #include "app/WindowFlow.h"
 #include "platform/QtPlatform.h"
-#include "platform/WindowFont.h"
+#include "widgets/WindowFont.h"
 #include "support/UpdateReminder.h"
 
 int main(int argc, char** argv)

@@ -17,9 +17,10 @@
 #include "BenchTiming.h"
 #include "common/BirthRecord.h"
 #include "app/WindowFlow.h"
+#include "app/frmMain.h"
 #include "ephemeris/MoonRashi.h"
 #include "platform/QtPlatform.h"
-#include "platform/WindowFont.h"
+#include "widgets/WindowFont.h"
 #include "reading/RashiCatalogue.h"
 #include "reading/frmResult.h"
 

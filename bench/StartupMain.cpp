@@ -6,8 +6,9 @@
 #include "StartupFirstPaint.h"
 #include "common/BirthRecord.h"
 #include "app/WindowFlow.h"
+#include "app/frmMain.h"
 #include "platform/QtPlatform.h"
-#include "platform/WindowFont.h"
+#include "widgets/WindowFont.h"
 #include "support/UpdateReminder.h"
 
 int main(int argc, char** argv)

@@ -17,35 +17,34 @@
 #include <span>
 
 #include "common/BirthRecord.h"
-#include "app/WindowFlow.h"
-#include "platform/Pictures.h"
+#include "widgets/Pictures.h"
 #include "platform/Platform.h"
-#include "platform/WindowFont.h"
+#include "widgets/QtText.h"
+#include "widgets/WindowFont.h"
 #include "report/frmSave.h"
-#include "support/ClickableLabel.h"
+#include "widgets/ClickableLabel.h"
 #include "support/WebLinks.h"
 #include "support/WebPages.h"
 
 namespace orvanta {
 
-namespace {
-
-using R = RashiCatalogueRow;
-using Field = std::string_view R::*;
-
 // One caption and the locked box that shows one field. A box with a load
 // prefix gets "<prefix><VedicName>" as its caption when the window loads.
-struct FieldBox {
+struct ResultFieldBox {
     const char* Label;
     const char* Caption;
     const char* Hint;
     const char* Box;
-    Field Value;
+    std::string_view RashiCatalogueRow::*Value;
     bool MultiLine = false;
     const char* LoadPrefix = nullptr;
 };
 
-constexpr FieldBox kHeadline[] = {
+namespace {
+
+using R = RashiCatalogueRow;
+
+constexpr ResultFieldBox kHeadline[] = {
     {"Label2", "Rulling Planet", "This signifies the planet that exercises a powerful energy on the sign.", "txtRullingPlanet", &R::RulingPlanet},
     {"Label4", "English Name", "This signifies the English name for the Vedic moon sign.", "txtEnglishName", &R::EnglishName},
     {"Label3", "Inborn Nature", "This describes the human characteristics of this sign.", "txtInbornNature", &R::Element},
@@ -53,7 +52,7 @@ constexpr FieldBox kHeadline[] = {
     {"Label6", "Sign Color", "This signifies the color associated with the sign.", "txtSignColor", &R::SignColor},
 };
 
-constexpr FieldBox kSignCharacteristics[] = {
+constexpr ResultFieldBox kSignCharacteristics[] = {
     {"Label7", "Type Of Sign", "This signifies the attitude of the people under this sign.", "txtTypeOfSign", &R::TypeOfSign},
     {"Label8", "Gender", "The male rashis are more dynamic in nature while the female rashis are passive by nature.", "txtGender", &R::Gender},
     {"Label9", "Barren / Fruitful", "This classifies the signs on basis of fertility.", "txtBarren", &R::Fertility},
@@ -63,30 +62,30 @@ constexpr FieldBox kSignCharacteristics[] = {
     {"Label13", "Part Of The Body", "This shows the parts of the bodies that the different signs represent.", "txtPartOfTheBody", &R::PartOfTheBody},
 };
 
-constexpr FieldBox kPhysiqueAndLooks[] = {
+constexpr ResultFieldBox kPhysiqueAndLooks[] = {
     {"Label14", "Physique", "This signifies the general stature of people born under this sign.", "txtPhysique", &R::Physique},
     {"Label15", "Looks", "This signifies the physical appearance of people born under this sign.", "txtLooks", &R::Looks, true},
 };
 
-constexpr FieldBox kHumanNature[] = {
+constexpr ResultFieldBox kHumanNature[] = {
     {"Label16", "Nature", "This signifies the human nature of people born under this sign.", "txtNature", &R::Nature, true},
 };
 
-constexpr FieldBox kCareerAndFinance[] = {
+constexpr ResultFieldBox kCareerAndFinance[] = {
     {"Label17", "Career And Finance", "This shows their career interests and financial habits.", "txtCareerAndFinance", &R::CareerAndFinance, true},
 };
 
-constexpr FieldBox kLoveAndCompatibility[] = {
+constexpr ResultFieldBox kLoveAndCompatibility[] = {
     {"Label18", "Love And Domestic Life", nullptr, "txtLoveAndDomesticLife", &R::LoveAndDomesticLife, true},
     {"Label19", "Compatible With", "This signifies the other rashis/ moon signs that are compatible with this sign.", "txtCompatibleWith", &R::CompatibleWith},
     {"Label20", "Not Compatible With", "This signifies the other rashis/ moon signs that are not compatible with this sign.", "txtNotCompatibleWith", &R::NotCompatibleWith},
 };
 
-constexpr FieldBox kHealth[] = {
+constexpr ResultFieldBox kHealth[] = {
     {"Label21", "Health", "This signifies the health issues of people born under this rashi.", "txtHealth", &R::Health, true},
 };
 
-constexpr FieldBox kLucky[] = {
+constexpr ResultFieldBox kLucky[] = {
     {"lblLuckyDays", "Lucky Days", "This signifies the lucky days for people born under this sign.", "txtLuckyDays", &R::LuckyDays, false, "Lucky Days for "},
     {"lblLuckyNumbers", "Lucky Numbers", "This signifies the lucky numbers for people born under this sign.", "txtLuckyNumbers", &R::LuckyNumbers, false, "Lucky Numbers for "},
     {"lblBestDirection", "Best Direction", "This signifies the lucky directions for people born under this sign.", "txtBestDirection", &R::BestDirection, false, "Best Direction for "},
@@ -97,7 +96,7 @@ constexpr FieldBox kLucky[] = {
 
 struct Page {
     const char* Caption;
-    std::span<const FieldBox> Boxes;
+    std::span<const ResultFieldBox> Boxes;
 };
 
 // Tab k shows Frame k; the eighth page, About, is built on its own.
@@ -163,7 +162,6 @@ public:
     }
 };
 
-QString Text(std::string_view text) { return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())); }
 QString Name(const char* prefix, int k) { return QLatin1String(prefix) + QString::number(k); }
 
 QString PictureKeyFor(const QString& englishName)
@@ -176,7 +174,7 @@ QString PictureKeyFor(const QString& englishName)
     return QLatin1String(kPictureKeys.front());
 }
 
-QLabel* MakeCaption(const FieldBox& field, QWidget* parent)
+QLabel* MakeCaption(const ResultFieldBox& field, QWidget* parent)
 {
     auto* caption = new QLabel(QString::fromLatin1(field.Caption), parent);
     caption->setObjectName(QLatin1String(field.Label));
@@ -187,7 +185,7 @@ QLabel* MakeCaption(const FieldBox& field, QWidget* parent)
 }
 
 // A locked box: readable, selectable and copyable, never editable.
-QWidget* MakeBox(const FieldBox& field, QLabel* caption, QWidget* parent)
+QWidget* MakeBox(const ResultFieldBox& field, QLabel* caption, QWidget* parent)
 {
     QWidget* box = nullptr;
     if (field.MultiLine) {
@@ -292,7 +290,7 @@ QWidget* frmResult::BuildHeader(QWidget* parent)
     picRashi->setAlignment(Qt::AlignCenter);
     column->addWidget(picRashi);
 
-    auto* lblVedicName = new QLabel(QStringLiteral("Rashi"), header);
+    lblVedicName = new QLabel(QStringLiteral("Rashi"), header);
     lblVedicName->setObjectName(QStringLiteral("lblVedicName"));
     lblVedicName->setFont(WindowFont(14, true));
     lblVedicName->setAlignment(Qt::AlignCenter);
@@ -300,10 +298,12 @@ QWidget* frmResult::BuildHeader(QWidget* parent)
     column->addWidget(lblVedicName);
     column->addSpacing(6);
 
-    for (const FieldBox& field : kHeadline) {
+    for (const ResultFieldBox& field : kHeadline) {
         QLabel* caption = MakeCaption(field, header);
+        QWidget* box = MakeBox(field, caption, header);
+        fields_.push_back({&field, caption, box});
         column->addWidget(caption);
-        column->addWidget(MakeBox(field, caption, header));
+        column->addWidget(box);
         column->addSpacing(4);
     }
     column->addStretch(1);
@@ -346,9 +346,10 @@ QWidget* frmResult::BuildPages(QWidget* parent)
         grid->setColumnStretch(1, 1);
         int row = 0;
         bool filled = false;
-        for (const FieldBox& box : field.Boxes) {
+        for (const ResultFieldBox& box : field.Boxes) {
             QLabel* caption = MakeCaption(box, frame);
             QWidget* edit = MakeBox(box, caption, frame);
+            fields_.push_back({&box, caption, edit});
             if (box.MultiLine) {
                 // Paragraphs take the page's whole width and all spare height.
                 grid->addWidget(caption, row++, 0, 1, 2);
@@ -440,7 +441,7 @@ QWidget* frmResult::BuildAboutPage()
     column->addWidget(Label23);
 
     auto* lblHomePage = new ClickableLabel(
-        QStringLiteral("Click here to visit our home page: ") + QString::fromUtf8(HomePage.data(), HomePage.size()), frame);
+        QStringLiteral("Click here to visit our home page: ") + ToQString(HomePage), frame);
     lblHomePage->setObjectName(QStringLiteral("lblHomePage"));
     connect(lblHomePage, &ClickableLabel::clicked, this, &frmResult::lblHomePage_Click);
     column->addWidget(lblHomePage);
@@ -452,29 +453,20 @@ QWidget* frmResult::BuildAboutPage()
 void frmResult::Form_Load()
 {
     const RashiCatalogueRow& rashi = record_.SelectedRashi;
-    const QString vedicName = Text(rashi.VedicName);
+    const QString vedicName = ToQString(rashi.VedicName);
 
     TS->setFocus();
     ShowResultPage(1);
-    findChild<QLabel*>(QStringLiteral("lblVedicName"))->setText(vedicName);
-
-    auto loadBoxes = [&](std::span<const FieldBox> boxes) {
-        for (const FieldBox& field : boxes) {
-            QWidget* box = findChild<QWidget*>(QLatin1String(field.Box));
-            if (field.LoadPrefix != nullptr) {
-                auto* caption = findChild<QLabel*>(QLatin1String(field.Label));
-                caption->setText(QLatin1String(field.LoadPrefix) + vedicName);
-                box->setAccessibleName(caption->text());
-            }
-            SetBoxText(box, Text(rashi.*field.Value));
+    lblVedicName->setText(vedicName);
+    for (const ShownField& shown : fields_) {
+        if (shown.Field->LoadPrefix != nullptr) {
+            shown.Caption->setText(QLatin1String(shown.Field->LoadPrefix) + vedicName);
+            shown.Box->setAccessibleName(shown.Caption->text());
         }
-    };
-    loadBoxes(kHeadline);
-    TS->setTabText(kLuckyTab - 1, QStringLiteral("Lucky for ") + vedicName);
-    for (const Page& page : kPages) {
-        loadBoxes(page.Boxes);
+        SetBoxText(shown.Box, ToQString(rashi.*shown.Field->Value));
     }
-    ShowPicture(PictureKeyFor(Text(rashi.EnglishName)));
+    TS->setTabText(kLuckyTab - 1, QStringLiteral("Lucky for ") + vedicName);
+    ShowPicture(PictureKeyFor(ToQString(rashi.EnglishName)));
 }
 
 // The key is settled before anything is decoded, so a window decodes one
@@ -502,8 +494,7 @@ void frmResult::TS_Click(int index)
 
 void frmResult::cmdBack_Click()
 {
-    ShowMainWindow(record_, platform_);
-    close();
+    emit BackRequested();
 }
 
 void frmResult::cmdSave_Click()
@@ -521,12 +512,5 @@ void frmResult::mnuUpdate_Click() { OpenDownloadPage(platform_); }
 void frmResult::mnuAbout_Click() { ShowResultPage(kPageCount); }
 void frmResult::lblHomePage_Click() { OpenHomePage(platform_); }
 void frmResult::Label61_Click() { OpenHomePage(platform_); }
-
-QWidget* ShowResultWindow(BirthRecord& record, Platform& platform)
-{
-    auto* window = new frmResult(record, platform);
-    window->show();
-    return window;
-}
 
 }  // namespace orvanta

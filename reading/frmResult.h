@@ -5,6 +5,7 @@
 
 #include <QMainWindow>
 #include <QString>
+#include <vector>
 
 class QLabel;
 class QLayout;
@@ -13,6 +14,7 @@ class QTabWidget;
 namespace orvanta {
 
 struct BirthRecord;
+struct ResultFieldBox;
 class Platform;
 
 class frmResult : public QMainWindow {
@@ -25,6 +27,10 @@ public:
 
     // How often this window has decoded a sign picture; loading decodes one.
     int PictureDecodes() const { return pictureDecodes_; }
+
+signals:
+    // Back: the user wants a fresh main window in place of this one.
+    void BackRequested();
 
 private slots:
     void TS_Click(int index);
@@ -48,10 +54,19 @@ private:
     void Form_Load();
     void ShowPicture(const QString& key);
 
+    // A field of the selected rashi with the caption and box that show it.
+    struct ShownField {
+        const ResultFieldBox* Field;
+        QLabel* Caption;
+        QWidget* Box;
+    };
+
     BirthRecord& record_;
     Platform& platform_;
     QTabWidget* TS = nullptr;
     QLabel* picRashi = nullptr;
+    QLabel* lblVedicName = nullptr;
+    std::vector<ShownField> fields_;
     int pictureDecodes_ = 0;
 };
 

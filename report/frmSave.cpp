@@ -12,10 +12,11 @@
 
 #include "common/BirthRecord.h"
 #include "platform/Platform.h"
-#include "platform/WindowFont.h"
+#include "widgets/QtText.h"
+#include "widgets/WindowFont.h"
 #include "report/ReadingFile.h"
 #include "report/ReportDocument.h"
-#include "support/ClickableLabel.h"
+#include "widgets/ClickableLabel.h"
 #include "support/WebPages.h"
 
 namespace orvanta {
@@ -54,7 +55,7 @@ void RenderRuns(QTextDocument& document, const std::vector<ReportRun>& runs)
         std::string_view rest = run.Text;
         for (;;) {
             const std::size_t lineBreak = rest.find("\r\n");
-            caret.insertText(QString::fromUtf8(rest.data(), static_cast<qsizetype>(rest.substr(0, lineBreak).size())),
+            caret.insertText(ToQString(rest.substr(0, lineBreak)),
                              format);
             if (lineBreak == std::string_view::npos) {
                 break;

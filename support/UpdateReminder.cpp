@@ -3,6 +3,7 @@
 #include "platform/Platform.h"
 #include "support/ReminderRule.h"
 #include "support/WebPages.h"
+#include "widgets/QtText.h"
 
 namespace orvanta {
 
@@ -20,7 +21,7 @@ CivilDate ToCivilDate(const QDate& date)
 // being asked again at the next start.
 void RememberToday(Platform& platform, const CivilDate& today)
 {
-    platform.WriteSetting(kSection, kKey, QString::fromStdString(FormatIsoDate(today)));
+    platform.WriteSetting(kSection, kKey, ToQString(FormatIsoDate(today)));
 }
 
 }  // namespace

@@ -4,6 +4,7 @@
 
 #include "platform/Platform.h"
 #include "support/WebLinks.h"
+#include "widgets/QtText.h"
 
 namespace orvanta {
 
@@ -11,7 +12,7 @@ namespace {
 
 void Open(Platform& platform, std::string_view address)
 {
-    platform.OpenWebPage(QString::fromUtf8(address.data(), static_cast<qsizetype>(address.size())));
+    platform.OpenWebPage(ToQString(address));
 }
 
 }  // namespace

@@ -6,9 +6,11 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "platform/Pictures.h"
-#include "platform/WindowFont.h"
-#include "support/ClickableLabel.h"
+#include "widgets/Pictures.h"
+#include "widgets/QtText.h"
+#include "widgets/WindowFont.h"
+#include "common/Version.h"
+#include "widgets/ClickableLabel.h"
 #include "support/WebLinks.h"
 #include "support/WebPages.h"
 
@@ -24,7 +26,7 @@ frmAbout::frmAbout(Platform& platform, QWidget* parent) : QDialog(parent), platf
     picture->setFixedSize(32, 32);
     picture->setAccessibleName(QStringLiteral("Orvanta icon"));
 
-    auto* title = new QLabel(QStringLiteral("Orvanta v2.0"), this);
+    auto* title = new QLabel(ToQString(ProgramCaption), this);
     title->setObjectName(QStringLiteral("Label2"));
     title->setFont(WindowFont(9.75, true));
 
@@ -44,7 +46,7 @@ frmAbout::frmAbout(Platform& platform, QWidget* parent) : QDialog(parent), platf
     line->setFrameShape(QFrame::HLine);
     line->setFrameShadow(QFrame::Sunken);
 
-    const QString home = QString::fromUtf8(HomePage.data(), static_cast<qsizetype>(HomePage.size()));
+    const QString home = ToQString(HomePage);
     auto* homeLink = new ClickableLabel(QStringLiteral("Click here to visit us at ") + home, this);
     homeLink->setObjectName(QStringLiteral("lblHomePage"));
     connect(homeLink, &ClickableLabel::clicked, this, &frmAbout::lblHomePage_Click);

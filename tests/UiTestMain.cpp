@@ -2,7 +2,7 @@
 #include <QApplication>
 #include <gtest/gtest.h>
 
-#include "platform/WindowFont.h"
+#include "widgets/WindowFont.h"
 
 int main(int argc, char** argv)
 {

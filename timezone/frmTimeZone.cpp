@@ -6,7 +6,8 @@
 #include <QStyle>
 #include <QVBoxLayout>
 
-#include "platform/WindowFont.h"
+#include "widgets/QtText.h"
+#include "widgets/WindowFont.h"
 #include "timezone/TimeZoneTable.h"
 
 namespace orvanta {
@@ -38,7 +39,7 @@ frmTimeZone::frmTimeZone(QWidget* parent) : QDialog(parent)
 void frmTimeZone::Form_Load()
 {
     for (const TimeZoneRow& row : TimeZoneTable) {
-        lstTimeZone_->addItem(QString::fromUtf8(row.Text.data(), static_cast<qsizetype>(row.Text.size())));
+        lstTimeZone_->addItem(ToQString(row.Text));
     }
     // Wide enough for the longest line, tall enough for a good part of the list.
     const int textWidth = lstTimeZone_->sizeHintForColumn(0);

@@ -38,8 +38,7 @@ class MainWindowTest : public ::testing::Test {
 public:
     void SetUp() override
     {
-        window = new frmMain(record, platform);
-        window->show();
+        window = ShowMainWindow(record, platform);
         window->activateWindow();
         ASSERT_TRUE(QTest::qWaitForWindowActive(window));
     }

@@ -201,7 +201,7 @@ TEST(Settings, OnlyAnAbsentOrSmallRegularFileIsUsed)
 #include <QFontDatabase>
 #include <QFontInfo>
 
-#include "platform/WindowFont.h"
+#include "widgets/WindowFont.h"
 
 namespace orvanta {
 namespace {

@@ -17,6 +17,7 @@
 
 #include "common/BirthRecord.h"
 #include "platform/FakePlatform.h"
+#include "app/WindowFlow.h"
 #include "reading/RashiCatalogue.h"
 #include "support/WebLinks.h"
 
@@ -206,8 +207,7 @@ TEST_F(ResultWindowTest, BackShowsAFreshMainWindowAndCloses)
 {
     for (const char* trigger : {"cmdBack", "mnuBack"}) {
         GetRashiInformation("Mesha", record);
-        QPointer<frmResult> result = new frmResult(record, platform);
-        result->show();
+        QPointer<frmResult> result = ShowResultWindow(record, platform);
         if (QString(trigger) == "cmdBack") {
             QTest::mouseClick(result->findChild<QPushButton*>("cmdBack"), Qt::LeftButton);
         } else {

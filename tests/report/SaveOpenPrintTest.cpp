@@ -54,7 +54,7 @@ public:
         return widget;
     }
 
-    frmMain* NewMainWindow() { return static_cast<frmMain*>(ShowMainWindow(record, platform)); }
+    frmMain* NewMainWindow() { return ShowMainWindow(record, platform); }
 
     frmSave* OpenReport()
     {

@@ -1,4 +1,4 @@
-#include "support/ClickableLabel.h"
+#include "widgets/ClickableLabel.h"
 
 #include <QKeyEvent>
 #include <QMouseEvent>

@@ -1,9 +1,11 @@
-#include "platform/WindowFont.h"
+#include "widgets/WindowFont.h"
 
 #include <QApplication>
 #include <QWidget>
 
-#include "platform/Pictures.h"
+#include "common/Version.h"
+#include "widgets/Pictures.h"
+#include "widgets/QtText.h"
 
 namespace orvanta {
 
@@ -26,7 +28,7 @@ void ApplyWindowFont()
 void PrepareWindow(QWidget& window, const QString& objectName)
 {
     window.setObjectName(objectName);
-    window.setWindowTitle(QStringLiteral("Orvanta v2.0"));
+    window.setWindowTitle(ToQString(ProgramCaption));
     window.setWindowIcon(ProgramIcon());
     window.setFont(WindowFont(9));
     window.setAttribute(Qt::WA_DeleteOnClose);
