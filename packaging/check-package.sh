@@ -76,6 +76,7 @@ expected="$work/expected.txt"
   for size in "${sizes[@]}"; do echo "./usr/share/icons/hicolor/${size}x${size}/apps/$id.png"; done
   echo "./usr/share/icons/hicolor/scalable/apps/$id.svg"
   echo "./usr/share/metainfo/$id.metainfo.xml"
+  echo "./usr/share/orvanta/atlas.sqlite"
 } | sort >"$expected"
 dpkg-deb -c "$deb" | awk '$1 !~ /^d/ { print $6 }' | sort >"$work/actual.txt"
 if diff -u "$expected" "$work/actual.txt"; then
@@ -105,9 +106,16 @@ done
 [ -n "$(dpkg-deb -f "$deb" Maintainer)" ] && [ -n "$(dpkg-deb -f "$deb" Description)" ] \
   && pass "maintainer and description" || fail "maintainer or description missing"
 
+atlas_bytes=$(stat -c %s "$share/orvanta/atlas.sqlite" 2>/dev/null || echo 0)
+if [ "$atlas_bytes" -gt 0 ] && [ "$atlas_bytes" -le $((60 * 1024 * 1024)) ]; then
+  pass "atlas installed, $((atlas_bytes / 1024 / 1024)) MB"
+else
+  fail "atlas missing or over 60 MB: $atlas_bytes bytes"
+fi
+
 depends=$(dpkg-deb -f "$deb" Depends)
 if grep -Eq 'libqt6widgets6 \(>= [0-9.]+\)' <<<"$depends" && grep -q 'libqt6svg6' <<<"$depends" \
-   && grep -q 'fonts-dejavu-core' <<<"$depends"; then
+   && grep -q 'fonts-dejavu-core' <<<"$depends" && grep -q 'tzdata' <<<"$depends"; then
   pass "Depends computed from the executable: $depends"
 else
   fail "Depends not computed: '$depends'"
