@@ -39,6 +39,15 @@ frmAbout::frmAbout(Platform& platform, QWidget* parent) : QDialog(parent), platf
     description->setWordWrap(true);
     description->setFixedWidth(420);
 
+    // Free-software terms, and the credit the place atlas's data licence asks for.
+    auto* licence = new QLabel(
+        QStringLiteral("Free software under the GNU General Public License, version 3 or later. "
+                       "Contains GeoNames data (geonames.org), licensed under CC BY 4.0."),
+        this);
+    licence->setObjectName(QStringLiteral("lblLicense"));
+    licence->setWordWrap(true);
+    licence->setFixedWidth(420);
+
     auto* line = new QFrame(this);
     line->setObjectName(QStringLiteral("Line1"));
     line->setFrameShape(QFrame::HLine);
@@ -68,6 +77,7 @@ frmAbout::frmAbout(Platform& platform, QWidget* parent) : QDialog(parent), platf
     layout->setSpacing(10);
     layout->addLayout(header);
     layout->addWidget(description);
+    layout->addWidget(licence);
     layout->addWidget(line);
     layout->addWidget(homeLink);
     layout->addLayout(buttons);

@@ -9,6 +9,7 @@ add_executable(orvanta_ui_tests
   platform/QtPlatformTest.cpp
   resources/ResourcesTest.cpp
   support/UpdateReminderTest.cpp
+  support/frmAboutTest.cpp
   report/SaveOpenPrintTest.cpp
   support/WebPagesTest.cpp
   reading/frmResultTest.cpp
