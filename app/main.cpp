@@ -1,29 +1,37 @@
-// Start-up: refuse a second copy, remind of updates, then the main window.
+// Start-up: the command line, then the program's windows.
 #include <QApplication>
 
+#include "app/CommandLine.h"
+#include "app/StartUp.h"
 #include "common/BirthRecord.h"
-#include "app/WindowFlow.h"
 #include "platform/QtPlatform.h"
 #include "widgets/WindowFont.h"
-#include "support/UpdateReminder.h"
 
 int main(int argc, char** argv)
 {
+    // Help and version are answered before Qt looks for a display.
+    const orvanta::CommandLine early = orvanta::ParseCommandLine(orvanta::ArgumentsOf(argc, argv));
+    if (early.EndNow && !early.TextIsError) {
+        return orvanta::PrintAndEnd(early);
+    }
+
     QApplication app(argc, argv);
     QApplication::setOrganizationName(QStringLiteral("Orvanta"));
     QApplication::setApplicationName(QStringLiteral("Orvanta"));
     QApplication::setDesktopFileName(QStringLiteral("app.orvanta.Orvanta"));
+
+    // Qt has now taken its own options (-platform, -style, ...) out; only
+    // what remains must make sense to Orvanta.
+    const orvanta::CommandLine commandLine = orvanta::ParseCommandLine(QApplication::arguments());
+    if (commandLine.EndNow) {
+        return orvanta::PrintAndEnd(commandLine);
+    }
     orvanta::ApplyWindowFont();
 
     orvanta::QtPlatform platform;
-    if (!platform.ClaimSingleInstance()) {
-        platform.ShowMessage(nullptr, QStringLiteral("Application is already running"),
-                             orvanta::MessageIcon::Information);
+    orvanta::BirthRecord record;
+    if (!orvanta::StartUp(record, platform, commandLine.ReadingFile)) {
         return 0;
     }
-    orvanta::RemindOfUpdate(platform);
-
-    orvanta::BirthRecord record;
-    orvanta::ShowMainWindow(record, platform);
     return QApplication::exec();
 }

@@ -1,7 +1,10 @@
 #!/usr/bin/env bash
 # Checks what a built tree installs and packages: the desktop entry and the
-# metainfo pass their validators, the .deb holds the program's files and
-# nothing else, and its dependencies were read off the executable.
+# metainfo pass their validators, a saved reading is known by its own file
+# type while a Sun raster image stays an image, the manual page reads without
+# warnings, the licence files are in place, the .deb holds the program's files
+# and nothing else, its dependencies were read off the executable, and
+# lintian finds no error or warning in it.
 # Usage: packaging/check-package.sh [build-dir]   (default: build)
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -62,6 +65,111 @@ for size in "${sizes[@]}"; do
   fi
 done
 
+# The program names the version the build was made from, and needs no
+# display to do so.
+program_version=$(env -u DISPLAY -u WAYLAND_DISPLAY QT_QPA_PLATFORM=xcb "$stage/usr/bin/orvanta" --version 2>&1) || true
+if [ "$program_version" = "Orvanta $version" ]; then
+  pass "orvanta --version: $program_version"
+else
+  fail "orvanta --version printed '$program_version', not 'Orvanta $version'"
+fi
+
+# --- The reading's file type
+# One database of the system's types and the installed one, as an installed
+# system has it: some desktops let a type from an earlier folder hide the rest.
+mimeroot="$work/mime"
+mkdir -p "$mimeroot/share/mime/packages" "$mimeroot/share/applications" "$mimeroot/home" "$mimeroot/config"
+cp /usr/share/mime/packages/*.xml "$share/mime/packages/$id.xml" "$mimeroot/share/mime/packages/"
+cp "$share/applications/$id.desktop" "$mimeroot/share/applications/"
+update-mime-database "$mimeroot/share/mime" >/dev/null 2>&1
+update-desktop-database "$mimeroot/share/applications"
+
+# A saved reading (Ravi, 12 March 1975) and a real Sun raster image, both ".ras".
+printf '\xa7\xb6\xcb\xbe\r\n\x88\r\n\x86\x87\r\n\x86\x8e\x8c\x8a\r\n\x8c\r\n\x8a\r\n\x8c\x8c\r\n\x86\x88\r\n\x87\x8d\r\n\x88\x8e\r\n\x8a\r\n\x88\x85\r\n\x86\r\n\x85\r\n\x85\r\n' \
+  >"$work/ravi.ras"
+convert logo: "$work/logo.ras"
+# xdg-mime asks gio on GNOME-like desktops and File::MimeInfo elsewhere; both
+# must agree. Nothing of the user's own set-up may take part.
+in_desktop() {
+  local desktop=$1; shift
+  env -i PATH="$PATH" HOME="$mimeroot/home" XDG_DATA_HOME="$mimeroot/home" \
+    XDG_DATA_DIRS="$mimeroot/share" XDG_CONFIG_HOME="$mimeroot/config" XDG_CONFIG_DIRS="$mimeroot/config" \
+    XDG_CURRENT_DESKTOP="$desktop" "$@"
+}
+reading_type=application/x-orvanta-reading
+for desktop in GNOME ""; do
+  name=${desktop:-generic}
+  for case in "ravi.ras $reading_type" "logo.ras image/x-sun-raster"; do
+    set -- $case
+    found=$(in_desktop "$desktop" xdg-mime query filetype "$work/$1" 2>&1)
+    if [ "$found" = "$2" ]; then
+      pass "$name desktop: $1 is $found"
+    else
+      fail "$name desktop: $1 is '$found', not $2"
+    fi
+  done
+done
+opener=$(in_desktop "" xdg-mime query default "$reading_type")
+image_opener=$(in_desktop "" xdg-mime query default image/x-sun-raster)
+if [ "$opener" = "$id.desktop" ] && [ "$image_opener" != "$id.desktop" ]; then
+  pass "readings open in Orvanta, images do not"
+else
+  fail "readings open with '$opener', Sun raster images with '$image_opener'"
+fi
+
+# --- The manual page, and the compression Debian asks for (no name, no time)
+page="$share/man/man1/orvanta.1.gz"
+if [ -f "$page" ] && LC_ALL=C.UTF-8 MANROFFSEQ='' MANWIDTH=80 \
+     man --warnings -E UTF-8 -l -Tutf8 -Z "$page" 2>"$work/man.log" >/dev/null \
+   && [ ! -s "$work/man.log" ]; then
+  pass "manual page formats without warnings"
+else
+  cat "$work/man.log" 2>/dev/null; fail "man --warnings -l orvanta.1.gz"
+fi
+zcat "$page" | grep -q "Orvanta $version" && pass "manual page names version $version" \
+  || fail "manual page does not name version $version"
+for gz in "$page" "$share/doc/orvanta/changelog.gz"; do
+  # Bytes 4 to 7 of a gzip header hold the time stamp; flag 8 marks a stored name.
+  header=$(od -An -tx1 -N8 "$gz" | tr -d ' \n')
+  if [ "${header:6:10}" = "0000000000" ]; then
+    pass "$(basename "$gz") carries no name or time stamp"
+  else
+    fail "$(basename "$gz") gzip header $header"
+  fi
+done
+
+# --- Licence
+if cmp -s LICENSE /usr/share/common-licenses/GPL-3; then
+  pass "LICENSE is the GPL version 3"
+else
+  fail "LICENSE differs from /usr/share/common-licenses/GPL-3"
+fi
+metainfo="$share/metainfo/$id.metainfo.xml"
+if grep -q '<project_license>GPL-3.0-or-later</project_license>' "$metainfo" \
+   && grep -q '<metadata_license>CC0-1.0</metadata_license>' "$metainfo"; then
+  pass "metainfo: GPL-3.0-or-later, metadata CC0-1.0"
+else
+  fail "metainfo licences"
+fi
+attribution="Contains GeoNames data (geonames.org), licensed under CC BY 4.0"
+for file in "$metainfo" "$share/doc/orvanta/copyright"; do
+  grep -q "$attribution" "$file" && pass "GeoNames credited in $(basename "$file")" \
+    || fail "$(basename "$file") lacks the GeoNames attribution"
+done
+# Machine-readable: every licence a Files paragraph names has its own text.
+copyright="$share/doc/orvanta/copyright"
+missing_texts=$(awk '
+  /^$/ { in_files = 0 }
+  /^Files:/ { in_files = 1 }
+  /^License:/ { if (in_files) used[$2] = 1; else if (NF == 2) texts[$2] = 1 }
+  END { for (l in used) if (!(l in texts)) print l }' "$copyright")
+if head -1 "$copyright" | grep -q '^Format: https://www.debian.org/doc/packaging-manuals/copyright-format/1.0/' \
+   && [ -z "$missing_texts" ]; then
+  pass "copyright file is machine-readable"
+else
+  fail "copyright file: format line, or no text for: $missing_texts"
+fi
+
 # --- The Debian package
 cpack --config "$build/CPackConfig.cmake" -G DEB -B "$work/deb" >"$work/cpack.log" 2>&1 \
   || { cat "$work/cpack.log"; echo "FAIL: cpack -G DEB"; exit 1; }
@@ -73,6 +181,8 @@ expected="$work/expected.txt"
   echo "./usr/share/applications/$id.desktop"
   echo "./usr/share/doc/orvanta/changelog.gz"
   echo "./usr/share/doc/orvanta/copyright"
+  echo "./usr/share/man/man1/orvanta.1.gz"
+  echo "./usr/share/mime/packages/$id.xml"
   for size in "${sizes[@]}"; do echo "./usr/share/icons/hicolor/${size}x${size}/apps/$id.png"; done
   echo "./usr/share/icons/hicolor/scalable/apps/$id.svg"
   echo "./usr/share/metainfo/$id.metainfo.xml"
@@ -119,6 +229,33 @@ if grep -Eq 'libqt6widgets6 \(>= [0-9.]+\)' <<<"$depends" && grep -q 'libqt6svg6
   pass "Depends computed from the executable: $depends"
 else
   fail "Depends not computed: '$depends'"
+fi
+
+# Every library the program links must have had its licence weighed and be
+# named in the copyright file; the C and C++ runtimes are the compiler's own.
+unnamed=()
+for lib in $(tr ',' '\n' <<<"$depends" | awk '{ print $1 }'); do
+  case "$lib" in
+    libc6 | libgcc-s1 | libstdc++6 | fonts-dejavu-core | tzdata) continue ;;
+    libqt6*) name="Qt 6" ;;
+    libsqlite3-*) name="SQLite" ;;
+    libcctz*) name="cctz" ;;
+    *) name="$lib" ;;
+  esac
+  grep -q "$name" "$copyright" || unnamed+=("$lib")
+done
+if [ ${#unnamed[@]} -eq 0 ]; then
+  pass "copyright file names every linked library"
+else
+  fail "linked but not in the copyright file: ${unnamed[*]}"
+fi
+
+# Errors and warnings fail; the remaining notes are shown.
+if lintian --fail-on error,warning --display-info "$deb" >"$work/lintian.log" 2>&1; then
+  pass "lintian: no error or warning"
+  grep -v 'root privileges' "$work/lintian.log" | grep '^[EWIPX]:' || true
+else
+  grep -v 'root privileges' "$work/lintian.log"; fail "lintian"
 fi
 
 echo "check-package: $passes passed, $failures failed"

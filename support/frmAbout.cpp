@@ -41,6 +41,16 @@ frmAbout::frmAbout(Platform& platform, QWidget* parent) : QDialog(parent), platf
     description->setWordWrap(true);
     description->setFixedWidth(420);
 
+    // Free-software terms, and the credit the place atlas's data licence asks
+    // for; the licence's name is kept on one line.
+    auto* licence = new QLabel(
+        QStringLiteral("Free software under the GNU General Public License, version 3 or later. "
+                       "Contains GeoNames data (geonames.org), licensed under CC\u00a0BY\u00a04.0."),
+        this);
+    licence->setObjectName(QStringLiteral("lblLicense"));
+    licence->setWordWrap(true);
+    licence->setFixedWidth(420);
+
     auto* line = new QFrame(this);
     line->setObjectName(QStringLiteral("Line1"));
     line->setFrameShape(QFrame::HLine);
@@ -70,6 +80,7 @@ frmAbout::frmAbout(Platform& platform, QWidget* parent) : QDialog(parent), platf
     layout->setSpacing(10);
     layout->addLayout(header);
     layout->addWidget(description);
+    layout->addWidget(licence);
     layout->addWidget(line);
     layout->addWidget(homeLink);
     layout->addLayout(buttons);

@@ -5,9 +5,11 @@ add_executable(orvanta_ui_tests
   platform/FakePlatform.h platform/FakePlatform.cpp
   WindowTestSupport.h
   app/frmMainTest.cpp
+  app/CommandLineTest.cpp
   platform/QtPlatformTest.cpp
   resources/ResourcesTest.cpp
   support/UpdateReminderTest.cpp
+  support/frmAboutTest.cpp
   report/SaveOpenPrintTest.cpp
   support/WebPagesTest.cpp
   reading/frmResultTest.cpp
@@ -16,5 +18,9 @@ add_executable(orvanta_ui_tests
 )
 target_include_directories(orvanta_ui_tests PRIVATE "${CMAKE_CURRENT_SOURCE_DIR}")
 target_link_libraries(orvanta_ui_tests PRIVATE orvanta_ui Qt6::Test GTest::gtest)
+# The command-line tests also start the built program.
+add_dependencies(orvanta_ui_tests orvanta)
+target_compile_definitions(orvanta_ui_tests PRIVATE
+  ORVANTA_PROGRAM="$<TARGET_FILE:orvanta>" ORVANTA_PROJECT_VERSION="${PROJECT_VERSION}")
 gtest_discover_tests(orvanta_ui_tests DISCOVERY_MODE PRE_TEST
                      PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen")

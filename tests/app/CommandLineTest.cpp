@@ -1,0 +1,168 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The command line: what it asks for, the start-up it leads to, and the
+// program itself answering --help, --version and a wrong command line.
+#include <QFile>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+#include <string_view>
+
+#include "WindowTestSupport.h"
+#include "common/BirthRecord.h"
+#include "app/CommandLine.h"
+#include "app/StartUp.h"
+#include "platform/FakePlatform.h"
+#include "report/ReadingFile.h"
+
+namespace orvanta {
+namespace {
+
+using orvanta::testing::CloseAllWindows;
+using orvanta::testing::VisibleWindow;
+
+struct ParseCase {
+    QStringList Arguments;  // after the program's name
+    bool EndNow;
+    int Status;
+    QString ReadingFile;
+    QString TextStart;  // what the printed text begins with
+};
+
+// The program itself answers --help and --version below; here, what goes with a file.
+TEST(CommandLine, TellsAFileToOpenFromTextToPrint)
+{
+    const QString usage = QStringLiteral("Usage: orvanta [options] [FILE]\n");
+    const ParseCase cases[] = {
+        {{}, false, 0, {}, {}},
+        {{QStringLiteral("/home/ravi/ravi.ras")}, false, 0, QStringLiteral("/home/ravi/ravi.ras"), {}},
+        {{QStringLiteral("--"), QStringLiteral("-odd.ras")}, false, 0, QStringLiteral("-odd.ras"), {}},
+        {{QStringLiteral("-h"), QStringLiteral("ravi.ras")}, true, 0, {}, usage},
+        {{QStringLiteral("--bogus"), QStringLiteral("ravi.ras")}, true, 2, {}, QStringLiteral("orvanta: Unknown option 'bogus'.")},
+        {{QStringLiteral("-x")}, true, 2, {}, QStringLiteral("orvanta: Unknown option 'x'.")},
+        {{QStringLiteral("a.ras"), QStringLiteral("b.ras")}, true, 2, {}, QStringLiteral("orvanta: Give at most one")},
+    };
+    for (const ParseCase& c : cases) {
+        SCOPED_TRACE(c.Arguments.join(QLatin1Char(' ')).toStdString());
+        const CommandLine line = ParseCommandLine(QStringList{QStringLiteral("orvanta")} + c.Arguments);
+        EXPECT_EQ(line.EndNow, c.EndNow);
+        EXPECT_EQ(line.Status, c.Status);
+        EXPECT_EQ(line.TextIsError, c.Status != 0);
+        EXPECT_EQ(line.ReadingFile, c.ReadingFile);
+        EXPECT_TRUE(line.Text.startsWith(c.TextStart)) << line.Text.toStdString();
+        if (c.Status != 0) {
+            EXPECT_TRUE(line.Text.contains(usage)) << "a refusal shows the usage";
+        }
+    }
+}
+
+// Ravi, 12 March 1975, 7:05, 77°13' East, 28°39' North, zone 5:30.
+BirthRecord Ravi()
+{
+    BirthRecord r;
+    r.PersonName = "Ravi";
+    r.BirthMonth = 3;
+    r.BirthDay = 12;
+    r.BirthYear = 1975;
+    r.BirthHour = 7;
+    r.BirthMinute = 5;
+    r.LongitudeDegrees = 77;
+    r.LongitudeMinutes = 13;
+    r.LatitudeDegrees = 28;
+    r.LatitudeMinutes = 39;
+    r.ZoneHours = 5;
+    r.ZoneMinutes = 30;
+    r.LongitudeEast = true;
+    return r;
+}
+
+struct StartCase {
+    const char* Name;
+    bool OtherCopyRunning;
+    const char* File;  // in the fake platform's home folder; null for none
+    std::string_view Window;  // the window left showing; empty for none
+    std::vector<FakePlatform::Message> Messages;
+};
+
+TEST(StartUp, OpensTheGivenReadingUnlessAnotherCopyRuns)
+{
+    const FakePlatform::Message running{QStringLiteral("Application is already running"), MessageIcon::Information};
+    const FakePlatform::Message checkFile{QStringLiteral("Please Check The File."), MessageIcon::Error};
+    const StartCase cases[] = {
+        {"no file", false, nullptr, "frmMain", {}},
+        {"a saved reading", false, "ravi.ras", "frmResult", {}},
+        {"a missing file", false, "missing.ras", "frmMain", {checkFile}},
+        {"not a reading's name", false, "ravi.txt", "frmMain", {checkFile}},
+        {"second copy", true, nullptr, "", {running}},
+        {"second copy given a reading", true, "ravi.ras", "", {running}},
+    };
+    for (const StartCase& c : cases) {
+        SCOPED_TRACE(c.Name);
+        FakePlatform platform;
+        for (const char* name : {"/home/user/ravi.ras", "/home/user/ravi.txt"}) {
+            platform.Files[QLatin1String(name)] = QByteArray::fromStdString(EncodeReadingFile(Ravi()));
+        }
+        platform.OtherCopyRunning = c.OtherCopyRunning;
+        BirthRecord record;
+        const QString file = c.File ? QStringLiteral("/home/user/") + QLatin1String(c.File) : QString();
+
+        EXPECT_EQ(StartUp(record, platform, file), !c.OtherCopyRunning);
+
+        EXPECT_EQ(platform.Messages, c.Messages);
+        EXPECT_EQ(VisibleWindow("frmMain") != nullptr, c.Window == "frmMain");
+        EXPECT_EQ(VisibleWindow("frmResult") != nullptr, c.Window == "frmResult");
+        if (c.Window == "frmResult") {
+            EXPECT_EQ(record.PersonName, "Ravi");
+            EXPECT_FALSE(record.RashiName.empty());
+        }
+        CloseAllWindows();
+    }
+}
+
+struct ProcessCase {
+    QStringList Arguments;
+    int Status;
+    QString Output;  // standard output exactly; null: only checked to hold no usage
+    const char* ErrorHolds;  // in standard error
+};
+
+// The built program itself. With no display to be had, --help and --version
+// must still answer; a refusal starts Qt first (to take out its own options),
+// so that one runs offscreen.
+TEST(OrvantaProgram, AnswersWithoutAWindow)
+{
+    const ProcessCase cases[] = {
+        {{QStringLiteral("--version")}, 0, QStringLiteral("Orvanta " ORVANTA_PROJECT_VERSION "\n"), ""},
+        {{QStringLiteral("--help")}, 0, {}, ""},
+        {{QStringLiteral("--bogus")}, 2, QStringLiteral(""), "Unknown option 'bogus'."},
+        {{QStringLiteral("-platform"), QStringLiteral("offscreen"), QStringLiteral("-v")}, 0,
+         QStringLiteral("Orvanta " ORVANTA_PROJECT_VERSION "\n"), ""},
+    };
+    for (const ProcessCase& c : cases) {
+        SCOPED_TRACE(c.Arguments.join(QLatin1Char(' ')).toStdString());
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.remove(QStringLiteral("DISPLAY"));
+        environment.remove(QStringLiteral("WAYLAND_DISPLAY"));
+        environment.insert(QStringLiteral("QT_QPA_PLATFORM"), c.Status == 0 ? QStringLiteral("xcb") : QStringLiteral("offscreen"));
+        QProcess program;
+        program.setProcessEnvironment(environment);
+        program.start(QStringLiteral(ORVANTA_PROGRAM), c.Arguments);
+        ASSERT_TRUE(program.waitForFinished(30000)) << "still running: it must not open a window";
+        const QString output = QString::fromLocal8Bit(program.readAllStandardOutput());
+        const QString errors = QString::fromLocal8Bit(program.readAllStandardError());
+
+        EXPECT_EQ(program.exitStatus(), QProcess::NormalExit) << errors.toStdString();
+        EXPECT_EQ(program.exitCode(), c.Status) << errors.toStdString();
+        if (c.Output.isNull()) {
+            EXPECT_TRUE(output.startsWith(QStringLiteral("Usage: orvanta"))) << output.toStdString();
+        } else {
+            EXPECT_EQ(output, c.Output);
+        }
+        EXPECT_TRUE(errors.contains(QLatin1String(c.ErrorHolds))) << errors.toStdString();
+        if (c.Status != 0) {
+            EXPECT_TRUE(errors.contains(QStringLiteral("Usage: orvanta"))) << errors.toStdString();
+        }
+    }
+}
+
+}  // namespace
+}  // namespace orvanta
