@@ -84,14 +84,6 @@ double SumTerms(const std::array<TermArgument, N>& terms, double t)
     return sum;
 }
 
-// The tropical longitude of the Moon, steps 7 to 10 of the computation.
-double TropicalMoonLongitude(double t)
-{
-    const double meanLongitude = 218.3164591 + 481267.88134236 * t;
-    const double e = 1.0 - 0.002516 * t - 0.0000074 * t * t;
-    return ReduceLongitude(meanLongitude + SumTerms(PlainTerms, t) + e * SumTerms(EccentricTerms, t));
-}
-
 std::string_view TrimBlanks(std::string_view text)
 {
     const auto first = text.find_first_not_of(' ');
@@ -119,6 +111,25 @@ std::string_view RashiNameOfSignText(std::string_view signText)
 
 }  // namespace
 
+double TropicalMoonLongitude(double centuries)
+{
+    const double t = centuries;
+    const double meanLongitude = 218.3164591 + 481267.88134236 * t;
+    const double e = 1.0 - 0.002516 * t - 0.0000074 * t * t;
+    return ReduceLongitude(meanLongitude + SumTerms(PlainTerms, t) + e * SumTerms(EccentricTerms, t));
+}
+
+double SiderealMoonLongitude(double tropicalLongitude, double ayanamsa)
+{
+    const double sidereal = tropicalLongitude + ayanamsa;
+    return sidereal < 0.0 ? sidereal + 360.0 : sidereal;
+}
+
+double SiderealMoonLongitude(double centuries)
+{
+    return SiderealMoonLongitude(TropicalMoonLongitude(centuries), AyanamsaOffset(centuries));
+}
+
 MoonComputation ComputeMoonPosition(const BirthRecord& record)
 {
     MoonComputation c;
@@ -137,10 +148,7 @@ MoonComputation ComputeMoonPosition(const BirthRecord& record)
 
     c.TropicalLongitude = TropicalMoonLongitude(c.Centuries);
     c.AyanamsaValue = AyanamsaOffset(c.Centuries);
-    c.MoonLongitude = c.TropicalLongitude + c.AyanamsaValue;
-    if (c.MoonLongitude < 0.0) {
-        c.MoonLongitude += 360.0;
-    }
+    c.MoonLongitude = SiderealMoonLongitude(c.TropicalLongitude, c.AyanamsaValue);
     c.SignText = LongitudeToSignText(c.MoonLongitude);
     c.RashiName = RashiNameOfSignText(c.SignText);
     return c;
