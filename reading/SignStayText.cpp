@@ -33,12 +33,16 @@ ClockTime ToMinute(const ClockTime& time)
     return AddSeconds(time, time.Second >= 30 ? 60 - time.Second : -time.Second);
 }
 
+// Dates and times are joined by no-break spaces so a wrapped line never
+// parts a day from its month or its time.
+constexpr const char* kJoin = "\u00A0";
+
 std::string HourMinute(const ClockTime& t) { return Format("%02d:%02d", t.Hour, t.Minute); }
 
 std::string DayMonth(const ClockTime& t, bool withYear)
 {
     const char* month = t.Month >= 1 && t.Month <= 12 ? kMonths[static_cast<std::size_t>(t.Month - 1)] : "?";
-    return withYear ? Format("%d %s %d", t.Day, month, t.Year) : Format("%d %s", t.Day, month);
+    return withYear ? Format("%d%s%s%s%d", t.Day, kJoin, month, kJoin, t.Year) : Format("%d%s%s", t.Day, kJoin, month);
 }
 
 bool SameDate(const ClockTime& a, const ClockTime& b)
@@ -72,12 +76,12 @@ std::string QuietLine(const SignStay& stay)
     // The year is given only where the stay reaches into another one.
     const bool withYear = (from && from->Year != stay.Birth.Year) || (to && to->Year != stay.Birth.Year);
     if (from) {
-        line += " from " + DayMonth(*from, withYear) + " " + HourMinute(*from);
+        line += " from " + DayMonth(*from, withYear) + kJoin + HourMinute(*from);
     }
     if (to) {
-        line += " to " + DayMonth(*to, withYear) + " " + HourMinute(*to);
+        line += " to " + DayMonth(*to, withYear) + kJoin + HourMinute(*to);
     }
-    return line + " (birth-place clock)";
+    return line + " (birthplace clock)";
 }
 
 // Birth times are entered to the minute: the first whole minute in the next
@@ -89,7 +93,7 @@ std::string ThresholdTime(const SignStay& stay, const SignCrossing& change)
     const ClockTime at = AddSeconds(stay.Birth, shift * 60);
     std::string text = HourMinute(at);
     if (!SameDate(at, stay.Birth)) {
-        text += " on " + DayMonth(at, at.Year != stay.Birth.Year);
+        text += std::string(kJoin) + "on" + kJoin + DayMonth(at, at.Year != stay.Birth.Year);
     }
     return text;
 }
@@ -104,10 +108,11 @@ std::string NearChangeText(const SignStay& stay, const SignCrossing& change)
 
 std::string CannotTellText(const SignStay& stay, const SignCrossing& change)
 {
-    return "The Moon entered " + Str(change.RashiAfter) + " " + DistanceFromBirth(change.MinutesFromBirth) +
-           ", within this method's accuracy of about " + Minutes(std::max(1LL, std::llround(stay.AccuracyMinutes))) +
-           ". " + Str(change.RashiBefore) + " and " + Str(change.RashiAfter) +
-           " cannot be told apart by this method: a more exact ephemeris and an exact birth time are needed.";
+    return Str(change.RashiBefore) + " and " + Str(change.RashiAfter) +
+           " cannot be told apart by this method: the Moon entered " + Str(change.RashiAfter) + " " +
+           DistanceFromBirth(change.MinutesFromBirth) + ", within its accuracy of about " +
+           Minutes(std::max(1LL, std::llround(stay.AccuracyMinutes))) +
+           ". A more exact ephemeris and an exact birth time are needed.";
 }
 
 std::string GaugeSpoken(const SignStayText& text)
@@ -121,7 +126,7 @@ std::string GaugeSpoken(const SignStayText& text)
     }
     const bool atEnd = text.NearEnd == SignEnd::End;
     const double gap = atEnd ? 30.0 - text.DegreesIntoSign : text.DegreesIntoSign;
-    spoken += Format(" It is %.2f\u00B0 from ", gap) + Str(atEnd ? text.LaterRashi : text.EarlierRashi);
+    spoken += Format(" It is %.3f\u00B0 from ", gap) + Str(atEnd ? text.LaterRashi : text.EarlierRashi);
     if (text.Certainty == StayCertainty::CannotTell) {
         spoken += Format(", within this method's accuracy of %.2f\u00B0", text.AccuracyDegrees);
     }

@@ -21,6 +21,7 @@
 #include "platform/Pictures.h"
 #include "platform/Platform.h"
 #include "platform/WindowFont.h"
+#include "reading/SignStayPanel.h"
 #include "report/frmSave.h"
 #include "support/ClickableLabel.h"
 #include "support/WebLinks.h"
@@ -298,6 +299,10 @@ QWidget* frmResult::BuildHeader(QWidget* parent)
     lblVedicName->setAlignment(Qt::AlignCenter);
     column->addSpacing(4);
     column->addWidget(lblVedicName);
+    auto* fraSignStay = new SignStayPanel(kPictureSize, header);
+    fraSignStay->setObjectName(QStringLiteral("fraSignStay"));
+    column->addSpacing(2);
+    column->addWidget(fraSignStay);
     column->addSpacing(6);
 
     for (const FieldBox& field : kHeadline) {
@@ -457,6 +462,7 @@ void frmResult::Form_Load()
     TS->setFocus();
     ShowResultPage(1);
     findChild<QLabel*>(QStringLiteral("lblVedicName"))->setText(vedicName);
+    findChild<SignStayPanel*>(QStringLiteral("fraSignStay"))->Show(DescribeSignStayOf(record_));
 
     auto loadBoxes = [&](std::span<const FieldBox> boxes) {
         for (const FieldBox& field : boxes) {
