@@ -11,6 +11,7 @@ add_executable(orvanta_ui_tests
   report/SaveOpenPrintTest.cpp
   support/WebPagesTest.cpp
   reading/frmResultTest.cpp
+  reading/SignStayPanelTest.cpp
   report/frmSaveTest.cpp
   timezone/frmTimeZoneTest.cpp
 )
