@@ -81,7 +81,7 @@ std::string QuietLine(const SignStay& stay)
     if (to) {
         line += " to " + DayMonth(*to, withYear) + kJoin + HourMinute(*to);
     }
-    return line + " (birthplace clock)";
+    return from || to ? line + " (birthplace clock)" : line;
 }
 
 // Birth times are entered to the minute: the first whole minute in the next
