@@ -1,7 +1,8 @@
 // Time from the click on "Find My Rashi" to the result window's first paint,
 // offscreen, beside the time the same reading spends in ComputeMoonRashi and
-// GetRashiInformation alone. Also reports how often each result window
-// decoded its sign picture.
+// GetRashiInformation alone, and in the search for the Moon's sign changes
+// with the line the window shows of them. Also reports how often each result
+// window decoded its sign picture.
 #include <QApplication>
 #include <QComboBox>
 #include <QDir>
@@ -22,6 +23,7 @@
 #include "platform/QtPlatform.h"
 #include "widgets/WindowFont.h"
 #include "reading/RashiCatalogue.h"
+#include "reading/SignStayText.h"
 #include "reading/frmResult.h"
 
 using namespace orvanta;
@@ -110,6 +112,18 @@ double ComputationMillis(const BirthRecord& birth)
     return Millis(Clock::now() - start) / repeats;
 }
 
+// The window's whole use of the search: the crossings and the composed line.
+double SignStayMicros(const BirthRecord& record)
+{
+    constexpr int repeats = 2000;
+    const auto start = Clock::now();
+    for (int r = 0; r < repeats; ++r) {
+        const std::optional<SignStayText> text = DescribeSignStayOf(record);
+        bench::KeepValue(text ? static_cast<double>(text->Text.size()) : 0.0);
+    }
+    return Millis(Clock::now() - start) * 1000.0 / repeats;
+}
+
 }  // namespace
 
 int main(int argc, char** argv)
@@ -124,6 +138,7 @@ int main(int argc, char** argv)
 
     std::vector<double> windowMs;
     std::vector<double> computeMs;
+    std::vector<double> stayUs;
     int mostDecodes = 0;
     for (int i = 0; i < kReadings; ++i) {
         BirthRecord record;
@@ -143,6 +158,7 @@ int main(int argc, char** argv)
         }
         windowMs.push_back(Millis(paint.Painted - clicked));
         computeMs.push_back(ComputationMillis(record));
+        stayUs.push_back(SignStayMicros(record));
 
         for (QWidget* top : QApplication::topLevelWidgets()) {
             if (auto* result = qobject_cast<frmResult*>(top)) {
@@ -158,6 +174,8 @@ int main(int argc, char** argv)
     std::printf("click to first paint of the result window: median %.2f ms, first %.2f ms, max %.2f ms\n", window,
                 windowMs.front(), *std::max_element(windowMs.begin(), windowMs.end()));
     std::printf("ComputeMoonRashi + GetRashiInformation alone: median %.4f ms\n", bench::Median(computeMs));
+    std::printf("sign changes found and described (DescribeSignStayOf) alone: median %.2f us per call\n",
+                bench::Median(stayUs));
     std::printf("sign pictures decoded per result window: at most %d\n", mostDecodes);
     std::printf("target 20 ms per reading: %s\n", window <= 20.0 ? "met" : "MISSED");
     return window <= 20.0 && mostDecodes <= 1 ? 0 : 2;

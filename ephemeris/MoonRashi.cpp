@@ -85,14 +85,6 @@ double SumTerms(const std::array<TermArgument, N>& terms, double t)
     return sum;
 }
 
-// The tropical longitude of the Moon, steps 7 to 10 of the computation.
-double TropicalMoonLongitude(double t)
-{
-    const double meanLongitude = 218.3164591 + 481267.88134236 * t;
-    const double e = 1.0 - 0.002516 * t - 0.0000074 * t * t;
-    return ReduceLongitude(meanLongitude + SumTerms(PlainTerms, t) + e * SumTerms(EccentricTerms, t));
-}
-
 std::string_view RashiNameOfSignText(std::string_view signText)
 {
     const std::string_view trimmed = TrimBlanks(signText);
@@ -109,6 +101,25 @@ std::string_view RashiNameOfSignText(std::string_view signText)
 }
 
 }  // namespace
+
+double TropicalMoonLongitude(double centuries)
+{
+    const double t = centuries;
+    const double meanLongitude = 218.3164591 + 481267.88134236 * t;
+    const double e = 1.0 - 0.002516 * t - 0.0000074 * t * t;
+    return ReduceLongitude(meanLongitude + SumTerms(PlainTerms, t) + e * SumTerms(EccentricTerms, t));
+}
+
+double SiderealMoonLongitude(double tropicalLongitude, double ayanamsa)
+{
+    const double sidereal = tropicalLongitude + ayanamsa;
+    return sidereal < 0.0 ? sidereal + 360.0 : sidereal;
+}
+
+double SiderealMoonLongitude(double centuries)
+{
+    return SiderealMoonLongitude(TropicalMoonLongitude(centuries), AyanamsaOffset(centuries));
+}
 
 MoonComputation ComputeMoonPosition(const BirthRecord& record)
 {
@@ -128,10 +139,7 @@ MoonComputation ComputeMoonPosition(const BirthRecord& record)
 
     c.TropicalLongitude = TropicalMoonLongitude(c.Centuries);
     c.AyanamsaValue = AyanamsaOffset(c.Centuries);
-    c.MoonLongitude = c.TropicalLongitude + c.AyanamsaValue;
-    if (c.MoonLongitude < 0.0) {
-        c.MoonLongitude += 360.0;
-    }
+    c.MoonLongitude = SiderealMoonLongitude(c.TropicalLongitude, c.AyanamsaValue);
     c.SignText = LongitudeToSignText(c.MoonLongitude);
     c.RashiName = RashiNameOfSignText(c.SignText);
     return c;

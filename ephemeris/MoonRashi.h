@@ -95,6 +95,16 @@ double ReduceLongitude(double lambda);
 // The ayanamsa in degrees for T Julian centuries from JD 2451545.0.
 double AyanamsaOffset(double centuries);
 
+// The Moon's tropical longitude, 0..360, at T Julian centuries from JD 2451545.0.
+double TropicalMoonLongitude(double centuries);
+
+// The sidereal longitude as a reading takes it: the ayanamsa added, and 360
+// added once if that leaves it below zero. The second form is the whole
+// reading's longitude at any moment, so other moments agree with the reading
+// to the last bit.
+double SiderealMoonLongitude(double tropicalLongitude, double ayanamsa);
+double SiderealMoonLongitude(double centuries);
+
 // The whole computation from the record's birth data; writes nothing.
 MoonComputation ComputeMoonPosition(const BirthRecord& record);
 

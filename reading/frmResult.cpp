@@ -22,6 +22,7 @@
 #include "widgets/Controls.h"
 #include "widgets/QtText.h"
 #include "widgets/WindowFont.h"
+#include "reading/SignStayPanel.h"
 #include "report/frmSave.h"
 #include "widgets/ClickableLabel.h"
 #include "support/WebLinks.h"
@@ -273,6 +274,10 @@ QWidget* frmResult::BuildHeader(QWidget* parent)
     lblVedicName->setAlignment(Qt::AlignCenter);
     column->addSpacing(4);
     column->addWidget(lblVedicName);
+    fraSignStay = new SignStayPanel(kPictureSize, header);
+    fraSignStay->setObjectName(QStringLiteral("fraSignStay"));
+    column->addSpacing(2);
+    column->addWidget(fraSignStay);
     column->addSpacing(6);
 
     for (const ResultFieldBox& field : kHeadline) {
@@ -435,6 +440,7 @@ void frmResult::Form_Load()
     TS->setFocus();
     ShowResultPage(1);
     lblVedicName->setText(vedicName);
+    fraSignStay->Show(DescribeSignStayOf(record_));
     for (const ShownField& shown : fields_) {
         if (shown.Field->LoadPrefix != nullptr) {
             shown.Caption->setText(QLatin1String(shown.Field->LoadPrefix) + vedicName);

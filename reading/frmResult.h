@@ -16,6 +16,7 @@ namespace orvanta {
 struct BirthRecord;
 struct ResultFieldBox;
 class Platform;
+class SignStayPanel;
 
 class frmResult : public QMainWindow {
     Q_OBJECT
@@ -66,6 +67,7 @@ private:
     QTabWidget* TS = nullptr;
     QLabel* picRashi = nullptr;
     QLabel* lblVedicName = nullptr;
+    SignStayPanel* fraSignStay = nullptr;
     std::vector<ShownField> fields_;
     int pictureDecodes_ = 0;
 };

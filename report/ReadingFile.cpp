@@ -198,7 +198,9 @@ std::string ZoneHoursText(const BirthRecord& record)
     if (ZoneIsAheadOfUtc(record) == PlaceIsEast(record)) {
         return std::to_string(record.ZoneHours);
     }
-    return (ZoneIsAheadOfUtc(record) ? "-" : "+") + std::to_string(std::abs(int{record.ZoneHours}));
+    std::string text(1, ZoneIsAheadOfUtc(record) ? '-' : '+');
+    text += std::to_string(std::abs(int{record.ZoneHours}));
+    return text;
 }
 
 bool IsUnreservedByte(unsigned char c)

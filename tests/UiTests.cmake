@@ -13,6 +13,7 @@ add_executable(orvanta_ui_tests
   report/SaveOpenPrintTest.cpp
   support/WebPagesTest.cpp
   reading/frmResultTest.cpp
+  reading/SignStayPanelTest.cpp
   report/frmSaveTest.cpp
   timezone/frmTimeZoneTest.cpp
 )
