@@ -10,7 +10,7 @@
 
 namespace orvanta {
 
-bool StartUp(BirthRecord& record, Platform& platform, const QString& readingFile)
+bool StartUp(BirthRecord& record, Platform& platform, const QString& readingFile, PlaceLookup* places)
 {
     // A file handed to a second copy is not passed on: the running copy may
     // hold a reading the user is still working on.
@@ -20,7 +20,7 @@ bool StartUp(BirthRecord& record, Platform& platform, const QString& readingFile
     }
     RemindOfUpdate(platform);
 
-    frmMain* main = ShowMainWindow(record, platform);
+    frmMain* main = ShowMainWindow(record, platform, places);
     if (main != nullptr && !readingFile.isEmpty()) {
         main->OpenReadingFile(readingFile);
     }

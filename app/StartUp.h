@@ -9,10 +9,11 @@ class QString;
 namespace orvanta {
 
 struct BirthRecord;
+struct PlaceLookup;
 class Platform;
 
 // False when another copy already runs: the user has been told, and the
 // program ends without a window.
-bool StartUp(BirthRecord& record, Platform& platform, const QString& readingFile);
+bool StartUp(BirthRecord& record, Platform& platform, const QString& readingFile, PlaceLookup* places = nullptr);
 
 }  // namespace orvanta

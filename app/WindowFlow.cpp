@@ -5,22 +5,22 @@
 
 namespace orvanta {
 
-frmMain* ShowMainWindow(BirthRecord& record, Platform& platform)
+frmMain* ShowMainWindow(BirthRecord& record, Platform& platform, PlaceLookup* places)
 {
-    auto* window = new frmMain(record, platform);
-    QObject::connect(window, &frmMain::ReadingReady, window, [window, &record, &platform] {
-        ShowResultWindow(record, platform);
+    auto* window = new frmMain(record, platform, places);
+    QObject::connect(window, &frmMain::ReadingReady, window, [window, &record, &platform, places] {
+        ShowResultWindow(record, platform, places);
         window->close();
     });
     window->show();
     return window;
 }
 
-frmResult* ShowResultWindow(BirthRecord& record, Platform& platform)
+frmResult* ShowResultWindow(BirthRecord& record, Platform& platform, PlaceLookup* places)
 {
     auto* window = new frmResult(record, platform);
-    QObject::connect(window, &frmResult::BackRequested, window, [window, &record, &platform] {
-        ShowMainWindow(record, platform);
+    QObject::connect(window, &frmResult::BackRequested, window, [window, &record, &platform, places] {
+        ShowMainWindow(record, platform, places);
         window->close();
     });
     window->show();

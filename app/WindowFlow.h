@@ -7,14 +7,17 @@
 namespace orvanta {
 
 struct BirthRecord;
+struct PlaceLookup;
 class Platform;
 class frmMain;
 class frmResult;
 
-// Shows a new main window with its defaults (the record is not read back).
-frmMain* ShowMainWindow(BirthRecord& record, Platform& platform);
+// Shows a new main window with its defaults (the record is not read back);
+// its City box offers the atlas when one is given.
+frmMain* ShowMainWindow(BirthRecord& record, Platform& platform, PlaceLookup* places = nullptr);
 
-// Shows a new result window loaded from the record's selected rashi.
-frmResult* ShowResultWindow(BirthRecord& record, Platform& platform);
+// Shows a new result window loaded from the record's selected rashi; the
+// atlas is handed on to the main window that Back opens.
+frmResult* ShowResultWindow(BirthRecord& record, Platform& platform, PlaceLookup* places = nullptr);
 
 }  // namespace orvanta

@@ -3,6 +3,11 @@
 #include <QAction>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QAbstractItemView>
+#include <QCompleter>
+#include <QScrollBar>
+#include <QStandardItemModel>
+#include <algorithm>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -17,6 +22,7 @@
 #include <optional>
 
 #include "common/BirthRecord.h"
+#include "app/PlaceLookup.h"
 #include "entry/PlaceSearch.h"
 #include "ephemeris/MoonRashi.h"
 #include "widgets/Pictures.h"
@@ -117,14 +123,15 @@ QComboBox* List(const QString& name, const QString& accessibleName, QWidget* par
 
 }  // namespace
 
-frmMain::frmMain(BirthRecord& record, Platform& platform, QWidget* parent)
-    : QMainWindow(parent), record_(record), platform_(platform)
+frmMain::frmMain(BirthRecord& record, Platform& platform, PlaceLookup* places, QWidget* parent)
+    : QMainWindow(parent), record_(record), platform_(platform), places_(places)
 {
     PrepareWindow(*this, QStringLiteral("frmMain"));
     BuildMenus();
     BuildControls();
     SetKeyboardOrder();
     Form_Load();
+    BuildPlaceCompleter();
 }
 
 void frmMain::BuildMenus()
@@ -208,15 +215,26 @@ QGroupBox* frmMain::BuildEntryFrame(QWidget* parent)
     grid->addWidget(Caption(QStringLiteral("Time Zone"), frame), 3, 0, Qt::AlignTop | Qt::AlignLeft);
     grid->addLayout(BuildZoneRow(frame), 3, 1, 1, 2);
 
+    // What the atlas used for the zone; shown only while a place is chosen.
+    lblZoneUsed_ = new QLabel(frame);
+    lblZoneUsed_->setObjectName(QStringLiteral("lblZoneUsed"));
+    lblZoneUsed_->setAccessibleName(QStringLiteral("Time zone from the atlas"));
+    lblZoneUsed_->setWordWrap(true);
+    lblZoneUsed_->setFont(WindowFont(7.5));
+    lblZoneUsed_->setTextFormat(Qt::RichText);
+    lblZoneUsed_->setVisible(false);
+    connect(lblZoneUsed_, &QLabel::linkActivated, this, &frmMain::ChooseZoneOption);
+    grid->addWidget(lblZoneUsed_, 4, 1, 1, 2);
+
     // Latitude stands left of longitude.
     auto* coordinates = new QHBoxLayout;
     coordinates->addWidget(BuildCoordinateFrame(
         {"Latitude", "Lat", "optLat", "North", "South"}, txtLatD_, txtLatM_, optLat0_, optLat1_, frame));
     coordinates->addWidget(BuildCoordinateFrame(
         {"Longitude", "Lon", "optLong", "East", "West"}, txtLonD_, txtLonM_, optLong0_, optLong1_, frame));
-    grid->addLayout(coordinates, 4, 0, 1, 3);
+    grid->addLayout(coordinates, 5, 0, 1, 3);
 
-    AddPlaceSearch(*grid, frame, 5);
+    AddPlaceSearch(*grid, frame, 6);
 
     cmdRashi_ = new QPushButton(QStringLiteral("Find My Rashi"), frame);
     cmdRashi_->setObjectName(QStringLiteral("cmdRashi"));
@@ -226,7 +244,7 @@ QGroupBox* frmMain::BuildEntryFrame(QWidget* parent)
     strong.setBold(true);
     cmdRashi_->setFont(strong);
     connect(cmdRashi_, &QPushButton::clicked, this, &frmMain::cmdRashi_Click);
-    grid->addWidget(cmdRashi_, 8, 0, 1, 3);
+    grid->addWidget(cmdRashi_, 9, 0, 1, 3);
     return frame;
 }
 
@@ -513,6 +531,7 @@ void frmMain::OpenReadingFile(const QString& path)
 
 void frmMain::SetEntry(const BirthDataEntry& e)
 {
+    ForgetPlace();  // the entry holds no place
     txtName_->setText(ToQString(e.Name));
     cboMonth_->setCurrentIndex(e.MonthIndex);
     cboDate_->setCurrentText(ToQString(e.DayText));
@@ -528,6 +547,191 @@ void frmMain::SetEntry(const BirthDataEntry& e)
     (e.East ? optLong0_ : optLong1_)->setChecked(true);
     (e.South ? optLat1_ : optLat0_)->setChecked(true);
     chkDST_->setChecked(e.DaylightSaving);
+}
+
+void frmMain::BuildPlaceCompleter()
+{
+    if (places_ == nullptr) {
+        return;
+    }
+    placeModel_ = new QStandardItemModel(this);
+    placeCompleter_ = new QCompleter(placeModel_, this);
+    placeCompleter_->setObjectName(QStringLiteral("placeCompleter"));
+    // The atlas has already matched and ranked the places; the completer
+    // only shows them.
+    placeCompleter_->setCompletionMode(QCompleter::UnfilteredPopupCompletion);
+    placeCompleter_->setMaxVisibleItems(12);
+    placeCompleter_->setWidget(txtMCity_);
+    placeCompleter_->popup()->setObjectName(QStringLiteral("lstPlaces"));
+    placeCompleter_->popup()->setAccessibleName(QStringLiteral("Places"));
+    connect(txtMCity_, &QLineEdit::textEdited, this, &frmMain::txtMCity_Edited);
+    connect(placeCompleter_, qOverload<const QModelIndex&>(&QCompleter::activated), this,
+            [this](const QModelIndex& index) { ChoosePlace(index.data(Qt::UserRole).toInt()); });
+
+    for (QComboBox* list : {cboMonth_, cboDate_, cboYear_, cboHH_, cboMM_}) {
+        connect(list, &QComboBox::currentIndexChanged, this, &frmMain::RefreshZoneFromAtlas);
+    }
+    connect(txtZoneHour_, &QLineEdit::textEdited, this, &frmMain::ZoneSetByHand);
+    connect(txtZoneMinute_, &QLineEdit::textEdited, this, &frmMain::ZoneSetByHand);
+    connect(chkDST_, &QCheckBox::clicked, this, &frmMain::ZoneSetByHand);
+}
+
+// From the second letter on, the City box offers the atlas's places.
+void frmMain::txtMCity_Edited(const QString& text)
+{
+    if (chosenPlace_ && text != ToQString(chosenPlace_->Name)) {
+        ForgetPlace();
+    }
+    const QString typed = text.trimmed();
+    if (typed.size() < 2) {
+        placeCompleter_->popup()->hide();
+        return;
+    }
+    PlaceSearchResult found = places_->Atlas.Search(ToStdString(typed));
+    if (found.Status == AtlasStatus::Unavailable) {
+        if (!places_->ToldUnavailable) {
+            places_->ToldUnavailable = true;
+            platform_.ShowMessage(this,
+                                  QStringLiteral("The atlas of places cannot be used (") + ToQString(found.Problem) +
+                                      QStringLiteral("). Please type the coordinates and the time zone yourself."),
+                                  MessageIcon::Information);
+        }
+        return;
+    }
+    placeHits_ = std::move(found.Hits);
+    placeModel_->clear();
+    for (std::size_t i = 0; i < placeHits_.size(); ++i) {
+        auto* item = new QStandardItem(ToQString(placeHits_[i].Label()));
+        item->setData(static_cast<int>(i), Qt::UserRole);
+        placeModel_->appendRow(item);
+    }
+    if (placeHits_.empty()) {
+        placeCompleter_->popup()->hide();
+        return;
+    }
+    // Wide enough for the longest "place, region, country".
+    QAbstractItemView* popup = placeCompleter_->popup();
+    const int wanted = popup->sizeHintForColumn(0) + popup->verticalScrollBar()->sizeHint().width() +
+                       2 * popup->frameWidth() + 8;
+    QRect under = txtMCity_->rect();
+    under.setWidth(std::max(under.width(), wanted));
+    placeCompleter_->complete(under);
+}
+
+void frmMain::ChoosePlace(int row)
+{
+    if (row < 0 || static_cast<std::size_t>(row) >= placeHits_.size()) {
+        return;
+    }
+    const PlaceHit place = placeHits_[static_cast<std::size_t>(row)];
+    const PlaceInputs inputs = PlaceInputsFor(place);
+    txtMCity_->setText(ToQString(inputs.City));
+    txtMState_->setText(ToQString(inputs.State));
+    txtMCountry_->setText(ToQString(inputs.Country));
+    txtLonD_->setText(ToQString(inputs.LonD));
+    txtLonM_->setText(ToQString(inputs.LonM));
+    txtLatD_->setText(ToQString(inputs.LatD));
+    txtLatM_->setText(ToQString(inputs.LatM));
+    (inputs.East ? optLong0_ : optLong1_)->setChecked(true);
+    (inputs.South ? optLat1_ : optLat0_)->setChecked(true);
+    chosenPlace_ = place;
+    zoneFromAtlas_ = true;
+    RefreshZoneFromAtlas();
+}
+
+// The zone in force at the chosen place on the entered date and time, in
+// the boxes with an explicit sign, DST unticked (the offset includes it).
+void frmMain::RefreshZoneFromAtlas()
+{
+    if (!chosenPlace_ || !zoneFromAtlas_) {
+        return;
+    }
+    const ZoneFill fill = ZoneFillFor(*chosenPlace_, Entry(), places_->TzVersion());
+    zoneOptions_ = fill.Options;
+    switch (fill.Result) {
+    case ZoneFill::Outcome::Filled:
+        txtZoneHour_->setText(ToQString(fill.Boxes.Hours));
+        txtZoneMinute_->setText(ToQString(fill.Boxes.Minutes));
+        chkDST_->setChecked(false);
+        ShowZoneLine(ToQString(fill.Line), false);
+        break;
+    case ZoneFill::Outcome::NeedsChoice:
+        // No offset is right until the user says which: the boxes stay empty.
+        txtZoneHour_->clear();
+        txtZoneMinute_->clear();
+        chkDST_->setChecked(false);
+        ShowZoneLine(ToQString(fill.Line), true);
+        break;
+    case ZoneFill::Outcome::NotFilled:
+        ShowZoneLine(ToQString(fill.Line), false);
+        break;
+    }
+}
+
+void frmMain::ChooseZoneOption(const QString& link)
+{
+    bool number = false;
+    const int which = link.toInt(&number);
+    if (!number || which < 0 || static_cast<std::size_t>(which) >= zoneOptions_.size()) {
+        return;
+    }
+    const ZoneOption option = zoneOptions_[static_cast<std::size_t>(which)];
+    zoneOptions_.clear();
+    txtZoneHour_->setText(ToQString(option.Boxes.Hours));
+    txtZoneMinute_->setText(ToQString(option.Boxes.Minutes));
+    chkDST_->setChecked(false);
+    ShowZoneLine(ToQString(option.Line), false);
+}
+
+void frmMain::ZoneSetByHand()
+{
+    if (!chosenPlace_ || !zoneFromAtlas_) {
+        return;
+    }
+    zoneFromAtlas_ = false;
+    zoneOptions_.clear();
+    ShowZoneLine(ToQString(chosenPlace_->Name) +
+                     QStringLiteral(": time zone set by hand; the atlas no longer changes it."),
+                 false);
+}
+
+void frmMain::ShowZoneLine(const QString& text, bool withOptions)
+{
+    QString html = text.toHtmlEscaped();
+    if (withOptions) {
+        html += QStringLiteral(". Change the time, or use ");
+        for (std::size_t i = 0; i < zoneOptions_.size(); ++i) {
+            html += (i == 0 ? QString() : QStringLiteral(" or ")) + QStringLiteral("<a href=\"") + QString::number(i) +
+                    QStringLiteral("\">") + ToQString(zoneOptions_[i].Label).toHtmlEscaped() + QStringLiteral("</a>");
+        }
+        html += QLatin1Char('.');
+    }
+    lblZoneUsed_->setText(html);
+    lblZoneUsed_->setAccessibleDescription(text);
+    // Only a line with choices takes the keyboard focus, for its links.
+    lblZoneUsed_->setTextInteractionFlags(withOptions ? Qt::TextBrowserInteraction : Qt::NoTextInteraction);
+    lblZoneUsed_->setFocusPolicy(withOptions ? Qt::StrongFocus : Qt::NoFocus);
+    lblZoneUsed_->setVisible(true);
+    GrowToFit();
+}
+
+// The line takes room the form did not have; the window grows rather than
+// squeeze the coordinate frames.
+void frmMain::GrowToFit()
+{
+    centralWidget()->layout()->activate();
+    resize(size().expandedTo(sizeHint()));
+}
+
+void frmMain::ForgetPlace()
+{
+    chosenPlace_.reset();
+    zoneFromAtlas_ = false;
+    zoneOptions_.clear();
+    if (lblZoneUsed_ != nullptr) {
+        lblZoneUsed_->clear();
+        lblZoneUsed_->setVisible(false);
+    }
 }
 
 void frmMain::mnuOnline_Click()

@@ -2,12 +2,18 @@
 #pragma once
 
 #include <QMainWindow>
+#include <optional>
 #include <string>
+#include <vector>
 
+#include "atlas/PlaceAtlas.h"
+#include "atlas/PlaceChoice.h"
 #include "entry/InputRules.h"
 
 class QAction;
 class QCheckBox;
+class QCompleter;
+class QStandardItemModel;
 class QComboBox;
 class QGridLayout;
 class QGroupBox;
@@ -20,13 +26,16 @@ class QRadioButton;
 namespace orvanta {
 
 struct BirthRecord;
+struct PlaceLookup;
 class ClickableLabel;
 class Platform;
 
 class frmMain : public QMainWindow {
     Q_OBJECT
 public:
-    frmMain(BirthRecord& record, Platform& platform, QWidget* parent = nullptr);
+    // `places` is the atlas the City box offers; without one the box is a
+    // plain text box.
+    frmMain(BirthRecord& record, Platform& platform, PlaceLookup* places = nullptr, QWidget* parent = nullptr);
 
     // True when the reading may run; otherwise its message has been shown.
     bool ValidateBirthData();
@@ -88,6 +97,19 @@ private:
     QWidget* FocusTarget(EntryField field) const;
     void ShowZone(int hours, int minutes);
 
+    // The atlas: places offered as the City box is typed in, and the zone in
+    // force at the chosen place, kept up to date with the date and time
+    // until the user sets the zone by hand.
+    void BuildPlaceCompleter();
+    void txtMCity_Edited(const QString& text);
+    void ChoosePlace(int row);
+    void RefreshZoneFromAtlas();
+    void ZoneSetByHand();
+    void ChooseZoneOption(const QString& link);
+    void ShowZoneLine(const QString& text, bool withOptions);
+    void ForgetPlace();
+    void GrowToFit();
+
     BirthRecord& record_;
     Platform& platform_;
     std::string lastRashiName_;
@@ -118,6 +140,15 @@ private:
     QPushButton* cmdBrowser_ = nullptr;
     QPushButton* cmdRashi_ = nullptr;
     QPushButton* cmdOpen_ = nullptr;
+    QLabel* lblZoneUsed_ = nullptr;
+
+    PlaceLookup* places_ = nullptr;
+    QCompleter* placeCompleter_ = nullptr;
+    QStandardItemModel* placeModel_ = nullptr;
+    std::vector<PlaceHit> placeHits_;
+    std::optional<PlaceHit> chosenPlace_;    // the place in effect, if any
+    bool zoneFromAtlas_ = false;             // the atlas still sets the zone boxes
+    std::vector<ZoneOption> zoneOptions_;    // offsets to choose from, if any
 };
 
 }  // namespace orvanta

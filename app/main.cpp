@@ -2,6 +2,7 @@
 #include <QApplication>
 
 #include "app/CommandLine.h"
+#include "app/PlaceLookup.h"
 #include "app/StartUp.h"
 #include "common/BirthRecord.h"
 #include "platform/QtPlatform.h"
@@ -30,7 +31,9 @@ int main(int argc, char** argv)
 
     orvanta::QtPlatform platform;
     orvanta::BirthRecord record;
-    if (!orvanta::StartUp(record, platform, commandLine.ReadingFile)) {
+    // Only the place of the atlas is settled here; the first search opens it.
+    orvanta::PlaceLookup places(orvanta::FindAtlasDatabase(QCoreApplication::applicationDirPath().toStdString()));
+    if (!orvanta::StartUp(record, platform, commandLine.ReadingFile, &places)) {
         return 0;
     }
     return QApplication::exec();

@@ -14,13 +14,13 @@
 namespace orvanta {
 
 struct PlaceHit {
-    std::string Name;         // "Mumbai"
-    std::string Region;       // "Maharashtra"; empty where the data has none
-    std::string Country;      // "India"
-    std::string CountryCode;  // "IN"
+    std::string Name{};         // "Mumbai"
+    std::string Region{};       // "Maharashtra"; empty where the data has none
+    std::string Country{};      // "India"
+    std::string CountryCode{};  // "IN"
     double Latitude = 0.0;    // degrees, north positive
     double Longitude = 0.0;   // degrees, east positive
-    std::string ZoneId;       // "Asia/Kolkata"
+    std::string ZoneId{};       // "Asia/Kolkata"
     std::int64_t Population = 0;
 
     // "Mumbai, Maharashtra, India", the region left out where it is empty or

@@ -29,19 +29,19 @@ inline constexpr ListRange SecondList{0, 59};  // shown, never read
 
 // The main window's inputs, as the controls hold them.
 struct BirthDataEntry {
-    std::string Name;
+    std::string Name{};
     int MonthIndex = 0;  // 0 = January
     int DayIndex = 0;    // 0 = the 1st
     std::string DayText = "1";
     std::string YearText = "1901";
     std::string HourText = "0";
     std::string MinuteText = "0";
-    std::string ZoneHour;
-    std::string ZoneMinute;
-    std::string LonD;
-    std::string LonM;
-    std::string LatD;
-    std::string LatM;
+    std::string ZoneHour{};
+    std::string ZoneMinute{};
+    std::string LonD{};
+    std::string LonM{};
+    std::string LatD{};
+    std::string LatM{};
     bool East = true;
     bool South = false;
     bool DaylightSaving = false;

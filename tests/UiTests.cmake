@@ -5,6 +5,7 @@ add_executable(orvanta_ui_tests
   platform/FakePlatform.h platform/FakePlatform.cpp
   WindowTestSupport.h
   app/frmMainTest.cpp
+  app/frmMainAtlasTest.cpp
   app/CommandLineTest.cpp
   platform/QtPlatformTest.cpp
   resources/ResourcesTest.cpp
@@ -22,6 +23,8 @@ target_link_libraries(orvanta_ui_tests PRIVATE orvanta_ui Qt6::Test GTest::gtest
 # The command-line tests also start the built program.
 add_dependencies(orvanta_ui_tests orvanta)
 target_compile_definitions(orvanta_ui_tests PRIVATE
-  ORVANTA_PROGRAM="$<TARGET_FILE:orvanta>" ORVANTA_PROJECT_VERSION="${PROJECT_VERSION}")
+  ORVANTA_PROGRAM="$<TARGET_FILE:orvanta>" ORVANTA_PROJECT_VERSION="${PROJECT_VERSION}"
+  ORVANTA_ATLAS_DATABASE="${ORVANTA_ATLAS_DATABASE}")
+add_dependencies(orvanta_ui_tests orvanta_atlas_database)
 gtest_discover_tests(orvanta_ui_tests DISCOVERY_MODE PRE_TEST
                      PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen")

@@ -1,0 +1,100 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "atlas/PlaceChoice.h"
+
+#include <cmath>
+
+#include "common/TextRules.h"
+
+namespace orvanta {
+
+namespace {
+
+std::string OptionLabel(const UtcOffset& offset)
+{
+    std::string label = FormatUtcOffset(offset.Seconds);
+    if (!offset.Abbreviation.empty()) {
+        label += " " + offset.Abbreviation;
+    }
+    return label;
+}
+
+ZoneOption OptionFor(const PlaceHit& place, const CivilDateTime& local, const ZoneInForce& zone,
+                     const UtcOffset& offset, std::string_view tzVersion, std::string_view which)
+{
+    ZoneInForce chosen = zone;
+    chosen.Kind = LocalTimeKind::Unique;
+    chosen.Offset = offset;
+    return {std::string(which) + OptionLabel(offset), ZoneBoxTextsFor(offset.Seconds),
+            DescribeZoneInForce(place.Name, local, chosen, tzVersion) + " (chosen)"};
+}
+
+}  // namespace
+
+DegreesMinutes RoundToMinutes(double degrees)
+{
+    const long minutes = std::lround(std::fabs(degrees) * 60.0);
+    return {static_cast<int>(minutes / 60), static_cast<int>(minutes % 60), degrees < 0.0 && minutes != 0};
+}
+
+PlaceInputs PlaceInputsFor(const PlaceHit& place)
+{
+    const DegreesMinutes longitude = RoundToMinutes(place.Longitude);
+    const DegreesMinutes latitude = RoundToMinutes(place.Latitude);
+    return {
+        .City = place.Name,
+        .State = place.Region,
+        .Country = place.Country,
+        .LonD = std::to_string(longitude.Degrees),
+        .LonM = std::to_string(longitude.Minutes),
+        .LatD = std::to_string(latitude.Degrees),
+        .LatM = std::to_string(latitude.Minutes),
+        .East = !longitude.Negative,
+        .South = latitude.Negative,
+    };
+}
+
+std::optional<CivilDateTime> LocalTimeOf(const BirthDataEntry& entry)
+{
+    const auto day = ConvertToInt16(entry.DayText);
+    const auto year = ConvertToInt16(entry.YearText);
+    const auto hour = ConvertToInt16(entry.HourText);
+    const auto minute = ConvertToInt16(entry.MinuteText);
+    if (!day || !year || !hour || !minute) {
+        return std::nullopt;
+    }
+    return CivilDateTime{*year, entry.MonthIndex + 1, *day, *hour, *minute, 0};
+}
+
+ZoneFill ZoneFillFor(const PlaceHit& place, const BirthDataEntry& entry, std::string_view tzVersion)
+{
+    const auto local = LocalTimeOf(entry);
+    if (!local) {
+        return {ZoneFill::Outcome::NotFilled, {}, place.Name + ": no such date or time", {}};
+    }
+    const ZoneInForce zone = ResolveZone(place.ZoneId, *local, place.Longitude);
+    ZoneFill fill;
+    fill.Line = DescribeZoneInForce(place.Name, *local, zone, tzVersion);
+    switch (zone.Kind) {
+    case LocalTimeKind::Unique:
+        fill.Result = ZoneFill::Outcome::Filled;
+        fill.Boxes = ZoneBoxTextsFor(zone.Offset.Seconds);
+        break;
+    case LocalTimeKind::Skipped:
+        fill.Result = ZoneFill::Outcome::NeedsChoice;
+        fill.Options = {OptionFor(place, *local, zone, zone.Earlier, tzVersion, ""),
+                        OptionFor(place, *local, zone, zone.Later, tzVersion, "")};
+        break;
+    case LocalTimeKind::Repeated:
+        fill.Result = ZoneFill::Outcome::NeedsChoice;
+        fill.Options = {OptionFor(place, *local, zone, zone.Earlier, tzVersion, "the first, "),
+                        OptionFor(place, *local, zone, zone.Later, tzVersion, "the second, ")};
+        break;
+    case LocalTimeKind::UnknownZone:
+    case LocalTimeKind::InvalidTime:
+        fill.Result = ZoneFill::Outcome::NotFilled;
+        break;
+    }
+    return fill;
+}
+
+}  // namespace orvanta
