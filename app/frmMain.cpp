@@ -562,8 +562,6 @@ void frmMain::BuildPlaceCompleter()
     placeCompleter_->setCompletionMode(QCompleter::UnfilteredPopupCompletion);
     placeCompleter_->setMaxVisibleItems(12);
     placeCompleter_->setWidget(txtMCity_);
-    placeCompleter_->popup()->setObjectName(QStringLiteral("lstPlaces"));
-    placeCompleter_->popup()->setAccessibleName(QStringLiteral("Places"));
     connect(txtMCity_, &QLineEdit::textEdited, this, &frmMain::txtMCity_Edited);
     connect(placeCompleter_, qOverload<const QModelIndex&>(&QCompleter::activated), this,
             [this](const QModelIndex& index) { ChoosePlace(index.data(Qt::UserRole).toInt()); });
@@ -584,7 +582,7 @@ void frmMain::txtMCity_Edited(const QString& text)
     }
     const QString typed = text.trimmed();
     if (typed.size() < 2) {
-        placeCompleter_->popup()->hide();
+        HidePlaces();
         return;
     }
     PlaceSearchResult found = places_->Atlas.Search(ToStdString(typed));
@@ -606,16 +604,27 @@ void frmMain::txtMCity_Edited(const QString& text)
         placeModel_->appendRow(item);
     }
     if (placeHits_.empty()) {
-        placeCompleter_->popup()->hide();
+        HidePlaces();
         return;
     }
-    // Wide enough for the longest "place, region, country".
+    // The popup is made on first use, not at start-up; then it gets its
+    // name, and is made wide enough for the longest "place, region, country".
     QAbstractItemView* popup = placeCompleter_->popup();
+    placePopupMade_ = true;
+    popup->setObjectName(QStringLiteral("lstPlaces"));
+    popup->setAccessibleName(QStringLiteral("Places"));
     const int wanted = popup->sizeHintForColumn(0) + popup->verticalScrollBar()->sizeHint().width() +
                        2 * popup->frameWidth() + 8;
     QRect under = txtMCity_->rect();
     under.setWidth(std::max(under.width(), wanted));
     placeCompleter_->complete(under);
+}
+
+void frmMain::HidePlaces()
+{
+    if (placePopupMade_) {
+        placeCompleter_->popup()->hide();
+    }
 }
 
 void frmMain::ChoosePlace(int row)

@@ -102,6 +102,7 @@ private:
     // until the user sets the zone by hand.
     void BuildPlaceCompleter();
     void txtMCity_Edited(const QString& text);
+    void HidePlaces();
     void ChoosePlace(int row);
     void RefreshZoneFromAtlas();
     void ZoneSetByHand();
@@ -146,6 +147,7 @@ private:
     QCompleter* placeCompleter_ = nullptr;
     QStandardItemModel* placeModel_ = nullptr;
     std::vector<PlaceHit> placeHits_;
+    bool placePopupMade_ = false;
     std::optional<PlaceHit> chosenPlace_;    // the place in effect, if any
     bool zoneFromAtlas_ = false;             // the atlas still sets the zone boxes
     std::vector<ZoneOption> zoneOptions_;    // offsets to choose from, if any

@@ -1,10 +1,14 @@
 // Starts as the program starts (the real platform, the single-instance claim,
 // the update reminder, the main window) and ends after the first paint.
+// Given an atlas database's path, the main window is handed the atlas, as
+// the installed program is: start-up must not open it.
 #include <QApplication>
 #include <QDir>
+#include <memory>
 
 #include "StartupFirstPaint.h"
 #include "common/BirthRecord.h"
+#include "app/PlaceLookup.h"
 #include "app/WindowFlow.h"
 #include "app/frmMain.h"
 #include "platform/QtPlatform.h"
@@ -23,7 +27,11 @@ int main(int argc, char** argv)
     }
     orvanta::RemindOfUpdate(platform);
     orvanta::BirthRecord record;
-    QWidget* window = orvanta::ShowMainWindow(record, platform);
+    std::unique_ptr<orvanta::PlaceLookup> places;
+    if (argc > 1) {
+        places = std::make_unique<orvanta::PlaceLookup>(argv[1]);
+    }
+    QWidget* window = orvanta::ShowMainWindow(record, platform, places.get());
     new orvanta::bench::QuitAfterFirstPaint(*window);
     return QApplication::exec();
 }

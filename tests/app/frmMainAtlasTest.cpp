@@ -150,6 +150,11 @@ TEST_F(MainWindowAtlasTest, OneLetterOffersNothingAndEscapeKeepsTheText)
     EXPECT_FALSE(Popup()->isVisible());
     EXPECT_EQ(Text("txtMCity"), "Mu");
     EXPECT_TRUE(Text("txtZoneHour").isEmpty());
+
+    QTest::keyClicks(Box("txtMCity"), QStringLiteral("n"));
+    ASSERT_TRUE(Popup()->isVisible());
+    QTest::keyClicks(Box("txtMCity"), QStringLiteral("qxz"));  // no place begins so
+    EXPECT_FALSE(Popup()->isVisible());
 }
 
 TEST(MainWindowAtlas, AnUnavailableAtlasIsReportedOnceAndTheBoxStillTypes)
