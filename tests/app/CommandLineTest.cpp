@@ -5,6 +5,8 @@
 #include <QProcess>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
+
+#include "TestRecords.h"
 #include <string_view>
 
 #include "WindowTestSupport.h"
@@ -16,6 +18,8 @@
 
 namespace orvanta {
 namespace {
+
+using testing::Ravi;
 
 using orvanta::testing::CloseAllWindows;
 using orvanta::testing::VisibleWindow;
@@ -55,25 +59,6 @@ TEST(CommandLine, TellsAFileToOpenFromTextToPrint)
     }
 }
 
-// Ravi, 12 March 1975, 7:05, 77°13' East, 28°39' North, zone 5:30.
-BirthRecord Ravi()
-{
-    BirthRecord r;
-    r.PersonName = "Ravi";
-    r.BirthMonth = 3;
-    r.BirthDay = 12;
-    r.BirthYear = 1975;
-    r.BirthHour = 7;
-    r.BirthMinute = 5;
-    r.LongitudeDegrees = 77;
-    r.LongitudeMinutes = 13;
-    r.LatitudeDegrees = 28;
-    r.LatitudeMinutes = 39;
-    r.ZoneHours = 5;
-    r.ZoneMinutes = 30;
-    r.LongitudeEast = true;
-    return r;
-}
 
 struct StartCase {
     const char* Name;

@@ -4,28 +4,15 @@
 
 #include <gtest/gtest.h>
 
+#include "TestRecords.h"
+
 #include <string>
 
 namespace orvanta {
 namespace {
 
-BirthRecord Birth(int day, int month, int year, int hour, int minute, int zoneHours, int zoneMinutes,
-                  bool east, bool dst)
-{
-    BirthRecord r;
-    r.BirthDay = static_cast<std::int16_t>(day);
-    r.BirthMonth = static_cast<std::int16_t>(month);
-    r.BirthYear = static_cast<std::int16_t>(year);
-    r.BirthHour = static_cast<std::int16_t>(hour);
-    r.BirthMinute = static_cast<std::int16_t>(minute);
-    r.ZoneHours = static_cast<std::int16_t>(zoneHours);
-    r.ZoneMinutes = static_cast<std::int16_t>(zoneMinutes);
-    r.LongitudeDegrees = 10;
-    r.LongitudeMinutes = 0;
-    r.LongitudeEast = east;
-    r.DaylightSaving = dst;
-    return r;
-}
+using testing::Birth;
+
 
 struct RashiCase {
     BirthRecord birth;

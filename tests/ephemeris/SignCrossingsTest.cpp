@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include "TestRecords.h"
+
 #include <cmath>
 #include <string>
 
@@ -11,23 +13,8 @@
 namespace orvanta {
 namespace {
 
-BirthRecord Birth(int day, int month, int year, int hour, int minute, int zoneHours = 0, int zoneMinutes = 0,
-                  bool east = false, bool dst = false, ZoneSide side = ZoneSide::FromLongitude)
-{
-    BirthRecord r;
-    r.BirthDay = static_cast<std::int16_t>(day);
-    r.BirthMonth = static_cast<std::int16_t>(month);
-    r.BirthYear = static_cast<std::int16_t>(year);
-    r.BirthHour = static_cast<std::int16_t>(hour);
-    r.BirthMinute = static_cast<std::int16_t>(minute);
-    r.ZoneHours = static_cast<std::int16_t>(zoneHours);
-    r.ZoneMinutes = static_cast<std::int16_t>(zoneMinutes);
-    r.LongitudeDegrees = 10;
-    r.LongitudeEast = east;
-    r.DaylightSaving = dst;
-    r.ZoneDirection = side;
-    return r;
-}
+using testing::Birth;
+
 
 std::string Name(const BirthRecord& r)
 {

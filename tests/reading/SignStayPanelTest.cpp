@@ -4,6 +4,7 @@
 #include <QLabel>
 #include <gtest/gtest.h>
 
+#include "TestRecords.h"
 #include "WindowTestSupport.h"
 #include "common/BirthRecord.h"
 #include "ephemeris/MoonRashi.h"
@@ -17,13 +18,7 @@ namespace {
 
 BirthRecord Reading(int day, int month, int year, int hour, int minute)
 {
-    BirthRecord r;
-    r.BirthDay = static_cast<std::int16_t>(day);
-    r.BirthMonth = static_cast<std::int16_t>(month);
-    r.BirthYear = static_cast<std::int16_t>(year);
-    r.BirthHour = static_cast<std::int16_t>(hour);
-    r.BirthMinute = static_cast<std::int16_t>(minute);
-    r.LongitudeDegrees = 10;
+    BirthRecord r = testing::Birth(day, month, year, hour, minute);
     ComputeMoonRashi(r);
     GetRashiInformation(r.RashiName, r);
     return r;

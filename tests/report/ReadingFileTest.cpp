@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include "TestRecords.h"
+
 #include <initializer_list>
 #include <sstream>
 #include <streambuf>
@@ -12,6 +14,8 @@
 
 namespace orvanta {
 namespace {
+
+using testing::Ravi;
 
 std::string Bytes(std::initializer_list<int> values)
 {
@@ -33,16 +37,6 @@ std::string FileOf(const std::vector<std::string>& texts)
 
 const std::vector<std::string> RaviTexts = {"Ravi", "3", "12", "1975", "7", "5", "77", "13", "28", "39", "5", "30", "1", "0", "0"};
 
-BirthRecord Ravi()
-{
-    BirthRecord r;
-    r.PersonName = "Ravi";
-    r.BirthMonth = 3, r.BirthDay = 12, r.BirthYear = 1975, r.BirthHour = 7, r.BirthMinute = 5;
-    r.ZoneHours = 5, r.ZoneMinutes = 30;
-    r.LongitudeDegrees = 77, r.LongitudeMinutes = 13, r.LatitudeDegrees = 28, r.LatitudeMinutes = 39;
-    r.LongitudeEast = true;
-    return r;
-}
 
 TEST(LineCodec, EncodesWindows1252CodesPlus85)
 {

@@ -16,6 +16,7 @@
 #include <QTest>
 #include <gtest/gtest.h>
 
+#include "TestRecords.h"
 #include "WindowTestSupport.h"
 #include "common/BirthRecord.h"
 #include "app/WindowFlow.h"
@@ -64,24 +65,17 @@ public:
         return report;
     }
 
-    // Ravi, 12 March 1975, 7:05, 77°13' East, 28°39' North, zone 5:30, no DST.
+    // Ravi's inputs, over whatever the record held.
     void RaviReading()
     {
-        record.PersonName = "Ravi";
-        record.BirthMonth = 3;
-        record.BirthDay = 12;
-        record.BirthYear = 1975;
-        record.BirthHour = 7;
-        record.BirthMinute = 5;
-        record.LongitudeDegrees = 77;
-        record.LongitudeMinutes = 13;
-        record.LatitudeDegrees = 28;
-        record.LatitudeMinutes = 39;
-        record.ZoneHours = 5;
-        record.ZoneMinutes = 30;
-        record.LongitudeEast = true;
-        record.LatitudeSouth = false;
-        record.DaylightSaving = false;
+        const BirthRecord ravi = testing::Ravi();
+        record.PersonName = ravi.PersonName;
+        record.BirthMonth = ravi.BirthMonth, record.BirthDay = ravi.BirthDay, record.BirthYear = ravi.BirthYear;
+        record.BirthHour = ravi.BirthHour, record.BirthMinute = ravi.BirthMinute;
+        record.LongitudeDegrees = ravi.LongitudeDegrees, record.LongitudeMinutes = ravi.LongitudeMinutes;
+        record.LatitudeDegrees = ravi.LatitudeDegrees, record.LatitudeMinutes = ravi.LatitudeMinutes;
+        record.ZoneHours = ravi.ZoneHours, record.ZoneMinutes = ravi.ZoneMinutes;
+        record.LongitudeEast = ravi.LongitudeEast, record.LatitudeSouth = false, record.DaylightSaving = false;
     }
 
     // Files live in the fake platform's memory.
