@@ -13,6 +13,7 @@ add_executable(orvanta_ui_tests
   reading/frmResultTest.cpp
   report/frmSaveTest.cpp
   timezone/frmTimeZoneTest.cpp
+  widgets/ClickableLabelTest.cpp
 )
 target_include_directories(orvanta_ui_tests PRIVATE "${CMAKE_CURRENT_SOURCE_DIR}")
 target_link_libraries(orvanta_ui_tests PRIVATE orvanta_ui Qt6::Test GTest::gtest)
