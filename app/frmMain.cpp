@@ -349,7 +349,8 @@ void frmMain::SetKeyboardOrder()
     const QWidget* order[] = {txtName_,  cboMonth_,  cboDate_,   cboYear_,     cboHH_,      cboMM_,
                               cboSS_,    txtLonD_,   txtLonM_,   optLong0_,    optLong1_,   txtLatD_,
                               txtLatM_,  optLat0_,   optLat1_,   txtMCity_,    txtMState_,  txtMCountry_,
-                              cmdBrowser_, cmdRashi_, cmdOpen_,  txtZoneHour_, txtZoneMinute_, chkDST_};
+                              cmdBrowser_, cmdRashi_, cmdOpen_,  txtZoneHour_, txtZoneMinute_, lblTZHelp_,
+                              chkDST_};
     for (std::size_t i = 0; i + 1 < std::size(order); ++i) {
         setTabOrder(const_cast<QWidget*>(order[i]), const_cast<QWidget*>(order[i + 1]));
     }
