@@ -19,7 +19,7 @@
 #include "common/BirthRecord.h"
 #include "entry/PlaceSearch.h"
 #include "ephemeris/MoonRashi.h"
-#include "widgets/Pictures.h"
+#include "widgets/SharpPicture.h"
 #include "platform/Platform.h"
 #include "widgets/Controls.h"
 #include "widgets/QtText.h"
@@ -174,10 +174,10 @@ void frmMain::BuildControls()
 
 QLabel* frmMain::BuildPicture(QWidget* parent)
 {
-    auto* picture = new QLabel(parent);
+    auto* picture = new SharpPicture(parent);
     picture->setObjectName(QStringLiteral("picMain"));
     picture->setFixedSize(200, 400);
-    picture->setPixmap(RenderPicture(QStringLiteral(":/pictures/main.svg"), picture->size(), devicePixelRatioF()));
+    picture->SetResource(QStringLiteral(":/pictures/main.svg"));
     picture->setAccessibleName(QStringLiteral("Night sky with the Moon"));
     return picture;
 }

@@ -16,6 +16,7 @@ namespace orvanta {
 struct BirthRecord;
 struct ResultFieldBox;
 class Platform;
+class SharpPicture;
 
 class frmResult : public QMainWindow {
     Q_OBJECT
@@ -25,8 +26,9 @@ public:
     // Selects tab k (1 to 8) and brings its page to the front.
     void ShowResultPage(int page);
 
-    // How often this window has decoded a sign picture; loading decodes one.
-    int PictureDecodes() const { return pictureDecodes_; }
+    // How often this window has decoded a sign picture: loading decodes one,
+    // and a move to a screen of another pixel density one more.
+    int PictureDecodes() const;
 
 signals:
     // Back: the user wants a fresh main window in place of this one.
@@ -64,10 +66,9 @@ private:
     BirthRecord& record_;
     Platform& platform_;
     QTabWidget* TS = nullptr;
-    QLabel* picRashi = nullptr;
+    SharpPicture* picRashi = nullptr;
     QLabel* lblVedicName = nullptr;
     std::vector<ShownField> fields_;
-    int pictureDecodes_ = 0;
 };
 
 }  // namespace orvanta

@@ -19,3 +19,13 @@ target_include_directories(orvanta_ui_tests PRIVATE "${CMAKE_CURRENT_SOURCE_DIR}
 target_link_libraries(orvanta_ui_tests PRIVATE orvanta_ui Qt6::Test GTest::gtest)
 gtest_discover_tests(orvanta_ui_tests DISCOVERY_MODE PRE_TEST
                      PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen")
+
+# Pictures on screens of different pixel density: a program of its own, as it
+# sets up its two offscreen screens before QApplication.
+add_executable(orvanta_screen_tests
+  widgets/ScreenChangeTest.cpp
+  platform/FakePlatform.h platform/FakePlatform.cpp
+)
+target_include_directories(orvanta_screen_tests PRIVATE "${CMAKE_CURRENT_SOURCE_DIR}")
+target_link_libraries(orvanta_screen_tests PRIVATE orvanta_ui Qt6::Test GTest::gtest)
+gtest_discover_tests(orvanta_screen_tests DISCOVERY_MODE PRE_TEST)
