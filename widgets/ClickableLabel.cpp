@@ -63,8 +63,8 @@ QRect TextRect(const QLabel& label)
 
 ClickableLabel::ClickableLabel(const QString& text, QWidget* parent) : QLabel(text, parent)
 {
-    static const bool accessibleAsLink = (QAccessible::installFactory(LinkAccessibleFor), true);
-    Q_UNUSED(accessibleAsLink);
+    // Once per process: Qt asks every factory installed for every widget.
+    [[maybe_unused]] static const bool accessibleAsLink = (QAccessible::installFactory(LinkAccessibleFor), true);
 
     setCursor(Qt::PointingHandCursor);
     // Tab reaches it; a click opens it without moving the focus there.
