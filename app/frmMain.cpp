@@ -25,7 +25,7 @@
 #include "app/PlaceLookup.h"
 #include "entry/PlaceSearch.h"
 #include "ephemeris/MoonRashi.h"
-#include "widgets/Pictures.h"
+#include "widgets/SharpPicture.h"
 #include "platform/Platform.h"
 #include "widgets/Controls.h"
 #include "widgets/QtText.h"
@@ -181,10 +181,10 @@ void frmMain::BuildControls()
 
 QLabel* frmMain::BuildPicture(QWidget* parent)
 {
-    auto* picture = new QLabel(parent);
+    auto* picture = new SharpPicture(parent);
     picture->setObjectName(QStringLiteral("picMain"));
     picture->setFixedSize(200, 400);
-    picture->setPixmap(RenderPicture(QStringLiteral(":/pictures/main.svg"), picture->size(), devicePixelRatioF()));
+    picture->SetResource(QStringLiteral(":/pictures/main.svg"));
     picture->setAccessibleName(QStringLiteral("Night sky with the Moon"));
     return picture;
 }
@@ -367,7 +367,8 @@ void frmMain::SetKeyboardOrder()
     const QWidget* order[] = {txtName_,  cboMonth_,  cboDate_,   cboYear_,     cboHH_,      cboMM_,
                               cboSS_,    txtLonD_,   txtLonM_,   optLong0_,    optLong1_,   txtLatD_,
                               txtLatM_,  optLat0_,   optLat1_,   txtMCity_,    txtMState_,  txtMCountry_,
-                              cmdBrowser_, cmdRashi_, cmdOpen_,  txtZoneHour_, txtZoneMinute_, chkDST_};
+                              cmdBrowser_, cmdRashi_, cmdOpen_,  txtZoneHour_, txtZoneMinute_, lblTZHelp_,
+                              chkDST_};
     for (std::size_t i = 0; i + 1 < std::size(order); ++i) {
         setTabOrder(const_cast<QWidget*>(order[i]), const_cast<QWidget*>(order[i + 1]));
     }

@@ -25,6 +25,7 @@
 #include "reading/SignStayPanel.h"
 #include "report/frmSave.h"
 #include "widgets/ClickableLabel.h"
+#include "widgets/SharpPicture.h"
 #include "support/WebLinks.h"
 #include "support/WebPages.h"
 
@@ -262,7 +263,7 @@ QWidget* frmResult::BuildHeader(QWidget* parent)
     column->setContentsMargins(0, 0, 0, 0);
     column->setSpacing(4);
 
-    picRashi = new QLabel(header);
+    picRashi = new SharpPicture(header);
     picRashi->setObjectName(QStringLiteral("picRashi"));
     picRashi->setFixedSize(kPictureSize, kPictureSize);
     picRashi->setAlignment(Qt::AlignCenter);
@@ -457,9 +458,12 @@ void frmResult::Form_Load()
 void frmResult::ShowPicture(const QString& key)
 {
     picRashi->setProperty("imageKey", key);
-    ++pictureDecodes_;
-    picRashi->setPixmap(RenderPicture(QStringLiteral(":/signs/") + key + QStringLiteral(".svg"), picRashi->size(),
-                                      picRashi->devicePixelRatioF()));
+    picRashi->SetResource(QStringLiteral(":/signs/") + key + QStringLiteral(".svg"));
+}
+
+int frmResult::PictureDecodes() const
+{
+    return picRashi->Renders();
 }
 
 void frmResult::ShowResultPage(int page)

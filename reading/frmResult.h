@@ -16,6 +16,7 @@ namespace orvanta {
 struct BirthRecord;
 struct ResultFieldBox;
 class Platform;
+class SharpPicture;
 class SignStayPanel;
 
 class frmResult : public QMainWindow {
@@ -26,8 +27,9 @@ public:
     // Selects tab k (1 to 8) and brings its page to the front.
     void ShowResultPage(int page);
 
-    // How often this window has decoded a sign picture; loading decodes one.
-    int PictureDecodes() const { return pictureDecodes_; }
+    // How often this window has decoded a sign picture: loading decodes one,
+    // and a move to a screen of another pixel density one more.
+    int PictureDecodes() const;
 
 signals:
     // Back: the user wants a fresh main window in place of this one.
@@ -65,11 +67,10 @@ private:
     BirthRecord& record_;
     Platform& platform_;
     QTabWidget* TS = nullptr;
-    QLabel* picRashi = nullptr;
+    SharpPicture* picRashi = nullptr;
     QLabel* lblVedicName = nullptr;
     SignStayPanel* fraSignStay = nullptr;
     std::vector<ShownField> fields_;
-    int pictureDecodes_ = 0;
 };
 
 }  // namespace orvanta

@@ -150,7 +150,19 @@ frmSave::frmSave(BirthRecord& record, Platform& platform, QWidget* parent)
     column->addLayout(row);
     resize(660, 600);
 
+    SetKeyboardOrder(Label14, Label3, cmdSave, cmdPrint);
     Form_Load();
+}
+
+// The report first, then the bottom row from left to right, then the link
+// above the report; the report holds the focus when the window opens.
+void frmSave::SetKeyboardOrder(QWidget* Label14, QWidget* Label3, QWidget* cmdSave, QWidget* cmdPrint)
+{
+    setTabOrder(RTB, Label3);
+    setTabOrder(Label3, cmdSave);
+    setTabOrder(cmdSave, cmdPrint);
+    setTabOrder(cmdPrint, Label14);
+    RTB->setFocus();
 }
 
 const QTextDocument& frmSave::ReportDocument() const

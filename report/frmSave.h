@@ -29,6 +29,7 @@ private slots:
     void ReportLinkHandler(const QUrl& link);
 
 private:
+    void SetKeyboardOrder(QWidget* Label14, QWidget* Label3, QWidget* cmdSave, QWidget* cmdPrint);
     void Form_Load();
     void EnableReportLinks();
 

@@ -65,6 +65,8 @@ frmAbout::frmAbout(Platform& platform, QWidget* parent) : QDialog(parent), platf
     ok->setObjectName(QStringLiteral("cmdOK"));
     ok->setDefault(true);
     connect(ok, &QPushButton::clicked, this, &frmAbout::cmdOK_Click);
+    // The link above would otherwise take the first focus, and Enter with it.
+    ok->setFocus();
 
     auto* header = new QHBoxLayout;
     header->addWidget(picture, 0, Qt::AlignTop);

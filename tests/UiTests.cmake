@@ -17,6 +17,7 @@ add_executable(orvanta_ui_tests
   reading/SignStayPanelTest.cpp
   report/frmSaveTest.cpp
   timezone/frmTimeZoneTest.cpp
+  widgets/ClickableLabelTest.cpp
 )
 target_include_directories(orvanta_ui_tests PRIVATE "${CMAKE_CURRENT_SOURCE_DIR}")
 target_link_libraries(orvanta_ui_tests PRIVATE orvanta_ui Qt6::Test GTest::gtest)
@@ -28,3 +29,13 @@ target_compile_definitions(orvanta_ui_tests PRIVATE
 add_dependencies(orvanta_ui_tests orvanta_atlas_database)
 gtest_discover_tests(orvanta_ui_tests DISCOVERY_MODE PRE_TEST
                      PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen")
+
+# Pictures on screens of different pixel density: a program of its own, as it
+# sets up its two offscreen screens before QApplication.
+add_executable(orvanta_screen_tests
+  widgets/ScreenChangeTest.cpp
+  platform/FakePlatform.h platform/FakePlatform.cpp
+)
+target_include_directories(orvanta_screen_tests PRIVATE "${CMAKE_CURRENT_SOURCE_DIR}")
+target_link_libraries(orvanta_screen_tests PRIVATE orvanta_ui Qt6::Test GTest::gtest)
+gtest_discover_tests(orvanta_screen_tests DISCOVERY_MODE PRE_TEST)

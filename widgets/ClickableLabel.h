@@ -1,5 +1,7 @@
-// A label that acts on a left click, drawn as a link: used for "TZ Help" and
-// the labels that open the program's web pages.
+// SPDX-License-Identifier: GPL-3.0-or-later
+// A label that acts as a link: drawn as one, opened by a left click or, once
+// reached with Tab, by Enter or Space, with a focus frame while it has the
+// keyboard focus. Screen readers are told it is a link they can press.
 #pragma once
 
 #include <QLabel>
@@ -17,6 +19,7 @@ signals:
 protected:
     void mouseReleaseEvent(QMouseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
 };
 
 }  // namespace orvanta

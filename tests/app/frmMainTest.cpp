@@ -146,7 +146,8 @@ TEST_F(MainWindowTest, KeyboardOrderFollowsTheForm)
     const QStringList expected = {"txtName",  "cboMonth", "cboDate",     "cboYear",   "cboHH",      "cboMM",
                                   "cboSS",    "txtLonD",  "txtLonM",     "optLong0",  "optLong1",   "txtLatD",
                                   "txtLatM",  "optLat0",  "optLat1",     "txtMCity",  "txtMState",  "txtMCountry",
-                                  "cmdBrowser", "cmdRashi", "cmdOpen",   "txtZoneHour", "txtZoneMinute", "chkDST"};
+                                  "cmdBrowser", "cmdRashi", "cmdOpen",   "txtZoneHour", "txtZoneMinute", "lblTZHelp",
+                                  "chkDST"};
     QWidget* w = Find<QWidget>("txtName");
     QStringList order;
     for (int i = 0; i < expected.size(); ++i) {
@@ -367,6 +368,7 @@ TEST_F(MainWindowTest, AboutIsModalAndItsLinkLeavesItOpen)
     EXPECT_EQ(QApplication::activeModalWidget(), about.data());
     EXPECT_EQ(about->windowTitle(), "Orvanta v2.0");
 
+    EXPECT_EQ(about->focusWidget(), about->findChild<QPushButton*>(QStringLiteral("cmdOK")));
     auto* link = about->findChild<QWidget*>(QStringLiteral("lblHomePage"));
     ASSERT_NE(link, nullptr);
     QTest::mouseClick(link, Qt::LeftButton);

@@ -1,6 +1,7 @@
 #include "report/frmSave.h"
 
 #include <QAbstractTextDocumentLayout>
+#include <QApplication>
 #include <QLabel>
 #include <QPushButton>
 #include <QScrollBar>
@@ -176,6 +177,25 @@ TEST_F(ReportWindowTest, LinkLabelsOpenTheHomePage)
         QTest::mouseClick(window->findChild<QLabel*>(name), Qt::LeftButton);
     }
     EXPECT_EQ(platform.OpenedPages, QStringList({kHome, kHome}));
+}
+
+// The report holds the focus at first; Tab then walks the bottom row and
+// comes round to the link above the report.
+TEST_F(ReportWindowTest, KeyboardOrderStartsAtTheReport)
+{
+    window->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
+    EXPECT_EQ(QApplication::focusWidget(), RTB);
+    const QStringList expected = {"RTB", "Label3", "cmdSave", "cmdPrint", "Label14", "RTB"};
+    QStringList order;
+    QWidget* w = RTB;
+    while (order.size() < expected.size()) {
+        order << w->objectName();
+        do {
+            w = w->nextInFocusChain();
+        } while (!(w->focusPolicy() & Qt::TabFocus) || !expected.contains(w->objectName()));
+    }
+    EXPECT_EQ(order, expected);
 }
 
 TEST(ReportWindow, EachOpeningBuildsTheDocumentOnce)
