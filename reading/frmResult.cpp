@@ -17,7 +17,6 @@
 #include <span>
 
 #include "common/BirthRecord.h"
-#include "widgets/Pictures.h"
 #include "platform/Platform.h"
 #include "widgets/Controls.h"
 #include "widgets/QtText.h"
@@ -406,10 +405,10 @@ QWidget* frmResult::BuildAboutPage()
 
     auto* title = new QHBoxLayout;
     title->setSpacing(12);
-    auto* icon = new QLabel(frame);
+    auto* icon = new SharpPicture(frame);
     icon->setObjectName(QStringLiteral("imgIcon"));
     icon->setFixedSize(32, 32);
-    icon->setPixmap(RenderPicture(QStringLiteral(":/icons/orvanta.svg"), icon->size(), devicePixelRatioF()));
+    icon->SetResource(QStringLiteral(":/icons/orvanta.svg"));
     auto* Label22 = new QLabel(QStringLiteral("Orvanta"), frame);
     Label22->setObjectName(QStringLiteral("Label22"));
     Label22->setFont(WindowFont(14, true));

@@ -6,8 +6,8 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "widgets/Pictures.h"
 #include "widgets/QtText.h"
+#include "widgets/SharpPicture.h"
 #include "widgets/WindowFont.h"
 #include "common/Version.h"
 #include "widgets/ClickableLabel.h"
@@ -20,10 +20,10 @@ frmAbout::frmAbout(Platform& platform, QWidget* parent) : QDialog(parent), platf
 {
     PrepareWindow(*this, QStringLiteral("frmAbout"));
 
-    auto* picture = new QLabel(this);
+    auto* picture = new SharpPicture(this);
     picture->setObjectName(QStringLiteral("Picture1"));
-    picture->setPixmap(ProgramIcon().pixmap(32, 32));
     picture->setFixedSize(32, 32);
+    picture->SetResource(QStringLiteral(":/icons/orvanta.svg"));
     picture->setAccessibleName(QStringLiteral("Orvanta icon"));
 
     auto* title = new QLabel(ToQString(ProgramCaption), this);
