@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Moving between the two main windows, in one place: the main window opens
 // the result window once a reading is ready and closes; the result window's
 // Back opens a fresh main window and closes. Each window is created afresh,

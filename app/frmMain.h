@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The main window: where the birth data is entered and the reading starts.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A small timing harness for a machine shared with other work: two bodies are
 // timed in alternating rounds, and medians are taken, so a disturbed round or
 // a slow drift in the machine's load does not decide the figures.

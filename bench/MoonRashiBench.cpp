@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Cost of one ComputeMoonRashi against its floor: the 27 sines it needs (25
 // series terms and the two of the ayanamsa), taken on the same arguments.
 #include <cmath>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Time from the click on "Find My Rashi" to the result window's first paint,
 // offscreen, beside the time the same reading spends in ComputeMoonRashi and
 // GetRashiInformation alone, and in the search for the Moon's sign changes

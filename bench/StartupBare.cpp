@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The floor for start-up: a Qt application showing one empty window, ending
 // after its first paint.
 #include <QApplication>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Runs the program's start-up with the atlas, without it, and a bare Qt
 // start-up as separate processes, in turn, offscreen, and prints the median
 // wall time and peak memory of each and their ratios.

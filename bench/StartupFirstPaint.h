@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Ends the application right after a window's first paint, so a start-up
 // can be timed from process start to the first picture on screen.
 #pragma once

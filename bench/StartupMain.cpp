@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Starts as the program starts (the real platform, the single-instance claim,
 // the update reminder, the main window) and ends after the first paint.
 // Given an atlas database's path, the main window is handed the atlas, as

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The one record through which a reading passes: the birth data the user
 // entered, the computed rashi name, and the catalogue texts of that rashi.
 // The application owns a single instance and hands it out by reference.

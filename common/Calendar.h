@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The civil calendar: day numbers, leap years and month lengths, and days
 // between dates. Pure arithmetic on small integers.
 #pragma once

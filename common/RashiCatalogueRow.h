@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The 27 texts of one rashi, in catalogue column order: the one definition
 // of the fields that the catalogue, the birth record, the report and the
 // result window share. Adding a field means adding it here, to the

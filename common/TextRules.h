@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Reading what the user typed: trimming blanks and turning a text into a
 // number the way the reading flow, the file reader and the atlas all do.
 #pragma once

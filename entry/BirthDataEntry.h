@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The fifteen inputs of a reading as the main window holds them, and the
 // lists it offers: one vocabulary for the window, the input rules and the
 // reading file.

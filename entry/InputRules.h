@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The rules for what the user types into the main window: trimming, number
 // conversion, the keystroke filter, the validation checks, and storing the
 // accepted inputs in the birth record.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The place search: the query built from the place boxes and the address of
 // a map search for it, which the user reads the coordinates from.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Angle arithmetic shared by the Moon computation: the text of a longitude
 // within its sign. The day number of a civil date comes from the calendar.
 #pragma once

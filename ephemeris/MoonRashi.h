@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The Moon's sidereal sign at birth: a 25-term lunar series for the tropical
 // longitude, a closed ayanamsa formula, and the Vedic name of the sign.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // libFuzzer target for the reading file: any bytes go through the line
 // reader, the decoder and the value check, and the codec's round trips must
 // hold for them.

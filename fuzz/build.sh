@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Builds the reading-file fuzzer with clang's libFuzzer, AddressSanitizer and
 # UBSan. Usage: fuzz/build.sh [OUTPUT_DIR]   (default: build-fuzz)
 set -euo pipefail

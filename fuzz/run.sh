@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Builds the reading-file fuzzer and runs it for SECONDS (default 30). Exits
 # non-zero when it finds a fault; the input that caused it is left in
 # build-fuzz/findings/. Usage: fuzz/run.sh [SECONDS]

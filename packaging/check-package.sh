@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Checks what a built tree installs and packages: the desktop entry and the
 # metainfo pass their validators, a saved reading is known by its own file
 # type while a Sun raster image stays an image, the manual page reads without

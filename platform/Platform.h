@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Everything the desktop provides to the windows: message boxes, file
 // dialogs, file reads and writes, web pages, printing, settings, today's
 // date, the single-instance claim and modal windows. Windows reach the desktop only through this, so a

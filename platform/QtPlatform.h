@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The platform over Qt: QMessageBox, QFileDialog, QSaveFile,
 // QDesktopServices, QPrinter, QSettings, QDate and QLockFile.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The constant interpretation catalogue of the twelve rashis, and the lookup
 // that copies one rashi's 27 texts into the birth record for display.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The five descriptive paragraphs of each rashi. They live apart from the
 // short columns so that those stay readable as tables.
 #pragma once

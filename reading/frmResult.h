@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The result window: the selected rashi's picture, name and headline fields
 // beside eight tabbed pages of its texts, with the way back to the main
 // window and on to the report window.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The reading file (".ras"): the fifteen inputs of a reading, one line each,
 // every character stored as its Windows-1252 code plus 85 and each line ended
 // by CR LF. A name that line 1 cannot hold whole (any character outside codes

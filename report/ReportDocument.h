@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The report of a reading as a list of styled runs: headings, field labels
 // and field values of the selected rashi in eight sections, each closed by
 // the footer that names the home page. Any window or printer can render it.

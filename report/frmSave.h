@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The report window: the reading laid out as one rich-text document, with
 // Save and Print. Web addresses in the document open in the browser.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // When the start-up update reminder speaks: a pure decision from the stored
 // date of the last reminder and today's date, plus the stored date's format.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The start-up reminder to look for a newer version of the program.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The program's web pages, defined in one place. The report's footer ends
 // with the home page, so it must stay an address that link detection finds.
 #pragma once

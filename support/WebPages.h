@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Opens the program's help, home and download pages in the default browser.
 #pragma once
 

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Fails when a file of the core library includes a Qt header, or a header of
 # app/ (the windows and main(): the core must not point up into them).
 file(STRINGS "${LIST}" files)

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Runs the window tests offscreen, with the windows' font, in one QApplication.
 #include <QApplication>
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Window tests: offscreen, through the real widgets, with the fake platform.
 find_package(Qt6 REQUIRED COMPONENTS Test)
 add_executable(orvanta_ui_tests

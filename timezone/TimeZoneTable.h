@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The named time zones the picker offers: each row's text as the list shows
 // it, and the hours and minutes choosing it writes into the zone boxes.
 // Signs run opposite to the shown offset (west of Greenwich is positive), as

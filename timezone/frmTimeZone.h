@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The time-zone picker: a list of named zones; a double-click on one hands
 // its hours and minutes to whoever opened the picker, then closes it.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Small builders the windows share: named menus and entries (a window's Help
 // menu is the same everywhere but for what "About Software" does), and the
 // windows' push buttons.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Pictures from the program's SVG resources, drawn by QtSvg directly (no
 // image plugin to load) at the screen's pixel density.
 #pragma once

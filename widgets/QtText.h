@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Text between the core (UTF-8 in std::string) and Qt (QString): the one
 // conversion each way that every window uses.
 #pragma once

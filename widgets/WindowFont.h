@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The windows' font: Verdana where installed, DejaVu Sans (close in metrics)
 // otherwise, so layouts look alike on every desktop.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A platform for window tests: records every message, question, file dialog,
 // web page, printed document and modal window, answers from a script, and
 // keeps files in memory so that any file failure can be scripted.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Saving a reading from the report window, opening it again from the main
 // window, and printing the report.
 #include <QAction>
