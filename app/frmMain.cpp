@@ -540,15 +540,21 @@ void frmMain::SetEntry(const BirthDataEntry& e)
     cboYear_->setCurrentText(ToQString(e.YearText));
     cboHH_->setCurrentText(ToQString(e.HourText));
     cboMM_->setCurrentText(ToQString(e.MinuteText));
-    txtLonD_->setText(ToQString(e.LonD));
-    txtLonM_->setText(ToQString(e.LonM));
-    txtLatD_->setText(ToQString(e.LatD));
-    txtLatM_->setText(ToQString(e.LatM));
+    ShowCoordinates(e.LonD, e.LonM, e.LatD, e.LatM, e.East, e.South);
     txtZoneHour_->setText(ToQString(e.ZoneHour));
     txtZoneMinute_->setText(ToQString(e.ZoneMinute));
-    (e.East ? optLong0_ : optLong1_)->setChecked(true);
-    (e.South ? optLat1_ : optLat0_)->setChecked(true);
     chkDST_->setChecked(e.DaylightSaving);
+}
+
+void frmMain::ShowCoordinates(std::string_view lonD, std::string_view lonM, std::string_view latD,
+                              std::string_view latM, bool east, bool south)
+{
+    txtLonD_->setText(ToQString(lonD));
+    txtLonM_->setText(ToQString(lonM));
+    txtLatD_->setText(ToQString(latD));
+    txtLatM_->setText(ToQString(latM));
+    (east ? optLong0_ : optLong1_)->setChecked(true);
+    (south ? optLat1_ : optLat0_)->setChecked(true);
 }
 
 void frmMain::BuildPlaceCompleter()
@@ -639,12 +645,7 @@ void frmMain::ChoosePlace(int row)
     txtMCity_->setText(ToQString(inputs.City));
     txtMState_->setText(ToQString(inputs.State));
     txtMCountry_->setText(ToQString(inputs.Country));
-    txtLonD_->setText(ToQString(inputs.LonD));
-    txtLonM_->setText(ToQString(inputs.LonM));
-    txtLatD_->setText(ToQString(inputs.LatD));
-    txtLatM_->setText(ToQString(inputs.LatM));
-    (inputs.East ? optLong0_ : optLong1_)->setChecked(true);
-    (inputs.South ? optLat1_ : optLat0_)->setChecked(true);
+    ShowCoordinates(inputs.LonD, inputs.LonM, inputs.LatD, inputs.LatM, inputs.East, inputs.South);
     chosenPlace_ = place;
     zoneFromAtlas_ = true;
     RefreshZoneFromAtlas();
@@ -661,22 +662,27 @@ void frmMain::RefreshZoneFromAtlas()
     zoneOptions_ = fill.Options;
     switch (fill.Result) {
     case ZoneFill::Outcome::Filled:
-        txtZoneHour_->setText(ToQString(fill.Boxes.Hours));
-        txtZoneMinute_->setText(ToQString(fill.Boxes.Minutes));
-        chkDST_->setChecked(false);
+        ShowAtlasZone(fill.Boxes);
         ShowZoneLine(ToQString(fill.Line), false);
         break;
     case ZoneFill::Outcome::NeedsChoice:
         // No offset is right until the user says which: the boxes stay empty.
-        txtZoneHour_->clear();
-        txtZoneMinute_->clear();
-        chkDST_->setChecked(false);
+        ShowAtlasZone({});
         ShowZoneLine(ToQString(fill.Line), true);
         break;
     case ZoneFill::Outcome::NotFilled:
         ShowZoneLine(ToQString(fill.Line), false);
         break;
     }
+}
+
+// The atlas's offset already holds any daylight or war time, so DST stays
+// unticked; empty texts leave the boxes empty until the user chooses.
+void frmMain::ShowAtlasZone(const ZoneBoxTexts& boxes)
+{
+    txtZoneHour_->setText(ToQString(boxes.Hours));
+    txtZoneMinute_->setText(ToQString(boxes.Minutes));
+    chkDST_->setChecked(false);
 }
 
 void frmMain::ChooseZoneOption(const QString& link)
@@ -688,9 +694,7 @@ void frmMain::ChooseZoneOption(const QString& link)
     }
     const ZoneOption option = zoneOptions_[static_cast<std::size_t>(which)];
     zoneOptions_.clear();
-    txtZoneHour_->setText(ToQString(option.Boxes.Hours));
-    txtZoneMinute_->setText(ToQString(option.Boxes.Minutes));
-    chkDST_->setChecked(false);
+    ShowAtlasZone(option.Boxes);
     ShowZoneLine(ToQString(option.Line), false);
 }
 

@@ -97,6 +97,8 @@ private:
     QLineEdit* NumericBox(const QString& name, const QString& accessibleName, int typingLimit = 0);
     QWidget* FocusTarget(EntryField field) const;
     void ShowZone(int hours, int minutes);
+    void ShowCoordinates(std::string_view lonD, std::string_view lonM, std::string_view latD, std::string_view latM,
+                         bool east, bool south);
 
     // The atlas: places offered as the City box is typed in, and the zone in
     // force at the chosen place, kept up to date with the date and time
@@ -107,6 +109,7 @@ private:
     void ChoosePlace(int row);
     void RefreshZoneFromAtlas();
     void ZoneSetByHand();
+    void ShowAtlasZone(const ZoneBoxTexts& boxes);
     void ChooseZoneOption(const QString& link);
     void ShowZoneLine(const QString& text, bool withOptions);
     void ForgetPlace();
