@@ -40,3 +40,13 @@ add_executable(orvanta_screen_tests
 target_include_directories(orvanta_screen_tests PRIVATE "${CMAKE_CURRENT_SOURCE_DIR}")
 target_link_libraries(orvanta_screen_tests PRIVATE orvanta_ui Qt6::Test GTest::gtest)
 gtest_discover_tests(orvanta_screen_tests DISCOVERY_MODE PRE_TEST)
+
+# Not a test: pictures of the windows for comparing a change (scripts/window-shots).
+add_executable(orvanta_window_shots
+  tools/WindowShots.cpp
+  platform/FakePlatform.h platform/FakePlatform.cpp
+)
+target_include_directories(orvanta_window_shots PRIVATE "${CMAKE_CURRENT_SOURCE_DIR}")
+target_link_libraries(orvanta_window_shots PRIVATE orvanta_ui Qt6::Test)
+target_compile_definitions(orvanta_window_shots PRIVATE ORVANTA_ATLAS_DATABASE="${ORVANTA_ATLAS_DATABASE}")
+add_dependencies(orvanta_window_shots orvanta_atlas_database)
