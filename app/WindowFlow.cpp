@@ -9,17 +9,18 @@ namespace orvanta {
 frmMain* ShowMainWindow(BirthRecord& record, Platform& platform, PlaceLookup* places)
 {
     auto* window = new frmMain(record, platform, places);
-    QObject::connect(window, &frmMain::ReadingReady, window, [window, &record, &platform, places] {
-        ShowResultWindow(record, platform, places);
-        window->close();
-    });
+    QObject::connect(window, &frmMain::ReadingReady, window,
+                     [window, &record, &platform, places](const Reading& reading) {
+                         ShowResultWindow(reading, record, platform, places);
+                         window->close();
+                     });
     window->show();
     return window;
 }
 
-frmResult* ShowResultWindow(BirthRecord& record, Platform& platform, PlaceLookup* places)
+frmResult* ShowResultWindow(const Reading& reading, BirthRecord& record, Platform& platform, PlaceLookup* places)
 {
-    auto* window = new frmResult(record, platform);
+    auto* window = new frmResult(reading, record, platform);
     QObject::connect(window, &frmResult::BackRequested, window, [window, &record, &platform, places] {
         ShowMainWindow(record, platform, places);
         window->close();

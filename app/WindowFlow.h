@@ -9,6 +9,7 @@ namespace orvanta {
 
 struct BirthRecord;
 struct PlaceLookup;
+struct Reading;
 class Platform;
 class frmMain;
 class frmResult;
@@ -17,8 +18,9 @@ class frmResult;
 // its City box offers the atlas when one is given.
 frmMain* ShowMainWindow(BirthRecord& record, Platform& platform, PlaceLookup* places = nullptr);
 
-// Shows a new result window loaded from the record's selected rashi; the
-// atlas is handed on to the main window that Back opens.
-frmResult* ShowResultWindow(BirthRecord& record, Platform& platform, PlaceLookup* places = nullptr);
+// Shows a new result window for the reading; the atlas is handed on to the
+// main window that Back opens.
+frmResult* ShowResultWindow(const Reading& reading, BirthRecord& record, Platform& platform,
+                            PlaceLookup* places = nullptr);
 
 }  // namespace orvanta

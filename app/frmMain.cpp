@@ -25,13 +25,12 @@
 #include "common/BirthRecord.h"
 #include "app/PlaceLookup.h"
 #include "entry/PlaceSearch.h"
-#include "ephemeris/MoonRashi.h"
 #include "widgets/SharpPicture.h"
 #include "platform/Platform.h"
 #include "widgets/Controls.h"
 #include "widgets/QtText.h"
 #include "widgets/WindowFont.h"
-#include "reading/RashiCatalogue.h"
+#include "reading/Reading.h"
 #include "report/ReadingFile.h"
 #include "widgets/ClickableLabel.h"
 #include "support/WebPages.h"
@@ -436,27 +435,29 @@ QWidget* frmMain::FocusTarget(EntryField field) const
 bool frmMain::ValidateBirthData()
 {
     const auto failure = CheckBirthData(Entry());
-    if (!failure) {
-        return true;
+    if (failure) {
+        ShowRefusal(*failure);
     }
-    platform_.ShowMessage(this, ToQString(failure->Message),
-                          failure->ErrorIcon ? MessageIcon::Error : MessageIcon::Information);
-    if (QWidget* target = FocusTarget(failure->Focus)) {
+    return !failure;
+}
+
+void frmMain::ShowRefusal(const ValidationFailure& failure)
+{
+    platform_.ShowMessage(this, ToQString(failure.Message),
+                          failure.ErrorIcon ? MessageIcon::Error : MessageIcon::Information);
+    if (QWidget* target = FocusTarget(failure.Focus)) {
         target->setFocus();
     }
-    return false;
 }
 
 void frmMain::cmdRashi_Click()
 {
-    if (!ValidateBirthData()) {
+    const ComposedReading composed = ComposeReading(Entry(), record_);
+    if (composed.Refusal) {
+        ShowRefusal(*composed.Refusal);
         return;
     }
-    StoreBirthData(Entry(), record_);
-    ComputeMoonRashi(record_);
-    lastRashiName_ = record_.RashiName;
-    GetRashiInformation(lastRashiName_, record_);
-    emit ReadingReady();
+    emit ReadingReady(composed.Value);
 }
 
 void frmMain::mnuCalculate_Click()

@@ -27,6 +27,7 @@ class QRadioButton;
 namespace orvanta {
 
 struct BirthRecord;
+struct Reading;
 struct PlaceLookup;
 class ClickableLabel;
 class Platform;
@@ -50,12 +51,9 @@ public:
     // dialog has given the name: the same checks, messages and reading.
     void OpenReadingFile(const QString& path);
 
-    // The name of the last computed rashi, kept by the window.
-    const std::string& LastRashiName() const { return lastRashiName_; }
-
 signals:
-    // The reading is computed and its texts looked up: time to show them.
-    void ReadingReady();
+    // The reading is composed and the record holds its birth data.
+    void ReadingReady(const orvanta::Reading& reading);
 
 public slots:
     void cmdRashi_Click();
@@ -96,6 +94,7 @@ private:
     void Form_Load();
     QLineEdit* NumericBox(const QString& name, const QString& accessibleName, int typingLimit = 0);
     QWidget* FocusTarget(EntryField field) const;
+    void ShowRefusal(const ValidationFailure& failure);
     void ShowZone(int hours, int minutes);
     void ShowCoordinates(std::string_view lonD, std::string_view lonM, std::string_view latD, std::string_view latM,
                          bool east, bool south);
@@ -117,7 +116,6 @@ private:
 
     BirthRecord& record_;
     Platform& platform_;
-    std::string lastRashiName_;
 
     QLabel* picMain_ = nullptr;
     QLineEdit* txtName_ = nullptr;

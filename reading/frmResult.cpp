@@ -225,8 +225,8 @@ void SetBoxText(QWidget* box, const QString& text)
 
 }  // namespace
 
-frmResult::frmResult(BirthRecord& record, Platform& platform, QWidget* parent)
-    : QMainWindow(parent), record_(record), platform_(platform)
+frmResult::frmResult(const Reading& reading, BirthRecord& record, Platform& platform, QWidget* parent)
+    : QMainWindow(parent), reading_(reading), record_(record), platform_(platform)
 {
     PrepareWindow(*this, QStringLiteral("frmResult"));
 
@@ -435,13 +435,13 @@ QWidget* frmResult::BuildAboutPage()
 
 void frmResult::Form_Load()
 {
-    const RashiCatalogueRow& rashi = record_.SelectedRashi;
+    const RashiCatalogueRow& rashi = reading_.Rashi;
     const QString vedicName = ToQString(rashi.VedicName);
 
     TS->setFocus();
     ShowResultPage(1);
     lblVedicName->setText(vedicName);
-    fraSignStay->Show(DescribeSignStayOf(record_));
+    fraSignStay->Show(reading_.SignStay);
     for (const ShownField& shown : fields_) {
         if (shown.Field->LoadPrefix != nullptr) {
             shown.Caption->setText(QLatin1String(shown.Field->LoadPrefix) + vedicName);
@@ -486,7 +486,7 @@ void frmResult::cmdBack_Click()
 
 void frmResult::cmdSave_Click()
 {
-    auto* report = new frmSave(record_, platform_, this);
+    auto* report = new frmSave(reading_, record_, platform_, this);
     report->setAttribute(Qt::WA_DeleteOnClose);
     platform_.ShowModal(*report);
 }

@@ -8,6 +8,8 @@
 #include <QString>
 #include <vector>
 
+#include "reading/Reading.h"
+
 class QLabel;
 class QLayout;
 class QTabWidget;
@@ -23,7 +25,8 @@ class SignStayPanel;
 class frmResult : public QMainWindow {
     Q_OBJECT
 public:
-    frmResult(BirthRecord& record, Platform& platform, QWidget* parent = nullptr);
+    // Shows the reading; the record is what Save writes.
+    frmResult(const Reading& reading, BirthRecord& record, Platform& platform, QWidget* parent = nullptr);
 
     // Selects tab k (1 to 8) and brings its page to the front.
     void ShowResultPage(int page);
@@ -65,6 +68,7 @@ private:
         QWidget* Box;
     };
 
+    const Reading reading_;
     BirthRecord& record_;
     Platform& platform_;
     QTabWidget* TS = nullptr;

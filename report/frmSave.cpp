@@ -106,8 +106,8 @@ void MarkWebAddresses(QTextDocument& document, const QColor& linkColour)
 
 }  // namespace
 
-frmSave::frmSave(BirthRecord& record, Platform& platform, QWidget* parent)
-    : QDialog(parent), record_(record), platform_(platform)
+frmSave::frmSave(const Reading& reading, BirthRecord& record, Platform& platform, QWidget* parent)
+    : QDialog(parent), reading_(reading), record_(record), platform_(platform)
 {
     PrepareWindow(*this, QStringLiteral("frmSave"));
 
@@ -173,7 +173,7 @@ const QTextDocument& frmSave::ReportDocument() const
 
 void frmSave::Form_Load()
 {
-    RenderRuns(*RTB->document(), BuildReportDocument(record_.SelectedRashi));
+    RenderRuns(*RTB->document(), BuildReportDocument(reading_.Rashi));
     EnableReportLinks();
     RTB->moveCursor(QTextCursor::Start);
 }

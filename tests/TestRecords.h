@@ -5,6 +5,7 @@
 #include <cstdint>
 
 #include "common/BirthRecord.h"
+#include "reading/Reading.h"
 
 namespace orvanta::testing {
 
@@ -39,6 +40,15 @@ inline BirthRecord Ravi()
     r.LongitudeDegrees = 77, r.LongitudeMinutes = 13, r.LatitudeDegrees = 28, r.LatitudeMinutes = 39;
     r.LongitudeEast = true;
     return r;
+}
+
+// A reading that shows the record's selected rashi and nothing computed, for
+// the windows that take a reading.
+inline Reading ReadingShowing(const BirthRecord& record)
+{
+    Reading reading;
+    reading.Rashi = record.SelectedRashi;
+    return reading;
 }
 
 }  // namespace orvanta::testing

@@ -16,6 +16,7 @@
 #include <gtest/gtest.h>
 #include <memory>
 
+#include "TestRecords.h"
 #include "common/BirthRecord.h"
 #include "platform/FakePlatform.h"
 #include "app/WindowFlow.h"
@@ -33,7 +34,7 @@ protected:
     frmResult& Open(std::string_view rashi = "Mesha")
     {
         GetRashiInformation(rashi, record);
-        window = std::make_unique<frmResult>(record, platform);
+        window = std::make_unique<frmResult>(testing::ReadingShowing(record), record, platform);
         window->show();
         return *window;
     }
@@ -103,7 +104,7 @@ TEST_F(ResultWindowTest, CaptionsCarryTheVedicName)
 
 TEST_F(ResultWindowTest, EmptyRecordShowsEmptyBoxesAndTheFirstPicture)
 {
-    window = std::make_unique<frmResult>(record, platform);
+    window = std::make_unique<frmResult>(testing::ReadingShowing(record), record, platform);
     EXPECT_EQ(Find<QLabel>("lblVedicName")->text(), "");
     EXPECT_EQ(Box("txtEnglishName"), "");
     EXPECT_EQ(Find<QPlainTextEdit>("txtNature")->toPlainText(), "");
@@ -116,14 +117,14 @@ TEST_F(ResultWindowTest, PictureFollowsTheEnglishNameAndIsDecodedOnce)
 {
     for (const RashiCatalogueRow& row : RashiCatalogue()) {
         record.SelectedRashi.EnglishName = row.EnglishName;
-        frmResult result(record, platform);
+        frmResult result(testing::ReadingShowing(record), record, platform);
         EXPECT_EQ(result.findChild<QLabel*>("picRashi")->property("imageKey").toString(), Q(row.EnglishName));
         EXPECT_EQ(result.PictureDecodes(), 1);
     }
     // The keys compare whole and case-sensitive; anything else keeps the first picture.
     for (const char* name : {"aries", "Aries ", "Mesha", ""}) {
         record.SelectedRashi.EnglishName = name;
-        frmResult result(record, platform);
+        frmResult result(testing::ReadingShowing(record), record, platform);
         EXPECT_EQ(result.findChild<QLabel*>("picRashi")->property("imageKey").toString(), "Aquarius") << name;
         EXPECT_EQ(result.PictureDecodes(), 1);
     }
@@ -208,7 +209,7 @@ TEST_F(ResultWindowTest, BackShowsAFreshMainWindowAndCloses)
 {
     for (const char* trigger : {"cmdBack", "mnuBack"}) {
         GetRashiInformation("Mesha", record);
-        QPointer<frmResult> result = ShowResultWindow(record, platform);
+        QPointer<frmResult> result = ShowResultWindow(testing::ReadingShowing(record), record, platform);
         if (QString(trigger) == "cmdBack") {
             QTest::mouseClick(result->findChild<QPushButton*>("cmdBack"), Qt::LeftButton);
         } else {

@@ -61,7 +61,7 @@ public:
     frmSave* OpenReport()
     {
         GetRashiInformation("Mesha", record);
-        auto* report = new frmSave(record, platform);
+        auto* report = new frmSave(testing::ReadingShowing(record), record, platform);
         report->show();
         return report;
     }
@@ -214,7 +214,7 @@ TEST_F(SaveOpenPrintTest, MadridOnCentralEuropeanTimeOpensToTheSameReading)
     ASSERT_EQ(record.RashiName, "Simha");
     const BirthRecord saved = record;
 
-    frmSave* report = new frmSave(record, platform);
+    frmSave* report = new frmSave(testing::ReadingShowing(record), record, platform);
     report->show();
     const QString path = PathOf("madrid.ras");
     platform.SaveFileAnswers = {path};
@@ -256,7 +256,7 @@ TEST_F(SaveOpenPrintTest, NamesComeBackWholeFromTheirFile)
         const QString first = PathOf("first.ras");
         const QString second = PathOf("second.ras");
         auto save = [&](const QString& path) {
-            frmSave* report = new frmSave(record, platform);
+            frmSave* report = new frmSave(testing::ReadingShowing(record), record, platform);
             report->show();
             platform.SaveFileAnswers = {path};
             QTest::mouseClick(Find<QPushButton>(report, "cmdSave"), Qt::LeftButton);
