@@ -8,6 +8,7 @@
 #include <optional>
 #include <stdexcept>
 #include <unordered_set>
+#include <utility>
 
 #include "atlas/AtlasSchema.h"
 #include "atlas/AtlasTokens.h"
@@ -363,9 +364,11 @@ const std::string& PlaceAtlas::Problem() const
 PlaceSearchResult PlaceAtlas::Search(std::string_view text, int limit)
 {
     PlaceSearchResult result;
+    const bool firstTry = !Tried_;
     if (!Open()) {
         result.Status = AtlasStatus::Unavailable;
         result.Problem = Problem_;
+        result.FirstFoundUnavailable = firstTry;
         return result;
     }
     text = Bounded(text);
@@ -402,6 +405,7 @@ PlaceSearchResult PlaceAtlas::Search(std::string_view text, int limit)
         result.Status = AtlasStatus::Unavailable;
         result.Hits.clear();
         result.Problem = "The atlas " + Path_ + " cannot be searched: " + e.what();
+        result.FirstFoundUnavailable = !std::exchange(SearchFailed_, true);
     }
     return result;
 }

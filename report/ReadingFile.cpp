@@ -411,12 +411,8 @@ std::optional<BirthDataEntry> EntryFromReadingFileLines(const ReadingFileLines& 
         .MinuteText = std::to_string(*minute),
         .ZoneHour = texts[10],
         .ZoneMinute = texts[11],
-        .LonD = texts[6],
-        .LonM = texts[7],
-        .LatD = texts[8],
-        .LatM = texts[9],
-        .East = texts[12] == "1",
-        .South = texts[13] == "1",
+        .Longitude = {texts[6], texts[7], texts[12] != "1"},
+        .Latitude = {texts[8], texts[9], texts[13] == "1"},
         .DaylightSaving = texts[14] == "1",
     };
 }

@@ -19,6 +19,7 @@ add_executable(orvanta_ui_tests
   report/frmSaveTest.cpp
   timezone/frmTimeZoneTest.cpp
   widgets/ClickableLabelTest.cpp
+  widgets/EntryBoxesTest.cpp
 )
 target_include_directories(orvanta_ui_tests PRIVATE "${CMAKE_CURRENT_SOURCE_DIR}")
 target_link_libraries(orvanta_ui_tests PRIVATE orvanta_ui Qt6::Test GTest::gtest)

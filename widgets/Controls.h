@@ -5,6 +5,8 @@
 #pragma once
 
 #include <QAction>
+#include <QComboBox>
+#include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
@@ -45,5 +47,11 @@ QMenu* AddHelpMenu(QMenuBar& bar, Window* window, void (Window::*online)(), void
 
 // A push button of the windows' common width, with its object name.
 QPushButton* MakeButton(const QString& name, const QString& caption, QWidget* parent);
+
+// A caption label, named when a name is given.
+QLabel* MakeLabel(const QString& text, QWidget* parent, const QString& name = {});
+
+// A drop-down list that offers only its entries.
+QComboBox* MakeList(const QString& name, const QString& accessibleName, QWidget* parent);
 
 }  // namespace orvanta

@@ -120,8 +120,8 @@ TEST_F(MainWindowTest, SetEntryIsTheMirrorOfEntry)
 {
     const BirthDataEntry entry{
         .Name = " Mira ", .MonthIndex = 7, .DayIndex = 14, .DayText = "15", .YearText = "1947", .HourText = "23",
-        .MinuteText = "59", .ZoneHour = "-5", .ZoneMinute = "-30", .LonD = "72", .LonM = "50", .LatD = "18",
-        .LatM = "58", .East = false, .South = true, .DaylightSaving = true,
+        .MinuteText = "59", .ZoneHour = "-5", .ZoneMinute = "-30",
+        .Longitude = {"72", "50", true}, .Latitude = {"18", "58", true}, .DaylightSaving = true,
     };
     window->SetEntry(entry);
     EXPECT_EQ(window->Entry(), entry);
@@ -263,7 +263,34 @@ TEST_F(MainWindowTest, KeystrokeFilterLetsOnlyDigitsAndBackspaceIn)
             EXPECT_EQ(m, (FakePlatform::Message{QStringLiteral("Only Numbers Are Accepted"), MessageIcon::Error}));
         }
     }
-    EXPECT_TRUE(Box("txtName")->validator() == nullptr);  // free text
+    // The name is free text: what the numeric boxes refuse, it takes.
+    platform.Messages.clear();
+    Box("txtName")->setFocus();
+    QTest::keyClicks(Box("txtName"), QStringLiteral("-a ."));
+    EXPECT_EQ(Box("txtName")->text(), "-a .");
+    EXPECT_TRUE(platform.Messages.empty());
+}
+
+// A New York birth with its zone pasted as people write UTC-5: the box keeps
+// the digits, the longitude gives the side, and the reading is Kataka (with
+// the sign kept it would be Mithuna, five hours off).
+TEST_F(MainWindowTest, APastedSignedZoneKeepsItsDigitsAndTheLongitudeSide)
+{
+    FillValid();
+    List("cboMonth")->setCurrentText(QStringLiteral("March"));
+    List("cboDate")->setCurrentText(QStringLiteral("3"));
+    List("cboYear")->setCurrentText(QStringLiteral("1985"));
+    List("cboHH")->setCurrentText(QStringLiteral("10"));
+    Box("txtLonD")->setText(QStringLiteral("74"));
+    Box("txtZoneHour")->clear();
+    QApplication::clipboard()->setText(QStringLiteral("-5"));
+    Box("txtZoneHour")->setFocus();
+    QTest::keyClick(Box("txtZoneHour"), Qt::Key_Insert, Qt::ShiftModifier);
+    EXPECT_EQ(Box("txtZoneHour")->text(), "5");
+    ClickFind();
+    EXPECT_TRUE(platform.Messages.empty()) << platform.LastMessage().toStdString();
+    EXPECT_EQ(record.ZoneDirection, ZoneSide::FromLongitude);
+    EXPECT_EQ(record.RashiName, "Kataka");
 }
 
 TEST_F(MainWindowTest, ReadingStoresTheInputsAndOpensTheResult)

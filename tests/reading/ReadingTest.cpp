@@ -18,11 +18,8 @@ BirthDataEntry FirstWorkedBirth()
     e.HourText = "12";
     e.ZoneHour = "0";
     e.ZoneMinute = "0";
-    e.LonD = "10";
-    e.LonM = "0";
-    e.LatD = "50";
-    e.LatM = "0";
-    e.East = false;
+    e.Longitude = {"10", "0", true};
+    e.Latitude = {"50", "0", false};
     return e;
 }
 
