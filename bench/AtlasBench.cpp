@@ -16,6 +16,7 @@
 #include <string>
 #include <vector>
 
+#include "common/TextEncoding.h"
 #include "BenchTiming.h"
 #include "atlas/PlaceAtlas.h"
 #include "atlas/ZoneInForce.h"
@@ -42,10 +43,7 @@ std::string Typed(const std::string& name, int letters)
 {
     std::size_t end = 0;
     for (int n = 0; n < letters && end < name.size(); ++n) {
-        ++end;
-        while (end < name.size() && (static_cast<unsigned char>(name[end]) & 0xC0) == 0x80) {
-            ++end;
-        }
+        NextCharacter(name, end);
     }
     return name.substr(0, end);
 }

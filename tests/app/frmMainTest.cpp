@@ -22,6 +22,7 @@
 #include "app/WindowFlow.h"
 #include "ephemeris/MoonRashi.h"
 #include "platform/FakePlatform.h"
+#include "widgets/QtText.h"
 #include "support/WebLinks.h"
 
 namespace orvanta {
@@ -29,11 +30,6 @@ namespace {
 
 using orvanta::testing::CloseAllWindows;
 using orvanta::testing::VisibleWindow;
-
-QString Q(std::string_view text)
-{
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
 
 class MainWindowTest : public ::testing::Test {
 public:
@@ -370,7 +366,7 @@ TEST_F(MainWindowTest, PlaceSearchAsksForEachPlaceInTurn)
     QTest::mouseClick(Find<QPushButton>("cmdBrowser"), Qt::LeftButton);
     EXPECT_TRUE(platform.Messages.empty());
     EXPECT_EQ(platform.OpenedPages,
-              QStringList({Q(PlaceSearchAddress(BuildPlaceQuery("Pune", "Maharashtra", " ")))}));
+              QStringList({ToQString(PlaceSearchAddress(BuildPlaceQuery("Pune", "Maharashtra", " ")))}));
 }
 
 TEST_F(MainWindowTest, HelpEntriesOpenTheirOwnPages)
@@ -382,7 +378,7 @@ TEST_F(MainWindowTest, HelpEntriesOpenTheirOwnPages)
     for (const auto& e : entries) {
         platform.OpenedPages.clear();
         window->findChild<QAction*>(QLatin1String(e.action))->trigger();
-        EXPECT_EQ(platform.OpenedPages, QStringList({Q(e.page)})) << e.action;
+        EXPECT_EQ(platform.OpenedPages, QStringList({ToQString(e.page)})) << e.action;
     }
 }
 
@@ -400,7 +396,7 @@ TEST_F(MainWindowTest, AboutIsModalAndItsLinkLeavesItOpen)
     auto* link = about->findChild<QWidget*>(QStringLiteral("lblHomePage"));
     ASSERT_NE(link, nullptr);
     QTest::mouseClick(link, Qt::LeftButton);
-    EXPECT_EQ(platform.OpenedPages, QStringList({Q(HomePage)}));
+    EXPECT_EQ(platform.OpenedPages, QStringList({ToQString(HomePage)}));
     EXPECT_TRUE(about->isVisible());
 
     QTest::mouseClick(about->findChild<QPushButton*>(QStringLiteral("cmdOK")), Qt::LeftButton);

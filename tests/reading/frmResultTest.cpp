@@ -19,14 +19,13 @@
 #include "TestRecords.h"
 #include "common/BirthRecord.h"
 #include "platform/FakePlatform.h"
+#include "widgets/QtText.h"
 #include "app/WindowFlow.h"
 #include "reading/RashiCatalogue.h"
 #include "support/WebLinks.h"
 
 namespace orvanta {
 namespace {
-
-QString Q(std::string_view text) { return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())); }
 
 class ResultWindowTest : public ::testing::Test {
 protected:
@@ -118,7 +117,7 @@ TEST_F(ResultWindowTest, PictureFollowsTheEnglishNameAndIsDecodedOnce)
     for (const RashiCatalogueRow& row : RashiCatalogue()) {
         record.SelectedRashi.EnglishName = row.EnglishName;
         frmResult result(testing::ReadingShowing(record), record, platform);
-        EXPECT_EQ(result.findChild<QLabel*>("picRashi")->property("imageKey").toString(), Q(row.EnglishName));
+        EXPECT_EQ(result.findChild<QLabel*>("picRashi")->property("imageKey").toString(), ToQString(row.EnglishName));
         EXPECT_EQ(result.PictureDecodes(), 1);
     }
     // The keys compare whole and case-sensitive; anything else keeps the first picture.
@@ -202,7 +201,7 @@ TEST_F(ResultWindowTest, WebTriggersOpenTheirPages)
     QTest::mouseClick(Find<QLabel>("lblHomePage"), Qt::LeftButton);
     QTest::mouseClick(Find<QLabel>("Label61"), Qt::LeftButton);
     QTest::mouseClick(Find<QLabel>("Label61"), Qt::RightButton);
-    EXPECT_EQ(platform.OpenedPages, QStringList({Q(HelpPage), Q(HomePage), Q(DownloadPage), Q(HomePage), Q(HomePage)}));
+    EXPECT_EQ(platform.OpenedPages, QStringList({ToQString(HelpPage), ToQString(HomePage), ToQString(DownloadPage), ToQString(HomePage), ToQString(HomePage)}));
 }
 
 TEST_F(ResultWindowTest, BackShowsAFreshMainWindowAndCloses)
