@@ -103,7 +103,8 @@ UiText DescribeData(PreciseMoonData data)
     if (data == PreciseMoonData::EphemerisFiles) {
         return Compose(ORVANTA_TR("PreciseMoon", "Swiss Ephemeris files"));
     }
-    return Compose(ORVANTA_TR("PreciseMoon", "Swiss Ephemeris analytic theory (its files were not found)"));
+    return Compose(
+        ORVANTA_TR("PreciseMoon", "Swiss Ephemeris analytic theory (its files for this date were not found)"));
 }
 
 double JulianDayUt(double centuries)

@@ -134,7 +134,7 @@ TEST(PreciseMoon, WithoutItsFilesUsesTheAnalyticTheoryAndSaysSo)
         }
     }
     EXPECT_EQ(English(DescribeData(PreciseMoonData::AnalyticTheory)),
-              "Swiss Ephemeris analytic theory (its files were not found)");
+              "Swiss Ephemeris analytic theory (its files for this date were not found)");
 }
 
 TEST(PreciseMoon, MomentsTheLibraryCannotTakeFailWithAReason)
