@@ -124,7 +124,8 @@ int main(int argc, char** argv)
 
     std::printf("precise Moon, first call of a process (files opened): %7.1f us (median of %zu processes)\n",
                 bench::Median(first) / 1000.0, first.size());
-    std::printf("precise Moon per call, files, near one birth:         %7.1f us (median)\n", filesNear.FirstNs / 1000.0);
+    std::printf("precise Moon per call, files, near one birth:         %7.1f us (median)\n",
+                filesNear.FirstNs / 1000.0);
     std::printf("precise Moon per call, files, spread over 1901-2050:  %7.1f us (median)\n",
                 filesSpread.FirstNs / 1000.0);
     std::printf("precise Moon per call, analytic theory (no files):    %7.1f us (median)\n",
