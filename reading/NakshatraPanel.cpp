@@ -31,7 +31,7 @@ void NakshatraPanel::Show(const std::optional<NakshatraText>& nakshatra)
     if (!nakshatra) {
         return;
     }
-    lblNakshatra->setText(QStringLiteral("<b>") + Translated(nakshatra->Line).toHtmlEscaped() + QStringLiteral("</b>"));
+    lblNakshatra->setText(Translated(nakshatra->Line).toHtmlEscaped());
     lblNakshatra->setAccessibleName(Translated(nakshatra->LineSpoken));
     ShowStay(lblNakshatraStay, nakshatra->Certainty, nakshatra->Heading, nakshatra->Text, nakshatra->Spoken,
              {tr("When the Moon entered this nakshatra and when it leaves it"),

@@ -76,12 +76,12 @@ const PadaCrossing* NearerChange(const NakshatraStay& stay)
 UiText PadaName(int padaOfZodiac)
 {
     const NakshatraPosition p = PadaPosition(padaOfZodiac);
-    return Compose(ORVANTA_TR("Nakshatra", "%1 pada %2"), {Name(p.Name), Verbatim(std::to_string(p.Pada))});
+    return Compose(ORVANTA_TR("Nakshatra", "pada %2 of %1"), {Name(p.Name), Verbatim(std::to_string(p.Pada))});
 }
 
 UiText SyllableText(const NameSyllable& syllable)
 {
-    return Compose(ORVANTA_TR("Nakshatra", "%1 (%2)"), {Name(syllable.Latin), Name(syllable.Devanagari)});
+    return Compose(ORVANTA_TR("Nakshatra", "%1\u00A0(%2)"), {Name(syllable.Latin), Name(syllable.Devanagari)});
 }
 
 NakshatraText DescribeNakshatra(const NakshatraStay& stay)
@@ -90,7 +90,9 @@ NakshatraText DescribeNakshatra(const NakshatraStay& stay)
     NakshatraText text;
     const UiText name = Name(p.Name);
     const UiText pada = Verbatim(std::to_string(p.Pada));
-    text.Line = Compose(ORVANTA_TR("Nakshatra", "Nakshatra %1, pada %2 \u2014 lord %3 \u2014 name syllable %4"),
+    // No-break spaces keep each fact whole where the line wraps.
+    text.Line = Compose(ORVANTA_TR("Nakshatra", "Nakshatra %1, pada\u00A0%2 \u2014 lord\u00A0%3 \u2014 "
+                                                "name\u00A0syllable\u00A0%4"),
                         {name, pada, Lord(p.Lord), SyllableText(p.Syllable)});
     text.LineSpoken = Compose(ORVANTA_TR("Nakshatra", "Nakshatra %1, pada %2, lord %3, name syllable %4."),
                               {name, pada, Lord(p.Lord), Name(p.Syllable.Latin)});

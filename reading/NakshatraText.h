@@ -25,7 +25,7 @@ struct NakshatraText {
     UiText Spoken;   // heading and text as one
 };
 
-// "Rohini pada 2"
+// "pada 2 of Rohini"
 UiText PadaName(int padaOfZodiac);
 
 // "Va (वा)"

@@ -57,6 +57,8 @@ TEST(NakshatraPanel, ShowsBothLinesWholeAndReadable)
         ASSERT_TRUE(text) << c.What;
         panel->Show(text);
         host.show();
+        host.activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(&host)) << c.What;
         auto* line = host.findChild<QLabel*>("lblNakshatra");
         auto* stay = host.findChild<QLabel*>("lblNakshatraStay");
         ASSERT_TRUE(line && stay) << c.What;

@@ -212,7 +212,7 @@ TEST(ReportDocument, NakshatraSectionInTheReportsStyle)
         {"Lord: ", S::FieldLabel},
         {std::string(stay.Position.Lord) + "\r\n", S::FieldValue},
         {"Name Syllable: ", S::FieldLabel},
-        {std::string(syllable.Latin) + " (" + std::string(syllable.Devanagari) + ")\r\n", S::FieldValue},
+        {std::string(syllable.Latin) + "\u00A0(" + std::string(syllable.Devanagari) + ")\r\n", S::FieldValue},
         {"Moon's Stay: ", S::FieldLabel},
     };
     ASSERT_EQ(runs.size(), expected.size() + 3);
