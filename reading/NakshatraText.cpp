@@ -14,18 +14,6 @@ UiText Name(std::string_view text) { return Verbatim(std::string(text)); }
 // The lords are the "Planet" texts of the nakshatra table.
 UiText Lord(std::string_view lord) { return Compose(TextSource{"Planet", lord.data()}); }
 
-UiText QuietLine(const NakshatraStay& stay)
-{
-    std::optional<ClockTime> entered, leaves;
-    if (stay.Entered) {
-        entered = stay.Entered->Clock;
-    }
-    if (stay.Leaves) {
-        leaves = stay.Leaves->Clock;
-    }
-    return MoonStayLine(stay.Position.Name, stay.Birth, entered, leaves);
-}
-
 UiText NearChangeText(const NakshatraStay& stay, const PadaCrossing& change)
 {
     const bool ahead = change.MinutesFromBirth > 0;
@@ -60,17 +48,6 @@ UiText NoticeHeading(StayCertainty certainty, const PadaCrossing& change)
                                      : Compose(ORVANTA_TR("Nakshatra", "Close to a pada change"));
 }
 
-// The pada change nearer the birth in time, if any was found; a change of
-// nakshatra is always one of them.
-const PadaCrossing* NearerChange(const NakshatraStay& stay)
-{
-    if (stay.PadaEntered && stay.PadaLeaves) {
-        return -stay.PadaEntered->MinutesFromBirth <= stay.PadaLeaves->MinutesFromBirth ? &*stay.PadaEntered
-                                                                                       : &*stay.PadaLeaves;
-    }
-    return stay.PadaEntered ? &*stay.PadaEntered : stay.PadaLeaves ? &*stay.PadaLeaves : nullptr;
-}
-
 }  // namespace
 
 UiText PadaName(int padaOfZodiac)
@@ -97,7 +74,8 @@ NakshatraText DescribeNakshatra(const NakshatraStay& stay)
     text.LineSpoken = Compose(ORVANTA_TR("Nakshatra", "Nakshatra %1, pada %2, lord %3, name syllable %4."),
                               {name, pada, Lord(p.Lord), Name(p.Syllable.Latin)});
 
-    const PadaCrossing* change = NearerChange(stay);
+    // A change of nakshatra is always one of the pada's ends.
+    const PadaCrossing* change = NearerChange(stay.PadaEntered, stay.PadaLeaves);
     text.Certainty =
         CertaintyAt(change != nullptr ? std::fabs(change->MinutesFromBirth) : INFINITY, stay.AccuracyMinutes);
     switch (text.Certainty) {
@@ -108,7 +86,7 @@ NakshatraText DescribeNakshatra(const NakshatraStay& stay)
         text.Text = NearChangeText(stay, *change);
         break;
     case StayCertainty::Settled:
-        text.Text = QuietLine(stay);
+        text.Text = MoonStayLine(stay.Position.Name, stay.Birth, stay.Entered, stay.Leaves);
         break;
     }
     if (text.Certainty == StayCertainty::Settled) {

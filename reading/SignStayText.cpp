@@ -19,18 +19,6 @@ UiText Fixed(const char* format, double value)
     return Verbatim(n > 0 ? std::string(text, static_cast<std::size_t>(std::min<int>(n, sizeof text - 1))) : std::string());
 }
 
-UiText QuietLine(const SignStay& stay)
-{
-    std::optional<ClockTime> entered, leaves;
-    if (stay.Entered) {
-        entered = stay.Entered->Clock;
-    }
-    if (stay.Leaves) {
-        leaves = stay.Leaves->Clock;
-    }
-    return MoonStayLine(stay.Reading.RashiName, stay.Birth, entered, leaves);
-}
-
 UiText NearChangeText(const SignStay& stay, const SignCrossing& change)
 {
     const bool ahead = change.MinutesFromBirth > 0;
@@ -75,15 +63,6 @@ UiText GaugeSpoken(const SignStayText& text)
     return Compose(ORVANTA_TR("SignStay", "%1 %2"), {stands, near});
 }
 
-// The change nearer the birth in time, if any was found.
-const SignCrossing* NearerChange(const SignStay& stay)
-{
-    if (stay.Entered && stay.Leaves) {
-        return -stay.Entered->MinutesFromBirth <= stay.Leaves->MinutesFromBirth ? &*stay.Entered : &*stay.Leaves;
-    }
-    return stay.Entered ? &*stay.Entered : stay.Leaves ? &*stay.Leaves : nullptr;
-}
-
 }  // namespace
 
 SignStayText DescribeSignStay(const SignStay& stay)
@@ -94,7 +73,7 @@ SignStayText DescribeSignStay(const SignStay& stay)
     text.EarlierRashi = RashiNameTable[static_cast<std::size_t>((stay.SignIndex + 11) % 12)].VedicName;
     text.LaterRashi = RashiNameTable[static_cast<std::size_t>((stay.SignIndex + 1) % 12)].VedicName;
 
-    const SignCrossing* change = NearerChange(stay);
+    const SignCrossing* change = NearerChange(stay.Entered, stay.Leaves);
     text.Certainty = CertaintyAt(change != nullptr ? std::fabs(change->MinutesFromBirth) : INFINITY,
                                  stay.AccuracyMinutes);
     switch (text.Certainty) {
@@ -107,7 +86,7 @@ SignStayText DescribeSignStay(const SignStay& stay)
         text.Text = NearChangeText(stay, *change);
         break;
     case StayCertainty::Settled:
-        text.Text = QuietLine(stay);
+        text.Text = MoonStayLine(stay.Reading.RashiName, stay.Birth, stay.Entered, stay.Leaves);
         break;
     }
     if (text.Certainty != StayCertainty::Settled) {

@@ -50,4 +50,26 @@ UiText ThresholdTime(const ClockTime& birth, double changeMinutesFromBirth);
 UiText MoonStayLine(std::string_view place, const ClockTime& birth, const std::optional<ClockTime>& entered,
                     const std::optional<ClockTime>& leaves);
 
+// The same between two crossings (anything with a Clock), either missing.
+template <typename Crossing>
+UiText MoonStayLine(std::string_view place, const ClockTime& birth, const std::optional<Crossing>& entered,
+                    const std::optional<Crossing>& leaves)
+{
+    const auto clock = [](const std::optional<Crossing>& c) {
+        return c ? std::optional<ClockTime>(c->Clock) : std::nullopt;
+    };
+    return MoonStayLine(place, birth, clock(entered), clock(leaves));
+}
+
+// Of the changes on either side of the birth (anything with a
+// MinutesFromBirth), the one nearer in time; null when neither was found.
+template <typename Crossing>
+const Crossing* NearerChange(const std::optional<Crossing>& entered, const std::optional<Crossing>& leaves)
+{
+    if (entered && leaves) {
+        return -entered->MinutesFromBirth <= leaves->MinutesFromBirth ? &*entered : &*leaves;
+    }
+    return entered ? &*entered : leaves ? &*leaves : nullptr;
+}
+
 }  // namespace orvanta
