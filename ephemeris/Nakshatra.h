@@ -56,38 +56,41 @@ struct NameSyllable {
     std::string_view Devanagari;  // UTF-8
 };
 
-// The first syllable of a name for each pada, nakshatra by nakshatra, after
-// the table of padas in the English Wikipedia article "Nakshatra" (section
-// "Padas (quarters)"). Where it offers two readings ("Va/Ba") the first is
-// kept; the Devanagari is the article's.
+// The first syllable of a name for each pada, nakshatra by nakshatra: the
+// Avakahada (Hoda) chakra as Balabhadra's Hora Ratnam gives it, tabulated at
+// srigaruda.com/hoa-chakra (its 27 mansions; Abhijit's sounds left out).
+// The Devanagari is the table's, but for Pushya pada 2, printed there as
+// "ह" beside its reading "he" and written here "हे". The Latin is the
+// table's IAST in everyday spelling: c as Ch, ch as Chh, retroflex and
+// dental letters alike, ś and ṣ as Sh, ṅ as Ng, ñ as Ny.
 inline constexpr std::array<std::array<NameSyllable, 4>, 27> NameSyllableTable{{
-    {{{"Chu", "चु"}, {"Che", "चे"}, {"Cho", "चो"}, {"La", "ला"}}},    // Ashwini
-    {{{"Li", "ली"}, {"Lu", "लू"}, {"Le", "ले"}, {"Lo", "लो"}}},       // Bharani
-    {{{"A", "अ"}, {"I", "ई"}, {"U", "उ"}, {"E", "ए"}}},               // Krittika
-    {{{"O", "ओ"}, {"Va", "वा"}, {"Vi", "वी"}, {"Vu", "वु"}}},         // Rohini
-    {{{"Ve", "वे"}, {"Vo", "वो"}, {"Ka", "का"}, {"Ki", "की"}}},       // Mrigashira
-    {{{"Ku", "कु"}, {"Gha", "घ"}, {"Ng", "ङ"}, {"Chha", "छ"}}},       // Ardra
-    {{{"Ke", "के"}, {"Ko", "को"}, {"Ha", "हा"}, {"Hi", "ही"}}},       // Punarvasu
+    {{{"Chu", "चु"}, {"Che", "चे"}, {"Cho", "चो"}, {"La", "ल"}}},     // Ashwini
+    {{{"Li", "लि"}, {"Lu", "लु"}, {"Le", "ले"}, {"Lo", "लो"}}},       // Bharani
+    {{{"A", "अ"}, {"I", "इ"}, {"U", "उ"}, {"E", "ए"}}},               // Krittika
+    {{{"O", "ओ"}, {"Va", "व"}, {"Vi", "वि"}, {"Vu", "वु"}}},          // Rohini
+    {{{"Ve", "वे"}, {"Vo", "वो"}, {"Ka", "क"}, {"Ki", "कि"}}},        // Mrigashira
+    {{{"Ku", "कु"}, {"Gha", "घ"}, {"Nga", "ङ"}, {"Chha", "छ"}}},      // Ardra
+    {{{"Ke", "के"}, {"Ko", "को"}, {"Ha", "ह"}, {"Hi", "हि"}}},        // Punarvasu
     {{{"Hu", "हु"}, {"He", "हे"}, {"Ho", "हो"}, {"Da", "ड"}}},        // Pushya
-    {{{"Di", "डी"}, {"Du", "डू"}, {"De", "डे"}, {"Do", "डो"}}},       // Ashlesha
-    {{{"Ma", "मा"}, {"Mi", "मी"}, {"Mu", "मू"}, {"Me", "मे"}}},       // Magha
-    {{{"Mo", "मो"}, {"Ta", "टा"}, {"Ti", "टी"}, {"Tu", "टू"}}},       // Purva Phalguni
-    {{{"Te", "टे"}, {"To", "टो"}, {"Pa", "पा"}, {"Pi", "पी"}}},       // Uttara Phalguni
-    {{{"Pu", "पू"}, {"Sha", "ष"}, {"Na", "ण"}, {"Tha", "ठ"}}},        // Hasta
-    {{{"Pe", "पे"}, {"Po", "पो"}, {"Ra", "रा"}, {"Ri", "री"}}},       // Chitra
-    {{{"Ru", "रू"}, {"Re", "रे"}, {"Ro", "रो"}, {"Ta", "ता"}}},       // Swati
-    {{{"Ti", "ती"}, {"Tu", "तू"}, {"Te", "ते"}, {"To", "तो"}}},       // Vishakha
-    {{{"Na", "ना"}, {"Ni", "नी"}, {"Nu", "नू"}, {"Ne", "ने"}}},       // Anuradha
-    {{{"No", "नो"}, {"Ya", "या"}, {"Yi", "यी"}, {"Yu", "यू"}}},       // Jyeshtha
-    {{{"Ye", "ये"}, {"Yo", "यो"}, {"Bha", "भा"}, {"Bhi", "भी"}}},     // Mula
-    {{{"Bhu", "भू"}, {"Dha", "धा"}, {"Pha", "फा"}, {"Dha", "ढा"}}},   // Purva Ashadha
-    {{{"Bhe", "भे"}, {"Bho", "भो"}, {"Ja", "जा"}, {"Ji", "जी"}}},     // Uttara Ashadha
-    {{{"Khi", "खी"}, {"Khu", "खू"}, {"Khe", "खे"}, {"Kho", "खो"}}},   // Shravana
-    {{{"Ga", "गा"}, {"Gi", "गी"}, {"Gu", "गु"}, {"Ge", "गे"}}},       // Dhanishta
-    {{{"Go", "गो"}, {"Sa", "सा"}, {"Si", "सी"}, {"Su", "सू"}}},       // Shatabhisha
-    {{{"Se", "से"}, {"So", "सो"}, {"Da", "दा"}, {"Di", "दी"}}},       // Purva Bhadrapada
-    {{{"Du", "दू"}, {"Tha", "थ"}, {"Jha", "झ"}, {"Nya", "ञ"}}},       // Uttara Bhadrapada
-    {{{"De", "दे"}, {"Do", "दो"}, {"Cha", "चा"}, {"Chi", "ची"}}},     // Revati
+    {{{"Di", "डि"}, {"Du", "डु"}, {"De", "डे"}, {"Do", "डो"}}},       // Ashlesha
+    {{{"Ma", "म"}, {"Mi", "मि"}, {"Mu", "मु"}, {"Me", "मे"}}},        // Magha
+    {{{"Mo", "मो"}, {"Ta", "ट"}, {"Ti", "टि"}, {"Tu", "टु"}}},        // Purva Phalguni
+    {{{"Te", "टे"}, {"To", "टो"}, {"Pa", "प"}, {"Pi", "पि"}}},        // Uttara Phalguni
+    {{{"Pu", "पु"}, {"Sha", "ष"}, {"Na", "ण"}, {"Tha", "ठ"}}},        // Hasta
+    {{{"Pe", "पे"}, {"Po", "पो"}, {"Ra", "र"}, {"Ri", "रि"}}},        // Chitra
+    {{{"Ru", "रु"}, {"Re", "रे"}, {"Ro", "रो"}, {"Ta", "त"}}},        // Swati
+    {{{"Ti", "ति"}, {"Tu", "तु"}, {"Te", "ते"}, {"To", "तो"}}},       // Vishakha
+    {{{"Na", "न"}, {"Ni", "नि"}, {"Nu", "नु"}, {"Ne", "ने"}}},        // Anuradha
+    {{{"No", "नो"}, {"Ya", "य"}, {"Yi", "यि"}, {"Yu", "यु"}}},        // Jyeshtha
+    {{{"Ye", "ये"}, {"Yo", "यो"}, {"Bha", "भ"}, {"Bhi", "भि"}}},      // Mula
+    {{{"Bhu", "भु"}, {"Dha", "ध"}, {"Pha", "फ"}, {"Dha", "ढ"}}},      // Purva Ashadha
+    {{{"Bhe", "भे"}, {"Bho", "भो"}, {"Ja", "ज"}, {"Ji", "जि"}}},      // Uttara Ashadha
+    {{{"Khi", "खि"}, {"Khu", "खु"}, {"Khe", "खे"}, {"Kho", "खो"}}},   // Shravana
+    {{{"Ga", "ग"}, {"Gi", "गि"}, {"Gu", "गु"}, {"Ge", "गे"}}},        // Dhanishta
+    {{{"Go", "गो"}, {"Sa", "स"}, {"Si", "सि"}, {"Su", "सु"}}},        // Shatabhisha
+    {{{"Se", "से"}, {"So", "सो"}, {"Da", "द"}, {"Di", "दि"}}},        // Purva Bhadrapada
+    {{{"Du", "दु"}, {"Tha", "थ"}, {"Jha", "झ"}, {"Nya", "ञ"}}},       // Uttara Bhadrapada
+    {{{"De", "दे"}, {"Do", "दो"}, {"Cha", "च"}, {"Chi", "चि"}}},      // Revati
 }};
 
 // Where a longitude stands among the mansions.

@@ -15,7 +15,7 @@
 namespace orvanta {
 
 struct NakshatraText {
-    // "Nakshatra Rohini, pada 2 — lord Moon — name syllable Va (वा)"
+    // "Nakshatra Rohini, pada 2 — lord Moon — name syllable Va (व)"
     UiText Line;
     UiText LineSpoken;  // the same without the Devanagari, for screen readers
 
@@ -28,7 +28,7 @@ struct NakshatraText {
 // "pada 2 of Rohini"
 UiText PadaName(int padaOfZodiac);
 
-// "Va (वा)"
+// "Va (व)"
 UiText SyllableText(const NameSyllable& syllable);
 
 NakshatraText DescribeNakshatra(const NakshatraStay& stay);

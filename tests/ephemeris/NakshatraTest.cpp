@@ -145,7 +145,7 @@ TEST(NameSyllableTable, EveryCellFilledAndInDevanagari)
         }
     }
     EXPECT_EQ(NakshatraOf(Dms(43, 20, 0)).Syllable.Latin, "Va");  // Rohini pada 2
-    EXPECT_EQ(NakshatraOf(Dms(43, 20, 0)).Syllable.Devanagari, "वा");
+    EXPECT_EQ(NakshatraOf(Dms(43, 20, 0)).Syllable.Devanagari, "व");
 }
 
 // The moment the pada named by the reading's own rule changes, walked to in
