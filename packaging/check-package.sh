@@ -230,7 +230,8 @@ fi
 
 depends=$(dpkg-deb -f "$deb" Depends)
 if grep -Eq 'libqt6widgets6 \(>= [0-9.]+\)' <<<"$depends" && grep -q 'libqt6svg6' <<<"$depends" \
-   && grep -q 'fonts-dejavu-core' <<<"$depends" && grep -q 'tzdata' <<<"$depends"; then
+   && grep -q 'fonts-dejavu-core' <<<"$depends" && grep -q 'fonts-lohit-deva' <<<"$depends" \
+   && grep -q 'tzdata' <<<"$depends"; then
   pass "Depends computed from the executable: $depends"
 else
   fail "Depends not computed: '$depends'"
@@ -252,7 +253,7 @@ fi
 unnamed=()
 for lib in $(tr ',' '\n' <<<"$depends" | awk '{ print $1 }'); do
   case "$lib" in
-    libc6 | libgcc-s1 | libstdc++6 | fonts-dejavu-core | tzdata | swe-basic-data) continue ;;
+    libc6 | libgcc-s1 | libstdc++6 | fonts-dejavu-core | fonts-lohit-deva | tzdata | swe-basic-data) continue ;;
     libqt6*) name="Qt 6" ;;
     libsqlite3-*) name="SQLite" ;;
     libcctz*) name="cctz" ;;
