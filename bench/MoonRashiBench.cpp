@@ -1,13 +1,17 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Cost of one ComputeMoonRashi against its floor: the 27 sines it needs (25
-// series terms and the two of the ayanamsa), taken on the same arguments.
+// series terms and the two of the ayanamsa), taken on the same arguments;
+// then the birth star's search (nakshatra and pada ends) against the sign's.
 #include <cmath>
 #include <cstdio>
+#include <optional>
 #include <vector>
 
 #include "BenchTiming.h"
 #include "ephemeris/Ephemeris.h"
 #include "ephemeris/MoonRashi.h"
+#include "ephemeris/NakshatraStay.h"
+#include "ephemeris/SignCrossings.h"
 
 using namespace orvanta;
 
@@ -81,5 +85,27 @@ int main()
     std::printf("ComputeMoonRashi:      %8.1f ns per call (median)\n", c.FirstNs);
     std::printf("27 sines (floor):      %8.1f ns per call (median)\n", c.SecondNs);
     std::printf("ratio:                 %8.2f (median of alternating rounds; target at most 1.5)\n", c.Ratio);
+
+    std::vector<MoonComputation> readings;
+    for (const BirthRecord& birth : births) {
+        readings.push_back(ComputeMoonPosition(birth));
+    }
+    const bench::Comparison search = bench::Compare(
+        [&](int iterations) {
+            for (int i = 0; i < iterations; ++i) {
+                const NakshatraStay stay = FindNakshatraStay(readings[static_cast<std::size_t>(i) % n]);
+                bench::KeepValue(stay.Leaves ? stay.Leaves->MinutesFromBirth : 0.0);
+            }
+        },
+        [&](int iterations) {
+            for (int i = 0; i < iterations; ++i) {
+                const std::optional<SignStay> stay = FindSignStay(births[static_cast<std::size_t>(i) % n]);
+                bench::KeepValue(stay && stay->Leaves ? stay->Leaves->MinutesFromBirth : 0.0);
+            }
+        },
+        200);
+    std::printf("FindNakshatraStay:     %8.1f ns per call (median; nakshatra and pada ends)\n", search.FirstNs);
+    std::printf("FindSignStay:          %8.1f ns per call (median; the reading and the sign's ends)\n",
+                search.SecondNs);
     return 0;
 }

@@ -118,7 +118,7 @@ double SignStayMicros(const BirthRecord& record)
     const auto start = Clock::now();
     for (int r = 0; r < repeats; ++r) {
         const std::optional<SignStayText> text = DescribeSignStayOf(record);
-        bench::KeepValue(text ? static_cast<double>(text->Text.size()) : 0.0);
+        bench::KeepValue(text ? static_cast<double>(English(text->Text).size()) : 0.0);
     }
     return Millis(Clock::now() - start) * 1000.0 / repeats;
 }

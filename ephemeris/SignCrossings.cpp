@@ -1,7 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ephemeris/SignCrossings.h"
 
+#include <algorithm>
 #include <cmath>
+#include <utility>
 
 namespace orvanta {
 
@@ -13,32 +15,10 @@ constexpr double kSpeedStepMinutes = 10.0;
 // smaller still, well inside a second.
 constexpr double kStepToleranceMinutes = 1e-4;
 
-// The reading's sidereal longitude at a moment given in minutes from the
-// birth, unwrapped around the birth's longitude so that it runs on without a
-// jump at 0/360 (the Moon moves under 50 degrees in the search window).
-class LongitudeNearBirth {
-public:
-    LongitudeNearBirth(double birthCenturies, double birthLongitude)
-        : centuries_(birthCenturies), longitude_(birthLongitude)
-    {
-    }
-
-    double operator()(double minutes) const
-    {
-        const double at = SiderealMoonLongitude(centuries_ + minutes / kMinutesPerCentury);
-        return longitude_ + std::remainder(at - longitude_, 360.0);
-    }
-
-private:
-    double centuries_;
-    double longitude_;
-};
-
-// The moment in minutes when the longitude reaches `boundary`: the first one
-// at which the reading counts the later sign. The longitude always grows, at
-// between about 11 and 16 degrees a day, so secant steps from the guess that
-// the speed at birth gives converge within a few evaluations.
-std::optional<double> SolveCrossing(const LongitudeNearBirth& longitude, double boundary, double speedPerMinute)
+// The secant steps start from the guess that the speed at birth gives and
+// converge within a few evaluations.
+std::optional<double> SolveCrossing(const std::function<double(double)>& longitude, double boundary,
+                                    double speedPerMinute)
 {
     double x0 = 0.0;
     double f0 = longitude(0.0) - boundary;
@@ -67,6 +47,52 @@ std::string_view RashiOfSign(int index)
 
 }  // namespace
 
+LongitudeAtMinutes ReadingLongitude(double birthCenturies)
+{
+    return [birthCenturies](double minutes) {
+        return SiderealMoonLongitude(birthCenturies + minutes / kMinutesPerCentury);
+    };
+}
+
+// Clock times are counted from the start of the civil birth date on the
+// birth place's clock, which runs a fixed offset from universal time.
+ClockTime BirthplaceClock(const MoonComputation& reading, double minutesFromBirth)
+{
+    const long long birthDay = static_cast<long long>(reading.DayNumber);
+    return ClockTimeAt(birthDay, std::llround((reading.LocalHours * 60.0 + minutesFromBirth) * 60.0));
+}
+
+CrossingSearch::CrossingSearch(LongitudeAtMinutes longitude, double accuracyDegrees)
+    : longitude_(std::move(longitude)), accuracyDegrees_(accuracyDegrees), atBirth_(longitude_(0.0))
+{
+    speedPerMinute_ = (Unwrapped(kSpeedStepMinutes) - Unwrapped(-kSpeedStepMinutes)) / (2.0 * kSpeedStepMinutes);
+}
+
+// The longitude unwrapped around the birth's, so that it runs on without a
+// jump at 0/360 (the Moon moves under 50 degrees in the search window).
+double CrossingSearch::Unwrapped(double minutes) const
+{
+    return atBirth_ + std::remainder(longitude_(minutes) - atBirth_, 360.0);
+}
+
+std::optional<double> CrossingSearch::Crossing(double boundary) const
+{
+    return SolveCrossing([this](double minutes) { return Unwrapped(minutes); }, boundary, speedPerMinute_);
+}
+
+ArcStay CrossingSearch::Stay(double widthDegrees, int part) const
+{
+    // The copy of the part, a whole turn either way, that holds the birth.
+    double start = part * widthDegrees;
+    start += 360.0 * std::round((atBirth_ - start - widthDegrees / 2.0) / 360.0);
+    ArcStay stay;
+    stay.Part = part;
+    stay.DegreesIntoPart = std::max(0.0, atBirth_ - start);
+    stay.EnteredMinutes = Crossing(start);
+    stay.LeavesMinutes = Crossing(start + widthDegrees);
+    return stay;
+}
+
 std::optional<SignStay> FindSignStay(const BirthRecord& record)
 {
     SignStay stay;
@@ -83,32 +109,21 @@ std::optional<SignStay> FindSignStay(const BirthRecord& record)
     }
     stay.DegreesIntoSign = reading.MoonLongitude - 30.0 * stay.SignIndex;
 
-    const LongitudeNearBirth longitude(reading.Centuries, reading.MoonLongitude);
-    const double speedPerMinute =
-        (longitude(kSpeedStepMinutes) - longitude(-kSpeedStepMinutes)) / (2.0 * kSpeedStepMinutes);
-    stay.SpeedDegreesPerDay = speedPerMinute * 24.0 * 60.0;
-    stay.AccuracyMinutes = MethodAccuracyDegrees / speedPerMinute;
+    const CrossingSearch search(ReadingLongitude(reading.Centuries), MethodAccuracyDegrees);
+    stay.SpeedDegreesPerDay = search.SpeedDegreesPerDay();
+    stay.AccuracyMinutes = search.AccuracyMinutes();
+    stay.Birth = BirthplaceClock(reading, 0.0);
 
-    // Clock times are counted from the start of the civil birth date on the
-    // birth place's clock, which runs a fixed offset from universal time.
-    const long long birthDay = static_cast<long long>(reading.DayNumber);
-    const double birthMinuteOfDay = reading.LocalHours * 60.0;
-    stay.Birth = ClockTimeAt(birthDay, std::llround(birthMinuteOfDay * 60.0));
-
-    auto crossing = [&](int fromSign) -> std::optional<SignCrossing> {
-        const std::optional<double> minutes = SolveCrossing(longitude, 30.0 * (fromSign + 1), speedPerMinute);
+    const ArcStay arc = search.Stay(30.0, stay.SignIndex);
+    auto crossing = [&](const std::optional<double>& minutes, int fromSign) -> std::optional<SignCrossing> {
         if (!minutes) {
             return std::nullopt;
         }
-        SignCrossing c;
-        c.MinutesFromBirth = *minutes;
-        c.Clock = ClockTimeAt(birthDay, std::llround((birthMinuteOfDay + *minutes) * 60.0));
-        c.RashiBefore = RashiOfSign(fromSign);
-        c.RashiAfter = RashiOfSign(fromSign + 1);
-        return c;
+        return SignCrossing{*minutes, BirthplaceClock(reading, *minutes), RashiOfSign(fromSign),
+                            RashiOfSign(fromSign + 1)};
     };
-    stay.Entered = crossing(stay.SignIndex - 1);
-    stay.Leaves = crossing(stay.SignIndex);
+    stay.Entered = crossing(arc.EnteredMinutes, stay.SignIndex - 1);
+    stay.Leaves = crossing(arc.LeavesMinutes, stay.SignIndex);
     return stay;
 }
 

@@ -3,9 +3,9 @@
 # Checks what a built tree installs and packages: the desktop entry and the
 # metainfo pass their validators, a saved reading is known by its own file
 # type while a Sun raster image stays an image, the manual page reads without
-# warnings, the licence files are in place, the .deb holds the program's files
-# and nothing else, its dependencies were read off the executable, and
-# lintian finds no error or warning in it.
+# warnings, the licence files and credits are in place, the .deb holds the
+# program's files and nothing else, its dependencies were read off the
+# executable, and lintian finds no error or warning in it.
 # Usage: packaging/check-package.sh [build-dir]   (default: build)
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -153,9 +153,13 @@ else
   fail "metainfo licences"
 fi
 attribution="Contains GeoNames data (geonames.org), licensed under CC BY 4.0"
+swe_credit="Swiss Ephemeris © Astrodienst AG, AGPL-3.0"
 for file in "$metainfo" "$share/doc/orvanta/copyright"; do
   grep -q "$attribution" "$file" && pass "GeoNames credited in $(basename "$file")" \
     || fail "$(basename "$file") lacks the GeoNames attribution"
+  # The credit is one line in the metainfo; the copyright file may wrap it.
+  tr -s ' \n' ' ' <"$file" | grep -q "$swe_credit" && pass "Swiss Ephemeris credited in $(basename "$file")" \
+    || fail "$(basename "$file") lacks '$swe_credit'"
 done
 # Machine-readable: every licence a Files paragraph names has its own text.
 copyright="$share/doc/orvanta/copyright"
@@ -226,10 +230,22 @@ fi
 
 depends=$(dpkg-deb -f "$deb" Depends)
 if grep -Eq 'libqt6widgets6 \(>= [0-9.]+\)' <<<"$depends" && grep -q 'libqt6svg6' <<<"$depends" \
-   && grep -q 'fonts-dejavu-core' <<<"$depends" && grep -q 'tzdata' <<<"$depends"; then
+   && grep -q 'fonts-dejavu-core' <<<"$depends" && grep -q 'fonts-lohit-deva' <<<"$depends" \
+   && grep -q 'tzdata' <<<"$depends"; then
   pass "Depends computed from the executable: $depends"
 else
   fail "Depends not computed: '$depends'"
+fi
+
+# Swiss Ephemeris: its files are data the package depends on by name; the
+# library comes with the executable's dependencies once the program calls it.
+grep -q 'swe-basic-data' <<<"$depends" && pass "Depends names the ephemeris files (swe-basic-data)" \
+  || fail "Depends lacks swe-basic-data"
+if readelf -d "$stage/usr/bin/orvanta" | grep -q 'NEEDED.*\[libswe\.so'; then
+  grep -Eq 'libswe2\.0 \(>= [0-9.]+\)' <<<"$depends" && pass "Depends names Swiss Ephemeris (libswe2.0)" \
+    || fail "the program links Swiss Ephemeris, but Depends lacks libswe2.0"
+else
+  pass "the program does not call Swiss Ephemeris yet: no libswe2.0 needed"
 fi
 
 # Every library the program links must have had its licence weighed and be
@@ -237,10 +253,11 @@ fi
 unnamed=()
 for lib in $(tr ',' '\n' <<<"$depends" | awk '{ print $1 }'); do
   case "$lib" in
-    libc6 | libgcc-s1 | libstdc++6 | fonts-dejavu-core | tzdata) continue ;;
+    libc6 | libgcc-s1 | libstdc++6 | fonts-dejavu-core | fonts-lohit-deva | tzdata | swe-basic-data) continue ;;
     libqt6*) name="Qt 6" ;;
     libsqlite3-*) name="SQLite" ;;
     libcctz*) name="cctz" ;;
+    libswe*) name="Swiss Ephemeris" ;;
     *) name="$lib" ;;
   esac
   grep -q "$name" "$copyright" || unnamed+=("$lib")

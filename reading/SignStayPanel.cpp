@@ -7,6 +7,8 @@
 #include <QVBoxLayout>
 #include <algorithm>
 
+#include "reading/StayLabel.h"
+#include "widgets/QtText.h"
 #include "widgets/WindowFont.h"
 
 namespace orvanta {
@@ -29,8 +31,6 @@ const QColor kOutline(0x6b, 0x7d, 0x95);
 const QColor kMoon(0x1b, 0x2a, 0x41);
 const QColor kNearBand(0xe0, 0x9a, 0x00, 150);
 const QColor kCannotTellBand(0xc8, 0x32, 0x28, 140);
-
-QString Q(std::string_view text) { return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())); }
 
 void DrawMoonMarker(QPainter& p, double x, int top, int height)
 {
@@ -64,7 +64,7 @@ void SignGauge::SetStay(const SignStayText& stay)
 {
     stay_ = stay;
     setFixedHeight(HeightFor(stay.NearEnd));
-    setAccessibleDescription(QString::fromStdString(stay.GaugeSpoken));
+    setAccessibleDescription(Translated(stay.GaugeSpoken));
     update();
 }
 
@@ -142,8 +142,8 @@ void SignGauge::paintEvent(QPaintEvent*)
 
     p.setPen(palette().color(QPalette::WindowText));
     const QRectF names(left, zoomTop + kZoomBarHeight + 1, span, kNameHeight);
-    p.drawText(names, Qt::AlignLeft | Qt::AlignTop, Q(atEnd ? stay_.Rashi : stay_.EarlierRashi));
-    p.drawText(names, Qt::AlignRight | Qt::AlignTop, Q(atEnd ? stay_.LaterRashi : stay_.Rashi));
+    p.drawText(names, Qt::AlignLeft | Qt::AlignTop, ToQString(atEnd ? stay_.Rashi : stay_.EarlierRashi));
+    p.drawText(names, Qt::AlignRight | Qt::AlignTop, ToQString(atEnd ? stay_.LaterRashi : stay_.Rashi));
 }
 
 SignStayPanel::SignStayPanel(int width, QWidget* parent) : QWidget(parent)
@@ -153,14 +153,7 @@ SignStayPanel::SignStayPanel(int width, QWidget* parent) : QWidget(parent)
     column->setContentsMargins(0, 0, 0, 0);
     column->setSpacing(4);
 
-    lblSignStay = new QLabel(this);
-    lblSignStay->setObjectName(QStringLiteral("lblSignStay"));
-    lblSignStay->setWordWrap(true);
-    lblSignStay->setTextFormat(Qt::RichText);
-    lblSignStay->setFont(WindowFont(8));
-    // Selectable and a tab stop, so the notice can be reached and read aloud.
-    lblSignStay->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
-    lblSignStay->setFocusPolicy(Qt::StrongFocus);
+    lblSignStay = MakeStayLabel(QStringLiteral("lblSignStay"), this);
     column->addWidget(lblSignStay);
 
     picSignGauge = new SignGauge(this);
@@ -174,42 +167,17 @@ void SignStayPanel::Show(const std::optional<SignStayText>& stay)
     if (!stay) {
         return;
     }
-    const QString text = QString::fromStdString(stay->Text).toHtmlEscaped();
-    switch (stay->Certainty) {
-    case StayCertainty::Settled:
-        lblSignStay->setText(text);
-        lblSignStay->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
-        lblSignStay->setStyleSheet(QString());
-        lblSignStay->setAccessibleDescription(
-            QStringLiteral("When the Moon entered this rashi and when it leaves it"));
-        break;
-    case StayCertainty::NearChange:
-    case StayCertainty::CannotTell: {
-        const bool cannotTell = stay->Certainty == StayCertainty::CannotTell;
-        lblSignStay->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-        lblSignStay->setText(QStringLiteral("<b>") + QString::fromStdString(stay->Heading).toHtmlEscaped() +
-                             QStringLiteral("</b><br>") + text);
-        lblSignStay->setStyleSheet(cannotTell
-                                       ? QStringLiteral("QLabel { background: #fbe4e1; border: 1px solid #c83228; "
-                                                        "border-radius: 3px; padding: 4px; color: #3a0d09; }")
-                                       : QStringLiteral("QLabel { background: #fff2cf; border: 1px solid #d49100; "
-                                                        "border-radius: 3px; padding: 4px; color: #3a2a00; }"));
-        lblSignStay->setAccessibleDescription(QStringLiteral("Notice: the rashi depends on the exact birth time"));
-        break;
-    }
-    }
-    lblSignStay->setAccessibleName(QString::fromStdString(stay->Spoken));
+    ShowStay(lblSignStay, stay->Certainty, stay->Heading, stay->Text, stay->Spoken,
+             {tr("When the Moon entered this rashi and when it leaves it"),
+              tr("Notice: the rashi depends on the exact birth time")});
     picSignGauge->SetStay(*stay);
     FitLabelHeight();
 }
 
-// A wrapped label's height depends on its width, which a window's minimum
-// size does not take into account; without this the window would squeeze
-// the line rather than grow. The panel's width is fixed, so it is known here.
+// The panel's width is fixed, so the wrapped line's height is known here.
 void SignStayPanel::FitLabelHeight()
 {
-    lblSignStay->ensurePolished();  // the notice's padding counts
-    lblSignStay->setMinimumHeight(lblSignStay->heightForWidth(width()));
+    FitHeightToWidth(lblSignStay, width());
 }
 
 }  // namespace orvanta

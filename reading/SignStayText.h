@@ -5,31 +5,23 @@
 #pragma once
 
 #include <optional>
-#include <string>
 #include <string_view>
 
 #include "common/BirthRecord.h"
+#include "common/UiText.h"
 #include "ephemeris/SignCrossings.h"
+#include "reading/StayText.h"
 
 namespace orvanta {
-
-// A birth this close to a change of sign gets a notice instead of the line.
-inline constexpr double NoticeMinutes = 15.0;
-
-enum class StayCertainty {
-    Settled,     // no change within NoticeMinutes: the quiet line
-    NearChange,  // a change within NoticeMinutes, beyond the method's accuracy
-    CannotTell,  // a change within the method's accuracy
-};
 
 // The end of the sign the nearer change lies at, when it is within the notice.
 enum class SignEnd { None, Start, End };
 
 struct SignStayText {
     StayCertainty Certainty = StayCertainty::Settled;
-    std::string Heading;  // empty for the quiet line; marks a notice
-    std::string Text;     // the line, or the body of the notice
-    std::string Spoken;   // heading and text as one, for screen readers
+    UiText Heading;  // empty for the quiet line; marks a notice
+    UiText Text;     // the line, or the body of the notice
+    UiText Spoken;   // heading and text as one, for screen readers
 
     // What the gauge draws and says.
     double DegreesIntoSign = 0;
@@ -38,7 +30,7 @@ struct SignStayText {
     std::string_view Rashi;
     std::string_view EarlierRashi;  // the sign before this one
     std::string_view LaterRashi;    // the sign after it
-    std::string GaugeSpoken;
+    UiText GaugeSpoken;
 };
 
 SignStayText DescribeSignStay(const SignStay& stay);

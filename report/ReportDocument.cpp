@@ -2,8 +2,11 @@
 #include "report/ReportDocument.h"
 
 #include <array>
+#include <string>
+#include <utility>
 #include <string_view>
 
+#include "reading/NakshatraText.h"
 #include "support/WebLinks.h"
 
 namespace orvanta {
@@ -89,6 +92,12 @@ std::string Line(std::string_view text, std::size_t breaks = 1)
     return line;
 }
 
+void AppendFooter(std::vector<ReportRun>& runs)
+{
+    runs.push_back({Line(""), ReportStyle::FieldValue});
+    runs.push_back({Line(ReportFooter(), 2), ReportStyle::FieldValue});
+}
+
 void AppendSection(std::vector<ReportRun>& runs, const ReportSection& section, const RashiCatalogueRow& rashi)
 {
     runs.push_back({Line(section.Heading), ReportStyle::Heading});
@@ -100,8 +109,7 @@ void AppendSection(std::vector<ReportRun>& runs, const ReportSection& section, c
     }
     switch (section.End) {
     case Closing::Footer:
-        runs.push_back({Line(""), ReportStyle::FieldValue});
-        runs.push_back({Line(ReportFooter(), 2), ReportStyle::FieldValue});
+        AppendFooter(runs);
         break;
     case Closing::BlankLine:
         runs.push_back({Line("", 2), ReportStyle::FieldValue});
@@ -126,6 +134,26 @@ std::vector<ReportRun> BuildReportDocument(const RashiCatalogueRow& rashi)
         AppendSection(runs, section, rashi);
     }
     return runs;
+}
+
+void AppendNakshatraSection(std::vector<ReportRun>& runs, const NakshatraStay& stay)
+{
+    const NakshatraPosition& p = stay.Position;
+    const NakshatraText text = DescribeNakshatra(stay);
+    const std::string stayText = English(text.Heading).empty() ? English(text.Text) : English(text.Spoken);
+    const std::pair<std::string_view, std::string> fields[] = {
+        {"Nakshatra: ", std::string(p.Name)},
+        {"Pada: ", std::to_string(p.Pada)},
+        {"Lord: ", std::string(p.Lord)},
+        {"Name Syllable: ", English(SyllableText(p.Syllable))},
+        {"Moon's Stay: ", stayText},
+    };
+    runs.push_back({Line("Nakshatra (Birth Star): "), ReportStyle::Heading});
+    for (const auto& [label, value] : fields) {
+        runs.push_back({std::string(label), ReportStyle::FieldLabel});
+        runs.push_back({Line(value), ReportStyle::FieldValue});
+    }
+    AppendFooter(runs);
 }
 
 }  // namespace orvanta

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "common/RashiCatalogueRow.h"
+#include "ephemeris/NakshatraStay.h"
 
 namespace orvanta {
 
@@ -27,5 +28,11 @@ std::string ReportFooter();
 // The report of the given rashi texts, from the first heading to the closing
 // footer (which has no line break after it).
 std::vector<ReportRun> BuildReportDocument(const RashiCatalogueRow& rashi);
+
+// Appends the birth star's section, in the style of the rashi's: its heading,
+// the nakshatra, pada, lord, name syllable and the Moon's stay (or the
+// notice near a change) as labelled lines, then the footer between empty
+// lines.
+void AppendNakshatraSection(std::vector<ReportRun>& runs, const NakshatraStay& stay);
 
 }  // namespace orvanta

@@ -52,6 +52,17 @@ frmAbout::frmAbout(Platform& platform, QWidget* parent) : QDialog(parent), platf
     licence->setWordWrap(true);
     licence->setFixedWidth(420);
 
+    // The precise Moon's library is under the AGPL, which GPL-3.0 section 13
+    // lets the program combine with; its credit is shown with the licence.
+    // A number stays with its word.
+    auto* swissEphemeris = new QLabel(
+        tr("Uses Swiss Ephemeris © Astrodienst AG, AGPL-3.0, combined with Orvanta under "
+           "section\u00a013 of the GNU General Public License, version\u00a03."),
+        this);
+    swissEphemeris->setObjectName(QStringLiteral("lblSwissEphemeris"));
+    swissEphemeris->setWordWrap(true);
+    swissEphemeris->setFixedWidth(420);
+
     auto* line = new QFrame(this);
     line->setObjectName(QStringLiteral("Line1"));
     line->setFrameShape(QFrame::HLine);
@@ -84,6 +95,7 @@ frmAbout::frmAbout(Platform& platform, QWidget* parent) : QDialog(parent), platf
     layout->addLayout(header);
     layout->addWidget(description);
     layout->addWidget(licence);
+    layout->addWidget(swissEphemeris);
     layout->addWidget(line);
     layout->addWidget(homeLink);
     layout->addLayout(buttons);

@@ -16,6 +16,7 @@ add_executable(orvanta_ui_tests
   support/WebPagesTest.cpp
   reading/frmResultTest.cpp
   reading/SignStayPanelTest.cpp
+  reading/NakshatraPanelTest.cpp
   report/frmSaveTest.cpp
   timezone/frmTimeZoneTest.cpp
   widgets/ClickableLabelTest.cpp

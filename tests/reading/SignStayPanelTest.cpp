@@ -53,8 +53,8 @@ TEST(SignStayPanel, ShowsEachKindOfLineWholeAndReadable)
         const std::optional<SignStayText> text = DescribeSignStayOf(c.record);
         EXPECT_TRUE(line->isVisible() && gauge->isVisible()) << c.what;
         EXPECT_TRUE(line->text().contains(QLatin1String(c.shows))) << c.what;
-        EXPECT_EQ(line->accessibleName(), QString::fromStdString(text->Spoken)) << c.what;
-        EXPECT_EQ(gauge->accessibleDescription(), QString::fromStdString(text->GaugeSpoken)) << c.what;
+        EXPECT_EQ(line->accessibleName(), QString::fromStdString(English(text->Spoken))) << c.what;
+        EXPECT_EQ(gauge->accessibleDescription(), QString::fromStdString(English(text->GaugeSpoken))) << c.what;
         EXPECT_FALSE(gauge->accessibleName().isEmpty()) << c.what;
         EXPECT_EQ(line->focusPolicy(), Qt::StrongFocus) << c.what;
 

@@ -8,6 +8,7 @@
 #include <algorithm>
 #include <string>
 
+#include "TestRecords.h"
 #include "support/WebLinks.h"
 
 namespace orvanta {
@@ -191,6 +192,34 @@ TEST(ReportDocument, HeadingsInOrderAndNoTrailingLineBreak)
     }
     EXPECT_FALSE(text.ends_with("\n"));
     EXPECT_TRUE(text.ends_with("\r\n\r\n" + kFooter));
+}
+
+// Ravi's birth star, after the rashi's section as the report places it.
+TEST(ReportDocument, NakshatraSectionInTheReportsStyle)
+{
+    const NakshatraStay stay = FindNakshatraStay(ComputeMoonPosition(testing::Ravi()));
+    std::vector<ReportRun> runs{{"Common: \r\n", S::Heading}};
+    AppendNakshatraSection(runs, stay);
+    const std::string name(stay.Position.Name);
+    const NameSyllable syllable = stay.Position.Syllable;
+    const std::vector<ReportRun> expected{
+        {"Common: \r\n", S::Heading},
+        {"Nakshatra (Birth Star): \r\n", S::Heading},
+        {"Nakshatra: ", S::FieldLabel},
+        {name + "\r\n", S::FieldValue},
+        {"Pada: ", S::FieldLabel},
+        {std::to_string(stay.Position.Pada) + "\r\n", S::FieldValue},
+        {"Lord: ", S::FieldLabel},
+        {std::string(stay.Position.Lord) + "\r\n", S::FieldValue},
+        {"Name Syllable: ", S::FieldLabel},
+        {std::string(syllable.Latin) + "\u00A0(" + std::string(syllable.Devanagari) + ")\r\n", S::FieldValue},
+        {"Moon's Stay: ", S::FieldLabel},
+    };
+    ASSERT_EQ(runs.size(), expected.size() + 3);
+    EXPECT_EQ(std::vector<ReportRun>(runs.begin(), runs.begin() + static_cast<long>(expected.size())), expected);
+    EXPECT_TRUE(runs[expected.size()].Text.starts_with("Moon in " + name + " from ")) << runs[expected.size()].Text;
+    EXPECT_EQ(runs[runs.size() - 2], (ReportRun{"\r\n", S::FieldValue}));
+    EXPECT_EQ(runs.back(), (ReportRun{kFooter + "\r\n\r\n", S::FieldValue}));
 }
 
 }  // namespace

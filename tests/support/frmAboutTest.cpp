@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The About window names the program's licence and credits the atlas's data,
-// whose licence requires the credit wherever the program shows its origins.
+// The About window names the program's licence and credits the atlas's data
+// and Swiss Ephemeris, whose licences require the credit wherever the program
+// shows its origins.
 #include <QLabel>
 #include <gtest/gtest.h>
 
@@ -11,7 +12,7 @@
 namespace orvanta {
 namespace {
 
-TEST(AboutWindow, NamesTheLicenceAndCreditsGeoNames)
+TEST(AboutWindow, NamesTheLicenceAndTheCredits)
 {
     FakePlatform platform;
     frmAbout about(platform);
@@ -27,6 +28,12 @@ TEST(AboutWindow, NamesTheLicenceAndCreditsGeoNames)
         QStringLiteral("Contains GeoNames data (geonames.org), licensed under CC BY 4.0.")));
     // The wrapped line must get the height it needs, not be cut to one line.
     EXPECT_GE(licence->height(), licence->heightForWidth(licence->width()));
+
+    const auto* swe = about.findChild<QLabel*>(QStringLiteral("lblSwissEphemeris"));
+    ASSERT_NE(swe, nullptr);
+    EXPECT_TRUE(swe->isVisible());
+    EXPECT_TRUE(swe->text().contains(QStringLiteral("Swiss Ephemeris \u00a9 Astrodienst AG, AGPL-3.0")));
+    EXPECT_GE(swe->height(), swe->heightForWidth(swe->width()));
 }
 
 }  // namespace
