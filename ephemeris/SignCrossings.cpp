@@ -95,8 +95,13 @@ ArcStay CrossingSearch::Stay(double widthDegrees, int part) const
 
 std::optional<SignStay> FindSignStay(const BirthRecord& record)
 {
+    return FindSignStay(ComputeMoonPosition(record));
+}
+
+std::optional<SignStay> FindSignStay(const MoonComputation& computation)
+{
     SignStay stay;
-    stay.Reading = ComputeMoonPosition(record);
+    stay.Reading = computation;
     const MoonComputation& reading = stay.Reading;
     if (reading.RashiName.empty()) {
         return std::nullopt;

@@ -92,7 +92,9 @@ struct SignStay {
     std::optional<SignCrossing> Leaves;
 };
 
-// The stay for the record's birth data; empty when the reading names no sign.
+// The stay for the record's birth data, or for a computation already made
+// from them; empty when the reading names no sign.
 std::optional<SignStay> FindSignStay(const BirthRecord& record);
+std::optional<SignStay> FindSignStay(const MoonComputation& reading);
 
 }  // namespace orvanta

@@ -31,7 +31,8 @@ void NakshatraPanel::Show(const std::optional<NakshatraText>& nakshatra)
     if (!nakshatra) {
         return;
     }
-    lblNakshatra->setText(Translated(nakshatra->Line).toHtmlEscaped());
+    lblNakshatra->setTextFormat(Qt::PlainText);
+    lblNakshatra->setText(Translated(nakshatra->Line));
     lblNakshatra->setAccessibleName(Translated(nakshatra->LineSpoken));
     ShowStay(lblNakshatraStay, nakshatra->Certainty, nakshatra->Heading, nakshatra->Text, nakshatra->Spoken,
              {tr("When the Moon entered this nakshatra and when it leaves it"),

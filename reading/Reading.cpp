@@ -23,7 +23,16 @@ Reading ComposeReading(BirthRecord& record)
     reading.Moon = ComputeMoonRashi(record);
     GetRashiInformation(record.RashiName, record);
     reading.Rashi = record.SelectedRashi;
-    reading.SignStay = DescribeSignStayOf(record);
+    // The stays belong to the computed rashi; an earlier rashi kept because
+    // these birth data name none has no stay of theirs to show.
+    if (reading.Moon.RashiName.empty() || reading.Moon.RashiName != reading.Rashi.VedicName) {
+        return reading;
+    }
+    if (const std::optional<SignStay> stay = FindSignStay(reading.Moon)) {
+        reading.SignStay = DescribeSignStay(*stay);
+    }
+    reading.BirthStar = FindNakshatraStay(reading.Moon);
+    reading.BirthStarText = DescribeNakshatra(*reading.BirthStar);
     return reading;
 }
 

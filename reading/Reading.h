@@ -12,6 +12,8 @@
 #include "entry/BirthDataEntry.h"
 #include "entry/InputRules.h"
 #include "ephemeris/MoonRashi.h"
+#include "ephemeris/NakshatraStay.h"
+#include "reading/NakshatraText.h"
 #include "reading/SignStayText.h"
 
 namespace orvanta {
@@ -19,9 +21,11 @@ namespace orvanta {
 struct Reading {
     MoonComputation Moon;          // the lunar series at the birth
     RashiCatalogueRow Rashi;       // the texts shown: the record's SelectedRashi
-    // When the Moon entered the sign and leaves it; empty when the birth
-    // data name no sign, or another than the one shown.
+    // How firm the rashi is, and the birth star with its stay; empty when
+    // the birth data name no sign, or another than the one shown.
     std::optional<SignStayText> SignStay;
+    std::optional<NakshatraStay> BirthStar;
+    std::optional<NakshatraText> BirthStarText;
 };
 
 // The entry refused by its first failing check (nothing stored), or its reading.

@@ -22,6 +22,7 @@
 #include "widgets/Controls.h"
 #include "widgets/QtText.h"
 #include "widgets/WindowFont.h"
+#include "reading/NakshatraPanel.h"
 #include "reading/SignStayPanel.h"
 #include "report/frmSave.h"
 #include "widgets/ClickableLabel.h"
@@ -279,6 +280,10 @@ QWidget* frmResult::BuildHeader(QWidget* parent)
     fraSignStay->setObjectName(QStringLiteral("fraSignStay"));
     column->addSpacing(2);
     column->addWidget(fraSignStay);
+    fraNakshatra = new NakshatraPanel(kPictureSize, header);
+    fraNakshatra->setObjectName(QStringLiteral("fraNakshatra"));
+    column->addSpacing(4);
+    column->addWidget(fraNakshatra);
     column->addSpacing(6);
 
     for (const ResultFieldBox& field : kHeadline) {
@@ -442,6 +447,7 @@ void frmResult::Form_Load()
     ShowResultPage(1);
     lblVedicName->setText(vedicName);
     fraSignStay->Show(reading_.SignStay);
+    fraNakshatra->Show(reading_.BirthStarText);
     for (const ShownField& shown : fields_) {
         if (shown.Field->LoadPrefix != nullptr) {
             shown.Caption->setText(QLatin1String(shown.Field->LoadPrefix) + vedicName);

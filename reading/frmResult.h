@@ -20,6 +20,7 @@ struct BirthRecord;
 struct ResultFieldBox;
 class Platform;
 class SharpPicture;
+class NakshatraPanel;
 class SignStayPanel;
 
 class frmResult : public QMainWindow {
@@ -75,6 +76,7 @@ private:
     SharpPicture* picRashi = nullptr;
     QLabel* lblVedicName = nullptr;
     SignStayPanel* fraSignStay = nullptr;
+    NakshatraPanel* fraNakshatra = nullptr;
     std::vector<ShownField> fields_;
 };
 

@@ -129,9 +129,19 @@ std::string ReportFooter()
 
 std::vector<ReportRun> BuildReportDocument(const RashiCatalogueRow& rashi)
 {
+    Reading reading;
+    reading.Rashi = rashi;
+    return BuildReportDocument(reading);
+}
+
+std::vector<ReportRun> BuildReportDocument(const Reading& reading)
+{
     std::vector<ReportRun> runs;
     for (const ReportSection& section : kSections) {
-        AppendSection(runs, section, rashi);
+        AppendSection(runs, section, reading.Rashi);
+        if (&section == &kSections.front() && reading.BirthStar) {
+            AppendNakshatraSection(runs, *reading.BirthStar);
+        }
     }
     return runs;
 }

@@ -9,6 +9,7 @@
 
 #include "common/RashiCatalogueRow.h"
 #include "ephemeris/NakshatraStay.h"
+#include "reading/Reading.h"
 
 namespace orvanta {
 
@@ -28,6 +29,10 @@ std::string ReportFooter();
 // The report of the given rashi texts, from the first heading to the closing
 // footer (which has no line break after it).
 std::vector<ReportRun> BuildReportDocument(const RashiCatalogueRow& rashi);
+
+// The report of a reading: its rashi's, with the birth star's section after
+// the rashi's own when the reading has a birth star.
+std::vector<ReportRun> BuildReportDocument(const Reading& reading);
 
 // Appends the birth star's section, in the style of the rashi's: its heading,
 // the nakshatra, pada, lord, name syllable and the Moon's stay (or the

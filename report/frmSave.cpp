@@ -173,7 +173,7 @@ const QTextDocument& frmSave::ReportDocument() const
 
 void frmSave::Form_Load()
 {
-    RenderRuns(*RTB->document(), BuildReportDocument(reading_.Rashi));
+    RenderRuns(*RTB->document(), BuildReportDocument(reading_));
     EnableReportLinks();
     RTB->moveCursor(QTextCursor::Start);
 }

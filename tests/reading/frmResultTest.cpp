@@ -13,6 +13,8 @@
 #include <QTabBar>
 #include <QTabWidget>
 #include <QTest>
+#include <QTextBrowser>
+#include <QTextDocumentFragment>
 #include <gtest/gtest.h>
 #include <memory>
 
@@ -21,6 +23,8 @@
 #include "platform/FakePlatform.h"
 #include "widgets/QtText.h"
 #include "app/WindowFlow.h"
+#include "app/frmMain.h"
+#include "WindowTestSupport.h"
 #include "reading/RashiCatalogue.h"
 #include "support/WebLinks.h"
 
@@ -288,6 +292,53 @@ TEST_F(ResultWindowTest, CaptionsCarryTheirHints)
         hinted += label->toolTip().isEmpty() ? 0 : 1;
     }
     EXPECT_EQ(hinted, 25);
+}
+
+}  // namespace
+}  // namespace orvanta
+
+namespace orvanta {
+namespace {
+
+// The first worked birth, 1 January 2000, 12:00, zone 0:00, west: Thula,
+// 199°28' sidereal, in Swati's fourth pada. The result window names the
+// birth star under the sign's stay, and the report carries its section.
+TEST(ResultWindowBirthStar, TheFirstWorkedBirthShowsItsBirthStarAndItsReport)
+{
+    BirthRecord record;
+    FakePlatform platform;
+    frmMain* main = ShowMainWindow(record, platform);
+    BirthDataEntry entry;
+    entry.Name = "Asha";
+    entry.YearText = "2000";
+    entry.HourText = "12";
+    entry.ZoneHour = "0";
+    entry.ZoneMinute = "0";
+    entry.Longitude = {"10", "0", true};
+    entry.Latitude = {"50", "0", false};
+    main->SetEntry(entry);
+    QTest::mouseClick(main->findChild<QPushButton*>("cmdRashi"), Qt::LeftButton);
+    QWidget* result = testing::VisibleWindow("frmResult");
+    ASSERT_NE(result, nullptr);
+
+    auto* star = result->findChild<QLabel*>("lblNakshatra");
+    auto* stay = result->findChild<QLabel*>("lblNakshatraStay");
+    ASSERT_TRUE(star && stay);
+    EXPECT_TRUE(star->isVisible() && stay->isVisible());
+    EXPECT_EQ(QTextDocumentFragment::fromHtml(star->text()).toPlainText().replace(QChar(0xA0), QLatin1Char(' ')),
+              QStringLiteral("Nakshatra Swati, pada 4 \u2014 lord Rahu \u2014 name syllable Ta (\u0924)"));
+    EXPECT_TRUE(stay->text().startsWith(QStringLiteral("Moon in Swati from"))) << stay->text().toStdString();
+    EXPECT_FALSE(star->accessibleName().isEmpty());
+
+    QTest::mouseClick(result->findChild<QPushButton*>("cmdSave"), Qt::LeftButton);
+    ASSERT_NE(platform.LastModal, nullptr);
+    const QString report = platform.LastModal->findChild<QTextBrowser*>()->toPlainText();
+    const qsizetype common = report.indexOf(QStringLiteral("Common:"));
+    const qsizetype birthStar = report.indexOf(QStringLiteral("Nakshatra (Birth Star):"));
+    const qsizetype characteristics = report.indexOf(QStringLiteral("Sign Characteristics:"));
+    EXPECT_TRUE(common < birthStar && birthStar < characteristics) << report.toStdString();
+    EXPECT_TRUE(report.contains(QStringLiteral("Swati"))) << report.toStdString();
+    testing::CloseAllWindows();
 }
 
 }  // namespace
