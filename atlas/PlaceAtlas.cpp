@@ -159,13 +159,13 @@ struct WeightedQuery {
 
 // Matches are ranked by population times a weight, each kind of match
 // counting as a match of the best kind on a place so many times less
-// populous. A whole name counts six times over (York before New York City,
-// which holds the word further in). An old, foreign or transliterated name
+// populous. A whole name counts six times over, and a word further into a
+// name at a twentieth: York leads "york" before New York City, São Paulo
+// leads "paulo" before Paulo Afonso. An old, foreign or transliterated name
 // (Bombay, Muenchen) counts at an eightieth: München still leads "munch"
 // before Münchenstein, but New Delhi leads Delhi, which is also called New
 // Delhi, and a village once called New York stays behind the places whose
-// own names say so. A word further into a name counts at a twentieth
-// (São Paulo for "paulo" before Paulo Afonso, York before New York City).
+// own names say so.
 constexpr double WholeName = 6.0;
 constexpr double AlternateName = 1.0 / 80;
 constexpr double LaterWord = 1.0 / 20;
@@ -185,13 +185,13 @@ std::vector<WeightedQuery> RankedQueries(const std::vector<std::string>& tokens,
     const std::string phrase = Phrase(tokens);
     const std::string prefix = lastWordComplete ? "" : " *";
     std::vector<WeightedQuery> queries;
-    // One or two letters make a whole name only by chance.
     std::size_t letters = 0;
     for (const std::string& token : tokens) {
         letters += token.size();
     }
     if (letters >= MinWholeNameBytes) {
-        const auto words = std::min<std::int64_t>(static_cast<std::int64_t>(tokens.size()), atlas_schema::MaxTokenCount);
+        const auto words =
+            std::min<std::int64_t>(static_cast<std::int64_t>(tokens.size()), atlas_schema::MaxTokenCount);
         queries.push_back({"own : ^ " + phrase, WholeName * factor, words, filter});
         queries.push_back({"alt : ^ " + phrase, WholeName * AlternateName * factor, words, filter});
     }
@@ -210,11 +210,12 @@ bool IsCoordinate(sqlite3_stmt* statement, int column, double limit)
 }
 
 // SQLite would open a named pipe, and wait in open() for a writer forever.
+// A missing file is left to SQLite to report.
 void CheckRegularFile(const std::string& path)
 {
     std::error_code error;
     const auto type = std::filesystem::status(path, error).type();
-    if (!error && type != std::filesystem::file_type::regular) {
+    if (!error && type != std::filesystem::file_type::regular && type != std::filesystem::file_type::not_found) {
         throw AtlasFault(Compose(ORVANTA_TR("PlaceAtlas", "it is not a regular file")));
     }
 }

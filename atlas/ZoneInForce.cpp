@@ -321,7 +321,8 @@ UiText DescribeZoneInForce(std::string_view place, const CivilDateTime& local, c
         return line;
     }
     if (!tzVersion.empty()) {
-        line = Compose(ORVANTA_TR("ZoneInForce", "%1 \xE2\x80\x94 tz %2"), {std::move(line), Verbatim(std::string(tzVersion))});
+        line = Compose(ORVANTA_TR("ZoneInForce", "%1 \xE2\x80\x94 tz %2"),
+                       {std::move(line), Verbatim(std::string(tzVersion))});
     }
     return zone.Kind == LocalTimeKind::UnknownZone ? line : WithCaution(std::move(line), local, zone.ZoneId);
 }

@@ -185,7 +185,8 @@ TEST(ZoneInForce, DescriptionSaysWhatWasUsed)
         {"New York", "America/New_York", {2021, 11, 7, 1, 30, 0}, -74.0,
          "New York: 01:30 on 7 Nov 2021 came twice: first at UTC-04:00 (EDT), then at UTC-05:00 (EST) "
          "\u2014 tz 2025b"},
-        {"Dublin", "Europe/Dublin", {2020, 1, 15, 12, 0, 0}, -6.26, "Dublin: UTC+00:00 (GMT) on 15 Jan 2020 \u2014 tz 2025b"},
+        {"Dublin", "Europe/Dublin", {2020, 1, 15, 12, 0, 0}, -6.26,
+         "Dublin: UTC+00:00 (GMT) on 15 Jan 2020 \u2014 tz 2025b"},
         {"Dublin", "Europe/Dublin", {2020, 7, 15, 12, 0, 0}, -6.26,
          "Dublin: UTC+01:00 (IST) on 15 Jul 2020, daylight/war time \u2014 tz 2025b"},
         {"Mumbai", "Asia/Kolkata", {2021, 2, 29, 12, 0, 0}, 72.88, "Mumbai: no such date or time"},
