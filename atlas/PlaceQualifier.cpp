@@ -105,13 +105,6 @@ void Qualifier::AddRegionIn(std::string country, std::int64_t region)
     RegionsIn_.insert({std::move(country), region});
 }
 
-void Qualifier::Add(const Qualifier& other)
-{
-    Countries_.insert(other.Countries_.begin(), other.Countries_.end());
-    Regions_.insert(other.Regions_.begin(), other.Regions_.end());
-    RegionsIn_.insert(other.RegionsIn_.begin(), other.RegionsIn_.end());
-}
-
 bool Qualifier::Empty() const
 {
     return Countries_.empty() && Regions_.empty() && RegionsIn_.empty();
@@ -119,30 +112,28 @@ bool Qualifier::Empty() const
 
 PlaceQualifiers::PlaceQualifiers(Fold fold, const Regions& regions) : Fold_(std::move(fold))
 {
-    std::map<std::string, std::vector<std::int64_t>, std::less<>> regionIds;
     for (const auto& [id, name] : regions) {
-        const std::string folded = Folded(name);
-        if (!folded.empty()) {
-            Names_[folded].AddRegion(id);
-            regionIds[folded].push_back(id);
+        if (std::string folded = Folded(name); !folded.empty()) {
+            Names_.push_back({std::move(folded), {}, id});
+        }
+    }
+    std::sort(Names_.begin(), Names_.end());
+    for (const RegionCode& code : RegionCodes) {
+        const std::string region = Folded(code.Region);
+        const auto [first, last] = std::equal_range(Names_.begin(), Names_.end(), Named{region, {}, 0});
+        for (auto it = first; it != last; ++it) {
+            Codes_.push_back({Folded(code.Code), std::string(code.Country), it->Region});
         }
     }
     for (const CountryNameEntry& country : AllCountryNames()) {
-        Names_[Folded(country.Name)].AddCountry(std::string(country.Code));
-        Codes_[Folded(country.Code)].AddCountry(std::string(country.Code));
+        Names_.push_back({Folded(country.Name), std::string(country.Code), 0});
+        Codes_.push_back({Folded(country.Code), std::string(country.Code), 0});
     }
     for (const CountryAlias& alias : CountryAliases) {
-        Names_[Folded(alias.Alias)].AddCountry(std::string(alias.Country));
+        Names_.push_back({Folded(alias.Alias), std::string(alias.Country), 0});
     }
-    for (const RegionCode& code : RegionCodes) {
-        const auto ids = regionIds.find(Folded(code.Region));
-        if (ids == regionIds.end()) {
-            continue;
-        }
-        for (std::int64_t id : ids->second) {
-            Codes_[Folded(code.Code)].AddRegionIn(std::string(code.Country), id);
-        }
-    }
+    std::sort(Names_.begin(), Names_.end());
+    std::sort(Codes_.begin(), Codes_.end());
 }
 
 std::string PlaceQualifiers::Folded(std::string_view text) const
@@ -151,13 +142,24 @@ std::string PlaceQualifiers::Folded(std::string_view text) const
     return Joined(words, 0, words.size());
 }
 
+void PlaceQualifiers::AddTo(Qualifier& qualifier, const Named& named)
+{
+    if (named.Region == 0) {
+        qualifier.AddCountry(named.Country);
+    } else if (named.Country.empty()) {
+        qualifier.AddRegion(named.Region);
+    } else {
+        qualifier.AddRegionIn(named.Country, named.Region);
+    }
+}
+
 std::optional<Qualifier> PlaceQualifiers::Exact(std::string_view phrase) const
 {
     Qualifier found;
+    const Named key{std::string(phrase), {}, 0};
     for (const auto* table : {&Names_, &Codes_}) {
-        if (const auto it = table->find(phrase); it != table->end()) {
-            found.Add(it->second);
-        }
+        const auto [first, last] = std::equal_range(table->begin(), table->end(), key);
+        std::for_each(first, last, [&](const Named& named) { AddTo(found, named); });
     }
     return found.Empty() ? std::nullopt : std::optional<Qualifier>(found);
 }
@@ -165,12 +167,13 @@ std::optional<Qualifier> PlaceQualifiers::Exact(std::string_view phrase) const
 std::optional<Qualifier> PlaceQualifiers::Starting(std::string_view phrase) const
 {
     Qualifier found;
-    for (auto it = Names_.lower_bound(phrase); it != Names_.end() && it->first.starts_with(phrase); ++it) {
-        found.Add(it->second);
+    const Named key{std::string(phrase), {}, 0};
+    for (auto it = std::lower_bound(Names_.begin(), Names_.end(), key);
+         it != Names_.end() && it->Phrase.starts_with(phrase); ++it) {
+        AddTo(found, *it);
     }
-    if (const auto it = Codes_.find(phrase); it != Codes_.end()) {
-        found.Add(it->second);
-    }
+    const auto [first, last] = std::equal_range(Codes_.begin(), Codes_.end(), key);
+    std::for_each(first, last, [&](const Named& named) { AddTo(found, named); });
     return found.Empty() ? std::nullopt : std::optional<Qualifier>(found);
 }
 

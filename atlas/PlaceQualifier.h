@@ -8,7 +8,6 @@
 
 #include <cstdint>
 #include <functional>
-#include <map>
 #include <optional>
 #include <set>
 #include <string>
@@ -26,7 +25,6 @@ public:
     void AddCountry(std::string country);
     void AddRegion(std::int64_t region);
     void AddRegionIn(std::string country, std::int64_t region);
-    void Add(const Qualifier& other);
     bool Empty() const;
 
 private:
@@ -64,11 +62,21 @@ public:
     std::optional<Qualifier> Starting(std::string_view phrase) const;
 
 private:
+    // One thing a phrase may name: a country (no region), a region anywhere
+    // (no country), or a region of one country.
+    struct Named {
+        std::string Phrase;  // folded
+        std::string Country;
+        std::int64_t Region = 0;
+        bool operator<(const Named& other) const { return Phrase < other.Phrase; }
+    };
+
     std::string Folded(std::string_view text) const;
+    static void AddTo(Qualifier& qualifier, const Named& named);
 
     Fold Fold_;
-    std::map<std::string, Qualifier, std::less<>> Names_;
-    std::map<std::string, Qualifier, std::less<>> Codes_;
+    std::vector<Named> Names_;  // sorted by phrase
+    std::vector<Named> Codes_;  // sorted by phrase
 };
 
 }  // namespace orvanta
