@@ -598,7 +598,7 @@ void frmMain::txtMCity_Edited(const QString& text)
         if (!places_->ToldUnavailable) {
             places_->ToldUnavailable = true;
             platform_.ShowMessage(this,
-                                  QStringLiteral("The atlas of places cannot be used (") + ToQString(found.Problem) +
+                                  QStringLiteral("The atlas of places cannot be used (") + Translated(found.Problem) +
                                       QStringLiteral("). Please type the coordinates and the time zone yourself."),
                                   MessageIcon::Information);
         }
@@ -663,15 +663,15 @@ void frmMain::RefreshZoneFromAtlas()
     switch (fill.Result) {
     case ZoneFill::Outcome::Filled:
         ShowAtlasZone(fill.Boxes);
-        ShowZoneLine(ToQString(fill.Line), false);
+        ShowZoneLine(Translated(fill.Line), false);
         break;
     case ZoneFill::Outcome::NeedsChoice:
         // No offset is right until the user says which: the boxes stay empty.
         ShowAtlasZone({});
-        ShowZoneLine(ToQString(fill.Line), true);
+        ShowZoneLine(Translated(fill.Line), true);
         break;
     case ZoneFill::Outcome::NotFilled:
-        ShowZoneLine(ToQString(fill.Line), false);
+        ShowZoneLine(Translated(fill.Line), false);
         break;
     }
 }
@@ -695,7 +695,7 @@ void frmMain::ChooseZoneOption(const QString& link)
     const ZoneOption option = zoneOptions_[static_cast<std::size_t>(which)];
     zoneOptions_.clear();
     ShowAtlasZone(option.Boxes);
-    ShowZoneLine(ToQString(option.Line), false);
+    ShowZoneLine(Translated(option.Line), false);
 }
 
 void frmMain::ZoneSetByHand()
@@ -717,7 +717,7 @@ void frmMain::ShowZoneLine(const QString& text, bool withOptions)
         html += QStringLiteral(". Change the time, or use ");
         for (std::size_t i = 0; i < zoneOptions_.size(); ++i) {
             html += (i == 0 ? QString() : QStringLiteral(" or ")) + QStringLiteral("<a href=\"") + QString::number(i) +
-                    QStringLiteral("\">") + ToQString(zoneOptions_[i].Label).toHtmlEscaped() + QStringLiteral("</a>");
+                    QStringLiteral("\">") + Translated(zoneOptions_[i].Label).toHtmlEscaped() + QStringLiteral("</a>");
         }
         html += QLatin1Char('.');
     }
