@@ -57,7 +57,7 @@ void PlacePicker::CityEdited(const QString& text)
     PlaceSearchResult found = places_.Atlas.Search(ToStdString(typed));
     if (found.Status == AtlasStatus::Unavailable) {
         if (found.FirstFoundUnavailable) {
-            emit AtlasUnavailable(ToQString(found.Problem));
+            emit AtlasUnavailable(Translated(found.Problem));
         }
         return;
     }
@@ -125,15 +125,15 @@ void PlacePicker::Refresh()
     switch (fill.Result) {
     case ZoneFill::Outcome::Filled:
         emit ZoneBoxesChanged(fill.Boxes);
-        SayLine(ToQString(fill.Line));
+        SayLine(Translated(fill.Line));
         break;
     case ZoneFill::Outcome::NeedsChoice:
         // No offset is right until the user says which: the boxes stay empty.
         emit ZoneBoxesChanged({});
-        SayLine(ToQString(fill.Line), options_);
+        SayLine(Translated(fill.Line), options_);
         break;
     case ZoneFill::Outcome::NotFilled:
-        SayLine(ToQString(fill.Line));
+        SayLine(Translated(fill.Line));
         break;
     }
 }
@@ -146,7 +146,7 @@ void PlacePicker::ChooseOption(int which)
     const ZoneOption option = options_[static_cast<std::size_t>(which)];
     options_.clear();
     emit ZoneBoxesChanged(option.Boxes);
-    SayLine(ToQString(option.Line));
+    SayLine(Translated(option.Line));
 }
 
 void PlacePicker::ZoneSetByHand()
@@ -174,7 +174,7 @@ void PlacePicker::SayLine(const QString& text, const std::vector<ZoneOption>& op
 {
     ZoneLineText line{text, {}};
     for (const ZoneOption& option : options) {
-        line.Options.append(ToQString(option.Label));
+        line.Options.append(Translated(option.Label));
     }
     emit LineChanged(line);
 }

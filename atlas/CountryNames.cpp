@@ -8,10 +8,7 @@ namespace orvanta {
 
 namespace {
 
-struct Country {
-    std::string_view Code;
-    std::string_view Name;
-};
+using Country = CountryNameEntry;
 
 // Sorted by code.
 constexpr std::array<Country, 250> Countries{{
@@ -272,6 +269,11 @@ static_assert(std::is_sorted(Countries.begin(), Countries.end(),
               "the country table must stay sorted by code for the binary search");
 
 }  // namespace
+
+std::span<const CountryNameEntry> AllCountryNames()
+{
+    return Countries;
+}
 
 std::string_view CountryName(std::string_view code)
 {

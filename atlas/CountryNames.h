@@ -3,9 +3,18 @@
 // by ISO 3166-1 alpha-2 code.
 #pragma once
 
+#include <span>
 #include <string_view>
 
 namespace orvanta {
+
+struct CountryNameEntry {
+    std::string_view Code;
+    std::string_view Name;
+};
+
+// Every country and territory, by code.
+std::span<const CountryNameEntry> AllCountryNames();
 
 // The name for a code such as "IN" ("India"); an unknown code comes back as
 // it is.

@@ -4,6 +4,7 @@
 #include <sqlite3.h>
 
 #include <algorithm>
+#include <cmath>
 #include <filesystem>
 #include <optional>
 #include <stdexcept>
@@ -13,6 +14,7 @@
 #include "atlas/AtlasSchema.h"
 #include "atlas/AtlasTokens.h"
 #include "atlas/CountryNames.h"
+#include "atlas/PlaceQualifier.h"
 #include "common/TextEncoding.h"
 
 namespace orvanta {
@@ -27,7 +29,9 @@ constexpr std::size_t MaxQueryBytes = 200;
 constexpr std::size_t MinWholeNameBytes = 3;
 
 constexpr const char* MatchSql = "SELECT rowid FROM name_index WHERE name_index MATCH ?1 ORDER BY rowid";
-constexpr const char* PopulationSql = "SELECT population FROM place WHERE id = ?1";
+constexpr const char* CandidateSql =
+    "SELECT population, region, country, latitude, longitude FROM place WHERE id = ?1";
+constexpr const char* RegionsSql = "SELECT id, name FROM region";
 constexpr const char* PlaceSql =
     "SELECT p.name, r.name, p.country, p.latitude, p.longitude, p.population, z.name "
     "FROM place p JOIN region r ON r.id = p.region JOIN zone z ON z.id = p.zone WHERE p.id = ?1";
@@ -36,6 +40,19 @@ class SqliteError : public std::runtime_error {
 public:
     explicit SqliteError(sqlite3* db) : std::runtime_error(sqlite3_errmsg(db)) {}
 };
+
+// A reason of the program's own, told in the user's language.
+class AtlasFault : public std::runtime_error {
+public:
+    explicit AtlasFault(UiText reason) : std::runtime_error(English(reason)), Reason(std::move(reason)) {}
+    UiText Reason;
+};
+
+UiText ReasonOf(const std::exception& e)
+{
+    const auto* fault = dynamic_cast<const AtlasFault*>(&e);
+    return fault != nullptr ? fault->Reason : Verbatim(e.what());
+}
 
 struct Statement {
     sqlite3_stmt* Handle = nullptr;
@@ -113,20 +130,77 @@ struct Candidate {
     double Weight = 0.0;
 };
 
+// One kind of match: its full-text query, its weight, and for a whole-name
+// match the number of words the name must have.
 struct WeightedQuery {
     std::string Query;
-    double Weight;
+    double Weight = 1.0;
+    std::int64_t WholeTokenCount = 0;  // 0: any
+    const std::vector<Qualifier>* Filter = nullptr;  // each must admit the place
 };
 
-// Matches are ranked by population times a weight. Alternate names hold old,
-// foreign and transliterated names (Bombay, Muenchen, Mikligardur), and a
-// word further into a name is a weaker match than its first word, so each
-// counts as a match on the place's own first word of a place a tenth as
-// populous: a large city still comes first by its old name or second word
-// (Sao Paulo for "paulo"), but a one-letter search is not led by cities
-// matched only through an old name in another language.
-constexpr double WeakerMatch = 0.1;
-constexpr int MaxStreams = 4;
+// Matches are ranked by population times a weight, each kind of match
+// counting as a match of the best kind on a place so many times less
+// populous. A whole name counts six times over, and a word further into a
+// name at a twentieth: York leads "york" before New York City, São Paulo
+// leads "paulo" before Paulo Afonso. An old, foreign or transliterated name
+// (Bombay, Muenchen) counts at an eightieth: München still leads "munch"
+// before Münchenstein, but New Delhi leads Delhi, which is also called New
+// Delhi, and a village once called New York stays behind the places whose
+// own names say so.
+constexpr double WholeName = 6.0;
+constexpr double AlternateName = 1.0 / 80;
+constexpr double LaterWord = 1.0 / 20;
+// Places in the country or region the text names come ahead of other
+// readings of the same words, unless these are ten times as populous.
+constexpr double InNamedPlace = 10.0;
+// Words common to many names ("la", "san") in a country that has none of
+// them would otherwise be tested place by place through the whole atlas:
+// each kind of match tests this many places at most, the most populous
+// first, so a country's smaller places of a very common name may be missed.
+constexpr std::size_t MaxFilteredPlaces = 300;
+
+// Every kind of match of the words, weighted by `factor`.
+std::vector<WeightedQuery> RankedQueries(const std::vector<std::string>& tokens, bool lastWordComplete, double factor,
+                                         const std::vector<Qualifier>* filter)
+{
+    const std::string phrase = Phrase(tokens);
+    const std::string prefix = lastWordComplete ? "" : " *";
+    std::vector<WeightedQuery> queries;
+    std::size_t letters = 0;
+    for (const std::string& token : tokens) {
+        letters += token.size();
+    }
+    if (letters >= MinWholeNameBytes) {
+        const auto words =
+            std::min<std::int64_t>(static_cast<std::int64_t>(tokens.size()), atlas_schema::MaxTokenCount);
+        queries.push_back({"own : ^ " + phrase, WholeName * factor, words, filter});
+        queries.push_back({"alt : ^ " + phrase, WholeName * AlternateName * factor, words, filter});
+    }
+    queries.push_back({"own : ^ " + phrase + prefix, factor, 0, filter});
+    queries.push_back({"alt : ^ " + phrase + prefix, AlternateName * factor, 0, filter});
+    queries.push_back({"own : " + phrase + prefix, LaterWord * factor, 0, filter});
+    queries.push_back({"alt : " + phrase + prefix, LaterWord * AlternateName * factor, 0, filter});
+    return queries;
+}
+
+bool IsCoordinate(sqlite3_stmt* statement, int column, double limit)
+{
+    const int type = sqlite3_column_type(statement, column);
+    const double value = sqlite3_column_double(statement, column);
+    return (type == SQLITE_FLOAT || type == SQLITE_INTEGER) && std::isfinite(value) && std::fabs(value) <= limit;
+}
+
+// SQLite would open a named pipe, and wait in open() for a writer forever.
+// A missing file is left to SQLite to report.
+void CheckRegularFile(const std::string& path)
+{
+    std::error_code error;
+    const auto type = std::filesystem::status(path, error).type();
+    if (!error && type != std::filesystem::file_type::regular && type != std::filesystem::file_type::not_found) {
+        throw AtlasFault(Compose(ORVANTA_TR("PlaceAtlas", "it is not a regular file")));
+    }
+}
 
 }  // namespace
 
@@ -134,11 +208,13 @@ struct PlaceAtlas::Connection {
     sqlite3* Db = nullptr;
     std::unique_ptr<AtlasTokenizer> Tokenizer;
     std::vector<std::unique_ptr<Statement>> Match;  // one per stream, so their cursors run side by side
-    std::unique_ptr<Statement> Population;
+    std::unique_ptr<Statement> CandidateRow;
     std::unique_ptr<Statement> Place;
+    std::unique_ptr<PlaceQualifiers> Qualifiers;  // made when a text first may name one
 
     explicit Connection(const std::string& path)
     {
+        CheckRegularFile(path);
         if (sqlite3_open_v2(DatabaseUri(path).c_str(), &Db, SQLITE_OPEN_READONLY | SQLITE_OPEN_URI, nullptr) !=
             SQLITE_OK) {
             const std::string message = Db != nullptr ? sqlite3_errmsg(Db) : "out of memory";
@@ -148,10 +224,7 @@ struct PlaceAtlas::Connection {
         try {
             CheckSchema();
             Tokenizer = std::make_unique<AtlasTokenizer>(Db);
-            for (int i = 0; i < MaxStreams; ++i) {
-                Match.push_back(std::make_unique<Statement>(Db, MatchSql));
-            }
-            Population = std::make_unique<Statement>(Db, PopulationSql);
+            CandidateRow = std::make_unique<Statement>(Db, CandidateSql);
             Place = std::make_unique<Statement>(Db, PlaceSql);
         } catch (...) {
             Release();
@@ -165,8 +238,9 @@ struct PlaceAtlas::Connection {
     void Release()
     {
         Match.clear();
-        Population.reset();
+        CandidateRow.reset();
         Place.reset();
+        Qualifiers.reset();
         Tokenizer.reset();
         sqlite3_close_v2(Db);
         Db = nullptr;
@@ -180,7 +254,7 @@ struct PlaceAtlas::Connection {
             throw SqliteError(Db);
         }
         if (status != SQLITE_ROW || Column(version.Handle, 0) != std::to_string(atlas_schema::Version)) {
-            throw std::runtime_error("it was built for another version of Orvanta");
+            throw AtlasFault(Compose(ORVANTA_TR("PlaceAtlas", "it was built for another version of Orvanta")));
         }
     }
 
@@ -191,24 +265,61 @@ struct PlaceAtlas::Connection {
         }
     }
 
-    double PopulationOf(std::int64_t place)
+    // How much a place weighs, or nothing when the filter keeps it out or
+    // its coordinates are no coordinates (a damaged or hand-made atlas).
+    std::optional<double> Weigh(std::int64_t place, double weight, const std::vector<Qualifier>* filter)
     {
-        sqlite3_stmt* s = Population->Handle;
+        sqlite3_stmt* s = CandidateRow->Handle;
         const ResetOnExit reset{s};
         sqlite3_bind_int64(s, 1, place);
         const int status = sqlite3_step(s);
         Check(status);
-        return status == SQLITE_ROW ? static_cast<double>(sqlite3_column_int64(s, 0)) : 0.0;
+        if (status != SQLITE_ROW || !IsCoordinate(s, 3, 90.0) || !IsCoordinate(s, 4, 180.0)) {
+            return std::nullopt;
+        }
+        if (filter != nullptr) {
+            const std::string country = Column(s, 2);
+            const std::int64_t region = sqlite3_column_int64(s, 1);
+            for (const Qualifier& qualifier : *filter) {
+                if (!qualifier.Admits(country, region)) {
+                    return std::nullopt;
+                }
+            }
+        }
+        return weight * static_cast<double>(sqlite3_column_int64(s, 0));
+    }
+
+    Statement& MatchStatement(std::size_t index)
+    {
+        while (Match.size() <= index) {
+            Match.push_back(std::make_unique<Statement>(Db, MatchSql));
+        }
+        return *Match[index];
+    }
+
+    const PlaceQualifiers& KnownQualifiers()
+    {
+        if (!Qualifiers) {
+            PlaceQualifiers::Regions regions;
+            const Statement all(Db, RegionsSql);
+            int status = SQLITE_ROW;
+            while ((status = sqlite3_step(all.Handle)) == SQLITE_ROW) {
+                regions.emplace_back(sqlite3_column_int64(all.Handle, 0), Column(all.Handle, 1));
+            }
+            Check(status);
+            Qualifiers = std::make_unique<PlaceQualifiers>(
+                [this](std::string_view text) { return Tokenizer->Tokens(text); }, regions);
+        }
+        return *Qualifiers;
     }
 
     // The places one kind of name matches, most populous first, each once.
     class Stream {
     public:
-        Stream(Connection& connection, Statement& statement, const std::string& query,
-               std::int64_t wholeTokenCount, double weight)
-            : Connection_(connection), Handle_(statement.Handle), WholeTokenCount_(wholeTokenCount), Weight_(weight)
+        Stream(Connection& connection, Statement& statement, const WeightedQuery& query)
+            : Connection_(connection), Handle_(statement.Handle), Query_(query)
         {
-            sqlite3_bind_text(Handle_, 1, query.c_str(), static_cast<int>(query.size()), SQLITE_TRANSIENT);
+            sqlite3_bind_text(Handle_, 1, query.Query.c_str(), static_cast<int>(query.Query.size()), SQLITE_TRANSIENT);
             try {
                 Advance();
             } catch (...) {
@@ -234,13 +345,18 @@ struct PlaceAtlas::Connection {
             while ((status = sqlite3_step(Handle_)) == SQLITE_ROW) {
                 const std::int64_t row = sqlite3_column_int64(Handle_, 0);
                 const std::int64_t place = atlas_schema::PlaceOfRow(row);
-                if (place == Last_ ||
-                    (WholeTokenCount_ > 0 && atlas_schema::TokenCountOfRow(row) != WholeTokenCount_)) {
+                if (place == Last_ || (Query_.WholeTokenCount > 0 &&
+                                       atlas_schema::TokenCountOfRow(row) != Query_.WholeTokenCount)) {
                     continue;
                 }
                 Last_ = place;
-                Head_ = Candidate{place, Weight_ * Connection_.PopulationOf(place)};
-                return;
+                if (Query_.Filter != nullptr && ++Tested_ > MaxFilteredPlaces) {
+                    return;
+                }
+                if (const auto weight = Connection_.Weigh(place, Query_.Weight, Query_.Filter)) {
+                    Head_ = Candidate{place, *weight};
+                    return;
+                }
             }
             Connection_.Check(status);
         }
@@ -248,25 +364,23 @@ struct PlaceAtlas::Connection {
     private:
         Connection& Connection_;
         sqlite3_stmt* Handle_;
-        std::int64_t WholeTokenCount_;
-        double Weight_;
+        const WeightedQuery& Query_;
         std::int64_t Last_ = -1;
+        std::size_t Tested_ = 0;
         std::optional<Candidate> Head_;
     };
 
     // Adds the places the queries match, heaviest first, until `limit`
     // places are held.
-    void Collect(const std::vector<WeightedQuery>& queries, std::int64_t wholeTokenCount, std::size_t limit,
-                 std::vector<std::int64_t>& places, std::unordered_set<std::int64_t>& held)
+    void Collect(const std::vector<WeightedQuery>& queries, std::size_t limit, std::vector<std::int64_t>& places,
+                 std::unordered_set<std::int64_t>& held)
     {
         if (places.size() >= limit) {
             return;
         }
         std::vector<std::unique_ptr<Stream>> streams;
         for (std::size_t i = 0; i < queries.size(); ++i) {
-            Statement& statement = i < Match.size() ? *Match[i] : *Match.back();
-            streams.push_back(std::make_unique<Stream>(*this, statement, queries[i].Query, wholeTokenCount,
-                                                       queries[i].Weight));
+            streams.push_back(std::make_unique<Stream>(*this, MatchStatement(i), queries[i]));
         }
         while (places.size() < limit) {
             Stream* next = nullptr;
@@ -331,13 +445,14 @@ bool PlaceAtlas::Open()
         try {
             Connection_ = std::make_unique<Connection>(Path_);
         } catch (const std::exception& e) {
-            Problem_ = "The atlas " + Path_ + " cannot be read: " + e.what();
+            Problem_ = Compose(ORVANTA_TR("PlaceAtlas", "The atlas %1 cannot be read: %2"),
+                               {Verbatim(Path_), ReasonOf(e)});
         }
     }
     return Connection_ != nullptr;
 }
 
-const std::string& PlaceAtlas::Problem() const
+const UiText& PlaceAtlas::Problem() const
 {
     return Problem_;
 }
@@ -357,35 +472,37 @@ PlaceSearchResult PlaceAtlas::Search(std::string_view text, int limit)
     if (tokens.empty() || limit <= 0) {
         return result;
     }
-    const std::string phrase = Phrase(tokens);
-    const std::string prefix = EndsWithSeparator(text) ? "" : " *";
-    const auto wholeCount = std::min<std::int64_t>(static_cast<std::int64_t>(tokens.size()), atlas_schema::MaxTokenCount);
+    const bool complete = EndsWithSeparator(text);
     const auto wanted = static_cast<std::size_t>(limit);
     try {
         std::vector<std::int64_t> places;
         std::unordered_set<std::int64_t> held;
-        // Whole names first ("Paris" before "Parisot"), once there is enough
-        // of a word for a whole name to mean something.
-        std::size_t letters = 0;
-        for (const std::string& token : tokens) {
-            letters += token.size();
+        const bool mayQualify = tokens.size() > 1 || text.find(',') != std::string_view::npos;
+        const QualifiedQuery query =
+            mayQualify ? Connection_->KnownQualifiers().Split(text, complete) : QualifiedQuery{tokens, {}, false};
+        if (query.Qualifiers.empty()) {
+            Connection_->Collect(RankedQueries(tokens, complete, 1.0, nullptr), wanted, places, held);
+        } else if (query.AfterComma) {
+            Connection_->Collect(RankedQueries(query.Place, true, 1.0, &query.Qualifiers), wanted, places, held);
+        } else {
+            // The words may be a name after all ("santiago de cuba"); its
+            // whole match on a place's own name comes first.
+            std::vector<WeightedQuery> asName = RankedQueries(tokens, complete, 1.0, nullptr);
+            if (asName.front().WholeTokenCount > 0) {
+                Connection_->Collect({asName.front()}, wanted, places, held);
+            }
+            std::vector<WeightedQuery> queries = RankedQueries(query.Place, true, InNamedPlace, &query.Qualifiers);
+            queries.insert(queries.end(), asName.begin(), asName.end());
+            Connection_->Collect(queries, wanted, places, held);
         }
-        if (letters >= MinWholeNameBytes) {
-            Connection_->Collect({{"own : ^ " + phrase, 1.0}, {"alt : ^ " + phrase, WeakerMatch}}, wholeCount, wanted,
-                                 places, held);
-        }
-        Connection_->Collect({{"own : ^ " + phrase + prefix, 1.0},
-                              {"alt : ^ " + phrase + prefix, WeakerMatch},
-                              {"own : " + phrase + prefix, WeakerMatch},
-                              {"alt : " + phrase + prefix, WeakerMatch * WeakerMatch}},
-                             0, wanted, places, held);
         for (std::int64_t place : places) {
             result.Hits.push_back(Connection_->Fetch(place));
         }
     } catch (const std::exception& e) {
         result.Status = AtlasStatus::Unavailable;
         result.Hits.clear();
-        result.Problem = "The atlas " + Path_ + " cannot be searched: " + e.what();
+        result.Problem = Compose(ORVANTA_TR("PlaceAtlas", "The atlas %1 cannot be searched: %2"),
+                                 {Verbatim(Path_), ReasonOf(e)});
         result.FirstFoundUnavailable = !std::exchange(SearchFailed_, true);
     }
     return result;

@@ -1,8 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Place search over the atlas database: a few typed letters in, the matching
-// places out, whole-name matches first, then the most populous. The database
-// is opened read-only on the first search, never before; a missing or
-// unreadable one makes every search answer "unavailable", never a crash.
+// places out, the best matches of the most populous places first. The
+// database is opened read-only on the first search, never before; a missing,
+// unreadable or odd one (a folder, a pipe) makes every search answer
+// "unavailable", never a crash or a hang.
 #pragma once
 
 #include <cstdint>
@@ -10,6 +11,8 @@
 #include <string>
 #include <string_view>
 #include <vector>
+
+#include "common/UiText.h"
 
 namespace orvanta {
 
@@ -35,7 +38,7 @@ enum class AtlasStatus { Ok, Unavailable };
 struct PlaceSearchResult {
     AtlasStatus Status = AtlasStatus::Ok;
     std::vector<PlaceHit> Hits;
-    std::string Problem;  // why the atlas is unavailable; empty when Ok
+    UiText Problem;  // why the atlas is unavailable; empty when Ok
     // This search was the first to find the atlas unavailable: the one to
     // tell the user about, where later ones would only repeat it.
     bool FirstFoundUnavailable = false;
@@ -51,21 +54,27 @@ public:
     PlaceAtlas& operator=(PlaceAtlas&&) noexcept;
 
     // Case- and accent-insensitive: every word of the text must begin a word
-    // of one of a place's names, in order; a name that begins with the text
-    // ranks before one that only holds it further in. A text that ends in a
-    // space takes its last word as complete. Empty text finds nothing.
+    // of one of a place's names, in order. A whole name ranks before a name
+    // that goes on, which ranks before one that holds the words further in;
+    // a place's own name before its old or foreign names; within each, the
+    // more populous first, though a much larger place may come before a
+    // better match. A text that ends in a space takes its last word as
+    // complete. Words after a comma, or trailing words that name a country
+    // or region ("paris, france", "springfield il"), keep only the places
+    // there; without a comma the text also counts as a name, and its whole
+    // match on a place's own name still comes first. Empty text finds nothing.
     PlaceSearchResult Search(std::string_view text, int limit = 12);
 
     // Opens the database if that has not been tried yet; false when it is
     // unavailable, with the reason in Problem().
     bool Open();
-    const std::string& Problem() const;
+    const UiText& Problem() const;
 
 private:
     struct Connection;
     std::string Path_;
     std::unique_ptr<Connection> Connection_;
-    std::string Problem_;
+    UiText Problem_;
     bool Tried_ = false;
     bool SearchFailed_ = false;
 };

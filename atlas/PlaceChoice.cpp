@@ -9,23 +9,32 @@ namespace orvanta {
 
 namespace {
 
-std::string OptionLabel(const UtcOffset& offset)
+// Which of two occurrences of a repeated clock time an option stands for.
+enum class Occurrence { None, First, Second };
+
+UiText OptionLabel(const UtcOffset& offset, Occurrence occurrence)
 {
     std::string label = FormatUtcOffset(offset.Seconds);
     if (!offset.Abbreviation.empty()) {
         label += " " + offset.Abbreviation;
     }
-    return label;
+    switch (occurrence) {
+    case Occurrence::First: return Compose(ORVANTA_TR("PlaceChoice", "the first, %1"), {Verbatim(label)});
+    case Occurrence::Second: return Compose(ORVANTA_TR("PlaceChoice", "the second, %1"), {Verbatim(label)});
+    case Occurrence::None: break;
+    }
+    return Verbatim(label);
 }
 
 ZoneOption OptionFor(const PlaceHit& place, const CivilDateTime& local, const ZoneInForce& zone,
-                     const UtcOffset& offset, std::string_view tzVersion, std::string_view which)
+                     const UtcOffset& offset, std::string_view tzVersion, Occurrence occurrence)
 {
     ZoneInForce chosen = zone;
     chosen.Kind = LocalTimeKind::Unique;
     chosen.Offset = offset;
-    return {std::string(which) + OptionLabel(offset), ZoneBoxTextsFor(offset.Seconds),
-            DescribeZoneInForce(place.Name, local, chosen, tzVersion) + " (chosen)"};
+    return {OptionLabel(offset, occurrence), ZoneBoxTextsFor(offset.Seconds),
+            Compose(ORVANTA_TR("PlaceChoice", "%1 (chosen)"),
+                    {DescribeZoneInForce(place.Name, local, chosen, tzVersion)})};
 }
 
 }  // namespace
@@ -57,7 +66,7 @@ ZoneFill ZoneFillFor(const PlaceHit& place, const BirthDataEntry& entry, std::st
 {
     const auto local = LocalTimeOf(entry);
     if (!local) {
-        return {ZoneFill::Outcome::NotFilled, {}, place.Name + ": no such date or time", {}};
+        return {ZoneFill::Outcome::NotFilled, {}, NoSuchDateOrTimeLine(place.Name), {}};
     }
     const ZoneInForce zone = ResolveZone(place.ZoneId, *local, place.Longitude);
     ZoneFill fill;
@@ -69,13 +78,13 @@ ZoneFill ZoneFillFor(const PlaceHit& place, const BirthDataEntry& entry, std::st
         break;
     case LocalTimeKind::Skipped:
         fill.Result = ZoneFill::Outcome::NeedsChoice;
-        fill.Options = {OptionFor(place, *local, zone, zone.Earlier, tzVersion, ""),
-                        OptionFor(place, *local, zone, zone.Later, tzVersion, "")};
+        fill.Options = {OptionFor(place, *local, zone, zone.Earlier, tzVersion, Occurrence::None),
+                        OptionFor(place, *local, zone, zone.Later, tzVersion, Occurrence::None)};
         break;
     case LocalTimeKind::Repeated:
         fill.Result = ZoneFill::Outcome::NeedsChoice;
-        fill.Options = {OptionFor(place, *local, zone, zone.Earlier, tzVersion, "the first, "),
-                        OptionFor(place, *local, zone, zone.Later, tzVersion, "the second, ")};
+        fill.Options = {OptionFor(place, *local, zone, zone.Earlier, tzVersion, Occurrence::First),
+                        OptionFor(place, *local, zone, zone.Later, tzVersion, Occurrence::Second)};
         break;
     case LocalTimeKind::UnknownZone:
     case LocalTimeKind::InvalidTime:

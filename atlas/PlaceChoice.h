@@ -13,6 +13,7 @@
 #include "atlas/PlaceAtlas.h"
 #include "atlas/ZoneInForce.h"
 #include "common/Coordinates.h"
+#include "common/UiText.h"
 #include "entry/BirthDataEntry.h"
 
 namespace orvanta {
@@ -31,9 +32,9 @@ std::optional<CivilDateTime> LocalTimeOf(const BirthDataEntry& entry);
 
 // One of the two offsets around a change of the clocks.
 struct ZoneOption {
-    std::string Label;   // "UTC-05:00 EST"
+    UiText Label;        // "UTC-05:00 EST"
     ZoneBoxTexts Boxes;  // what choosing it writes
-    std::string Line;    // what the line says once it is chosen
+    UiText Line;         // what the line says once it is chosen
 };
 
 struct ZoneFill {
@@ -44,7 +45,7 @@ struct ZoneFill {
     };
     Outcome Result = Outcome::NotFilled;
     ZoneBoxTexts Boxes;
-    std::string Line;  // what was used, or why nothing was
+    UiText Line;  // what was used, or why nothing was
     std::vector<ZoneOption> Options;
 };
 

@@ -4,6 +4,7 @@
 #include <cctz/civil_time.h>
 #include <cctz/time_zone.h>
 
+#include <algorithm>
 #include <cctype>
 #include <chrono>
 #include <cmath>
@@ -11,13 +12,31 @@
 #include <cstdlib>
 #include <cstring>
 #include <fstream>
+#include <optional>
+#include <vector>
 
 namespace orvanta {
 
 namespace {
 
-constexpr std::string_view MonthNames[] = {"Jan", "Feb", "Mar", "Apr", "May", "Jun",
-                                           "Jul", "Aug", "Sep", "Oct", "Nov", "Dec"};
+using Instant = cctz::time_point<cctz::seconds>;
+using Found = cctz::time_zone::absolute_lookup;
+
+constexpr const char* Context = "ZoneInForce";
+
+constexpr const char* MonthNames[] = {
+    ORVANTA_TR_TEXT("ZoneInForce", "Jan"), ORVANTA_TR_TEXT("ZoneInForce", "Feb"),
+    ORVANTA_TR_TEXT("ZoneInForce", "Mar"), ORVANTA_TR_TEXT("ZoneInForce", "Apr"),
+    ORVANTA_TR_TEXT("ZoneInForce", "May"), ORVANTA_TR_TEXT("ZoneInForce", "Jun"),
+    ORVANTA_TR_TEXT("ZoneInForce", "Jul"), ORVANTA_TR_TEXT("ZoneInForce", "Aug"),
+    ORVANTA_TR_TEXT("ZoneInForce", "Sep"), ORVANTA_TR_TEXT("ZoneInForce", "Oct"),
+    ORVANTA_TR_TEXT("ZoneInForce", "Nov"), ORVANTA_TR_TEXT("ZoneInForce", "Dec"),
+};
+
+// Changes that keep the offset (a new abbreviation, the daylight mark
+// alone) are stepped over when looking for the offset next door; a few are
+// enough, as no zone has more in a row.
+constexpr int MaxChangesKeepingTheOffset = 8;
 
 // Ids come from the atlas, but a path out of the zone folder is never a zone.
 bool PlausibleZoneId(std::string_view id)
@@ -26,18 +45,96 @@ bool PlausibleZoneId(std::string_view id)
            id.find('\0') == std::string_view::npos;
 }
 
-UtcOffset OffsetAt(const cctz::time_zone& zone, const cctz::time_point<cctz::seconds>& instant, double longitude)
+// "-00" marks a time the tz database does not know (an uninhabited place);
+// the place's own mean time is the better guess there too.
+bool IsMeanTime(const Found& found)
 {
-    const cctz::time_zone::absolute_lookup found = zone.lookup(instant);
-    const std::string abbreviation = found.abbr != nullptr ? found.abbr : "";
-    // "-00" marks a time the tz database does not know (an uninhabited
-    // place); the place's own mean time is the better guess there too.
-    if (abbreviation == "LMT" || abbreviation == "-00") {
-        return {static_cast<int>(std::lround(longitude * 240.0)), false, "LMT", true};
+    return found.abbr != nullptr && (std::strcmp(found.abbr, "LMT") == 0 || std::strcmp(found.abbr, "-00") == 0);
+}
+
+// 4 minutes a degree; a longitude that is no longitude counts as Greenwich.
+int MeanTimeOffset(double longitude)
+{
+    return std::isfinite(longitude) ? static_cast<int>(std::lround(std::clamp(longitude, -180.0, 180.0) * 240.0)) : 0;
+}
+
+// The offset in force just before the stretch of time that holds `instant`
+// began (or just after it ends), the first that differs from its own.
+std::optional<Found> Neighbour(const cctz::time_zone& zone, Instant instant, bool after)
+{
+    const int offset = zone.lookup(instant).offset;
+    Instant from = instant;
+    for (int i = 0; i < MaxChangesKeepingTheOffset; ++i) {
+        cctz::time_zone::civil_transition change;
+        if (!(after ? zone.next_transition(from, &change) : zone.prev_transition(from, &change))) {
+            return std::nullopt;
+        }
+        const Instant at = zone.lookup(change.to).trans;
+        const Found beyond = zone.lookup(after ? at : at - cctz::seconds(1));
+        if (beyond.offset != offset) {
+            return beyond;
+        }
+        from = at;
+    }
+    return std::nullopt;
+}
+
+// Daylight time is ahead of the standard time it alternates with. The tz
+// database marks the lower of the two where a country's law calls the
+// higher one standard (Irish winter time, Morocco's Ramadan time): there the
+// marked offset is behind both its neighbours, and the unmarked one between
+// two such is the summer time.
+bool IsDaylight(const cctz::time_zone& zone, Instant instant, const Found& found)
+{
+    const auto before = Neighbour(zone, instant, false);
+    if (found.is_dst) {
+        if (before && before->offset < found.offset) {
+            return true;
+        }
+        const auto after = Neighbour(zone, instant, true);
+        return (after && after->offset < found.offset) || (!before && !after);
+    }
+    const auto lowerMarked = [&](const std::optional<Found>& next) {
+        return next && next->is_dst && next->offset < found.offset;
+    };
+    return lowerMarked(before) && lowerMarked(Neighbour(zone, instant, true));
+}
+
+UtcOffset OffsetAt(const cctz::time_zone& zone, Instant instant, double longitude)
+{
+    const Found found = zone.lookup(instant);
+    if (IsMeanTime(found)) {
+        return {MeanTimeOffset(longitude), false, "LMT", true};
     }
     // Zones without a customary abbreviation are given their offset in digits.
+    const std::string abbreviation = found.abbr != nullptr ? found.abbr : "";
     const bool named = !abbreviation.empty() && abbreviation.front() != '+' && abbreviation.front() != '-';
-    return {found.offset, found.is_dst, named ? abbreviation : std::string(), false};
+    return {found.offset, IsDaylight(zone, instant, found), named ? abbreviation : std::string(), false};
+}
+
+// The instants whose clock at the place read `civil`, earliest first: the
+// zone's own once its mean time had ended, and before that the place's own
+// mean time, never the reference city's.
+std::vector<Instant> InstantsOf(const cctz::time_zone& zone, const cctz::time_zone::civil_lookup& found,
+                                Instant asMeanTime)
+{
+    std::vector<Instant> instants;
+    const auto keep = [&](Instant instant) {
+        if (!IsMeanTime(zone.lookup(instant))) {
+            instants.push_back(instant);
+        }
+    };
+    if (found.kind == cctz::time_zone::civil_lookup::UNIQUE) {
+        keep(found.pre);
+    } else if (found.kind == cctz::time_zone::civil_lookup::REPEATED) {
+        keep(found.pre);
+        keep(found.post);
+    }
+    if (IsMeanTime(zone.lookup(asMeanTime))) {
+        instants.push_back(asMeanTime);
+    }
+    std::sort(instants.begin(), instants.end());
+    return instants;
 }
 
 // "HH:MM", or "HH:MM:SS" where there are seconds.
@@ -52,38 +149,91 @@ std::string Clock(int hours, int minutes, int seconds)
     return text;
 }
 
-std::string FormatDate(const CivilDateTime& t)
+UiText FormatDate(const CivilDateTime& t)
 {
-    const std::string_view month = t.Month >= 1 && t.Month <= 12 ? MonthNames[t.Month - 1] : "?";
-    return std::to_string(t.Day) + " " + std::string(month) + " " + std::to_string(t.Year);
+    const UiText month = t.Month >= 1 && t.Month <= 12 ? Compose({Context, MonthNames[t.Month - 1]}) : Verbatim("?");
+    return Compose(ORVANTA_TR("ZoneInForce", "%1 %2 %3"),
+                   {Verbatim(std::to_string(t.Day)), month, Verbatim(std::to_string(t.Year))});
 }
 
-std::string FormatClock(const CivilDateTime& t)
+UiText FormatClock(const CivilDateTime& t)
 {
-    return Clock(t.Hour, t.Minute, t.Second);
+    return Verbatim(Clock(t.Hour, t.Minute, t.Second));
 }
 
-std::string WithAbbreviation(const UtcOffset& offset)
+UiText WithAbbreviation(const UtcOffset& offset)
 {
     std::string text = FormatUtcOffset(offset.Seconds);
     if (!offset.Abbreviation.empty() && !offset.LocalMeanTime) {
         text += " (" + offset.Abbreviation + ")";
     }
+    return Verbatim(text);
+}
+
+UiText UniqueOffset(const CivilDateTime& local, const UtcOffset& offset)
+{
+    UiText text = offset.LocalMeanTime
+                      ? Compose(ORVANTA_TR("ZoneInForce", "local mean time %1 on %2"),
+                                {WithAbbreviation(offset), FormatDate(local)})
+                      : Compose(ORVANTA_TR("ZoneInForce", "%1 on %2"), {WithAbbreviation(offset), FormatDate(local)});
+    if (offset.Seconds % 60 != 0) {
+        const auto rounded = static_cast<int>(std::lround(offset.Seconds / 60.0) * 60);
+        text = Compose(ORVANTA_TR("ZoneInForce", "%1 (%2 to the minute)"),
+                       {std::move(text), Verbatim(FormatUtcOffset(rounded).substr(3))});
+    }
+    if (offset.Daylight) {
+        text = Compose(ORVANTA_TR("ZoneInForce", "%1, daylight/war time"), {std::move(text)});
+    }
     return text;
 }
 
-std::string Caution(const CivilDateTime& local, std::string_view zoneId)
+UiText WhatWasUsed(const CivilDateTime& local, const ZoneInForce& zone)
+{
+    switch (zone.Kind) {
+    case LocalTimeKind::Unique:
+        return UniqueOffset(local, zone.Offset);
+    case LocalTimeKind::Skipped:
+        return Compose(ORVANTA_TR("ZoneInForce", "%1 on %2 did not exist: the clocks went from %3 to %4"),
+                       {FormatClock(local), FormatDate(local), WithAbbreviation(zone.Earlier),
+                        WithAbbreviation(zone.Later)});
+    case LocalTimeKind::Repeated:
+        return Compose(ORVANTA_TR("ZoneInForce", "%1 on %2 came twice: first at %3, then at %4"),
+                       {FormatClock(local), FormatDate(local), WithAbbreviation(zone.Earlier),
+                        WithAbbreviation(zone.Later)});
+    case LocalTimeKind::UnknownZone:
+        return Compose(ORVANTA_TR("ZoneInForce", "the tz database has no zone %1"), {Verbatim(zone.ZoneId)});
+    case LocalTimeKind::InvalidTime:
+        break;
+    }
+    return Compose(ORVANTA_TR("ZoneInForce", "no such date or time"));
+}
+
+UiText PlaceLine(std::string_view place, UiText what)
+{
+    return Compose(ORVANTA_TR("ZoneInForce", "%1: %2"), {Verbatim(std::string(place)), std::move(what)});
+}
+
+UiText WithCaution(UiText line, const CivilDateTime& local, std::string_view zoneId)
 {
     if ((zoneId == "Asia/Kolkata" || zoneId == "Asia/Calcutta") && local.Year < 1955) {
-        return "; caution: the tz database is approximate for India before 1955";
+        return Compose(ORVANTA_TR("ZoneInForce", "%1; caution: the tz database is approximate for India before 1955"),
+                       {std::move(line)});
     }
     if (local.Year < 1970) {
-        return "; caution: the tz database is approximate before 1970";
+        return Compose(ORVANTA_TR("ZoneInForce", "%1; caution: the tz database is approximate before 1970"),
+                       {std::move(line)});
     }
-    return "";
+    return line;
 }
 
 }  // namespace
+
+UiText NoSuchDateOrTimeLine(std::string_view place)
+{
+    ZoneInForce invalid;
+    invalid.Kind = LocalTimeKind::InvalidTime;
+    return PlaceLine(place, WhatWasUsed({}, invalid));
+}
 
 ZoneInForce ResolveZone(std::string_view zoneId, const CivilDateTime& local, double longitude)
 {
@@ -102,18 +252,27 @@ ZoneInForce ResolveZone(std::string_view zoneId, const CivilDateTime& local, dou
         return result;
     }
     const cctz::time_zone::civil_lookup found = zone.lookup(civil);
-    switch (found.kind) {
-    case cctz::time_zone::civil_lookup::UNIQUE:
+    const Instant asMeanTime =
+        cctz::convert(civil, cctz::utc_time_zone()) - cctz::seconds(MeanTimeOffset(longitude));
+    const std::vector<Instant> instants = InstantsOf(zone, found, asMeanTime);
+    if (instants.size() == 1) {
         result.Kind = LocalTimeKind::Unique;
-        result.Offset = OffsetAt(zone, found.pre, longitude);
-        break;
-    case cctz::time_zone::civil_lookup::SKIPPED:
-    case cctz::time_zone::civil_lookup::REPEATED:
-        result.Kind = found.kind == cctz::time_zone::civil_lookup::SKIPPED ? LocalTimeKind::Skipped
-                                                                            : LocalTimeKind::Repeated;
+        result.Offset = OffsetAt(zone, instants.front(), longitude);
+    } else if (instants.size() > 1) {
+        result.Kind = LocalTimeKind::Repeated;
+        result.Earlier = OffsetAt(zone, instants.front(), longitude);
+        result.Later = OffsetAt(zone, instants.back(), longitude);
+    } else if (found.kind == cctz::time_zone::civil_lookup::SKIPPED &&
+               !IsMeanTime(zone.lookup(found.trans - cctz::seconds(1)))) {
+        result.Kind = LocalTimeKind::Skipped;
         result.Earlier = OffsetAt(zone, found.trans - cctz::seconds(1), longitude);
         result.Later = OffsetAt(zone, found.trans, longitude);
-        break;
+    } else {
+        // Skipped when the place's mean time ended: the clock read this time
+        // neither before (it was already past it) nor after.
+        result.Kind = LocalTimeKind::Skipped;
+        result.Earlier = {MeanTimeOffset(longitude), false, "LMT", true};
+        result.Later = OffsetAt(zone, asMeanTime, longitude);
     }
     return result;
 }
@@ -154,40 +313,18 @@ std::string FormatUtcOffset(int offsetSeconds)
            Clock(magnitude / 3600, magnitude / 60 % 60, magnitude % 60);
 }
 
-std::string DescribeZoneInForce(std::string_view place, const CivilDateTime& local, const ZoneInForce& zone,
-                                std::string_view tzVersion)
+UiText DescribeZoneInForce(std::string_view place, const CivilDateTime& local, const ZoneInForce& zone,
+                           std::string_view tzVersion)
 {
-    std::string line = std::string(place) + ": ";
-    switch (zone.Kind) {
-    case LocalTimeKind::Unique: {
-        const UtcOffset& offset = zone.Offset;
-        line += offset.LocalMeanTime ? "local mean time " : "";
-        line += WithAbbreviation(offset) + " on " + FormatDate(local);
-        if (offset.Seconds % 60 != 0) {
-            const auto rounded = static_cast<int>(std::lround(offset.Seconds / 60.0) * 60);
-            line += " (" + FormatUtcOffset(rounded).substr(3) + " to the minute)";
-        }
-        line += offset.Daylight ? ", daylight/war time" : "";
-        break;
-    }
-    case LocalTimeKind::Skipped:
-        line += FormatClock(local) + " on " + FormatDate(local) + " did not exist: the clocks went from " +
-                WithAbbreviation(zone.Earlier) + " to " + WithAbbreviation(zone.Later);
-        break;
-    case LocalTimeKind::Repeated:
-        line += FormatClock(local) + " on " + FormatDate(local) + " came twice: first at " +
-                WithAbbreviation(zone.Earlier) + ", then at " + WithAbbreviation(zone.Later);
-        break;
-    case LocalTimeKind::UnknownZone:
-        line += "the tz database has no zone " + zone.ZoneId;
-        break;
-    case LocalTimeKind::InvalidTime:
-        return line + "no such date or time";
+    UiText line = PlaceLine(place, WhatWasUsed(local, zone));
+    if (zone.Kind == LocalTimeKind::InvalidTime) {
+        return line;
     }
     if (!tzVersion.empty()) {
-        line += " \xE2\x80\x94 tz " + std::string(tzVersion);
+        line = Compose(ORVANTA_TR("ZoneInForce", "%1 \xE2\x80\x94 tz %2"),
+                       {std::move(line), Verbatim(std::string(tzVersion))});
     }
-    return zone.Kind == LocalTimeKind::UnknownZone ? line : line + Caution(local, zone.ZoneId);
+    return zone.Kind == LocalTimeKind::UnknownZone ? line : WithCaution(std::move(line), local, zone.ZoneId);
 }
 
 }  // namespace orvanta

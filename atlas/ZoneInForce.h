@@ -3,11 +3,14 @@
 // the system's tz database: one offset, or the two around a change of the
 // clocks when that clock time was skipped or came twice. Before a zone's
 // standard time the place's own local mean time stands in for the tz
-// database's, which belongs to the zone's reference city.
+// database's, which belongs to the zone's reference city, and decides which
+// clock times that change skipped or repeated.
 #pragma once
 
 #include <string>
 #include <string_view>
+
+#include "common/UiText.h"
 
 namespace orvanta {
 
@@ -22,7 +25,10 @@ struct CivilDateTime {
 
 struct UtcOffset {
     int Seconds = 0;             // east of Greenwich positive
-    bool Daylight = false;       // summer or war time, as the tz database marks it
+    // Summer or war time: ahead of the standard time it alternates with. The
+    // tz database marks Irish winter time instead, as Ireland's law counts
+    // summer time standard; that is turned round here.
+    bool Daylight = false;
     std::string Abbreviation;    // "EDT", "BDST", "LMT"; empty where the tz database has only digits
     bool LocalMeanTime = false;  // the place's own mean time, from its longitude
 
@@ -74,7 +80,11 @@ std::string FormatUtcOffset(int offsetSeconds);
 // "Kolkata: UTC+06:30 on 15 Jun 1943, daylight/war time — tz 2025b", with
 // a caution where the tz database is known to be approximate (before 1970;
 // India before 1955).
-std::string DescribeZoneInForce(std::string_view place, const CivilDateTime& local, const ZoneInForce& zone,
-                                std::string_view tzVersion);
+UiText DescribeZoneInForce(std::string_view place, const CivilDateTime& local, const ZoneInForce& zone,
+                           std::string_view tzVersion);
+
+// The same line for a date or time that does not exist: "Mumbai: no such
+// date or time".
+UiText NoSuchDateOrTimeLine(std::string_view place);
 
 }  // namespace orvanta

@@ -2,10 +2,12 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 # Checks what a built tree installs and packages: the desktop entry and the
 # metainfo pass their validators, a saved reading is known by its own file
-# type while a Sun raster image stays an image, the manual page reads without
-# warnings, the licence files and credits are in place, the .deb holds the
-# program's files and nothing else, its dependencies were read off the
-# executable, and lintian finds no error or warning in it.
+# type while Sun and CMU raster images stay images, the manual page reads
+# without warnings and describes the reading file as written, the licence
+# files and credits are in place, the two .debs (the program, and the atlas
+# for every architecture) hold their files and nothing else, the program's
+# dependencies were read off the executable, and lintian finds no error or
+# warning in either.
 # Usage: packaging/check-package.sh [build-dir]   (default: build)
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -89,6 +91,10 @@ update-desktop-database "$mimeroot/share/applications"
 printf '\xa7\xb6\xcb\xbe\r\n\x88\r\n\x86\x87\r\n\x86\x8e\x8c\x8a\r\n\x8c\r\n\x8a\r\n\x8c\x8c\r\n\x86\x88\r\n\x87\x8d\r\n\x88\x8e\r\n\x8a\r\n\x88\x85\r\n\x86\r\n\x85\r\n\x85\r\n' \
   >"$work/ravi.ras"
 convert logo: "$work/logo.ras"
+# A CMU raster image has no content rule of shared-mime-info's own, only the
+# name; a reading with a long name has its date far into the file.
+pbmmake -gray 64 48 | pbmtocmuwm >"$work/cmu.ras" 2>/dev/null
+{ head -c 2000 /dev/zero | tr '\0' '\266'; tail -c +5 "$work/ravi.ras"; } >"$work/long-name.ras"
 # xdg-mime asks gio on GNOME-like desktops and File::MimeInfo elsewhere; both
 # must agree. Nothing of the user's own set-up may take part.
 in_desktop() {
@@ -100,7 +106,8 @@ in_desktop() {
 reading_type=application/x-orvanta-reading
 for desktop in GNOME ""; do
   name=${desktop:-generic}
-  for case in "ravi.ras $reading_type" "logo.ras image/x-sun-raster"; do
+  for case in "ravi.ras $reading_type" "long-name.ras $reading_type" "logo.ras image/x-sun-raster" \
+              "cmu.ras image/x-cmu-raster"; do
     set -- $case
     found=$(in_desktop "$desktop" xdg-mime query filetype "$work/$1" 2>&1)
     if [ "$found" = "$2" ]; then
@@ -111,11 +118,11 @@ for desktop in GNOME ""; do
   done
 done
 opener=$(in_desktop "" xdg-mime query default "$reading_type")
-image_opener=$(in_desktop "" xdg-mime query default image/x-sun-raster)
-if [ "$opener" = "$id.desktop" ] && [ "$image_opener" != "$id.desktop" ]; then
+image_openers=$(for type in image/x-sun-raster image/x-cmu-raster; do in_desktop "" xdg-mime query default "$type"; done)
+if [ "$opener" = "$id.desktop" ] && ! grep -qx "$id.desktop" <<<"$image_openers"; then
   pass "readings open in Orvanta, images do not"
 else
-  fail "readings open with '$opener', Sun raster images with '$image_opener'"
+  fail "readings open with '$opener', raster images with '$image_openers'"
 fi
 
 # --- The manual page, and the compression Debian asks for (no name, no time)
@@ -129,6 +136,14 @@ else
 fi
 zcat "$page" | grep -q "Orvanta $version" && pass "manual page names version $version" \
   || fail "manual page does not name version $version"
+# What the program writes besides the fifteen inputs: the signed zone hours
+# and the name line.
+reading_files=$(LC_ALL=C.UTF-8 MANWIDTH=200 man -l "$page" 2>/dev/null | sed -n '/^READING FILES/,/^[A-Z]/p')
+if grep -q 'Line 11, the zone.s hours' <<<"$reading_files" && grep -q 'optional sixteenth line' <<<"$reading_files"; then
+  pass "manual page: the signed line 11 and the sixteenth, name line"
+else
+  fail "manual page's READING FILES lacks the signed line 11 or the sixteenth line"
+fi
 for gz in "$page" "$share/doc/orvanta/changelog.gz"; do
   # Bytes 4 to 7 of a gzip header hold the time stamp; flag 8 marks a stored name.
   header=$(od -An -tx1 -N8 "$gz" | tr -d ' \n')
@@ -146,9 +161,9 @@ else
   fail "LICENSE differs from /usr/share/common-licenses/GPL-3"
 fi
 metainfo="$share/metainfo/$id.metainfo.xml"
-if grep -q '<project_license>GPL-3.0-or-later</project_license>' "$metainfo" \
+if grep -q '<project_license>GPL-3.0-or-later AND CC-BY-4.0</project_license>' "$metainfo" \
    && grep -q '<metadata_license>CC0-1.0</metadata_license>' "$metainfo"; then
-  pass "metainfo: GPL-3.0-or-later, metadata CC0-1.0"
+  pass "metainfo: GPL-3.0-or-later AND CC-BY-4.0 (the atlas), metadata CC0-1.0"
 else
   fail "metainfo licences"
 fi
@@ -179,8 +194,20 @@ fi
 cpack --config "$build/CPackConfig.cmake" -G DEB -B "$work/deb" >"$work/cpack.log" 2>&1 \
   || { cat "$work/cpack.log"; echo "FAIL: cpack -G DEB"; exit 1; }
 deb=$(ls "$work"/deb/orvanta_"$version"_*.deb)
+# The atlas, the same on every architecture, in a package of its own.
+data_deb="$work/deb/orvanta-data_${version}_all.deb"
+[ -f "$data_deb" ] || { ls "$work/deb"; echo "FAIL: no $(basename "$data_deb")"; exit 1; }
 
-expected="$work/expected.txt"
+# Lists a package's files and checks them against the expected list.
+check_files() {
+  local package=$1 expected=$2
+  dpkg-deb -c "$package" | awk '$1 !~ /^d/ { print $6 }' | sort >"$work/actual.txt"
+  if sort "$expected" | diff -u - "$work/actual.txt"; then
+    pass "$(basename "$package") holds exactly its $(wc -l <"$expected") files"
+  else
+    fail "$(basename "$package") file list (- expected, + found)"
+  fi
+}
 {
   echo "./usr/bin/orvanta"
   echo "./usr/share/applications/$id.desktop"
@@ -191,17 +218,14 @@ expected="$work/expected.txt"
   for size in "${sizes[@]}"; do echo "./usr/share/icons/hicolor/${size}x${size}/apps/$id.png"; done
   echo "./usr/share/icons/hicolor/scalable/apps/$id.svg"
   echo "./usr/share/metainfo/$id.metainfo.xml"
-  echo "./usr/share/orvanta/atlas.sqlite"
-} | sort >"$expected"
-dpkg-deb -c "$deb" | awk '$1 !~ /^d/ { print $6 }' | sort >"$work/actual.txt"
-if diff -u "$expected" "$work/actual.txt"; then
-  pass "$(basename "$deb") holds exactly the program's $(wc -l <"$expected") files"
-else
-  fail "package file list (- expected, + found)"
-fi
+} >"$work/expected.txt"
+check_files "$deb" "$work/expected.txt"
+printf '%s\n' ./usr/share/doc/orvanta-data/changelog.gz ./usr/share/doc/orvanta-data/copyright \
+  ./usr/share/orvanta/atlas.sqlite >"$work/expected-data.txt"
+check_files "$data_deb" "$work/expected-data.txt"
 
 # Everything but the program must be plain readable data owned by root.
-odd_modes=$(dpkg-deb -c "$deb" | awk '$2 != "root/root" ||
+odd_modes=$(for package in "$deb" "$data_deb"; do dpkg-deb -c "$package"; done | awk '$2 != "root/root" ||
   $6 == "./usr/bin/orvanta" && $1 != "-rwxr-xr-x" ||
   $1 ~ /^-/ && $6 != "./usr/bin/orvanta" && $1 != "-rw-r--r--" ||
   $1 ~ /^d/ && $1 != "drwxr-xr-x"')
@@ -211,15 +235,18 @@ else
   fail "owners or modes:"; echo "$odd_modes"
 fi
 
-for field in Package:orvanta "Version:$version" Section:education Priority:optional; do
-  if [ "$(dpkg-deb -f "$deb" "${field%%:*}")" = "${field#*:}" ]; then
-    pass "$field"
-  else
-    fail "${field%%:*} is '$(dpkg-deb -f "$deb" "${field%%:*}")', not '${field#*:}'"
-  fi
+for check in "$deb Package:orvanta" "$data_deb Package:orvanta-data Architecture:all"; do
+  read -r package own_fields <<<"$check"
+  for field in $own_fields "Version:$version" Section:education Priority:optional; do
+    if [ "$(dpkg-deb -f "$package" "${field%%:*}")" = "${field#*:}" ]; then
+      pass "$(basename "$package") $field"
+    else
+      fail "$(basename "$package") ${field%%:*} is '$(dpkg-deb -f "$package" "${field%%:*}")', not '${field#*:}'"
+    fi
+  done
+  [ -n "$(dpkg-deb -f "$package" Maintainer)" ] && [ -n "$(dpkg-deb -f "$package" Description)" ] \
+    && pass "$(basename "$package") maintainer and description" || fail "maintainer or description missing"
 done
-[ -n "$(dpkg-deb -f "$deb" Maintainer)" ] && [ -n "$(dpkg-deb -f "$deb" Description)" ] \
-  && pass "maintainer and description" || fail "maintainer or description missing"
 
 atlas_bytes=$(stat -c %s "$share/orvanta/atlas.sqlite" 2>/dev/null || echo 0)
 if [ "$atlas_bytes" -gt 0 ] && [ "$atlas_bytes" -le $((60 * 1024 * 1024)) ]; then
@@ -235,6 +262,11 @@ if grep -Eq 'libqt6widgets6 \(>= [0-9.]+\)' <<<"$depends" && grep -q 'libqt6svg6
   pass "Depends computed from the executable: $depends"
 else
   fail "Depends not computed: '$depends'"
+fi
+if grep -q "orvanta-data (= $version)" <<<"$depends" && [ -z "$(dpkg-deb -f "$data_deb" Depends)" ]; then
+  pass "orvanta depends on orvanta-data $version, which depends on nothing"
+else
+  fail "orvanta Depends '$depends', orvanta-data Depends '$(dpkg-deb -f "$data_deb" Depends)'"
 fi
 
 # Swiss Ephemeris: its files are data the package depends on by name; the
@@ -253,7 +285,7 @@ fi
 unnamed=()
 for lib in $(tr ',' '\n' <<<"$depends" | awk '{ print $1 }'); do
   case "$lib" in
-    libc6 | libgcc-s1 | libstdc++6 | fonts-dejavu-core | fonts-lohit-deva | tzdata | swe-basic-data) continue ;;
+    libc6 | libgcc-s1 | libstdc++6 | fonts-dejavu-core | fonts-lohit-deva | tzdata | swe-basic-data | orvanta-data) continue ;;
     libqt6*) name="Qt 6" ;;
     libsqlite3-*) name="SQLite" ;;
     libcctz*) name="cctz" ;;
@@ -269,7 +301,7 @@ else
 fi
 
 # Errors and warnings fail; the remaining notes are shown.
-if lintian --fail-on error,warning --display-info "$deb" >"$work/lintian.log" 2>&1; then
+if lintian --fail-on error,warning --display-info "$deb" "$data_deb" >"$work/lintian.log" 2>&1; then
   pass "lintian: no error or warning"
   grep -v 'root privileges' "$work/lintian.log" | grep '^[EWIPX]:' || true
 else

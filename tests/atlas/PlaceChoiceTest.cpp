@@ -38,15 +38,18 @@ TEST(ZoneFillFor, ARepeatedClockTimeOffersBothOccurrencesInOrder)
     const ZoneFill fill = ZoneFillFor(newYork, entry, "2025b");
     ASSERT_EQ(fill.Result, ZoneFill::Outcome::NeedsChoice);
     ASSERT_EQ(fill.Options.size(), 2u);
-    EXPECT_EQ(fill.Options[0].Label, "the first, UTC-04:00 EDT");
+    EXPECT_EQ(English(fill.Options[0].Label), "the first, UTC-04:00 EDT");
     EXPECT_EQ(fill.Options[0].Boxes, (ZoneBoxTexts{"+4", "+0"}));
-    EXPECT_EQ(fill.Options[1].Label, "the second, UTC-05:00 EST");
+    EXPECT_EQ(English(fill.Options[1].Label), "the second, UTC-05:00 EST");
     EXPECT_EQ(fill.Options[1].Boxes, (ZoneBoxTexts{"+5", "+0"}));
-    EXPECT_NE(fill.Options[1].Line.find("(chosen)"), std::string::npos);
+    EXPECT_EQ(English(fill.Options[1].Line),
+              "New York City: UTC-05:00 (EST) on 7 Nov 2021 \u2014 tz 2025b (chosen)");
 
     entry.DayText = "31";  // 31 November: nothing to fill
     entry.DayIndex = 30;
-    EXPECT_EQ(ZoneFillFor(newYork, entry, "2025b").Result, ZoneFill::Outcome::NotFilled);
+    const ZoneFill none = ZoneFillFor(newYork, entry, "2025b");
+    EXPECT_EQ(none.Result, ZoneFill::Outcome::NotFilled);
+    EXPECT_EQ(English(none.Line), "New York City: no such date or time");
 }
 
 }  // namespace

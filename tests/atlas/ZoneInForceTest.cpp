@@ -51,6 +51,24 @@ const ZoneCase ZoneCases[] = {
      5 * H + 45 * M, 0, false, {"-5", "-45"}},
     {"west of Greenwich before standard time", "America/New_York", {1850, 6, 1, 12, 0, 0}, -74.006,
      LocalTimeKind::Unique, -(4 * H + 56 * M + 1), 0, false, {"+4", "+56"}},
+    // Where the law calls summer time standard, the tz database marks winter
+    // time as daylight time; the offset ahead is the daylight one all the same.
+    {"Dublin in winter", "Europe/Dublin", {2020, 1, 15, 12, 0, 0}, -6.26, LocalTimeKind::Unique,
+     0, 0, false, {"+0", "+0"}},
+    {"Dublin in summer", "Europe/Dublin", {2020, 7, 15, 12, 0, 0}, -6.26, LocalTimeKind::Unique,
+     1 * H, 0, true, {"-1", "-0"}},
+    {"Casablanca in Ramadan", "Africa/Casablanca", {2020, 5, 1, 12, 0, 0}, -7.61, LocalTimeKind::Unique,
+     0, 0, false, {"+0", "+0"}},
+    // The end of local mean time, on the place's own mean time: Calgary's
+    // clocks went from 23:57:32 to 00:33:52, Edmonton's from 00:00 on.
+    {"Calgary as its mean time ended", "America/Edmonton", {1906, 8, 31, 23, 59, 0}, -114.08529,
+     LocalTimeKind::Skipped, -(7 * H + 36 * M + 20), -7 * H, false, {}},
+    {"Calgary just before", "America/Edmonton", {1906, 8, 31, 23, 57, 0}, -114.08529, LocalTimeKind::Unique,
+     -(7 * H + 36 * M + 20), 0, false, {"+7", "+36"}},
+    {"Medicine Hat, whose clocks were behind Edmonton's", "America/Edmonton", {1906, 9, 1, 0, 5, 0}, -110.68,
+     LocalTimeKind::Unique, -(7 * H + 22 * M + 43), 0, false, {"+7", "+23"}},
+    {"Boston, whose clocks went back to Eastern time", "America/New_York", {1883, 11, 18, 12, 10, 0}, -71.05977,
+     LocalTimeKind::Repeated, -(4 * H + 44 * M + 14), -5 * H, false, {}},
 };
 
 TEST(ZoneInForce, PrintsTheTzDatabaseVersion)
@@ -167,10 +185,16 @@ TEST(ZoneInForce, DescriptionSaysWhatWasUsed)
         {"New York", "America/New_York", {2021, 11, 7, 1, 30, 0}, -74.0,
          "New York: 01:30 on 7 Nov 2021 came twice: first at UTC-04:00 (EDT), then at UTC-05:00 (EST) "
          "\u2014 tz 2025b"},
+        {"Dublin", "Europe/Dublin", {2020, 1, 15, 12, 0, 0}, -6.26,
+         "Dublin: UTC+00:00 (GMT) on 15 Jan 2020 \u2014 tz 2025b"},
+        {"Dublin", "Europe/Dublin", {2020, 7, 15, 12, 0, 0}, -6.26,
+         "Dublin: UTC+01:00 (IST) on 15 Jul 2020, daylight/war time \u2014 tz 2025b"},
+        {"Mumbai", "Asia/Kolkata", {2021, 2, 29, 12, 0, 0}, 72.88, "Mumbai: no such date or time"},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.Line);
-        EXPECT_EQ(DescribeZoneInForce(c.Place, c.Local, ResolveZone(c.Zone, c.Local, c.Longitude), "2025b"), c.Line);
+        EXPECT_EQ(English(DescribeZoneInForce(c.Place, c.Local, ResolveZone(c.Zone, c.Local, c.Longitude), "2025b")),
+                  c.Line);
     }
 }
 
