@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/StartUp.h"
 
+#include <QCoreApplication>
 #include <QString>
 
 #include "app/WindowFlow.h"
@@ -15,7 +16,8 @@ bool StartUp(BirthRecord& record, Platform& platform, const QString& readingFile
     // A file handed to a second copy is not passed on: the running copy may
     // hold a reading the user is still working on.
     if (!platform.ClaimSingleInstance()) {
-        platform.ShowMessage(nullptr, QStringLiteral("Application is already running"), MessageIcon::Information);
+        platform.ShowMessage(nullptr, QCoreApplication::translate("StartUp", "Application is already running"),
+                             MessageIcon::Information);
         return false;
     }
     RemindOfUpdate(platform);

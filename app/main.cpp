@@ -1,10 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Start-up: the command line, then the program's windows.
 #include <QApplication>
+#include <QLocale>
 
 #include "app/CommandLine.h"
 #include "app/PlaceLookup.h"
 #include "app/StartUp.h"
+#include "app/Translations.h"
 #include "common/BirthRecord.h"
 #include "platform/QtPlatform.h"
 #include "widgets/WindowFont.h"
@@ -21,6 +23,7 @@ int main(int argc, char** argv)
     QApplication::setOrganizationName(QStringLiteral("Orvanta"));
     QApplication::setApplicationName(QStringLiteral("Orvanta"));
     QApplication::setDesktopFileName(QStringLiteral("app.orvanta.Orvanta"));
+    orvanta::InstallTranslations(app, QLocale());
 
     // Qt has now taken its own options (-platform, -style, ...) out; only
     // what remains must make sense to Orvanta.

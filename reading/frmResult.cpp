@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "reading/frmResult.h"
 
+#include <QCoreApplication>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -33,7 +34,7 @@
 namespace orvanta {
 
 // One caption and the locked box that shows one field. A box with a load
-// prefix gets "<prefix><VedicName>" as its caption when the window loads.
+// caption gets it, with the rashi's name, as its caption when the window loads.
 struct ResultFieldBox {
     const char* Label;
     const char* Caption;
@@ -41,7 +42,7 @@ struct ResultFieldBox {
     const char* Box;
     std::string_view RashiCatalogueRow::*Value;
     bool MultiLine = false;
-    const char* LoadPrefix = nullptr;
+    const char* LoadCaption = nullptr;  // "… for %1", the rashi's name in place of %1
 };
 
 namespace {
@@ -49,53 +50,53 @@ namespace {
 using R = RashiCatalogueRow;
 
 constexpr ResultFieldBox kHeadline[] = {
-    {"Label2", "Rulling Planet", "This signifies the planet that exercises a powerful energy on the sign.", "txtRullingPlanet", &R::RulingPlanet},
-    {"Label4", "English Name", "This signifies the English name for the Vedic moon sign.", "txtEnglishName", &R::EnglishName},
-    {"Label3", "Inborn Nature", "This describes the human characteristics of this sign.", "txtInbornNature", &R::Element},
-    {"Label5", "Symbol", "This signifies the picture associated with the moon sign.", "txtSymbol", &R::Symbol},
-    {"Label6", "Sign Color", "This signifies the color associated with the sign.", "txtSignColor", &R::SignColor},
+    {"Label2", QT_TRANSLATE_NOOP("orvanta::frmResult", "Rulling Planet"), QT_TRANSLATE_NOOP("orvanta::frmResult", "This signifies the planet that exercises a powerful energy on the sign."), "txtRullingPlanet", &R::RulingPlanet},
+    {"Label4", QT_TRANSLATE_NOOP("orvanta::frmResult", "English Name"), QT_TRANSLATE_NOOP("orvanta::frmResult", "This signifies the English name for the Vedic moon sign."), "txtEnglishName", &R::EnglishName},
+    {"Label3", QT_TRANSLATE_NOOP("orvanta::frmResult", "Inborn Nature"), QT_TRANSLATE_NOOP("orvanta::frmResult", "This describes the human characteristics of this sign."), "txtInbornNature", &R::Element},
+    {"Label5", QT_TRANSLATE_NOOP("orvanta::frmResult", "Symbol"), QT_TRANSLATE_NOOP("orvanta::frmResult", "This signifies the picture associated with the moon sign."), "txtSymbol", &R::Symbol},
+    {"Label6", QT_TRANSLATE_NOOP("orvanta::frmResult", "Sign Color"), QT_TRANSLATE_NOOP("orvanta::frmResult", "This signifies the color associated with the sign."), "txtSignColor", &R::SignColor},
 };
 
 constexpr ResultFieldBox kSignCharacteristics[] = {
-    {"Label7", "Type Of Sign", "This signifies the attitude of the people under this sign.", "txtTypeOfSign", &R::TypeOfSign},
-    {"Label8", "Gender", "The male rashis are more dynamic in nature while the female rashis are passive by nature.", "txtGender", &R::Gender},
-    {"Label9", "Barren / Fruitful", "This classifies the signs on basis of fertility.", "txtBarren", &R::Fertility},
-    {"Label10", "Sign Caste", "This classifies the sign based on caste into Brahmana (the seeker and teacher of knowledge), Kshatriya (warriors, rulers), Vaisya (the industrialists, wealth creators) and the Sudras (the workers).", "txtSignCaste", &R::SignCaste},
-    {"Label11", "Sign Position", "This classifies the sign based on position into Dwara (Entrance), Bahya (Outside), Garbha (Inside).", "txtSignPosition", &R::SignPosition},
-    {"Label12", "Constituent Character", "This classifies the sign based on constituent making into Dhatu (Mineral), Moola (Vegetable) and Jeeva (Animal).", "txtConstituentCharacter", &R::ConstituentCharacter},
-    {"Label13", "Part Of The Body", "This shows the parts of the bodies that the different signs represent.", "txtPartOfTheBody", &R::PartOfTheBody},
+    {"Label7", QT_TRANSLATE_NOOP("orvanta::frmResult", "Type Of Sign"), QT_TRANSLATE_NOOP("orvanta::frmResult", "This signifies the attitude of the people under this sign."), "txtTypeOfSign", &R::TypeOfSign},
+    {"Label8", QT_TRANSLATE_NOOP("orvanta::frmResult", "Gender"), QT_TRANSLATE_NOOP("orvanta::frmResult", "The male rashis are more dynamic in nature while the female rashis are passive by nature."), "txtGender", &R::Gender},
+    {"Label9", QT_TRANSLATE_NOOP("orvanta::frmResult", "Barren / Fruitful"), QT_TRANSLATE_NOOP("orvanta::frmResult", "This classifies the signs on basis of fertility."), "txtBarren", &R::Fertility},
+    {"Label10", QT_TRANSLATE_NOOP("orvanta::frmResult", "Sign Caste"), QT_TRANSLATE_NOOP("orvanta::frmResult", "This classifies the sign based on caste into Brahmana (the seeker and teacher of knowledge), Kshatriya (warriors, rulers), Vaisya (the industrialists, wealth creators) and the Sudras (the workers)."), "txtSignCaste", &R::SignCaste},
+    {"Label11", QT_TRANSLATE_NOOP("orvanta::frmResult", "Sign Position"), QT_TRANSLATE_NOOP("orvanta::frmResult", "This classifies the sign based on position into Dwara (Entrance), Bahya (Outside), Garbha (Inside)."), "txtSignPosition", &R::SignPosition},
+    {"Label12", QT_TRANSLATE_NOOP("orvanta::frmResult", "Constituent Character"), QT_TRANSLATE_NOOP("orvanta::frmResult", "This classifies the sign based on constituent making into Dhatu (Mineral), Moola (Vegetable) and Jeeva (Animal)."), "txtConstituentCharacter", &R::ConstituentCharacter},
+    {"Label13", QT_TRANSLATE_NOOP("orvanta::frmResult", "Part Of The Body"), QT_TRANSLATE_NOOP("orvanta::frmResult", "This shows the parts of the bodies that the different signs represent."), "txtPartOfTheBody", &R::PartOfTheBody},
 };
 
 constexpr ResultFieldBox kPhysiqueAndLooks[] = {
-    {"Label14", "Physique", "This signifies the general stature of people born under this sign.", "txtPhysique", &R::Physique},
-    {"Label15", "Looks", "This signifies the physical appearance of people born under this sign.", "txtLooks", &R::Looks, true},
+    {"Label14", QT_TRANSLATE_NOOP("orvanta::frmResult", "Physique"), QT_TRANSLATE_NOOP("orvanta::frmResult", "This signifies the general stature of people born under this sign."), "txtPhysique", &R::Physique},
+    {"Label15", QT_TRANSLATE_NOOP("orvanta::frmResult", "Looks"), QT_TRANSLATE_NOOP("orvanta::frmResult", "This signifies the physical appearance of people born under this sign."), "txtLooks", &R::Looks, true},
 };
 
 constexpr ResultFieldBox kHumanNature[] = {
-    {"Label16", "Nature", "This signifies the human nature of people born under this sign.", "txtNature", &R::Nature, true},
+    {"Label16", QT_TRANSLATE_NOOP("orvanta::frmResult", "Nature"), QT_TRANSLATE_NOOP("orvanta::frmResult", "This signifies the human nature of people born under this sign."), "txtNature", &R::Nature, true},
 };
 
 constexpr ResultFieldBox kCareerAndFinance[] = {
-    {"Label17", "Career And Finance", "This shows their career interests and financial habits.", "txtCareerAndFinance", &R::CareerAndFinance, true},
+    {"Label17", QT_TRANSLATE_NOOP("orvanta::frmResult", "Career And Finance"), QT_TRANSLATE_NOOP("orvanta::frmResult", "This shows their career interests and financial habits."), "txtCareerAndFinance", &R::CareerAndFinance, true},
 };
 
 constexpr ResultFieldBox kLoveAndCompatibility[] = {
-    {"Label18", "Love And Domestic Life", nullptr, "txtLoveAndDomesticLife", &R::LoveAndDomesticLife, true},
-    {"Label19", "Compatible With", "This signifies the other rashis/ moon signs that are compatible with this sign.", "txtCompatibleWith", &R::CompatibleWith},
-    {"Label20", "Not Compatible With", "This signifies the other rashis/ moon signs that are not compatible with this sign.", "txtNotCompatibleWith", &R::NotCompatibleWith},
+    {"Label18", QT_TRANSLATE_NOOP("orvanta::frmResult", "Love And Domestic Life"), nullptr, "txtLoveAndDomesticLife", &R::LoveAndDomesticLife, true},
+    {"Label19", QT_TRANSLATE_NOOP("orvanta::frmResult", "Compatible With"), QT_TRANSLATE_NOOP("orvanta::frmResult", "This signifies the other rashis/ moon signs that are compatible with this sign."), "txtCompatibleWith", &R::CompatibleWith},
+    {"Label20", QT_TRANSLATE_NOOP("orvanta::frmResult", "Not Compatible With"), QT_TRANSLATE_NOOP("orvanta::frmResult", "This signifies the other rashis/ moon signs that are not compatible with this sign."), "txtNotCompatibleWith", &R::NotCompatibleWith},
 };
 
 constexpr ResultFieldBox kHealth[] = {
-    {"Label21", "Health", "This signifies the health issues of people born under this rashi.", "txtHealth", &R::Health, true},
+    {"Label21", QT_TRANSLATE_NOOP("orvanta::frmResult", "Health"), QT_TRANSLATE_NOOP("orvanta::frmResult", "This signifies the health issues of people born under this rashi."), "txtHealth", &R::Health, true},
 };
 
 constexpr ResultFieldBox kLucky[] = {
-    {"lblLuckyDays", "Lucky Days", "This signifies the lucky days for people born under this sign.", "txtLuckyDays", &R::LuckyDays, false, "Lucky Days for "},
-    {"lblLuckyNumbers", "Lucky Numbers", "This signifies the lucky numbers for people born under this sign.", "txtLuckyNumbers", &R::LuckyNumbers, false, "Lucky Numbers for "},
-    {"lblBestDirection", "Best Direction", "This signifies the lucky directions for people born under this sign.", "txtBestDirection", &R::BestDirection, false, "Best Direction for "},
-    {"lblLuckyColors", "Lucky Colors", "This signifies the lucky colors for people born under this sign.", "txtLuckyColors", &R::LuckyColors, false, "Lucky Colors for "},
-    {"lblLuckyGemstone", "Lucky Gemstone", "This signifies the lucky gemstones for people born under this sign.", "txtLuckyGemstone", &R::LuckyGemstone, false, "Lucky Gemstone for "},
-    {"lblBestPeriodOfActivity", "Best Period Of Activity", "This shows the best period of the day when people of this sign are more active.", "txtBestPeriodOfActivity", &R::BestPeriodOfActivity, false, "Best Period Of Activity for "},
+    {"lblLuckyDays", QT_TRANSLATE_NOOP("orvanta::frmResult", "Lucky Days"), QT_TRANSLATE_NOOP("orvanta::frmResult", "This signifies the lucky days for people born under this sign."), "txtLuckyDays", &R::LuckyDays, false, QT_TRANSLATE_NOOP("orvanta::frmResult", "Lucky Days for %1")},
+    {"lblLuckyNumbers", QT_TRANSLATE_NOOP("orvanta::frmResult", "Lucky Numbers"), QT_TRANSLATE_NOOP("orvanta::frmResult", "This signifies the lucky numbers for people born under this sign."), "txtLuckyNumbers", &R::LuckyNumbers, false, QT_TRANSLATE_NOOP("orvanta::frmResult", "Lucky Numbers for %1")},
+    {"lblBestDirection", QT_TRANSLATE_NOOP("orvanta::frmResult", "Best Direction"), QT_TRANSLATE_NOOP("orvanta::frmResult", "This signifies the lucky directions for people born under this sign."), "txtBestDirection", &R::BestDirection, false, QT_TRANSLATE_NOOP("orvanta::frmResult", "Best Direction for %1")},
+    {"lblLuckyColors", QT_TRANSLATE_NOOP("orvanta::frmResult", "Lucky Colors"), QT_TRANSLATE_NOOP("orvanta::frmResult", "This signifies the lucky colors for people born under this sign."), "txtLuckyColors", &R::LuckyColors, false, QT_TRANSLATE_NOOP("orvanta::frmResult", "Lucky Colors for %1")},
+    {"lblLuckyGemstone", QT_TRANSLATE_NOOP("orvanta::frmResult", "Lucky Gemstone"), QT_TRANSLATE_NOOP("orvanta::frmResult", "This signifies the lucky gemstones for people born under this sign."), "txtLuckyGemstone", &R::LuckyGemstone, false, QT_TRANSLATE_NOOP("orvanta::frmResult", "Lucky Gemstone for %1")},
+    {"lblBestPeriodOfActivity", QT_TRANSLATE_NOOP("orvanta::frmResult", "Best Period Of Activity"), QT_TRANSLATE_NOOP("orvanta::frmResult", "This shows the best period of the day when people of this sign are more active."), "txtBestPeriodOfActivity", &R::BestPeriodOfActivity, false, QT_TRANSLATE_NOOP("orvanta::frmResult", "Best Period Of Activity for %1")},
 };
 
 struct Page {
@@ -105,13 +106,13 @@ struct Page {
 
 // Tab k shows Frame k; the eighth page, About, is built on its own.
 constexpr Page kPages[] = {
-    {"Sign Characteristics", kSignCharacteristics},
-    {"Physique And Looks", kPhysiqueAndLooks},
-    {"Human Nature", kHumanNature},
-    {"Career And Finance", kCareerAndFinance},
-    {"Love And Compatibility", kLoveAndCompatibility},
-    {"Health", kHealth},
-    {"Lucky for....Rashi", kLucky},
+    {QT_TRANSLATE_NOOP("orvanta::frmResult", "Sign Characteristics"), kSignCharacteristics},
+    {QT_TRANSLATE_NOOP("orvanta::frmResult", "Physique And Looks"), kPhysiqueAndLooks},
+    {QT_TRANSLATE_NOOP("orvanta::frmResult", "Human Nature"), kHumanNature},
+    {QT_TRANSLATE_NOOP("orvanta::frmResult", "Career And Finance"), kCareerAndFinance},
+    {QT_TRANSLATE_NOOP("orvanta::frmResult", "Love And Compatibility"), kLoveAndCompatibility},
+    {QT_TRANSLATE_NOOP("orvanta::frmResult", "Health"), kHealth},
+    {QT_TRANSLATE_NOOP("orvanta::frmResult", "Lucky for....Rashi"), kLucky},
 };
 constexpr int kPageCount = 8;
 constexpr int kLuckyTab = 7;
@@ -124,11 +125,12 @@ constexpr std::array<const char*, 12> kPictureKeys{
 };
 constexpr int kPictureSize = 200;
 
-constexpr char kDescription[] =
+constexpr const char* kDescription = QT_TRANSLATE_NOOP(
+    "orvanta::frmResult",
     "Orvanta Free is a moon sign / rashi calculator software based on Vedic Astrology. This program tells "
     "us in detail the characteristics and features of people born under a particular moon sign. This is "
     "different from the sun sign calculated in western astrology. This helps you understand your positive "
-    "and negative traits, thus helping you improve your personality.";
+    "and negative traits, thus helping you improve your personality.");
 
 // Eight tab captions do not fit side by side above a page of sensible width,
 // so the tabs stand in a column beside the pages, their captions upright and
@@ -168,6 +170,9 @@ public:
 
 QString Name(const char* prefix, int k) { return QLatin1String(prefix) + QString::number(k); }
 
+// A text of the tables above in the user's language.
+QString Tr(const char* text) { return QCoreApplication::translate("orvanta::frmResult", text); }
+
 QString PictureKeyFor(const QString& englishName)
 {
     for (const char* key : kPictureKeys) {
@@ -180,10 +185,10 @@ QString PictureKeyFor(const QString& englishName)
 
 QLabel* MakeCaption(const ResultFieldBox& field, QWidget* parent)
 {
-    auto* caption = new QLabel(QString::fromLatin1(field.Caption), parent);
+    auto* caption = new QLabel(Tr(field.Caption), parent);
     caption->setObjectName(QLatin1String(field.Label));
     if (field.Hint != nullptr) {
-        caption->setToolTip(QString::fromLatin1(field.Hint));
+        caption->setToolTip(Tr(field.Hint));
     }
     return caption;
 }
@@ -207,7 +212,7 @@ QWidget* MakeBox(const ResultFieldBox& field, QLabel* caption, QWidget* parent)
     box->setObjectName(QLatin1String(field.Box));
     box->setAccessibleName(caption->text());
     if (field.Hint != nullptr) {
-        box->setAccessibleDescription(QString::fromLatin1(field.Hint));
+        box->setAccessibleDescription(Tr(field.Hint));
     }
     caption->setBuddy(box);
     return box;
@@ -248,10 +253,10 @@ frmResult::frmResult(const Reading& reading, BirthRecord& record, Platform& plat
 
 void frmResult::BuildMenus()
 {
-    QMenu* mnuFile = AddMenu(*menuBar(), "mnuFile", QStringLiteral("&File"));
-    AddMenuEntry(*mnuFile, "mnuBack", QStringLiteral("&Back"), this, &frmResult::mnuBack_Click);
+    QMenu* mnuFile = AddMenu(*menuBar(), "mnuFile", tr("&File"));
+    AddMenuEntry(*mnuFile, "mnuBack", tr("&Back"), this, &frmResult::mnuBack_Click);
     AddMenuSeparator(*mnuFile, "mnuFile1");
-    AddMenuEntry(*mnuFile, "mnuSave", QStringLiteral("&Save"), this, &frmResult::mnuSave_Click);
+    AddMenuEntry(*mnuFile, "mnuSave", tr("&Save"), this, &frmResult::mnuSave_Click);
     AddHelpMenu(*menuBar(), this, &frmResult::mnuOnline_Click, &frmResult::mnuVisit_Click,
                 &frmResult::mnuUpdate_Click, &frmResult::mnuAbout_Click);
 }
@@ -270,7 +275,7 @@ QWidget* frmResult::BuildHeader(QWidget* parent)
     picRashi->setAlignment(Qt::AlignCenter);
     column->addWidget(picRashi);
 
-    lblVedicName = new QLabel(QStringLiteral("Rashi"), header);
+    lblVedicName = new QLabel(tr("Rashi"), header);
     lblVedicName->setObjectName(QStringLiteral("lblVedicName"));
     lblVedicName->setFont(WindowFont(14, true));
     lblVedicName->setAlignment(Qt::AlignCenter);
@@ -298,8 +303,8 @@ QWidget* frmResult::BuildHeader(QWidget* parent)
 
     auto* buttons = new QHBoxLayout;
     buttons->setSpacing(8);
-    QPushButton* cmdBack = MakeButton(QStringLiteral("cmdBack"), QStringLiteral("&Back"), header);
-    QPushButton* cmdSave = MakeButton(QStringLiteral("cmdSave"), QStringLiteral("&Save"), header);
+    QPushButton* cmdBack = MakeButton(QStringLiteral("cmdBack"), tr("&Back"), header);
+    QPushButton* cmdSave = MakeButton(QStringLiteral("cmdSave"), tr("&Save"), header);
     connect(cmdBack, &QPushButton::clicked, this, &frmResult::cmdBack_Click);
     connect(cmdSave, &QPushButton::clicked, this, &frmResult::cmdSave_Click);
     buttons->addWidget(cmdBack);
@@ -353,15 +358,15 @@ QWidget* frmResult::BuildPages(QWidget* parent)
             grid->setRowStretch(row++, 1);
         }
         grid->addLayout(BuildPageButtons(k, frame), row, 0, 1, 2);
-        TS->addTab(frame, QString::fromLatin1(field.Caption));
+        TS->addTab(frame, Tr(field.Caption));
     }
-    TS->addTab(BuildAboutPage(), QStringLiteral("About Software"));
+    TS->addTab(BuildAboutPage(), tr("About Software"));
 
-    auto* Frame9 = new QGroupBox(QStringLiteral("Orvanta Online"), side);
+    auto* Frame9 = new QGroupBox(tr("Orvanta Online"), side);
     Frame9->setObjectName(QStringLiteral("Frame9"));
     auto* frameLayout = new QVBoxLayout(Frame9);
     auto* Label61 = new ClickableLabel(
-        QStringLiteral("Questions about your rashi? Ask them on the Orvanta discussion board - click here to visit the site."),
+        tr("Questions about your rashi? Ask them on the Orvanta discussion board - click here to visit the site."),
         Frame9);
     Label61->setObjectName(QStringLiteral("Label61"));
     Label61->setWordWrap(true);
@@ -389,12 +394,12 @@ QLayout* frmResult::BuildPageButtons(int page, QWidget* frame)
     auto addGap = [&] { row->addSpacing(88 + row->spacing()); };
 
     if (page > 1) {
-        addStep("cmdBack", QStringLiteral("Back"), page - 1);
+        addStep("cmdBack", tr("Back"), page - 1);
     } else {
         addGap();
     }
     if (page < kPageCount) {
-        addStep("cmdNext", QStringLiteral("Next"), page + 1);
+        addStep("cmdNext", tr("Next"), page + 1);
     } else {
         addGap();
     }
@@ -422,14 +427,14 @@ QWidget* frmResult::BuildAboutPage()
     title->addWidget(Label22, 1);
     column->addLayout(title);
 
-    auto* Label23 = new QLabel(QString::fromLatin1(kDescription), frame);
+    auto* Label23 = new QLabel(Tr(kDescription), frame);
     Label23->setObjectName(QStringLiteral("Label23"));
     Label23->setWordWrap(true);
     Label23->setTextInteractionFlags(Qt::TextSelectableByMouse);
     column->addWidget(Label23);
 
     auto* lblHomePage = new ClickableLabel(
-        QStringLiteral("Click here to visit our home page: ") + ToQString(HomePage), frame);
+        tr("Click here to visit our home page: %1").arg(ToQString(HomePage)), frame);
     lblHomePage->setObjectName(QStringLiteral("lblHomePage"));
     connect(lblHomePage, &ClickableLabel::clicked, this, &frmResult::lblHomePage_Click);
     column->addWidget(lblHomePage);
@@ -441,7 +446,7 @@ QWidget* frmResult::BuildAboutPage()
 void frmResult::Form_Load()
 {
     const RashiCatalogueRow& rashi = reading_.Rashi;
-    const QString vedicName = ToQString(rashi.VedicName);
+    const QString vedicName = Translated(TableTextContext, rashi.VedicName);
 
     TS->setFocus();
     ShowResultPage(1);
@@ -449,13 +454,13 @@ void frmResult::Form_Load()
     fraSignStay->Show(reading_.SignStay);
     fraNakshatra->Show(reading_.BirthStarText);
     for (const ShownField& shown : fields_) {
-        if (shown.Field->LoadPrefix != nullptr) {
-            shown.Caption->setText(QLatin1String(shown.Field->LoadPrefix) + vedicName);
+        if (shown.Field->LoadCaption != nullptr) {
+            shown.Caption->setText(Tr(shown.Field->LoadCaption).arg(vedicName));
             shown.Box->setAccessibleName(shown.Caption->text());
         }
-        SetBoxText(shown.Box, ToQString(rashi.*shown.Field->Value));
+        SetBoxText(shown.Box, Translated(TableTextContext, rashi.*shown.Field->Value));
     }
-    TS->setTabText(kLuckyTab - 1, QStringLiteral("Lucky for ") + vedicName);
+    TS->setTabText(kLuckyTab - 1, tr("Lucky for %1").arg(vedicName));
     ShowPicture(PictureKeyFor(ToQString(rashi.EnglishName)));
 }
 

@@ -8,6 +8,7 @@ add_executable(orvanta_ui_tests
   app/frmMainTest.cpp
   app/frmMainAtlasTest.cpp
   app/CommandLineTest.cpp
+  app/TranslationTest.cpp
   platform/QtPlatformTest.cpp
   resources/ResourcesTest.cpp
   support/UpdateReminderTest.cpp
@@ -52,3 +53,10 @@ target_include_directories(orvanta_window_shots PRIVATE "${CMAKE_CURRENT_SOURCE_
 target_link_libraries(orvanta_window_shots PRIVATE orvanta_ui Qt6::Test)
 target_compile_definitions(orvanta_window_shots PRIVATE ORVANTA_ATLAS_DATABASE="${ORVANTA_ATLAS_DATABASE}")
 add_dependencies(orvanta_window_shots orvanta_atlas_database)
+
+# The program's texts, core and windows alike, reach the translation tools.
+add_test(NAME TextsReachTheTranslationTools
+         COMMAND "${CMAKE_COMMAND}" -DLIST=${CMAKE_BINARY_DIR}/translatable_sources.txt
+                 -DLUPDATE=$<TARGET_FILE:Qt6::lupdate> -DALIASES=${ORVANTA_LUPDATE_ALIASES}
+                 -DROOT=${PROJECT_SOURCE_DIR} -DGENERATED=${PROJECT_BINARY_DIR}/generated
+                 -DWORK=${CMAKE_CURRENT_BINARY_DIR} -P "${CMAKE_CURRENT_SOURCE_DIR}/CheckTranslatableTexts.cmake")

@@ -160,7 +160,8 @@ void NumericBox::contextMenuEvent(QContextMenuEvent* event)
     QMenu* menu = createStandardContextMenu();
     // The standard menu's Paste is known by its caption, translated as Qt
     // translates it; it pastes the digits alone.
-    const QString pasteCaption = QLineEdit::tr("&Paste");
+    static const char* const qtsOwnPaste = "&Paste";  // Qt's text, in Qt's translation
+    const QString pasteCaption = QLineEdit::tr(qtsOwnPaste);
     for (QAction* action : menu->actions()) {
         if (action->text().section(QLatin1Char('\t'), 0, 0) == pasteCaption) {
             QObject::disconnect(action, &QAction::triggered, nullptr, nullptr);
