@@ -21,7 +21,8 @@ struct LunarTerm {
     int F;
 };
 
-// The first 25 longitude terms of the ELP-2000/82 truncation, in its order.
+// The first 25 longitude terms of the ELP-2000/82 truncation, in its order,
+// as Meeus, Astronomical Algorithms (2nd ed.), table 47.A lists them.
 inline constexpr std::array<LunarTerm, 25> LunarLongitudeTerms{{
     //  coefficient   D   M  M'   F
     {+1.274027,       2,  0, -1,  0},  // evection
