@@ -110,6 +110,10 @@ double SiderealMoonLongitude(double centuries);
 // The whole computation from the record's birth data; writes nothing.
 MoonComputation ComputeMoonPosition(const BirthRecord& record);
 
+// The same computation with the Moon at other longitudes (a more exact
+// ephemeris's, say): its sign text and rashi follow the sidereal one.
+MoonComputation WithLongitudes(MoonComputation computation, double tropicalLongitude, double siderealLongitude);
+
 // Computes the Moon's rashi for the record's birth data and stores its Vedic
 // name in RashiName; when no sign is found RashiName keeps its value.
 MoonComputation ComputeMoonRashi(BirthRecord& record);

@@ -100,6 +100,11 @@ std::optional<SignStay> FindSignStay(const BirthRecord& record)
 
 std::optional<SignStay> FindSignStay(const MoonComputation& computation)
 {
+    return FindSignStay(computation, CrossingSearch(ReadingLongitude(computation.Centuries), MethodAccuracyDegrees));
+}
+
+std::optional<SignStay> FindSignStay(const MoonComputation& computation, const CrossingSearch& search)
+{
     SignStay stay;
     stay.Reading = computation;
     const MoonComputation& reading = stay.Reading;
@@ -114,8 +119,8 @@ std::optional<SignStay> FindSignStay(const MoonComputation& computation)
     }
     stay.DegreesIntoSign = reading.MoonLongitude - 30.0 * stay.SignIndex;
 
-    const CrossingSearch search(ReadingLongitude(reading.Centuries), MethodAccuracyDegrees);
     stay.SpeedDegreesPerDay = search.SpeedDegreesPerDay();
+    stay.AccuracyDegrees = search.AccuracyDegrees();
     stay.AccuracyMinutes = search.AccuracyMinutes();
     stay.Birth = BirthplaceClock(reading, 0.0);
 
