@@ -7,6 +7,7 @@ add_executable(orvanta_ui_tests
   WindowTestSupport.h
   app/frmMainTest.cpp
   app/frmMainAtlasTest.cpp
+  app/PlacesSpokenTest.cpp
   app/CommandLineTest.cpp
   platform/QtPlatformTest.cpp
   resources/ResourcesTest.cpp
