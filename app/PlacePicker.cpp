@@ -1,11 +1,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/PlacePicker.h"
 
-#include <QAbstractItemView>
+#include <QAccessible>
+#include <QAccessibleWidget>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QCompleter>
 #include <QLineEdit>
+#include <QListView>
+#include <QPointer>
 #include <QScrollBar>
 #include <QStandardItemModel>
 #include <algorithm>
@@ -14,6 +17,135 @@
 #include "widgets/QtText.h"
 
 namespace orvanta {
+namespace {
+
+// The list of places under the City box. A screen reader's focus stays in
+// the City box while the user types, moves to the place the arrows select,
+// and comes back to the box when the list closes.
+class PlaceList : public QListView {
+public:
+    explicit PlaceList(QLineEdit& city) : city_(&city)
+    {
+        // As QCompleter sets up its own list.
+        setEditTriggers(QAbstractItemView::NoEditTriggers);
+        setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+        setSelectionBehavior(QAbstractItemView::SelectRows);
+        setSelectionMode(QAbstractItemView::SingleSelection);
+    }
+    // The City box is going: nothing more is said for it.
+    void ForgetCity() { city_ = nullptr; }
+
+protected:
+    void currentChanged(const QModelIndex& current, const QModelIndex& previous) override
+    {
+        // Not QListView's own: it hands the focus to the first place as soon
+        // as the completer shows the list, while the user is still typing.
+        QAbstractItemView::currentChanged(current, previous);
+        FollowSelection();
+    }
+    void selectionChanged(const QItemSelection& selected, const QItemSelection& deselected) override
+    {
+        QListView::selectionChanged(selected, deselected);
+        FollowSelection();
+    }
+    void hideEvent(QHideEvent* event) override
+    {
+        QListView::hideEvent(event);
+        FollowSelection();
+    }
+
+private:
+    void FollowSelection()
+    {
+        const QModelIndex at = currentIndex();
+        const int row = isVisible() && at.isValid() && selectionModel()->isSelected(at) ? at.row() : -1;
+        if (row == focusRow_) {
+            return;
+        }
+        const bool wasOnPlace = focusRow_ >= 0;
+        focusRow_ = row;
+        if (row >= 0) {
+            QAccessibleEvent event(this, QAccessible::Focus);
+            event.setChild(row);
+            QAccessible::updateAccessibility(&event);
+        } else if (wasOnPlace && city_ != nullptr && city_->hasFocus()) {
+            QAccessibleEvent event(city_, QAccessible::Focus);
+            QAccessible::updateAccessibility(&event);
+        }
+    }
+
+    QLineEdit* city_;
+    int focusRow_ = -1;  // the place a screen reader is told has the focus
+};
+
+// Qt leaves popup windows out of the accessibility tree, so a screen reader
+// could not reach the places from the window. This empty child of the City
+// box holds the list there: the list is its child, and it the list's parent.
+class PlaceListHolder : public QWidget {
+public:
+    PlaceListHolder(QLineEdit& city, PlaceList& list) : QWidget(&city), list_(&list)
+    {
+        setObjectName(QStringLiteral("placeListHolder"));
+        setFocusPolicy(Qt::NoFocus);
+        hide();
+        list.setParent(this, list.windowFlags());
+    }
+    ~PlaceListHolder() override
+    {
+        // The completer owns the list and deletes it.
+        if (list_) {
+            list_->ForgetCity();
+            list_->setParent(nullptr, list_->windowFlags());
+        }
+    }
+    QAbstractItemView* List() const { return list_; }
+
+private:
+    QPointer<PlaceList> list_;
+};
+
+class PlaceListHolderAccessible : public QAccessibleWidget {
+public:
+    explicit PlaceListHolderAccessible(PlaceListHolder* holder) : QAccessibleWidget(holder, QAccessible::Grouping) {}
+
+    int childCount() const override { return List() != nullptr ? 1 : 0; }
+    QAccessibleInterface* child(int index) const override
+    {
+        return index == 0 && List() != nullptr ? QAccessible::queryAccessibleInterface(List()) : nullptr;
+    }
+    int indexOfChild(const QAccessibleInterface* child) const override
+    {
+        return child != nullptr && List() != nullptr && child->object() == List() ? 0 : -1;
+    }
+    // Seen where the list is, while it is.
+    QAccessible::State state() const override
+    {
+        QAccessible::State state = QAccessibleWidget::state();
+        state.invisible = List() == nullptr || !List()->isVisible();
+        state.offscreen = state.invisible;
+        return state;
+    }
+    QRect rect() const override
+    {
+        QAbstractItemView* list = List();
+        return list != nullptr && list->isVisible() ? QRect(list->mapToGlobal(QPoint(0, 0)), list->size()) : QRect();
+    }
+
+private:
+    QAbstractItemView* List() const
+    {
+        const auto* holder = static_cast<const PlaceListHolder*>(widget());
+        return holder != nullptr ? holder->List() : nullptr;
+    }
+};
+
+QAccessibleInterface* PlaceListHolderFactory(const QString& /*className*/, QObject* object)
+{
+    auto* holder = dynamic_cast<PlaceListHolder*>(object);
+    return holder != nullptr ? new PlaceListHolderAccessible(holder) : nullptr;
+}
+
+}  // namespace
 
 PlacePicker::PlacePicker(QLineEdit& city, PlaceLookup& places, std::function<BirthDataEntry()> entry, QObject* parent)
     : QObject(parent), city_(city), places_(places), entry_(std::move(entry))
@@ -26,6 +158,10 @@ PlacePicker::PlacePicker(QLineEdit& city, PlaceLookup& places, std::function<Bir
     completer_->setCompletionMode(QCompleter::UnfilteredPopupCompletion);
     completer_->setMaxVisibleItems(12);
     completer_->setWidget(&city_);
+    // A screen reader says it when the box takes the focus, so the list,
+    // which opens without taking the focus, is found.
+    city_.setAccessibleDescription(tr("Type two or more letters for places from the atlas; the Down arrow "
+                                      "reads them, Enter chooses one."));
     connect(&city_, &QLineEdit::textEdited, this, &PlacePicker::CityEdited);
     connect(completer_, qOverload<const QModelIndex&>(&QCompleter::activated), this,
             [this](const QModelIndex& index) { Choose(index.data(Qt::UserRole).toInt()); });
@@ -75,14 +211,30 @@ void PlacePicker::CityEdited(const QString& text)
     ShowPlaces();
 }
 
-// The popup is made on first use, not at start-up; then it gets its name,
-// and is made wide enough for the longest "place, region, country".
+// Made on first use, not at start-up.
+void PlacePicker::MakePopup()
+{
+    [[maybe_unused]] static const bool factoryInstalled = [] {
+        QAccessible::installFactory(&PlaceListHolderFactory);
+        return true;
+    }();
+    auto* list = new PlaceList(city_);
+    completer_->setPopup(list);
+    list->setObjectName(QStringLiteral("lstPlaces"));
+    list->setAccessibleName(tr("Places"));
+    auto* holder = new PlaceListHolder(city_, *list);
+    QAccessibleEvent created(holder, QAccessible::ObjectCreated);
+    QAccessible::updateAccessibility(&created);
+    popupMade_ = true;
+}
+
+// Wide enough for the longest "place, region, country".
 void PlacePicker::ShowPlaces()
 {
+    if (!popupMade_) {
+        MakePopup();
+    }
     QAbstractItemView* popup = completer_->popup();
-    popupMade_ = true;
-    popup->setObjectName(QStringLiteral("lstPlaces"));
-    popup->setAccessibleName(tr("Places"));
     const int wanted =
         popup->sizeHintForColumn(0) + popup->verticalScrollBar()->sizeHint().width() + 2 * popup->frameWidth() + 8;
     QRect under = city_.rect();

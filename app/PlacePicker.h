@@ -63,6 +63,7 @@ signals:
 
 private:
     void CityEdited(const QString& text);
+    void MakePopup();
     void ShowPlaces();
     void HidePlaces();
     void Choose(int row);

@@ -8,7 +8,7 @@ namespace orvanta {
 ZoneLineLabel::ZoneLineLabel(QWidget* parent) : QLabel(parent)
 {
     setObjectName(QStringLiteral("lblZoneUsed"));
-    setAccessibleName(tr("Time zone from the atlas"));
+    setAccessibleName(Title());
     setWordWrap(true);
     setFont(WindowFont(7.5));
     setTextFormat(Qt::RichText);
@@ -22,30 +22,40 @@ ZoneLineLabel::ZoneLineLabel(QWidget* parent) : QLabel(parent)
     });
 }
 
+QString ZoneLineLabel::Title()
+{
+    return tr("Time zone from the atlas");
+}
+
 void ZoneLineLabel::Show(const ZoneLineText& line)
 {
     if (line.Text.isEmpty()) {
         clear();
+        setAccessibleName(Title());
         setAccessibleDescription({});
         setVisible(false);
         return;
     }
     const bool withOptions = !line.Options.isEmpty();
     QString html = line.Text.toHtmlEscaped();
-    QString spoken = line.Text;
+    QString choice;
     if (withOptions) {
         QStringList links;
         for (qsizetype i = 0; i < line.Options.size(); ++i) {
             links.append(QStringLiteral("<a href=\"%1\">%2</a>").arg(i).arg(line.Options[i].toHtmlEscaped()));
         }
         html += tr(". Change the time, or use %1.").arg(links.join(tr(" or ")));
-        // Said in full, for a screen reader: which offsets, and how to take one.
-        spoken += tr(". Two offsets are possible: %1. Press Tab to reach them in this line, then Enter to "
-                     "use one, or change the time of birth.")
-                      .arg(line.Options.join(tr(" or ")));
+        // Said in full: which offsets, and how to take one.
+        choice = tr("Two offsets are possible: %1. Press Tab to reach them in this line, then Enter to use one, or "
+                    "change the time of birth.")
+                     .arg(line.Options.join(tr(" or ")));
     }
     setText(html);
-    setAccessibleDescription(spoken);
+    // Screen readers say a label's name but not its description (Orca never
+    // reads a label's description), so the name carries the whole line.
+    const QString spoken = withOptions ? tr("%1. %2").arg(line.Text, choice) : line.Text;
+    setAccessibleName(tr("%1: %2").arg(Title(), spoken));
+    setAccessibleDescription(choice);
     // Only a line with choices takes the keyboard focus, for its links.
     setTextInteractionFlags(withOptions ? Qt::TextBrowserInteraction : Qt::NoTextInteraction);
     setFocusPolicy(withOptions ? Qt::StrongFocus : Qt::NoFocus);

@@ -18,6 +18,9 @@ public:
     // Shows the line, or hides it when it has no text.
     void Show(const ZoneLineText& line);
 
+private:
+    static QString Title();
+
 signals:
     // The user took the offset at this place among the options.
     void OptionChosen(int which);

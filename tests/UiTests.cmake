@@ -7,6 +7,7 @@ add_executable(orvanta_ui_tests
   WindowTestSupport.h
   app/frmMainTest.cpp
   app/frmMainAtlasTest.cpp
+  app/PlacesSpokenTest.cpp
   app/CommandLineTest.cpp
   app/TranslationTest.cpp
   platform/QtPlatformTest.cpp
@@ -33,6 +34,12 @@ target_compile_definitions(orvanta_ui_tests PRIVATE
 add_dependencies(orvanta_ui_tests orvanta_atlas_database)
 gtest_discover_tests(orvanta_ui_tests DISCOVERY_MODE PRE_TEST
                      PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen")
+
+# The places under City and the zone line as a screen reader gets them over
+# AT-SPI, from the built program under its own X server and buses.
+add_test(NAME PlacesSpokenThroughAtSpi
+         COMMAND "${PROJECT_SOURCE_DIR}/scripts/check-place-speech" "$<TARGET_FILE:orvanta>")
+set_tests_properties(PlacesSpokenThroughAtSpi PROPERTIES TIMEOUT 200)
 
 # Pictures on screens of different pixel density: a program of its own, as it
 # sets up its two offscreen screens before QApplication.
