@@ -23,6 +23,7 @@
 #include "widgets/Controls.h"
 #include "widgets/QtText.h"
 #include "widgets/WindowFont.h"
+#include "reading/CrossCheckLabel.h"
 #include "reading/NakshatraPanel.h"
 #include "reading/SignStayPanel.h"
 #include "report/frmSave.h"
@@ -289,6 +290,10 @@ QWidget* frmResult::BuildHeader(QWidget* parent)
     fraNakshatra->setObjectName(QStringLiteral("fraNakshatra"));
     column->addSpacing(4);
     column->addWidget(fraNakshatra);
+    lblCrossCheck = new CrossCheckLabel(kPictureSize, header);
+    connect(lblCrossCheck, &CrossCheckLabel::OtherMethodChosen, this, &frmResult::OtherMethodRequested);
+    column->addSpacing(4);
+    column->addWidget(lblCrossCheck);
     column->addSpacing(6);
 
     for (const ResultFieldBox& field : kHeadline) {
@@ -453,6 +458,7 @@ void frmResult::Form_Load()
     lblVedicName->setText(vedicName);
     fraSignStay->Show(reading_.SignStay);
     fraNakshatra->Show(reading_.BirthStarText);
+    lblCrossCheck->Show(reading_);
     for (const ShownField& shown : fields_) {
         if (shown.Field->LoadCaption != nullptr) {
             shown.Caption->setText(Tr(shown.Field->LoadCaption).arg(vedicName));

@@ -20,6 +20,7 @@ struct BirthRecord;
 struct ResultFieldBox;
 class Platform;
 class SharpPicture;
+class CrossCheckLabel;
 class NakshatraPanel;
 class SignStayPanel;
 
@@ -39,6 +40,8 @@ public:
 signals:
     // Back: the user wants a fresh main window in place of this one.
     void BackRequested();
+    // The user wants the same birth's reading by the other method.
+    void OtherMethodRequested(orvanta::MoonMethod method);
 
 private slots:
     void TS_Click(int index);
@@ -77,6 +80,7 @@ private:
     QLabel* lblVedicName = nullptr;
     SignStayPanel* fraSignStay = nullptr;
     NakshatraPanel* fraNakshatra = nullptr;
+    CrossCheckLabel* lblCrossCheck = nullptr;
     std::vector<ShownField> fields_;
 };
 

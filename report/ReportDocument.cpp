@@ -156,11 +156,28 @@ std::vector<ReportRun> BuildReportDocument(const Reading& reading)
     std::vector<ReportRun> runs;
     for (const ReportSection& section : kSections) {
         AppendSection(runs, section, reading.Rashi);
-        if (&section == &kSections.front() && reading.BirthStar) {
-            AppendNakshatraSection(runs, *reading.BirthStar);
+        if (&section == &kSections.front()) {
+            if (reading.BirthStar) {
+                AppendNakshatraSection(runs, *reading.BirthStar);
+            }
+            if (reading.BirthStar || reading.Check) {
+                AppendMethodSection(runs, reading);
+            }
         }
     }
     return runs;
+}
+
+void AppendMethodSection(std::vector<ReportRun>& runs, const Reading& reading)
+{
+    runs.push_back(Run(Compose(ORVANTA_TR("Report", "Moon Position: ")), ReportStyle::Heading, 1));
+    runs.push_back(Run(Compose(ORVANTA_TR("Report", "Method: ")), ReportStyle::FieldLabel));
+    runs.push_back(Run(MethodLine(reading), ReportStyle::FieldValue, 1));
+    if (reading.Check) {
+        runs.push_back(Run(Compose(ORVANTA_TR("Report", "Cross-check: ")), ReportStyle::FieldLabel));
+        runs.push_back(Run(reading.Check->Line, ReportStyle::FieldValue, 1));
+    }
+    AppendFooter(runs);
 }
 
 void AppendNakshatraSection(std::vector<ReportRun>& runs, const NakshatraStay& stay)

@@ -35,8 +35,8 @@ std::string ReportFooter();
 // footer (which has no line break after it).
 std::vector<ReportRun> BuildReportDocument(const RashiCatalogueRow& rashi);
 
-// The report of a reading: its rashi's, with the birth star's section after
-// the rashi's own when the reading has a birth star.
+// The report of a reading: its rashi's, with the birth star's and the
+// method's sections after the rashi's own when the reading has them.
 std::vector<ReportRun> BuildReportDocument(const Reading& reading);
 
 // Appends the birth star's section, in the style of the rashi's: its heading,
@@ -44,5 +44,9 @@ std::vector<ReportRun> BuildReportDocument(const Reading& reading);
 // notice near a change) as labelled lines, then the footer between empty
 // lines.
 void AppendNakshatraSection(std::vector<ReportRun>& runs, const NakshatraStay& stay);
+
+// Appends the method's section: which Moon the reading follows and what the
+// other method says of the same birth, then the footer between empty lines.
+void AppendMethodSection(std::vector<ReportRun>& runs, const Reading& reading);
 
 }  // namespace orvanta
