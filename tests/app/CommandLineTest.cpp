@@ -44,6 +44,11 @@ TEST(CommandLine, TellsAFileToOpenFromTextToPrint)
         {{QStringLiteral("--bogus"), QStringLiteral("ravi.ras")}, true, 2, {}, QStringLiteral("orvanta: Unknown option 'bogus'.")},
         {{QStringLiteral("-x")}, true, 2, {}, QStringLiteral("orvanta: Unknown option 'x'.")},
         {{QStringLiteral("a.ras"), QStringLiteral("b.ras")}, true, 2, {}, QStringLiteral("orvanta: Give at most one")},
+        // Qt's own options are left to Qt, their values included.
+        {{QStringLiteral("-platform"), QStringLiteral("offscreen"), QStringLiteral("ravi.ras")}, false, 0,
+         QStringLiteral("ravi.ras"), {}},
+        {{QStringLiteral("-style=fusion"), QStringLiteral("--reverse")}, false, 0, {}, {}},
+        {{QStringLiteral("-platform")}, true, 2, {}, QStringLiteral("orvanta: Missing value after '-platform'.")},
     };
     for (const ParseCase& c : cases) {
         SCOPED_TRACE(c.Arguments.join(QLatin1Char(' ')).toStdString());
@@ -110,24 +115,26 @@ struct ProcessCase {
     const char* ErrorHolds;  // in standard error
 };
 
-// The built program itself. With no display to be had, --help and --version
-// must still answer; a refusal starts Qt first (to take out its own options),
-// so that one runs offscreen.
-TEST(OrvantaProgram, AnswersWithoutAWindow)
+// The built program itself, with no display to be had: whatever it prints
+// and ends on is answered before Qt looks for one.
+TEST(OrvantaProgram, AnswersWithoutADisplay)
 {
+    const QString version = QStringLiteral("Orvanta " ORVANTA_PROJECT_VERSION "\n");
     const ProcessCase cases[] = {
-        {{QStringLiteral("--version")}, 0, QStringLiteral("Orvanta " ORVANTA_PROJECT_VERSION "\n"), ""},
+        {{QStringLiteral("--version")}, 0, version, ""},
         {{QStringLiteral("--help")}, 0, {}, ""},
         {{QStringLiteral("--bogus")}, 2, QStringLiteral(""), "Unknown option 'bogus'."},
-        {{QStringLiteral("-platform"), QStringLiteral("offscreen"), QStringLiteral("-v")}, 0,
-         QStringLiteral("Orvanta " ORVANTA_PROJECT_VERSION "\n"), ""},
+        {{QStringLiteral("a.ras"), QStringLiteral("b.ras")}, 2, QStringLiteral(""), "Give at most one reading file."},
+        {{QStringLiteral("-style"), QStringLiteral("fusion"), QStringLiteral("-x")}, 2, QStringLiteral(""),
+         "Unknown option 'x'."},
+        {{QStringLiteral("-platform"), QStringLiteral("offscreen"), QStringLiteral("-v")}, 0, version, ""},
     };
     for (const ProcessCase& c : cases) {
         SCOPED_TRACE(c.Arguments.join(QLatin1Char(' ')).toStdString());
         QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-        environment.remove(QStringLiteral("DISPLAY"));
-        environment.remove(QStringLiteral("WAYLAND_DISPLAY"));
-        environment.insert(QStringLiteral("QT_QPA_PLATFORM"), c.Status == 0 ? QStringLiteral("xcb") : QStringLiteral("offscreen"));
+        for (const char* display : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"}) {
+            environment.remove(QLatin1String(display));
+        }
         QProcess program;
         program.setProcessEnvironment(environment);
         program.start(QStringLiteral(ORVANTA_PROGRAM), c.Arguments);
