@@ -65,25 +65,31 @@ TEST(CommandLine, TellsAFileToOpenFromTextToPrint)
 }
 
 
+// The copy already running, as a second start finds it.
+enum class OtherCopy { None, TakesReadings, DoesNotAnswer, EndsMeanwhile };
+
 struct StartCase {
     const char* Name;
-    bool OtherCopyRunning;
+    OtherCopy Other;
     const char* File;  // in the fake platform's home folder; null for none
     std::string_view Window;  // the window left showing; empty for none
-    std::vector<FakePlatform::Message> Messages;
+    QStringList Messages;
+    bool HandedOver;
 };
 
-TEST(StartUp, OpensTheGivenReadingUnlessAnotherCopyRuns)
+TEST(StartUp, OpensTheGivenReadingOrHandsItToTheRunningCopy)
 {
-    const FakePlatform::Message running{QStringLiteral("Application is already running"), MessageIcon::Information};
-    const FakePlatform::Message checkFile{QStringLiteral("Please Check The File."), MessageIcon::Error};
+    const QString running = QStringLiteral("Application is already running");
+    const QString checkFile = QStringLiteral("Please Check The File.");
     const StartCase cases[] = {
-        {"no file", false, nullptr, "frmMain", {}},
-        {"a saved reading", false, "ravi.ras", "frmResult", {}},
-        {"a missing file", false, "missing.ras", "frmMain", {checkFile}},
-        {"not a reading's name", false, "ravi.txt", "frmMain", {checkFile}},
-        {"second copy", true, nullptr, "", {running}},
-        {"second copy given a reading", true, "ravi.ras", "", {running}},
+        {"no file", OtherCopy::None, nullptr, "frmMain", {}, false},
+        {"a saved reading", OtherCopy::None, "ravi.ras", "frmResult", {}, false},
+        {"a missing file", OtherCopy::None, "missing.ras", "frmMain", {checkFile}, false},
+        {"not a reading's name", OtherCopy::None, "ravi.txt", "frmMain", {checkFile}, false},
+        {"second copy", OtherCopy::TakesReadings, nullptr, "", {running}, false},
+        {"second copy given a reading", OtherCopy::TakesReadings, "ravi.ras", "", {}, true},
+        {"second copy, the first does not answer", OtherCopy::DoesNotAnswer, "ravi.ras", "", {running}, true},
+        {"second copy, the first ends meanwhile", OtherCopy::EndsMeanwhile, "ravi.ras", "frmResult", {}, true},
     };
     for (const StartCase& c : cases) {
         SCOPED_TRACE(c.Name);
@@ -91,13 +97,21 @@ TEST(StartUp, OpensTheGivenReadingUnlessAnotherCopyRuns)
         for (const char* name : {"/home/user/ravi.ras", "/home/user/ravi.txt"}) {
             platform.Files[QLatin1String(name)] = QByteArray::fromStdString(EncodeReadingFile(Ravi()));
         }
-        platform.OtherCopyRunning = c.OtherCopyRunning;
+        platform.OtherCopyRunning = c.Other != OtherCopy::None;
+        platform.OtherCopyTakesReadings = c.Other == OtherCopy::TakesReadings;
+        platform.OtherCopyEndsOnHandOver = c.Other == OtherCopy::EndsMeanwhile;
         BirthRecord record;
         const QString file = c.File ? QStringLiteral("/home/user/") + QLatin1String(c.File) : QString();
 
-        EXPECT_EQ(StartUp(record, platform, file), !c.OtherCopyRunning);
+        EXPECT_EQ(StartUp(record, platform, file), !c.Window.empty());
 
-        EXPECT_EQ(platform.Messages, c.Messages);
+        QStringList shown;
+        for (const FakePlatform::Message& message : platform.Messages) {
+            shown << message.Text;
+            EXPECT_EQ(message.Icon, message.Text == running ? MessageIcon::Information : MessageIcon::Error);
+        }
+        EXPECT_EQ(shown, c.Messages);
+        EXPECT_EQ(platform.HandedOver, c.HandedOver ? QStringList{file} : QStringList{});
         EXPECT_EQ(VisibleWindow("frmMain") != nullptr, c.Window == "frmMain");
         EXPECT_EQ(VisibleWindow("frmResult") != nullptr, c.Window == "frmResult");
         if (c.Window == "frmResult") {

@@ -21,6 +21,7 @@ public:
     struct Message {
         QString Text;
         MessageIcon Icon;
+        QString Detail = {};
         bool operator==(const Message&) const = default;
     };
 
@@ -47,11 +48,14 @@ public:
     std::deque<QString> OpenFileAnswers;
     bool PrinterAvailable = true;
     bool OtherCopyRunning = false;
+    bool OtherCopyTakesReadings = true;    // answers a hand-over
+    bool OtherCopyEndsOnHandOver = false;  // and is gone when this start tries
+    QStringList HandedOver;              // files this start handed to the other copy
     bool SettingsWritable = true;
     QDate TodayDate{2026, 12, 7};
     std::map<QString, QString> Settings;  // "section/key" -> value
 
-    void ShowMessage(QWidget* parent, const QString& text, MessageIcon icon) override;
+    void ShowMessage(QWidget* parent, const QString& text, MessageIcon icon, const QString& detail = {}) override;
     bool AskYesNo(QWidget* parent, const QString& text, MessageIcon icon) override;
     QString AskSaveFileName(QWidget* parent, const FileDialogRequest& request) override;
     QString AskOpenFileName(QWidget* parent, const FileDialogRequest& request) override;
@@ -63,11 +67,20 @@ public:
     bool WriteSetting(const QString& section, const QString& key, const QString& value) override;
     QDate Today() override;
     bool ClaimSingleInstance() override;
+    bool HandOverReading(const QString& path) override;
+    void OnReadingHandedOver(std::function<void(const QString&)> open) override;
+    // A later start hands this copy a file: opened at once, or kept until
+    // OnReadingHandedOver is called.
+    void ReceiveHandOver(const QString& path);
     // Shows the window modally without blocking, so the test can drive it.
     void ShowModal(QDialog& dialog) override;
 
     // The last message's text, or an empty text when none was shown.
     QString LastMessage() const;
+
+private:
+    std::function<void(const QString&)> openHandedOver_;
+    QStringList waitingHandOvers_;
 };
 
 }  // namespace orvanta

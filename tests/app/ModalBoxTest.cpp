@@ -1,0 +1,200 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Real message boxes and dialogs while windows close: a window closed inside
+// a box's loop must not take the box (or the code that opened it) with it,
+// and a closing or hidden window shows no box.
+#include <QApplication>
+#include <QDialog>
+#include <QElapsedTimer>
+#include <QTest>
+#include <QFile>
+#include <QFileDialog>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPointer>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTimer>
+#include <functional>
+#include <gtest/gtest.h>
+
+#include "TestRecords.h"
+#include "WindowTestSupport.h"
+#include "app/WindowFlow.h"
+#include "app/frmMain.h"
+#include "common/BirthRecord.h"
+#include "platform/QtPlatform.h"
+#include "report/ReadingFile.h"
+
+namespace orvanta {
+namespace {
+
+using orvanta::testing::CloseAllWindows;
+using orvanta::testing::VisibleWindow;
+
+// Answers the real boxes and dialogs from a timer, as a user would, so no
+// test waits on a modal loop for good. A file dialog, when a file name is
+// given, gets it typed and Return; anything else is left open for
+// `patienceMs` and then closed. Everything met is recorded: the text of a
+// message box, or the kind of dialog.
+class ModalDriver : public QObject {
+public:
+    ModalDriver(QString fileName, int patienceMs) : fileName_(std::move(fileName)), patience_(patienceMs)
+    {
+        connect(&timer_, &QTimer::timeout, this, &ModalDriver::Step);
+        timer_.start(20);
+    }
+
+    QStringList Met;
+
+private:
+    void Step()
+    {
+        QWidget* modal = QApplication::activeModalWidget();
+        if (modal == nullptr) {
+            return;
+        }
+        if (modal != seen_) {
+            seen_ = modal;
+            since_.start();
+            auto* box = qobject_cast<QMessageBox*>(modal);
+            Met << (box ? box->text() : QString::fromLatin1(modal->metaObject()->className()));
+        }
+        auto* dialog = qobject_cast<QFileDialog*>(modal);
+        if (dialog && !fileName_.isEmpty()) {
+            auto* name = dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
+            ASSERT_NE(name, nullptr);
+            name->setText(fileName_);
+            QTest::keyClick(name, Qt::Key_Return);
+        } else if (since_.elapsed() > patience_) {
+            modal->close();
+        }
+    }
+
+    QString fileName_;
+    int patience_;
+    QTimer timer_;
+    QPointer<QWidget> seen_;
+    QElapsedTimer since_;
+};
+
+class ModalBoxTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        reading = folder.filePath(QStringLiteral("ravi.ras"));
+        QFile file(reading);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(QByteArray::fromStdString(EncodeReadingFile(orvanta::testing::Ravi())));
+    }
+    void TearDown() override { CloseAllWindows(); }
+
+    QTemporaryDir folder;
+    QString reading;
+    QtPlatform platform{folder.filePath(QStringLiteral("orvanta.lock"))};
+    BirthRecord record;
+};
+
+struct BoxUnderReadingCase {
+    const char* Name;
+    std::function<void(frmMain&)> OpenBox;  // within Open's 100 ms
+    QString Box;
+};
+
+// Alt+O, and within the button's 100 ms something that opens a box: the
+// open dialog opens over the box, and the chosen reading closes the main
+// window while the box's loop still runs. Neither the box nor the code
+// that opened it may find its window deleted under it.
+TEST_F(ModalBoxTest, AReadingOpenedOverAnOpenBoxClosesTheMainWindowSafely)
+{
+    const BoxUnderReadingCase cases[] = {
+        {"a letter in a number box",
+         [](frmMain& main) { QTest::keyClick(main.findChild<QLineEdit*>(QStringLiteral("txtLonD")), Qt::Key_X); },
+         QStringLiteral("Only Numbers Are Accepted")},
+        {"Find My Rashi without a name",
+         [](frmMain& main) {
+             QTest::mouseClick(main.findChild<QPushButton*>(QStringLiteral("cmdRashi")), Qt::LeftButton);
+         },
+         QStringLiteral("Please Enter Name")},
+    };
+    for (const BoxUnderReadingCase& c : cases) {
+        SCOPED_TRACE(c.Name);
+        record = {};
+        QPointer<frmMain> main = ShowMainWindow(record, platform);
+        main->activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(main.data()));
+        QTest::mouseClick(main->findChild<QLineEdit*>(QStringLiteral("txtLonD")), Qt::LeftButton);
+        ModalDriver driver(reading, 3000);
+
+        QTest::keyClick(main.data(), Qt::Key_O, Qt::AltModifier);
+        c.OpenBox(*main);
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+
+        EXPECT_EQ(driver.Met, QStringList({c.Box, QStringLiteral("QFileDialog")}));
+        EXPECT_EQ(record.PersonName, "Ravi");
+        EXPECT_NE(VisibleWindow("frmResult"), nullptr);
+        EXPECT_TRUE(main.isNull()) << "the closed main window is deleted once the box has gone";
+        EXPECT_EQ(QApplication::activeModalWidget(), nullptr) << "the box went with its window";
+        CloseAllWindows();
+    }
+}
+
+// Keys typed just after the reading opened still reach the closed main
+// window's boxes; they must not open a box over a window that is gone.
+TEST_F(ModalBoxTest, AClosedWindowShowsNoBox)
+{
+    QPointer<frmMain> main = ShowMainWindow(record, platform);
+    auto* longitude = main->findChild<QLineEdit*>(QStringLiteral("txtLonD"));
+    ModalDriver driver(QString(), 200);
+
+    main->OpenReadingFile(reading);
+    ASSERT_FALSE(main->isVisible());
+    QTest::keyClick(longitude, Qt::Key_X);
+
+    EXPECT_TRUE(driver.Met.isEmpty()) << driver.Met.join(QLatin1Char('|')).toStdString();
+    EXPECT_NE(VisibleWindow("frmResult"), nullptr);
+}
+
+struct HiddenParentCase {
+    const char* Name;
+    std::function<void(Platform&, QWidget*)> Ask;
+};
+
+// Every box and dialog of the platform: none shows for a hidden window, and
+// each ends (answered No, or cancelled) when its window hides under it.
+TEST_F(ModalBoxTest, BoxesBelongToAVisibleWindow)
+{
+    const FileDialogRequest request{QStringLiteral("Title"), QStringLiteral("Readings"), QStringLiteral("*.ras"),
+                                    QStringLiteral("ras")};
+    const HiddenParentCase cases[] = {
+        {"message", [](Platform& p, QWidget* w) { p.ShowMessage(w, QStringLiteral("Hello"), MessageIcon::Error); }},
+        {"question",
+         [](Platform& p, QWidget* w) { EXPECT_FALSE(p.AskYesNo(w, QStringLiteral("Sure?"), MessageIcon::Information)); }},
+        {"open", [&](Platform& p, QWidget* w) { EXPECT_EQ(p.AskOpenFileName(w, request), QString()); }},
+        {"save", [&](Platform& p, QWidget* w) { EXPECT_EQ(p.AskSaveFileName(w, request), QString()); }},
+        {"modal window",
+         [](Platform& p, QWidget* w) {
+             QPointer<QDialog> dialog = new QDialog(w);
+             dialog->setAttribute(Qt::WA_DeleteOnClose);
+             p.ShowModal(*dialog);
+             QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+             EXPECT_TRUE(dialog.isNull());
+         }},
+    };
+    for (const HiddenParentCase& c : cases) {
+        SCOPED_TRACE(c.Name);
+        ModalDriver driver(QString(), 3000);
+        QWidget window;
+        c.Ask(platform, &window);
+        EXPECT_TRUE(driver.Met.isEmpty()) << "shown for a hidden window";
+
+        window.show();
+        QTimer::singleShot(200, &window, &QWidget::close);
+        QElapsedTimer clock;
+        clock.start();
+        c.Ask(platform, &window);
+        EXPECT_LT(clock.elapsed(), 2000) << "the box outlived its window";
+    }
+}
+
+}  // namespace
+}  // namespace orvanta
