@@ -19,6 +19,9 @@ namespace orvanta {
 
 enum class MessageIcon { Information, Error };
 
+// Why a file could not be read.
+enum class ReadFailure { Missing, NotAFile, NotPermitted, Failed };
+
 // What a file dialog shows: its title, one filter (a name and a pattern such
 // as "*.ras"), and the extension added to a name typed without one.
 struct FileDialogRequest {
@@ -48,6 +51,9 @@ public:
     // no regular file (a pipe or a device could block or never end) or
     // cannot be read.
     virtual std::optional<QByteArray> ReadFile(const QString& path, qint64 limit) = 0;
+    // Why ReadFile gave nothing for the path, asked afterwards for the user's
+    // message (the file may have changed meanwhile).
+    virtual ReadFailure WhyUnreadable(const QString& path) = 0;
     // Replaces the file with the bytes as a whole, or leaves it exactly as it
     // was and returns false (a full disk, no permission, a vanished folder).
     virtual bool WriteFileAtomically(const QString& path, const QByteArray& bytes) = 0;

@@ -189,6 +189,19 @@ std::optional<QByteArray> QtPlatform::ReadFile(const QString& path, qint64 limit
     return contents;
 }
 
+ReadFailure QtPlatform::WhyUnreadable(const QString& path)
+{
+    const QByteArray name = QFile::encodeName(path);
+    struct stat status {};
+    if (::stat(name.constData(), &status) != 0) {
+        return errno == EACCES ? ReadFailure::NotPermitted : ReadFailure::Missing;
+    }
+    if (!S_ISREG(status.st_mode)) {
+        return ReadFailure::NotAFile;
+    }
+    return ::access(name.constData(), R_OK) != 0 ? ReadFailure::NotPermitted : ReadFailure::Failed;
+}
+
 bool QtPlatform::WriteFileAtomically(const QString& path, const QByteArray& bytes)
 {
     // Unbuffered, so a full disk fails the write itself: Qt 6.4's commit()

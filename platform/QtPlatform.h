@@ -25,6 +25,7 @@ public:
     QString AskSaveFileName(QWidget* parent, const FileDialogRequest& request) override;
     QString AskOpenFileName(QWidget* parent, const FileDialogRequest& request) override;
     std::optional<QByteArray> ReadFile(const QString& path, qint64 limit) override;
+    ReadFailure WhyUnreadable(const QString& path) override;
     bool WriteFileAtomically(const QString& path, const QByteArray& bytes) override;
     void OpenWebPage(const QString& address) override;
     bool PrintDocument(const QTextDocument& document) override;

@@ -57,7 +57,9 @@ private:
             seen_ = modal;
             since_.start();
             auto* box = qobject_cast<QMessageBox*>(modal);
-            Met << (box ? box->text() : QString::fromLatin1(modal->metaObject()->className()));
+            Met << (box == nullptr                   ? QString::fromLatin1(modal->metaObject()->className())
+                    : box->informativeText().isEmpty() ? box->text()
+                                                       : box->text() + QLatin1Char('|') + box->informativeText());
         }
         auto* dialog = qobject_cast<QFileDialog*>(modal);
         if (dialog && !fileName_.isEmpty()) {
@@ -152,6 +154,15 @@ TEST_F(ModalBoxTest, AClosedWindowShowsNoBox)
 
     EXPECT_TRUE(driver.Met.isEmpty()) << driver.Met.join(QLatin1Char('|')).toStdString();
     EXPECT_NE(VisibleWindow("frmResult"), nullptr);
+}
+
+// The real box keeps its text and names the file and what is wrong under it.
+TEST_F(ModalBoxTest, ARefusedFileIsNamedWithItsReason)
+{
+    QPointer<frmMain> main = ShowMainWindow(record, platform);
+    ModalDriver driver(QString(), 100);
+    main->OpenReadingFile(folder.filePath(QStringLiteral("gone.ras")));
+    EXPECT_EQ(driver.Met, QStringList{QStringLiteral("Please Check The File.|\"gone.ras\" does not exist.")});
 }
 
 struct HiddenParentCase {

@@ -54,6 +54,14 @@ std::optional<QByteArray> FakePlatform::ReadFile(const QString& path, qint64 lim
     return it->second.left(static_cast<qsizetype>(limit));
 }
 
+ReadFailure FakePlatform::WhyUnreadable(const QString& path)
+{
+    if (const auto it = ReadFailures.find(path); it != ReadFailures.end()) {
+        return it->second;
+    }
+    return Files.contains(path) ? ReadFailure::NotPermitted : ReadFailure::Missing;
+}
+
 bool FakePlatform::WriteFileAtomically(const QString& path, const QByteArray& bytes)
 {
     if (FailingPaths.contains(path)) {

@@ -41,6 +41,8 @@ public:
     std::map<QString, QByteArray> Files;
     std::set<QString> FailingPaths;
     std::vector<qint64> ReadLimits;  // the limit of every read, in order
+    // Why a failing path fails (by default, no permission); an absent one is missing.
+    std::map<QString, ReadFailure> ReadFailures;
 
     // Scripted answers; an empty queue answers No or cancels.
     std::deque<bool> YesNoAnswers;
@@ -60,6 +62,7 @@ public:
     QString AskSaveFileName(QWidget* parent, const FileDialogRequest& request) override;
     QString AskOpenFileName(QWidget* parent, const FileDialogRequest& request) override;
     std::optional<QByteArray> ReadFile(const QString& path, qint64 limit) override;
+    ReadFailure WhyUnreadable(const QString& path) override;
     bool WriteFileAtomically(const QString& path, const QByteArray& bytes) override;
     void OpenWebPage(const QString& address) override;
     bool PrintDocument(const QTextDocument& document) override;
