@@ -243,6 +243,9 @@ void SingleInstance::Deliver(const QString& path)
 void SingleInstance::OnHandedOver(std::function<void(const QString&)> open)
 {
     open_ = std::move(open);
+    if (!server_) {
+        return;
+    }
     for (const QString& path : std::exchange(waiting_, {})) {
         RunOutsideModalLoops(*server_, [this, path] { Deliver(path); });
     }

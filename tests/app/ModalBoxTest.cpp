@@ -140,6 +140,26 @@ TEST_F(ModalBoxTest, AReadingOpenedOverAnOpenBoxClosesTheMainWindowSafely)
     }
 }
 
+// Save, and Back within the button's 100 ms: Back runs inside the report's
+// loop, and the result window closes under its report.
+TEST_F(ModalBoxTest, BackWhileTheReportOpensLeavesAFreshMainWindow)
+{
+    ShowMainWindow(record, platform)->OpenReadingFile(reading);
+    QPointer<QWidget> result = VisibleWindow("frmResult");
+    ASSERT_NE(result, nullptr);
+    result->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(result.data()));
+    ModalDriver driver(QString(), 3000);
+
+    QTest::keyClick(result.data(), Qt::Key_S, Qt::AltModifier);
+    QTest::keyClick(result.data(), Qt::Key_B, Qt::AltModifier);
+    QTRY_VERIFY_WITH_TIMEOUT(VisibleWindow("frmMain") != nullptr, 2000);
+    QTRY_VERIFY_WITH_TIMEOUT(result.isNull(), 2000);
+
+    EXPECT_EQ(driver.Met, QStringList{QStringLiteral("orvanta::frmSave")});
+    EXPECT_EQ(QApplication::activeModalWidget(), nullptr) << "the report went with its window";
+}
+
 // Keys typed just after the reading opened still reach the closed main
 // window's boxes; they must not open a box over a window that is gone.
 TEST_F(ModalBoxTest, AClosedWindowShowsNoBox)
