@@ -34,17 +34,32 @@ using orvanta::testing::VisibleWindow;
 // Answers the real boxes and dialogs from a timer, as a user would, so no
 // test waits on a modal loop for good. A file dialog, when a file name is
 // given, gets it typed and Return; anything else is left open for
-// `patienceMs` and then closed. Everything met is recorded: the text of a
-// message box, or the kind of dialog.
+// `patienceMs` and then closed. Every box or dialog shown modally is
+// recorded as it shows: a message box by its text (and its detail), any
+// other by its class.
 class ModalDriver : public QObject {
 public:
     ModalDriver(QString fileName, int patienceMs) : fileName_(std::move(fileName)), patience_(patienceMs)
     {
+        qApp->installEventFilter(this);
         connect(&timer_, &QTimer::timeout, this, &ModalDriver::Step);
         timer_.start(20);
     }
 
     QStringList Met;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        auto* dialog = qobject_cast<QDialog*>(watched);
+        if (event->type() == QEvent::Show && dialog != nullptr && dialog->testAttribute(Qt::WA_ShowModal)) {
+            auto* box = qobject_cast<QMessageBox*>(dialog);
+            Met << (box == nullptr                   ? QString::fromLatin1(dialog->metaObject()->className())
+                    : box->informativeText().isEmpty() ? box->text()
+                                                       : box->text() + QLatin1Char('|') + box->informativeText());
+        }
+        return false;
+    }
 
 private:
     void Step()
@@ -56,10 +71,6 @@ private:
         if (modal != seen_) {
             seen_ = modal;
             since_.start();
-            auto* box = qobject_cast<QMessageBox*>(modal);
-            Met << (box == nullptr                   ? QString::fromLatin1(modal->metaObject()->className())
-                    : box->informativeText().isEmpty() ? box->text()
-                                                       : box->text() + QLatin1Char('|') + box->informativeText());
         }
         auto* dialog = qobject_cast<QFileDialog*>(modal);
         if (dialog && !fileName_.isEmpty()) {
