@@ -5,6 +5,8 @@
 // top-level, and deletes itself when closed; neither knows the other.
 #pragma once
 
+class QString;
+
 namespace orvanta {
 
 struct BirthRecord;
@@ -20,5 +22,10 @@ frmMain* ShowMainWindow(BirthRecord& record, Platform& platform, PlaceLookup* pl
 // Shows a new result window loaded from the record's selected rashi; the
 // atlas is handed on to the main window that Back opens.
 frmResult* ShowResultWindow(BirthRecord& record, Platform& platform, PlaceLookup* places = nullptr);
+
+// Opens a reading file in whichever of the two windows is open, as "Open
+// Previously Saved Reading" does: from the result window it first goes back
+// to a fresh main window, as Back does. The window left open comes to the front.
+void OpenReadingInOpenWindow(BirthRecord& record, Platform& platform, PlaceLookup* places, const QString& path);
 
 }  // namespace orvanta

@@ -32,7 +32,7 @@
 #include "widgets/QtText.h"
 #include "widgets/WindowFont.h"
 #include "reading/RashiCatalogue.h"
-#include "report/ReadingFile.h"
+#include "report/ReadingFileAccess.h"
 #include "widgets/ClickableLabel.h"
 #include "support/WebPages.h"
 #include "support/frmAbout.h"
@@ -515,19 +515,15 @@ void frmMain::cmdOpen_Click()
 
 void frmMain::OpenReadingFile(const QString& path)
 {
-    std::optional<BirthDataEntry> values;
-    if (HasReadingFileExtension(ToStdString(path))) {
-        if (const auto bytes = platform_.ReadFile(path, static_cast<qint64>(ReadingFileByteBudget))) {
-            values = ReadReadingFile(std::string_view(bytes->constData(), static_cast<std::size_t>(bytes->size())));
-        }
-    }
+    const ReadingFileCheck read = ReadReadingFileAt(platform_, path);
     // A date or time the lists cannot show changes nothing, rather than leave
     // the user's own date beside the file's other values.
-    if (!values) {
-        platform_.ShowMessage(this, QStringLiteral("Please Check The File."), MessageIcon::Error);
+    if (!read.Entry) {
+        platform_.ShowMessage(this, QStringLiteral("Please Check The File."), MessageIcon::Error,
+                              ReadingFileProblemDetail(path, read.Problem));
         return;
     }
-    SetEntry(*values);
+    SetEntry(*read.Entry);
     cmdRashi_Click();
 }
 

@@ -8,7 +8,10 @@ add_executable(orvanta_ui_tests
   app/frmMainTest.cpp
   app/frmMainAtlasTest.cpp
   app/CommandLineTest.cpp
+  app/ModalBoxTest.cpp
+  app/SecondStartTest.cpp
   platform/QtPlatformTest.cpp
+  platform/SingleInstanceTest.cpp
   resources/ResourcesTest.cpp
   support/UpdateReminderTest.cpp
   support/frmAboutTest.cpp
