@@ -15,6 +15,30 @@ namespace {
 // The status of a command line that cannot be followed, as getopt-based tools use.
 constexpr int UsageStatus = 2;
 
+// Qt's own options, which QApplication takes out of the command line. They
+// are known here too, so that the whole command line is judged before Qt
+// starts (and looks for a display).
+constexpr const char* QtOptionsWithValue[] = {
+    "platform", "platformpluginpath", "platformtheme", "plugin", "qmljsdebugger", "session",
+    "qwindowgeometry", "qwindowtitle", "qwindowicon", "style", "stylesheet",
+    "display", "geometry", "title", "icon", "name", "visual",  // the X11 platform's
+};
+constexpr const char* QtFlagOptions[] = {"reverse", "widgetcount", "nograb", "dograb", "sync", "testability"};
+
+void AddQtOptions(QCommandLineParser& parser)
+{
+    for (const char* name : QtOptionsWithValue) {
+        QCommandLineOption option{QString::fromLatin1(name), QString(), QStringLiteral("value")};
+        option.setFlags(QCommandLineOption::HiddenFromHelp);
+        parser.addOption(option);
+    }
+    for (const char* name : QtFlagOptions) {
+        QCommandLineOption option{QString::fromLatin1(name)};
+        option.setFlags(QCommandLineOption::HiddenFromHelp);
+        parser.addOption(option);
+    }
+}
+
 // The parser's own first line names the running executable (or a placeholder
 // before the application exists); the usage names the installed command.
 QString HelpText(const QCommandLineParser& parser)
@@ -57,6 +81,9 @@ CommandLine ParseCommandLine(const QStringList& arguments)
     parser.addOption(version);
     parser.addPositionalArgument(QStringLiteral("FILE"), QStringLiteral("A saved reading to open."),
                                  QStringLiteral("[FILE]"));
+    // Qt's options are words after one dash ("-platform offscreen").
+    parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
+    AddQtOptions(parser);
 
     CommandLine result;
     const bool understood = parser.parse(arguments);

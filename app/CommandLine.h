@@ -1,7 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The program's command line: `orvanta [FILE]` opens a saved reading, while
 // --help, --version and a wrong command line print their text and end the
-// program before any window (or display) is needed.
+// program before any window (or display) is needed. Qt's own options
+// (-platform, -style, ...) are accepted and left to Qt.
 #pragma once
 
 #include <QString>

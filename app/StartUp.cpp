@@ -11,18 +11,37 @@
 
 namespace orvanta {
 
-bool StartUp(BirthRecord& record, Platform& platform, const QString& readingFile, PlaceLookup* places)
+namespace {
+
+// A second start with a file gives it to the running copy and ends quietly.
+// Without a file, or when that copy does not take it, the user is told;
+// unless the copy has ended meanwhile, and this start carries on in its place.
+bool SecondStartEnds(Platform& platform, const QString& readingFile)
 {
-    // A file handed to a second copy is not passed on: the running copy may
-    // hold a reading the user is still working on.
-    if (!platform.ClaimSingleInstance()) {
+    if (!readingFile.isEmpty() && platform.HandOverReading(readingFile)) {
+        return true;
+    }
+    if (readingFile.isEmpty() || !platform.ClaimSingleInstance()) {
         platform.ShowMessage(nullptr, QCoreApplication::translate("StartUp", "Application is already running"),
                              MessageIcon::Information);
+        return true;
+    }
+    return false;
+}
+
+}  // namespace
+
+bool StartUp(BirthRecord& record, Platform& platform, const QString& readingFile, PlaceLookup* places)
+{
+    if (!platform.ClaimSingleInstance() && SecondStartEnds(platform, readingFile)) {
         return false;
     }
     RemindOfUpdate(platform);
 
     frmMain* main = ShowMainWindow(record, platform, places);
+    platform.OnReadingHandedOver([&record, &platform, places](const QString& path) {
+        OpenReadingInOpenWindow(record, platform, places, path);
+    });
     if (main != nullptr && !readingFile.isEmpty()) {
         main->OpenReadingFile(readingFile);
     }

@@ -1,7 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The start-up sequence once the command line has been read: refuse a second
-// copy, remind of updates, show the main window and open the reading file
-// the command line named.
+// copy (which hands its reading file to the running one), remind of updates,
+// show the main window, open the reading file the command line named, and
+// open the files later starts hand over.
 #pragma once
 
 class QString;
@@ -12,8 +13,8 @@ struct BirthRecord;
 struct PlaceLookup;
 class Platform;
 
-// False when another copy already runs: the user has been told, and the
-// program ends without a window.
+// False when another copy already runs: it has taken the reading file, or
+// the user has been told; the program ends without a window.
 bool StartUp(BirthRecord& record, Platform& platform, const QString& readingFile, PlaceLookup* places = nullptr);
 
 }  // namespace orvanta

@@ -5,6 +5,8 @@
 // top-level, and deletes itself when closed; neither knows the other.
 #pragma once
 
+class QString;
+
 namespace orvanta {
 
 struct BirthRecord;
@@ -22,5 +24,10 @@ frmMain* ShowMainWindow(BirthRecord& record, Platform& platform, PlaceLookup* pl
 // main window that Back opens.
 frmResult* ShowResultWindow(const Reading& reading, BirthRecord& record, Platform& platform,
                             PlaceLookup* places = nullptr);
+
+// Opens a reading file in whichever of the two windows is open, as "Open
+// Previously Saved Reading" does: from the result window it first goes back
+// to a fresh main window, as Back does. The window left open comes to the front.
+void OpenReadingInOpenWindow(BirthRecord& record, Platform& platform, PlaceLookup* places, const QString& path);
 
 }  // namespace orvanta

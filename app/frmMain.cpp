@@ -20,7 +20,7 @@
 #include "entry/PlaceSearch.h"
 #include "platform/Platform.h"
 #include "reading/Reading.h"
-#include "report/ReadingFile.h"
+#include "report/ReadingFileAccess.h"
 #include "support/WebPages.h"
 #include "support/frmAbout.h"
 #include "timezone/frmTimeZone.h"
@@ -402,19 +402,15 @@ void frmMain::cmdOpen_Click()
 
 void frmMain::OpenReadingFile(const QString& path)
 {
-    std::optional<BirthDataEntry> values;
-    if (HasReadingFileExtension(ToStdString(path))) {
-        if (const auto bytes = platform_.ReadFile(path, static_cast<qint64>(ReadingFileByteBudget))) {
-            values = ReadReadingFile(std::string_view(bytes->constData(), static_cast<std::size_t>(bytes->size())));
-        }
-    }
+    const ReadingFileCheck read = ReadReadingFileAt(platform_, path);
     // A date or time the lists cannot show changes nothing, rather than leave
     // the user's own date beside the file's other values.
-    if (!values) {
-        platform_.ShowMessage(this, tr("Please Check The File."), MessageIcon::Error);
+    if (!read.Entry) {
+        platform_.ShowMessage(this, tr("Please Check The File."), MessageIcon::Error,
+                              ReadingFileProblemDetail(path, read.Problem));
         return;
     }
-    SetEntry(*values);
+    SetEntry(*read.Entry);
     cmdRashi_Click();
 }
 

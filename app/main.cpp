@@ -13,10 +13,11 @@
 
 int main(int argc, char** argv)
 {
-    // Help and version are answered before Qt looks for a display.
-    const orvanta::CommandLine early = orvanta::ParseCommandLine(orvanta::ArgumentsOf(argc, argv));
-    if (early.EndNow && !early.TextIsError) {
-        return orvanta::PrintAndEnd(early);
+    // The whole command line is judged before Qt looks for a display, so
+    // help, version and a wrong command line answer without one.
+    const orvanta::CommandLine commandLine = orvanta::ParseCommandLine(orvanta::ArgumentsOf(argc, argv));
+    if (commandLine.EndNow) {
+        return orvanta::PrintAndEnd(commandLine);
     }
 
     QApplication app(argc, argv);
@@ -24,13 +25,6 @@ int main(int argc, char** argv)
     QApplication::setApplicationName(QStringLiteral("Orvanta"));
     QApplication::setDesktopFileName(QStringLiteral("app.orvanta.Orvanta"));
     orvanta::InstallTranslations(app, QLocale());
-
-    // Qt has now taken its own options (-platform, -style, ...) out; only
-    // what remains must make sense to Orvanta.
-    const orvanta::CommandLine commandLine = orvanta::ParseCommandLine(QApplication::arguments());
-    if (commandLine.EndNow) {
-        return orvanta::PrintAndEnd(commandLine);
-    }
     orvanta::ApplyWindowFont();
 
     orvanta::QtPlatform platform;

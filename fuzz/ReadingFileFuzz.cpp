@@ -59,6 +59,19 @@ void CheckReader(std::string_view bytes)
                   !values->MinuteText.empty() && values->DayIndex == std::stoi(values->DayText) - 1,
               "accepted an empty list value");
     }
+
+    // The reason a file is refused names a line of the date or time when it
+    // names one at all, and has a text.
+    const ReadingFileCheck check = CheckReadingFile(bytes);
+    Check(check.Entry.has_value() == values.has_value(), "the check and the reader disagree");
+    if (!check.Entry) {
+        const bool names = check.Problem.Fault == ReadingFileFault::LineUnreadable ||
+                           check.Problem.Fault == ReadingFileFault::EndsEarly ||
+                           check.Problem.Fault == ReadingFileFault::TooLarge;
+        Check(names ? check.Problem.Line >= 2 && check.Problem.Line <= 6 : check.Problem.Line == 0,
+              "a refusal's line outside the date and time");
+        Check(!English(DescribeReadingFileProblem("a.ras", check.Problem)).empty(), "a refusal without a text");
+    }
 }
 
 void CheckCodec(std::string_view bytes)

@@ -8,6 +8,7 @@
 #include <QByteArray>
 #include <QDate>
 #include <QString>
+#include <functional>
 #include <optional>
 
 class QDialog;
@@ -17,6 +18,9 @@ class QWidget;
 namespace orvanta {
 
 enum class MessageIcon { Information, Error };
+
+// Why a file could not be read.
+enum class ReadFailure { Missing, NotAFile, NotPermitted, Failed };
 
 // What a file dialog shows: its title, one filter (a name and a pattern such
 // as "*.ras"), and the extension added to a name typed without one.
@@ -31,8 +35,10 @@ class Platform {
 public:
     virtual ~Platform() = default;
 
-    // A message box with one OK button and the program's title as caption.
-    virtual void ShowMessage(QWidget* parent, const QString& text, MessageIcon icon) = 0;
+    // A message box with one OK button and the program's title as caption;
+    // the detail, if any, stands under the text. Boxes and dialogs show only
+    // over a visible window (or none), and end when their window closes.
+    virtual void ShowMessage(QWidget* parent, const QString& text, MessageIcon icon, const QString& detail = {}) = 0;
     // A question with Yes and No buttons; true when the answer is Yes.
     virtual bool AskYesNo(QWidget* parent, const QString& text, MessageIcon icon) = 0;
 
@@ -45,6 +51,9 @@ public:
     // no regular file (a pipe or a device could block or never end) or
     // cannot be read.
     virtual std::optional<QByteArray> ReadFile(const QString& path, qint64 limit) = 0;
+    // Why ReadFile gave nothing for the path, asked afterwards for the user's
+    // message (the file may have changed meanwhile).
+    virtual ReadFailure WhyUnreadable(const QString& path) = 0;
     // Replaces the file with the bytes as a whole, or leaves it exactly as it
     // was and returns false (a full disk, no permission, a vanished folder).
     virtual bool WriteFileAtomically(const QString& path, const QByteArray& bytes) = 0;
@@ -63,8 +72,16 @@ public:
     virtual QDate Today() = 0;
 
     // True when no other copy of the program is running; the claim lasts as
-    // long as this platform object.
+    // long as this platform object, and this copy takes hand-overs.
     virtual bool ClaimSingleInstance() = 0;
+    // For a start that found another copy running: gives it the reading file
+    // and returns true once it has taken it. False when that copy does not
+    // answer, or has ended meanwhile (then a new claim succeeds).
+    virtual bool HandOverReading(const QString& path) = 0;
+    // What opens a file a later start handed over. Called from the event
+    // loop, never while a box or modal window is open; files that came
+    // before it was set wait for it.
+    virtual void OnReadingHandedOver(std::function<void(const QString&)> open) = 0;
 
     // Shows a window modally over its parent and returns when it is closed.
     // The window should delete itself on close; the caller must not use it

@@ -1,20 +1,24 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "platform/QtPlatform.h"
 
+#include "platform/ModalLoops.h"
+
 #include <QCoreApplication>
 #include <QDesktopServices>
 #include <QDialog>
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
-#include <QLockFile>
+#include <QLoggingCategory>
 #include <QSaveFile>
 #include <QMessageBox>
+#include <QPointer>
 #include <QPrinter>
 #include <QPrinterInfo>
 #include <QSettings>
 #include <QStandardPaths>
 #include <QTextDocument>
+#include <QTimer>
 #include <QUrl>
 
 #include <algorithm>
@@ -27,53 +31,117 @@ namespace orvanta {
 
 namespace {
 
+// Diagnostics, silent unless QT_LOGGING_RULES turns them on; tests that
+// start the program itself follow its windows and messages through them.
+Q_LOGGING_CATEGORY(lcMessages, "orvanta.messages", QtInfoMsg)
+
 const QString kTitle = QStringLiteral("Orvanta");
 
 // The program writes one short value; anything far larger is not its file.
 constexpr qint64 kMaxSettingsFileBytes = 1024 * 1024;
-
-// A lock older than this whose holder cannot be told (unreadable, empty, or
-// written on another host) is taken over. A live holder keeps its lock
-// however old it is: Qt holds an flock on it for the holder's lifetime. The
-// few seconds cover a copy preempted between creating its lock and locking it.
-constexpr int kStaleLockMilliseconds = 5000;
 
 QMessageBox::Icon BoxIcon(MessageIcon icon)
 {
     return icon == MessageIcon::Error ? QMessageBox::Critical : QMessageBox::Information;
 }
 
+// A box speaks for its window: a closing or hidden window shows none.
+bool CanShowOver(const QWidget* parent)
+{
+    return parent == nullptr || parent->window()->isVisible();
+}
+
+// Ends a box or dialog when its window is closed or hidden under it (but not
+// when it is only minimised): it would speak for a window that is gone.
+class EndWithWindow : public QObject {
+public:
+    EndWithWindow(QDialog& dialog, QWidget& window) : QObject(&dialog), dialog_(&dialog), window_(&window)
+    {
+        window.installEventFilter(this);
+    }
+
+    bool eventFilter(QObject*, QEvent* event) override
+    {
+        if (event->type() == QEvent::Hide) {
+            QTimer::singleShot(0, dialog_, [dialog = dialog_, window = window_] {
+                if (dialog && (!window || !window->isVisible())) {
+                    dialog->reject();
+                }
+            });
+        }
+        return false;
+    }
+
+private:
+    QPointer<QDialog> dialog_;
+    QPointer<QWidget> window_;
+};
+
+// Runs the box modally over its window, if it may show at all.
+int RunModal(QDialog& dialog, QWidget* parent)
+{
+    if (!CanShowOver(parent)) {
+        return QDialog::Rejected;
+    }
+    if (parent != nullptr) {
+        new EndWithWindow(dialog, *parent->window());
+    }
+    const ModalLoopScope loop;
+    return dialog.exec();
+}
+
+// Boxes are made on the heap and deleted through a guard: should their
+// parent go under them after all, Qt deletes them and the guard knows.
+template <typename Dialog>
+class Owned {
+public:
+    explicit Owned(Dialog* dialog) : dialog_(dialog) {}
+    ~Owned() { delete dialog_.data(); }
+    Owned(const Owned&) = delete;
+    Owned& operator=(const Owned&) = delete;
+    Dialog* operator->() const { return dialog_.data(); }
+    Dialog& operator*() const { return *dialog_; }
+
+private:
+    QPointer<Dialog> dialog_;
+};
+
 QString AskFileName(QWidget* parent, const FileDialogRequest& request, QFileDialog::AcceptMode mode)
 {
-    QFileDialog dialog(parent, request.Title);
-    dialog.setAcceptMode(mode);
-    dialog.setFileMode(mode == QFileDialog::AcceptSave ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
-    dialog.setNameFilter(request.FilterName + QStringLiteral(" (") + request.FilterPattern + QStringLiteral(")"));
-    dialog.setDefaultSuffix(request.DefaultSuffix);
-    dialog.selectFile(QString());
-    if (dialog.exec() != QDialog::Accepted) {
+    const Owned<QFileDialog> dialog(new QFileDialog(parent, request.Title));
+    dialog->setAcceptMode(mode);
+    dialog->setFileMode(mode == QFileDialog::AcceptSave ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
+    dialog->setNameFilter(request.FilterName + QStringLiteral(" (") + request.FilterPattern + QStringLiteral(")"));
+    dialog->setDefaultSuffix(request.DefaultSuffix);
+    dialog->selectFile(QString());
+    if (RunModal(*dialog, parent) != QDialog::Accepted) {
         return {};
     }
-    return dialog.selectedFiles().value(0);
+    return dialog->selectedFiles().value(0);
 }
 
 }  // namespace
 
-QtPlatform::QtPlatform(QString lockPath) : lockPath_(std::move(lockPath)) {}
+QtPlatform::QtPlatform(QString lockPath) : instance_(std::move(lockPath), ::geteuid()) {}
 
 QtPlatform::~QtPlatform() = default;
 
-void QtPlatform::ShowMessage(QWidget* parent, const QString& text, MessageIcon icon)
+void QtPlatform::ShowMessage(QWidget* parent, const QString& text, MessageIcon icon, const QString& detail)
 {
-    QMessageBox box(BoxIcon(icon), kTitle, text, QMessageBox::Ok, parent);
-    box.exec();
+    const Owned<QMessageBox> box(new QMessageBox(BoxIcon(icon), kTitle, text, QMessageBox::Ok, parent));
+    box->setInformativeText(detail);
+    if (CanShowOver(parent)) {
+        qCDebug(lcMessages) << text;
+    }
+    RunModal(*box, parent);
 }
 
 bool QtPlatform::AskYesNo(QWidget* parent, const QString& text, MessageIcon icon)
 {
-    QMessageBox box(BoxIcon(icon), kTitle, text, QMessageBox::Yes | QMessageBox::No, parent);
-    box.setDefaultButton(QMessageBox::Yes);
-    return box.exec() == QMessageBox::Yes;
+    const Owned<QMessageBox> box(
+        new QMessageBox(BoxIcon(icon), kTitle, text, QMessageBox::Yes | QMessageBox::No, parent));
+    box->setDefaultButton(QMessageBox::Yes);
+    return RunModal(*box, parent) == QMessageBox::Yes;
 }
 
 QString QtPlatform::AskSaveFileName(QWidget* parent, const FileDialogRequest& request)
@@ -119,6 +187,19 @@ std::optional<QByteArray> QtPlatform::ReadFile(const QString& path, qint64 limit
     }
     ::close(fd);
     return contents;
+}
+
+ReadFailure QtPlatform::WhyUnreadable(const QString& path)
+{
+    const QByteArray name = QFile::encodeName(path);
+    struct stat status {};
+    if (::stat(name.constData(), &status) != 0) {
+        return errno == EACCES ? ReadFailure::NotPermitted : ReadFailure::Missing;
+    }
+    if (!S_ISREG(status.st_mode)) {
+        return ReadFailure::NotAFile;
+    }
+    return ::access(name.constData(), R_OK) != 0 ? ReadFailure::NotPermitted : ReadFailure::Failed;
 }
 
 bool QtPlatform::WriteFileAtomically(const QString& path, const QByteArray& bytes)
@@ -209,33 +290,30 @@ QDate QtPlatform::Today()
     return QDate::currentDate();
 }
 
-QString QtPlatform::DefaultLockPath()
-{
-    const QString folder = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
-    if (folder.isEmpty()) {
-        return QDir::tempPath() + QStringLiteral("/orvanta-") + QString::number(::getuid()) + QStringLiteral(".lock");
-    }
-    return folder + QStringLiteral("/orvanta.lock");
-}
-
 bool QtPlatform::ClaimSingleInstance()
 {
-    if (lock_ && lock_->isLocked()) {
-        return true;
-    }
-    lock_ = std::make_unique<QLockFile>(lockPath_.isEmpty() ? DefaultLockPath() : lockPath_);
-    lock_->setStaleLockTime(kStaleLockMilliseconds);
-    if (lock_->tryLock(0)) {
-        return true;
-    }
-    // Only another live copy refuses the claim; a lock that cannot be
-    // written at all (a read-only folder) must not keep the program from starting.
-    return lock_->error() != QLockFile::LockFailedError;
+    return instance_.Claim();
+}
+
+bool QtPlatform::HandOverReading(const QString& path)
+{
+    return instance_.HandOver(path);
+}
+
+void QtPlatform::OnReadingHandedOver(std::function<void(const QString&)> open)
+{
+    instance_.OnHandedOver(std::move(open));
 }
 
 void QtPlatform::ShowModal(QDialog& dialog)
 {
-    dialog.exec();
+    if (!CanShowOver(dialog.parentWidget())) {
+        if (dialog.testAttribute(Qt::WA_DeleteOnClose)) {
+            dialog.deleteLater();
+        }
+        return;
+    }
+    RunModal(dialog, dialog.parentWidget());
 }
 
 }  // namespace orvanta

@@ -1,30 +1,31 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The platform over Qt: QMessageBox, QFileDialog, QSaveFile,
-// QDesktopServices, QPrinter, QSettings, QDate and QLockFile.
+// QDesktopServices, QPrinter, QSettings, QDate, and QLockFile with
+// QLocalServer for the one running copy.
 #pragma once
 
 #include <QString>
-#include <memory>
 
 #include "platform/Platform.h"
+#include "platform/SingleInstance.h"
 
-class QLockFile;
 class QPrinter;
 
 namespace orvanta {
 
 class QtPlatform : public Platform {
 public:
-    // lockPath: the lock file that marks a running copy; empty for the
-    // standard place in the user's runtime folder.
+    // lockPath: the lock file that marks a running copy (its socket for
+    // hand-overs lies beside it); empty for the user's private folder.
     explicit QtPlatform(QString lockPath = {});
     ~QtPlatform() override;
 
-    void ShowMessage(QWidget* parent, const QString& text, MessageIcon icon) override;
+    void ShowMessage(QWidget* parent, const QString& text, MessageIcon icon, const QString& detail = {}) override;
     bool AskYesNo(QWidget* parent, const QString& text, MessageIcon icon) override;
     QString AskSaveFileName(QWidget* parent, const FileDialogRequest& request) override;
     QString AskOpenFileName(QWidget* parent, const FileDialogRequest& request) override;
     std::optional<QByteArray> ReadFile(const QString& path, qint64 limit) override;
+    ReadFailure WhyUnreadable(const QString& path) override;
     bool WriteFileAtomically(const QString& path, const QByteArray& bytes) override;
     void OpenWebPage(const QString& address) override;
     bool PrintDocument(const QTextDocument& document) override;
@@ -32,6 +33,8 @@ public:
     bool WriteSetting(const QString& section, const QString& key, const QString& value) override;
     QDate Today() override;
     bool ClaimSingleInstance() override;
+    bool HandOverReading(const QString& path) override;
+    void OnReadingHandedOver(std::function<void(const QString&)> open) override;
     void ShowModal(QDialog& dialog) override;
 
     // The settings file, and whether it may be read and written: absent, or
@@ -40,18 +43,12 @@ public:
     static QString SettingsFilePath();
     static bool SettingsFileUsable();
 
-    // Where the lock that marks a running copy lives when no path is given:
-    // the user's runtime folder, or else a name of this user's own in the
-    // temporary folder, never one that another user could hold.
-    static QString DefaultLockPath();
-
     // Prints a document on the given printer; the path PrintDocument takes
     // once it has the default printer. Exposed so it can print to a PDF file.
     static bool PrintDocumentOn(QPrinter& printer, const QTextDocument& document);
 
 private:
-    QString lockPath_;
-    std::unique_ptr<QLockFile> lock_;
+    SingleInstance instance_;
 };
 
 }  // namespace orvanta

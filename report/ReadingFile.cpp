@@ -4,11 +4,13 @@
 #include "common/TextEncoding.h"
 #include "common/TextRules.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 #include <cstdint>
 #include <cstdlib>
 #include <istream>
+#include <span>
 #include <ostream>
 #include <streambuf>
 #include <system_error>
@@ -162,6 +164,68 @@ std::optional<std::string> NameFromNameLine(const ReadingFileLines& lines)
     return name;
 }
 
+using LineTexts = std::array<std::string, ReadingFileLineCount>;
+
+LineTexts DecodeTexts(const ReadingFileLines& lines)
+{
+    LineTexts texts;
+    for (std::size_t i = 0; i < texts.size(); ++i) {
+        texts[i] = DecodeLine(lines[i]);
+    }
+    return texts;
+}
+
+// The date and time of lines 2 to 6; each is empty when its line names no
+// entry of its list.
+struct DateAndTime {
+    std::optional<int> Month;
+    std::optional<int> Day;
+    std::optional<int> Year;
+    std::optional<int> Hour;
+    std::optional<int> Minute;
+};
+
+DateAndTime ReadDateAndTime(const LineTexts& texts)
+{
+    return {MonthIndexOf(texts[1]), ListEntry(texts[2], DayList), ListEntry(texts[3], YearList),
+            ListEntry(texts[4], HourList), ListEntry(texts[5], MinuteList)};
+}
+
+// The file's line number (2 to 6) of the first of the date and time that
+// does not read, or 0 when all do.
+int FirstUnreadableLine(const DateAndTime& date)
+{
+    const bool read[] = {date.Month.has_value(), date.Day.has_value(), date.Year.has_value(), date.Hour.has_value(),
+                         date.Minute.has_value()};
+    for (int i = 0; i < 5; ++i) {
+        if (!read[i]) {
+            return i + 2;
+        }
+    }
+    return 0;
+}
+
+// Why lines that give no entry do not: the writer never puts a byte below
+// 85 into a line, and a line that is empty with all after it is one the
+// file never reached.
+ReadingFileProblem ProblemOf(std::string_view bytes, const ReadingFileLines& lines)
+{
+    if (bytes.empty()) {
+        return {ReadingFileFault::Empty};
+    }
+    for (const std::string& line : lines.Lines) {
+        if (std::any_of(line.begin(), line.end(), [](char b) { return static_cast<unsigned char>(b) < CodeOffset; })) {
+            return {ReadingFileFault::NotAReading};
+        }
+    }
+    const int line = FirstUnreadableLine(ReadDateAndTime(DecodeTexts(lines)));
+    const auto rest = std::span(lines.Lines).subspan(static_cast<std::size_t>(line - 1), ReadingFileLineCount - (line - 1));
+    if (std::any_of(rest.begin(), rest.end(), [](const std::string& l) { return !l.empty(); })) {
+        return {ReadingFileFault::LineUnreadable, line};
+    }
+    return {bytes.size() >= ReadingFileByteBudget ? ReadingFileFault::TooLarge : ReadingFileFault::EndsEarly, line};
+}
+
 }  // namespace
 
 std::string PercentEncodeName(std::string_view utf8Name)
@@ -268,26 +332,19 @@ ReadingFileLines ReadReadingFileLines(std::string_view bytes)
 
 std::optional<BirthDataEntry> EntryFromReadingFileLines(const ReadingFileLines& lines)
 {
-    std::array<std::string, ReadingFileLineCount> texts;
-    for (std::size_t i = 0; i < texts.size(); ++i) {
-        texts[i] = DecodeLine(lines[i]);
-    }
-    const auto month = MonthIndexOf(texts[1]);
-    const auto day = ListEntry(texts[2], DayList);
-    const auto year = ListEntry(texts[3], YearList);
-    const auto hour = ListEntry(texts[4], HourList);
-    const auto minute = ListEntry(texts[5], MinuteList);
-    if (!month || !day || !year || !hour || !minute) {
+    const auto texts = DecodeTexts(lines);
+    const DateAndTime date = ReadDateAndTime(texts);
+    if (!date.Month || !date.Day || !date.Year || !date.Hour || !date.Minute) {
         return std::nullopt;
     }
     return BirthDataEntry{
         .Name = NameFromNameLine(lines).value_or(texts[0]),
-        .MonthIndex = *month,
-        .DayIndex = *day - DayList.First,
-        .DayText = std::to_string(*day),
-        .YearText = std::to_string(*year),
-        .HourText = std::to_string(*hour),
-        .MinuteText = std::to_string(*minute),
+        .MonthIndex = *date.Month,
+        .DayIndex = *date.Day - DayList.First,
+        .DayText = std::to_string(*date.Day),
+        .YearText = std::to_string(*date.Year),
+        .HourText = std::to_string(*date.Hour),
+        .MinuteText = std::to_string(*date.Minute),
         .ZoneHour = texts[10],
         .ZoneMinute = texts[11],
         .Longitude = {texts[6], texts[7], texts[12] != "1"},
@@ -309,6 +366,66 @@ std::optional<BirthDataEntry> ReadReadingFile(std::string_view bytes)
 bool HasReadingFileExtension(std::string_view fileName)
 {
     return fileName.ends_with("ras");
+}
+
+ReadingFileCheck CheckReadingFile(std::string_view bytes)
+{
+    const ReadingFileLines lines = ReadReadingFileLines(bytes);
+    if (auto entry = EntryFromReadingFileLines(lines)) {
+        return {std::move(entry), {}};
+    }
+    return {std::nullopt, ProblemOf(bytes, lines)};
+}
+
+namespace {
+
+struct FaultText {
+    ReadingFileFault Fault;
+    TextSource Text;  // %1 the file's name
+};
+
+constexpr FaultText kFaultTexts[] = {
+    {ReadingFileFault::NotAReadingName, ORVANTA_TR("ReadingFile", "\"%1\" is not a reading's name: it does not end in \"ras\".")},
+    {ReadingFileFault::Missing,         ORVANTA_TR("ReadingFile", "\"%1\" does not exist.")},
+    {ReadingFileFault::NotAFile,        ORVANTA_TR("ReadingFile", "\"%1\" is not a file.")},
+    {ReadingFileFault::NotPermitted,    ORVANTA_TR("ReadingFile", "You have no permission to read \"%1\".")},
+    {ReadingFileFault::Unreadable,      ORVANTA_TR("ReadingFile", "\"%1\" could not be read.")},
+    {ReadingFileFault::Empty,           ORVANTA_TR("ReadingFile", "\"%1\" is empty.")},
+    {ReadingFileFault::NotAReading,     ORVANTA_TR("ReadingFile", "\"%1\" is not a reading.")},
+    {ReadingFileFault::TooLarge,        ORVANTA_TR("ReadingFile", "\"%1\" is too large to be a reading.")},
+    {ReadingFileFault::EndsEarly,       ORVANTA_TR("ReadingFile", "\"%1\" ends before line %2; a reading has 15 lines.")},
+};
+
+struct DateLineText {
+    TextSource Text;  // %1 the file's name, %2 and %3 the list's first and last entry
+    ListRange List;
+};
+
+// Lines 2 to 6 and the lists they name an entry of.
+constexpr DateLineText kDateLineTexts[] = {
+    {ORVANTA_TR("ReadingFile", "Line 2 of \"%1\" holds no month from %2 to %3."),  {1, 12}},
+    {ORVANTA_TR("ReadingFile", "Line 3 of \"%1\" holds no day from %2 to %3."),    DayList},
+    {ORVANTA_TR("ReadingFile", "Line 4 of \"%1\" holds no year from %2 to %3."),   YearList},
+    {ORVANTA_TR("ReadingFile", "Line 5 of \"%1\" holds no hour from %2 to %3."),   HourList},
+    {ORVANTA_TR("ReadingFile", "Line 6 of \"%1\" holds no minute from %2 to %3."), MinuteList},
+};
+
+}  // namespace
+
+UiText DescribeReadingFileProblem(std::string_view fileName, const ReadingFileProblem& problem)
+{
+    UiText name = Verbatim(std::string(fileName));
+    if (problem.Fault == ReadingFileFault::LineUnreadable) {
+        const DateLineText& line = kDateLineTexts[std::clamp(problem.Line, 2, 6) - 2];
+        return Compose(line.Text, {std::move(name), Verbatim(std::to_string(line.List.First)),
+                                   Verbatim(std::to_string(line.List.Last))});
+    }
+    for (const FaultText& text : kFaultTexts) {
+        if (text.Fault == problem.Fault) {
+            return Compose(text.Text, {std::move(name), Verbatim(std::to_string(problem.Line))});
+        }
+    }
+    return DescribeReadingFileProblem(fileName, {ReadingFileFault::Unreadable});
 }
 
 }  // namespace orvanta

@@ -14,6 +14,7 @@
 #include <string_view>
 
 #include "common/BirthRecord.h"
+#include "common/UiText.h"
 #include "entry/BirthDataEntry.h"
 
 namespace orvanta {
@@ -98,5 +99,38 @@ std::optional<BirthDataEntry> ReadReadingFile(std::string_view bytes);
 // True when the name's last three characters are exactly "ras" (the case
 // counts, the dot does not).
 bool HasReadingFileExtension(std::string_view fileName);
+
+// Why a file does not open as a reading: its name, what reading it met (the
+// platform tells), or what it holds.
+enum class ReadingFileFault {
+    NotAReadingName,  // the name does not end in "ras"
+    Missing,
+    NotAFile,         // a folder, a pipe, a device
+    NotPermitted,
+    Unreadable,       // reading it failed
+    Empty,
+    NotAReading,      // it holds bytes that no reading holds
+    TooLarge,         // it goes on past what is read before the date and time
+    EndsEarly,        // it ends before Line
+    LineUnreadable,   // Line holds no entry of its list
+};
+
+struct ReadingFileProblem {
+    ReadingFileFault Fault = ReadingFileFault::Empty;
+    int Line = 0;  // 2 to 6, the month to the minute, for EndsEarly and LineUnreadable
+    bool operator==(const ReadingFileProblem&) const = default;
+};
+
+// The inputs a file's bytes hold, as ReadReadingFile gives them, or else
+// why they do not open (Problem means nothing when there is an entry).
+struct ReadingFileCheck {
+    std::optional<BirthDataEntry> Entry;
+    ReadingFileProblem Problem;
+};
+ReadingFileCheck CheckReadingFile(std::string_view bytes);
+
+// The user's text for a problem with the file of that name: the detail that
+// goes with "Please Check The File.".
+UiText DescribeReadingFileProblem(std::string_view fileName, const ReadingFileProblem& problem);
 
 }  // namespace orvanta

@@ -10,7 +10,10 @@ add_executable(orvanta_ui_tests
   app/PlacesSpokenTest.cpp
   app/CommandLineTest.cpp
   app/TranslationTest.cpp
+  app/ModalBoxTest.cpp
+  app/SecondStartTest.cpp
   platform/QtPlatformTest.cpp
+  platform/SingleInstanceTest.cpp
   resources/ResourcesTest.cpp
   support/UpdateReminderTest.cpp
   support/frmAboutTest.cpp

@@ -5,6 +5,7 @@
 #include <QWidget>
 
 #include "common/Version.h"
+#include "platform/ModalLoops.h"
 #include "widgets/Pictures.h"
 #include "widgets/QtText.h"
 
@@ -32,7 +33,7 @@ void PrepareWindow(QWidget& window, const QString& objectName)
     window.setWindowTitle(ToQString(ProgramCaption));
     window.setWindowIcon(ProgramIcon());
     window.setFont(WindowFont(9));
-    window.setAttribute(Qt::WA_DeleteOnClose);
+    DeleteOnCloseOutsideModalLoops(window);
 }
 
 }  // namespace orvanta

@@ -16,7 +16,8 @@ QFont WindowFont(qreal pointSize, bool bold = false);
 void ApplyWindowFont();
 
 // What every window of the program shares: its object name, the caption
-// the program's caption ("Orvanta v2.0"), the program icon and the font; it deletes itself when closed.
+// the program's caption ("Orvanta v2.0"), the program icon and the font; it
+// deletes itself when closed, once no box or modal window is open.
 void PrepareWindow(QWidget& window, const QString& objectName);
 
 }  // namespace orvanta

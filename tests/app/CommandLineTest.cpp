@@ -44,6 +44,11 @@ TEST(CommandLine, TellsAFileToOpenFromTextToPrint)
         {{QStringLiteral("--bogus"), QStringLiteral("ravi.ras")}, true, 2, {}, QStringLiteral("orvanta: Unknown option 'bogus'.")},
         {{QStringLiteral("-x")}, true, 2, {}, QStringLiteral("orvanta: Unknown option 'x'.")},
         {{QStringLiteral("a.ras"), QStringLiteral("b.ras")}, true, 2, {}, QStringLiteral("orvanta: Give at most one")},
+        // Qt's own options are left to Qt, their values included.
+        {{QStringLiteral("-platform"), QStringLiteral("offscreen"), QStringLiteral("ravi.ras")}, false, 0,
+         QStringLiteral("ravi.ras"), {}},
+        {{QStringLiteral("-style=fusion"), QStringLiteral("--reverse")}, false, 0, {}, {}},
+        {{QStringLiteral("-platform")}, true, 2, {}, QStringLiteral("orvanta: Missing value after '-platform'.")},
     };
     for (const ParseCase& c : cases) {
         SCOPED_TRACE(c.Arguments.join(QLatin1Char(' ')).toStdString());
@@ -60,25 +65,31 @@ TEST(CommandLine, TellsAFileToOpenFromTextToPrint)
 }
 
 
+// The copy already running, as a second start finds it.
+enum class OtherCopy { None, TakesReadings, DoesNotAnswer, EndsMeanwhile };
+
 struct StartCase {
     const char* Name;
-    bool OtherCopyRunning;
+    OtherCopy Other;
     const char* File;  // in the fake platform's home folder; null for none
     std::string_view Window;  // the window left showing; empty for none
-    std::vector<FakePlatform::Message> Messages;
+    QStringList Messages;
+    bool HandedOver;
 };
 
-TEST(StartUp, OpensTheGivenReadingUnlessAnotherCopyRuns)
+TEST(StartUp, OpensTheGivenReadingOrHandsItToTheRunningCopy)
 {
-    const FakePlatform::Message running{QStringLiteral("Application is already running"), MessageIcon::Information};
-    const FakePlatform::Message checkFile{QStringLiteral("Please Check The File."), MessageIcon::Error};
+    const QString running = QStringLiteral("Application is already running");
+    const QString checkFile = QStringLiteral("Please Check The File.");
     const StartCase cases[] = {
-        {"no file", false, nullptr, "frmMain", {}},
-        {"a saved reading", false, "ravi.ras", "frmResult", {}},
-        {"a missing file", false, "missing.ras", "frmMain", {checkFile}},
-        {"not a reading's name", false, "ravi.txt", "frmMain", {checkFile}},
-        {"second copy", true, nullptr, "", {running}},
-        {"second copy given a reading", true, "ravi.ras", "", {running}},
+        {"no file", OtherCopy::None, nullptr, "frmMain", {}, false},
+        {"a saved reading", OtherCopy::None, "ravi.ras", "frmResult", {}, false},
+        {"a missing file", OtherCopy::None, "missing.ras", "frmMain", {checkFile}, false},
+        {"not a reading's name", OtherCopy::None, "ravi.txt", "frmMain", {checkFile}, false},
+        {"second copy", OtherCopy::TakesReadings, nullptr, "", {running}, false},
+        {"second copy given a reading", OtherCopy::TakesReadings, "ravi.ras", "", {}, true},
+        {"second copy, the first does not answer", OtherCopy::DoesNotAnswer, "ravi.ras", "", {running}, true},
+        {"second copy, the first ends meanwhile", OtherCopy::EndsMeanwhile, "ravi.ras", "frmResult", {}, true},
     };
     for (const StartCase& c : cases) {
         SCOPED_TRACE(c.Name);
@@ -86,13 +97,21 @@ TEST(StartUp, OpensTheGivenReadingUnlessAnotherCopyRuns)
         for (const char* name : {"/home/user/ravi.ras", "/home/user/ravi.txt"}) {
             platform.Files[QLatin1String(name)] = QByteArray::fromStdString(EncodeReadingFile(Ravi()));
         }
-        platform.OtherCopyRunning = c.OtherCopyRunning;
+        platform.OtherCopyRunning = c.Other != OtherCopy::None;
+        platform.OtherCopyTakesReadings = c.Other == OtherCopy::TakesReadings;
+        platform.OtherCopyEndsOnHandOver = c.Other == OtherCopy::EndsMeanwhile;
         BirthRecord record;
         const QString file = c.File ? QStringLiteral("/home/user/") + QLatin1String(c.File) : QString();
 
-        EXPECT_EQ(StartUp(record, platform, file), !c.OtherCopyRunning);
+        EXPECT_EQ(StartUp(record, platform, file), !c.Window.empty());
 
-        EXPECT_EQ(platform.Messages, c.Messages);
+        QStringList shown;
+        for (const FakePlatform::Message& message : platform.Messages) {
+            shown << message.Text;
+            EXPECT_EQ(message.Icon, message.Text == running ? MessageIcon::Information : MessageIcon::Error);
+        }
+        EXPECT_EQ(shown, c.Messages);
+        EXPECT_EQ(platform.HandedOver, c.HandedOver ? QStringList{file} : QStringList{});
         EXPECT_EQ(VisibleWindow("frmMain") != nullptr, c.Window == "frmMain");
         EXPECT_EQ(VisibleWindow("frmResult") != nullptr, c.Window == "frmResult");
         if (c.Window == "frmResult") {
@@ -110,24 +129,26 @@ struct ProcessCase {
     const char* ErrorHolds;  // in standard error
 };
 
-// The built program itself. With no display to be had, --help and --version
-// must still answer; a refusal starts Qt first (to take out its own options),
-// so that one runs offscreen.
-TEST(OrvantaProgram, AnswersWithoutAWindow)
+// The built program itself, with no display to be had: whatever it prints
+// and ends on is answered before Qt looks for one.
+TEST(OrvantaProgram, AnswersWithoutADisplay)
 {
+    const QString version = QStringLiteral("Orvanta " ORVANTA_PROJECT_VERSION "\n");
     const ProcessCase cases[] = {
-        {{QStringLiteral("--version")}, 0, QStringLiteral("Orvanta " ORVANTA_PROJECT_VERSION "\n"), ""},
+        {{QStringLiteral("--version")}, 0, version, ""},
         {{QStringLiteral("--help")}, 0, {}, ""},
         {{QStringLiteral("--bogus")}, 2, QStringLiteral(""), "Unknown option 'bogus'."},
-        {{QStringLiteral("-platform"), QStringLiteral("offscreen"), QStringLiteral("-v")}, 0,
-         QStringLiteral("Orvanta " ORVANTA_PROJECT_VERSION "\n"), ""},
+        {{QStringLiteral("a.ras"), QStringLiteral("b.ras")}, 2, QStringLiteral(""), "Give at most one reading file."},
+        {{QStringLiteral("-style"), QStringLiteral("fusion"), QStringLiteral("-x")}, 2, QStringLiteral(""),
+         "Unknown option 'x'."},
+        {{QStringLiteral("-platform"), QStringLiteral("offscreen"), QStringLiteral("-v")}, 0, version, ""},
     };
     for (const ProcessCase& c : cases) {
         SCOPED_TRACE(c.Arguments.join(QLatin1Char(' ')).toStdString());
         QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-        environment.remove(QStringLiteral("DISPLAY"));
-        environment.remove(QStringLiteral("WAYLAND_DISPLAY"));
-        environment.insert(QStringLiteral("QT_QPA_PLATFORM"), c.Status == 0 ? QStringLiteral("xcb") : QStringLiteral("offscreen"));
+        for (const char* display : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"}) {
+            environment.remove(QLatin1String(display));
+        }
         QProcess program;
         program.setProcessEnvironment(environment);
         program.start(QStringLiteral(ORVANTA_PROGRAM), c.Arguments);

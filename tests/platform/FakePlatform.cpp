@@ -2,6 +2,7 @@
 #include "FakePlatform.h"
 
 #include <QTextDocument>
+#include <utility>
 
 namespace orvanta {
 
@@ -20,9 +21,9 @@ T TakeFront(std::deque<T>& queue, T fallback)
 
 }  // namespace
 
-void FakePlatform::ShowMessage(QWidget*, const QString& text, MessageIcon icon)
+void FakePlatform::ShowMessage(QWidget*, const QString& text, MessageIcon icon, const QString& detail)
 {
-    Messages.push_back({text, icon});
+    Messages.push_back({text, icon, detail});
 }
 
 bool FakePlatform::AskYesNo(QWidget*, const QString& text, MessageIcon icon)
@@ -51,6 +52,14 @@ std::optional<QByteArray> FakePlatform::ReadFile(const QString& path, qint64 lim
         return std::nullopt;
     }
     return it->second.left(static_cast<qsizetype>(limit));
+}
+
+ReadFailure FakePlatform::WhyUnreadable(const QString& path)
+{
+    if (const auto it = ReadFailures.find(path); it != ReadFailures.end()) {
+        return it->second;
+    }
+    return Files.contains(path) ? ReadFailure::NotPermitted : ReadFailure::Missing;
 }
 
 bool FakePlatform::WriteFileAtomically(const QString& path, const QByteArray& bytes)
@@ -102,6 +111,32 @@ QDate FakePlatform::Today()
 bool FakePlatform::ClaimSingleInstance()
 {
     return !OtherCopyRunning;
+}
+
+bool FakePlatform::HandOverReading(const QString& path)
+{
+    HandedOver << path;
+    if (OtherCopyEndsOnHandOver) {
+        OtherCopyRunning = false;
+    }
+    return OtherCopyRunning && OtherCopyTakesReadings;
+}
+
+void FakePlatform::OnReadingHandedOver(std::function<void(const QString&)> open)
+{
+    openHandedOver_ = std::move(open);
+    for (const QString& path : std::exchange(waitingHandOvers_, {})) {
+        openHandedOver_(path);
+    }
+}
+
+void FakePlatform::ReceiveHandOver(const QString& path)
+{
+    if (openHandedOver_) {
+        openHandedOver_(path);
+    } else {
+        waitingHandOvers_ << path;
+    }
 }
 
 void FakePlatform::ShowModal(QDialog& dialog)

@@ -21,6 +21,7 @@ public:
     struct Message {
         QString Text;
         MessageIcon Icon;
+        QString Detail = {};
         bool operator==(const Message&) const = default;
     };
 
@@ -40,6 +41,8 @@ public:
     std::map<QString, QByteArray> Files;
     std::set<QString> FailingPaths;
     std::vector<qint64> ReadLimits;  // the limit of every read, in order
+    // Why a failing path fails (by default, no permission); an absent one is missing.
+    std::map<QString, ReadFailure> ReadFailures;
 
     // Scripted answers; an empty queue answers No or cancels.
     std::deque<bool> YesNoAnswers;
@@ -47,15 +50,19 @@ public:
     std::deque<QString> OpenFileAnswers;
     bool PrinterAvailable = true;
     bool OtherCopyRunning = false;
+    bool OtherCopyTakesReadings = true;    // answers a hand-over
+    bool OtherCopyEndsOnHandOver = false;  // and is gone when this start tries
+    QStringList HandedOver;              // files this start handed to the other copy
     bool SettingsWritable = true;
     QDate TodayDate{2026, 12, 7};
     std::map<QString, QString> Settings;  // "section/key" -> value
 
-    void ShowMessage(QWidget* parent, const QString& text, MessageIcon icon) override;
+    void ShowMessage(QWidget* parent, const QString& text, MessageIcon icon, const QString& detail = {}) override;
     bool AskYesNo(QWidget* parent, const QString& text, MessageIcon icon) override;
     QString AskSaveFileName(QWidget* parent, const FileDialogRequest& request) override;
     QString AskOpenFileName(QWidget* parent, const FileDialogRequest& request) override;
     std::optional<QByteArray> ReadFile(const QString& path, qint64 limit) override;
+    ReadFailure WhyUnreadable(const QString& path) override;
     bool WriteFileAtomically(const QString& path, const QByteArray& bytes) override;
     void OpenWebPage(const QString& address) override;
     bool PrintDocument(const QTextDocument& document) override;
@@ -63,11 +70,20 @@ public:
     bool WriteSetting(const QString& section, const QString& key, const QString& value) override;
     QDate Today() override;
     bool ClaimSingleInstance() override;
+    bool HandOverReading(const QString& path) override;
+    void OnReadingHandedOver(std::function<void(const QString&)> open) override;
+    // A later start hands this copy a file: opened at once, or kept until
+    // OnReadingHandedOver is called.
+    void ReceiveHandOver(const QString& path);
     // Shows the window modally without blocking, so the test can drive it.
     void ShowModal(QDialog& dialog) override;
 
     // The last message's text, or an empty text when none was shown.
     QString LastMessage() const;
+
+private:
+    std::function<void(const QString&)> openHandedOver_;
+    QStringList waitingHandOvers_;
 };
 
 }  // namespace orvanta

@@ -446,5 +446,60 @@ TEST(ReadingFileExtension, LastThreeCharactersMustBeRas)
     }
 }
 
+std::string FileWith(std::size_t index, std::string text)
+{
+    auto texts = RaviTexts;
+    texts[index] = std::move(text);
+    return FileOf(texts);
+}
+
+TEST(ReadingFileCheck, SaysWhyAFileDoesNotOpen)
+{
+    using F = ReadingFileFault;
+    std::string lfOnly;
+    for (const auto& text : RaviTexts) {
+        lfOnly += EncodeLine(text) + "\n";
+    }
+    const std::vector<std::string> firstThree(RaviTexts.begin(), RaviTexts.begin() + 3);
+    const struct {
+        const char* Note;
+        std::string Bytes;
+        ReadingFileProblem Problem;
+    } cases[] = {
+        {"empty", "", {F::Empty}},
+        {"a Sun raster image", Bytes({0x59, 0xA6, 0x6A, 0x95, 0, 0, 0, 8}) + "\r\n", {F::NotAReading}},
+        {"LF line ends", lfOnly, {F::NotAReading}},
+        {"three lines", FileOf(firstThree), {F::EndsEarly, 4}},
+        {"month 13", FileWith(1, "13"), {F::LineUnreadable, 2}},
+        {"day left empty", FileWith(2, ""), {F::LineUnreadable, 3}},
+        {"year 1900", FileWith(3, "1900"), {F::LineUnreadable, 4}},
+        {"hour 24", FileWith(4, "24"), {F::LineUnreadable, 5}},
+        {"minute 07", FileWith(5, "07"), {F::LineUnreadable, 6}},
+        {"a first line past the budget", std::string(2 * ReadingFileByteBudget, '\xB6'), {F::TooLarge, 2}},
+    };
+    for (const auto& c : cases) {
+        const ReadingFileCheck check = CheckReadingFile(c.Bytes);
+        EXPECT_FALSE(check.Entry) << c.Note;
+        EXPECT_EQ(check.Problem, c.Problem) << c.Note;
+    }
+    const ReadingFileCheck good = CheckReadingFile(FileOf(RaviTexts));
+    ASSERT_TRUE(good.Entry);
+    EXPECT_EQ(good.Entry, ReadReadingFile(FileOf(RaviTexts)));
+}
+
+TEST(ReadingFileCheck, DescribesTheProblemWithTheFilesName)
+{
+    using F = ReadingFileFault;
+    const std::pair<ReadingFileProblem, const char*> cases[] = {
+        {{F::Missing}, "\"a.ras\" does not exist."},
+        {{F::EndsEarly, 4}, "\"a.ras\" ends before line 4; a reading has 15 lines."},
+        {{F::LineUnreadable, 2}, "Line 2 of \"a.ras\" holds no month from 1 to 12."},
+        {{F::LineUnreadable, 4}, "Line 4 of \"a.ras\" holds no year from 1901 to 2050."},
+    };
+    for (const auto& [problem, text] : cases) {
+        EXPECT_EQ(English(DescribeReadingFileProblem("a.ras", problem)), text);
+    }
+}
+
 }  // namespace
 }  // namespace orvanta

@@ -287,7 +287,7 @@ struct OpenCase {
     const char* what;
     const char* fileName;
     std::vector<std::string> lines;
-    const char* message;  // the one message expected
+    const char* detail;  // under "Please Check The File."
 };
 
 TEST_F(SaveOpenPrintTest, OpeningChecksTheFileBeforeChangingAnything)
@@ -300,14 +300,14 @@ TEST_F(SaveOpenPrintTest, OpeningChecksTheFileBeforeChangingAnything)
         return lines;
     };
     const OpenCase cases[] = {
-        {"capital extension", "reading.RAS", good, "Please Check The File."},
-        {"month 13", "a.ras", with(1, "13"), "Please Check The File."},
-        {"month not a number", "a.ras", with(1, "x"), "Please Check The File."},
-        {"day 32", "a.ras", with(2, "32"), "Please Check The File."},
-        {"year outside the list", "a.ras", with(3, "1900"), "Please Check The File."},
-        {"hour 24", "a.ras", with(4, "24"), "Please Check The File."},
-        {"minute missing", "a.ras", {"Asha", "2", "3", "1990", "4"}, "Please Check The File."},
-        {"empty file", "a.ras", {}, "Please Check The File."},
+        {"capital extension", "reading.RAS", good, "\"reading.RAS\" is not a reading's name: it does not end in \"ras\"."},
+        {"month 13", "a.ras", with(1, "13"), "Line 2 of \"a.ras\" holds no month from 1 to 12."},
+        {"month not a number", "a.ras", with(1, "x"), "Line 2 of \"a.ras\" holds no month from 1 to 12."},
+        {"day 32", "a.ras", with(2, "32"), "Line 3 of \"a.ras\" holds no day from 1 to 31."},
+        {"year outside the list", "a.ras", with(3, "1900"), "Line 4 of \"a.ras\" holds no year from 1901 to 2050."},
+        {"hour 24", "a.ras", with(4, "24"), "Line 5 of \"a.ras\" holds no hour from 0 to 23."},
+        {"minute missing", "a.ras", {"Asha", "2", "3", "1990", "4"}, "\"a.ras\" ends before line 6; a reading has 15 lines."},
+        {"empty file", "a.ras", {}, "\"a.ras\" is empty."},
     };
     for (const auto& c : cases) {
         CloseAllWindows();
@@ -320,7 +320,8 @@ TEST_F(SaveOpenPrintTest, OpeningChecksTheFileBeforeChangingAnything)
         platform.OpenFileAnswers = {path};
         QTest::mouseClick(Find<QPushButton>(main, "cmdOpen"), Qt::LeftButton);
         ASSERT_EQ(platform.Messages.size(), 1u) << c.what;
-        EXPECT_EQ(platform.Messages[0], (FakePlatform::Message{QString::fromLatin1(c.message), MessageIcon::Error}))
+        EXPECT_EQ(platform.Messages[0], (FakePlatform::Message{QStringLiteral("Please Check The File."),
+                                                               MessageIcon::Error, QString::fromUtf8(c.detail)}))
             << c.what;
         EXPECT_EQ(Find<QLineEdit>(main, "txtName")->text(), "typed") << c.what;
         EXPECT_TRUE(Find<QCheckBox>(main, "chkDST")->isChecked()) << c.what;
@@ -329,20 +330,42 @@ TEST_F(SaveOpenPrintTest, OpeningChecksTheFileBeforeChangingAnything)
     }
 }
 
-// A file the platform cannot read (gone, no permission, not a regular file)
-// is refused like a wrong one; reading asks for no more than the budget.
+// A file the platform cannot read is refused like a wrong one, with what
+// the platform says of it; reading asks for no more than the budget.
 TEST_F(SaveOpenPrintTest, AnUnreadableFileIsRefused)
 {
-    const QString path = PathOf("locked.ras");
-    WriteAll(path, ReadingFileOf({"Asha", "1", "1", "1990", "0", "0", "7", "0", "8", "0", "5", "30", "1", "0", "0"}));
-    platform.FailingPaths = {path};
-    frmMain* main = NewMainWindow();
-    platform.OpenFileAnswers = {path};
-    QTest::mouseClick(Find<QPushButton>(main, "cmdOpen"), Qt::LeftButton);
-    EXPECT_EQ(platform.Messages,
-              std::vector<FakePlatform::Message>({{QStringLiteral("Please Check The File."), MessageIcon::Error}}));
-    EXPECT_EQ(platform.ReadLimits, std::vector<qint64>({static_cast<qint64>(ReadingFileByteBudget)}));
-    EXPECT_TRUE(Find<QLineEdit>(main, "txtName")->text().isEmpty());
+    const struct {
+        const char* name;
+        bool exists;
+        std::optional<ReadFailure> why;
+        const char* detail;
+    } cases[] = {
+        {"locked.ras", true, std::nullopt, "You have no permission to read \"locked.ras\"."},
+        {"gone.ras", false, std::nullopt, "\"gone.ras\" does not exist."},
+        {"folder.ras", true, ReadFailure::NotAFile, "\"folder.ras\" is not a file."},
+        {"broken.ras", true, ReadFailure::Failed, "\"broken.ras\" could not be read."},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        CloseAllWindows();
+        platform.Messages.clear();
+        platform.ReadLimits.clear();
+        const QString path = PathOf(c.name);
+        if (c.exists) {
+            WriteAll(path, ReadingFileOf({"Asha", "1", "1", "1990", "0", "0", "7", "0", "8", "0", "5", "30", "1", "0", "0"}));
+            platform.FailingPaths = {path};
+        }
+        if (c.why) {
+            platform.ReadFailures[path] = *c.why;
+        }
+        frmMain* main = NewMainWindow();
+        platform.OpenFileAnswers = {path};
+        QTest::mouseClick(Find<QPushButton>(main, "cmdOpen"), Qt::LeftButton);
+        EXPECT_EQ(platform.Messages, std::vector<FakePlatform::Message>({{QStringLiteral("Please Check The File."),
+                                                                          MessageIcon::Error, QString::fromUtf8(c.detail)}}));
+        EXPECT_EQ(platform.ReadLimits, std::vector<qint64>({static_cast<qint64>(ReadingFileByteBudget)}));
+        EXPECT_TRUE(Find<QLineEdit>(main, "txtName")->text().isEmpty());
+    }
 }
 
 TEST_F(SaveOpenPrintTest, CancelledOpenSaysNothing)
