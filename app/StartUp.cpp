@@ -31,16 +31,17 @@ bool SecondStartEnds(Platform& platform, const QString& readingFile)
 
 }  // namespace
 
-bool StartUp(BirthRecord& record, Platform& platform, const QString& readingFile, PlaceLookup* places)
+bool StartUp(BirthRecord& record, Platform& platform, const QString& readingFile, PlaceLookup* places,
+             const PreciseMoonSource* precise)
 {
     if (!platform.ClaimSingleInstance() && SecondStartEnds(platform, readingFile)) {
         return false;
     }
     RemindOfUpdate(platform);
 
-    frmMain* main = ShowMainWindow(record, platform, places);
-    platform.OnReadingHandedOver([&record, &platform, places](const QString& path) {
-        OpenReadingInOpenWindow(record, platform, places, path);
+    frmMain* main = ShowMainWindow(record, platform, places, precise);
+    platform.OnReadingHandedOver([&record, &platform, places, precise](const QString& path) {
+        OpenReadingInOpenWindow(record, platform, places, path, precise);
     });
     if (main != nullptr && !readingFile.isEmpty()) {
         main->OpenReadingFile(readingFile);

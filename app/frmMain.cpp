@@ -22,7 +22,9 @@
 #include "reading/Reading.h"
 #include "report/ReadingFileAccess.h"
 #include "support/WebPages.h"
+#include "support/MoonPreferences.h"
 #include "support/frmAbout.h"
+#include "support/frmPreferences.h"
 #include "timezone/frmTimeZone.h"
 #include "widgets/ClickableLabel.h"
 #include "widgets/Controls.h"
@@ -33,8 +35,9 @@
 
 namespace orvanta {
 
-frmMain::frmMain(BirthRecord& record, Platform& platform, PlaceLookup* places, QWidget* parent)
-    : QMainWindow(parent), record_(record), platform_(platform)
+frmMain::frmMain(BirthRecord& record, Platform& platform, PlaceLookup* places, const PreciseMoonSource* precise,
+                 QWidget* parent)
+    : QMainWindow(parent), record_(record), platform_(platform), precise_(precise)
 {
     PrepareWindow(*this, QStringLiteral("frmMain"));
     BuildMenus();
@@ -53,6 +56,9 @@ void frmMain::BuildMenus()
 {
     QMenu* file = AddMenu(*menuBar(), "mnuFile", tr("&File"));
     AddMenuEntry(*file, "mnuCalculate", tr("&Calculate"), this, &frmMain::mnuCalculate_Click);
+    AddMenuSeparator(*file, "mnuFile1");
+    AddMenuEntry(*file, "mnuPreferences", tr("&Preferences\u2026"), this, &frmMain::mnuPreferences_Click)
+        ->setMenuRole(QAction::PreferencesRole);
     AddHelpMenu(*menuBar(), this, &frmMain::mnuOnline_Click, &frmMain::mnuVisit_Click, &frmMain::mnuUpdate_Click,
                 &frmMain::mnuAbout_Click);
 }
@@ -339,7 +345,7 @@ void frmMain::OnlyNumbers()
 
 void frmMain::cmdRashi_Click()
 {
-    const ComposedReading composed = ComposeReading(Entry(), record_);
+    const ComposedReading composed = ComposeReading(Entry(), record_, {ReadMoonChoice(platform_), precise_});
     if (composed.Refusal) {
         ShowRefusal(*composed.Refusal);
         return;
@@ -350,6 +356,12 @@ void frmMain::cmdRashi_Click()
 void frmMain::mnuCalculate_Click()
 {
     cmdRashi_Click();
+}
+
+void frmMain::mnuPreferences_Click()
+{
+    auto* preferences = new frmPreferences(platform_, this);
+    platform_.ShowModal(*preferences);
 }
 
 void frmMain::lblTZHelp_Click()

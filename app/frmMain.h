@@ -30,6 +30,7 @@ class CoordinateFrame;
 class NumericBox;
 class PlacePicker;
 class Platform;
+class PreciseMoonSource;
 class ZoneLineLabel;
 
 class frmMain : public QMainWindow {
@@ -37,7 +38,10 @@ class frmMain : public QMainWindow {
 public:
     // `places` is the atlas the City box offers; without one the box is a
     // plain text box.
-    frmMain(BirthRecord& record, Platform& platform, PlaceLookup* places = nullptr, QWidget* parent = nullptr);
+    // `precise` is where the readings take the precise Moon from; without one
+    // they follow the classic series with no cross-check.
+    frmMain(BirthRecord& record, Platform& platform, PlaceLookup* places = nullptr,
+            const PreciseMoonSource* precise = nullptr, QWidget* parent = nullptr);
 
     // True when the reading may run; otherwise its message has been shown.
     bool ValidateBirthData();
@@ -58,6 +62,7 @@ signals:
 public slots:
     void cmdRashi_Click();
     void mnuCalculate_Click();
+    void mnuPreferences_Click();
     void lblTZHelp_Click();
     void cmdBrowser_Click();
     void cmdOpen_Click();
@@ -91,6 +96,7 @@ private:
 
     BirthRecord& record_;
     Platform& platform_;
+    const PreciseMoonSource* precise_;
 
     QLineEdit* txtName_ = nullptr;
     QComboBox* cboMonth_ = nullptr;

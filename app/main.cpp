@@ -8,6 +8,7 @@
 #include "app/StartUp.h"
 #include "app/Translations.h"
 #include "common/BirthRecord.h"
+#include "ephemeris/PreciseMoon.h"
 #include "platform/QtPlatform.h"
 #include "widgets/WindowFont.h"
 
@@ -31,7 +32,9 @@ int main(int argc, char** argv)
     orvanta::BirthRecord record;
     // Only the place of the atlas is settled here; the first search opens it.
     orvanta::PlaceLookup places(orvanta::FindAtlasDatabase(QCoreApplication::applicationDirPath().toStdString()));
-    if (!orvanta::StartUp(record, platform, commandLine.ReadingFile, &places)) {
+    // Nothing of Swiss Ephemeris is touched here; the first reading opens it.
+    const orvanta::SwissEphemerisMoon precise;
+    if (!orvanta::StartUp(record, platform, commandLine.ReadingFile, &places, &precise)) {
         return 0;
     }
     return QApplication::exec();

@@ -11,10 +11,14 @@
 #include <QPlainTextEdit>
 #include <QProxyStyle>
 #include <QPushButton>
+#include <QScreen>
+#include <QScrollArea>
+#include <QScrollBar>
 #include <QStyleOptionTab>
 #include <QTabBar>
 #include <QTabWidget>
 #include <QVBoxLayout>
+#include <algorithm>
 #include <array>
 #include <span>
 
@@ -125,6 +129,10 @@ constexpr std::array<const char*, 12> kPictureKeys{
     "Libra", "Pisces", "Sagittarius", "Scorpio", "Taurus", "Virgo",
 };
 constexpr int kPictureSize = 200;
+// The header column is a little wider than its picture, so that the lines
+// on the rashi, its birth star and the method wrap less.
+constexpr int kHeaderWidth = 240;
+constexpr int kLeastHeight = 620;
 
 constexpr const char* kDescription = QT_TRANSLATE_NOOP(
     "orvanta::frmResult",
@@ -247,9 +255,10 @@ frmResult::frmResult(const Reading& reading, BirthRecord& record, Platform& plat
     columns->addWidget(BuildHeader(central));
     columns->addWidget(pages, 1);
     setCentralWidget(central);
-    resize(900, 620);
+    resize(960, kLeastHeight);
 
     Form_Load();
+    FitHeight();
 }
 
 void frmResult::BuildMenus()
@@ -262,10 +271,25 @@ void frmResult::BuildMenus()
                 &frmResult::mnuUpdate_Click, &frmResult::mnuAbout_Click);
 }
 
+// The header column, its buttons at the foot; what stands above them scrolls
+// where a screen is too short for all of it.
 QWidget* frmResult::BuildHeader(QWidget* parent)
 {
-    auto* header = new QWidget(parent);
-    header->setFixedWidth(kPictureSize);
+    auto* side = new QWidget(parent);
+    auto* outer = new QVBoxLayout(side);
+    outer->setContentsMargins(0, 0, 0, 0);
+    outer->setSpacing(8);
+    headerScroll_ = new QScrollArea(side);
+    headerScroll_->setObjectName(QStringLiteral("scrHeader"));
+    headerScroll_->setFrameShape(QFrame::NoFrame);
+    headerScroll_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    headerScroll_->setWidgetResizable(true);
+    headerScroll_->viewport()->setAutoFillBackground(false);
+    headerScroll_->setFixedWidth(kHeaderWidth + headerScroll_->verticalScrollBar()->sizeHint().width());
+
+    auto* header = new QWidget(headerScroll_);
+    header->setAutoFillBackground(false);
+    header->setFixedWidth(kHeaderWidth);
     auto* column = new QVBoxLayout(header);
     column->setContentsMargins(0, 0, 0, 0);
     column->setSpacing(4);
@@ -274,7 +298,7 @@ QWidget* frmResult::BuildHeader(QWidget* parent)
     picRashi->setObjectName(QStringLiteral("picRashi"));
     picRashi->setFixedSize(kPictureSize, kPictureSize);
     picRashi->setAlignment(Qt::AlignCenter);
-    column->addWidget(picRashi);
+    column->addWidget(picRashi, 0, Qt::AlignHCenter);
 
     lblVedicName = new QLabel(tr("Rashi"), header);
     lblVedicName->setObjectName(QStringLiteral("lblVedicName"));
@@ -282,15 +306,15 @@ QWidget* frmResult::BuildHeader(QWidget* parent)
     lblVedicName->setAlignment(Qt::AlignCenter);
     column->addSpacing(4);
     column->addWidget(lblVedicName);
-    fraSignStay = new SignStayPanel(kPictureSize, header);
+    fraSignStay = new SignStayPanel(kHeaderWidth, header);
     fraSignStay->setObjectName(QStringLiteral("fraSignStay"));
     column->addSpacing(2);
     column->addWidget(fraSignStay);
-    fraNakshatra = new NakshatraPanel(kPictureSize, header);
+    fraNakshatra = new NakshatraPanel(kHeaderWidth, header);
     fraNakshatra->setObjectName(QStringLiteral("fraNakshatra"));
     column->addSpacing(4);
     column->addWidget(fraNakshatra);
-    lblCrossCheck = new CrossCheckLabel(kPictureSize, header);
+    lblCrossCheck = new CrossCheckLabel(kHeaderWidth, header);
     connect(lblCrossCheck, &CrossCheckLabel::OtherMethodChosen, this, &frmResult::OtherMethodRequested);
     column->addSpacing(4);
     column->addWidget(lblCrossCheck);
@@ -305,17 +329,30 @@ QWidget* frmResult::BuildHeader(QWidget* parent)
         column->addSpacing(4);
     }
     column->addStretch(1);
+    headerScroll_->setWidget(header);
 
     auto* buttons = new QHBoxLayout;
     buttons->setSpacing(8);
-    QPushButton* cmdBack = MakeButton(QStringLiteral("cmdBack"), tr("&Back"), header);
-    QPushButton* cmdSave = MakeButton(QStringLiteral("cmdSave"), tr("&Save"), header);
+    QPushButton* cmdBack = MakeButton(QStringLiteral("cmdBack"), tr("&Back"), side);
+    QPushButton* cmdSave = MakeButton(QStringLiteral("cmdSave"), tr("&Save"), side);
     connect(cmdBack, &QPushButton::clicked, this, &frmResult::cmdBack_Click);
     connect(cmdSave, &QPushButton::clicked, this, &frmResult::cmdSave_Click);
     buttons->addWidget(cmdBack);
     buttons->addWidget(cmdSave);
-    column->addLayout(buttons);
-    return header;
+    buttons->addStretch(1);
+    outer->addWidget(headerScroll_, 1);
+    outer->addLayout(buttons);
+    return side;
+}
+
+// Tall enough to show the whole header column where the screen allows, and
+// never shorter than the pages want.
+void frmResult::FitHeight()
+{
+    const int header = headerScroll_->widget()->minimumSizeHint().height();
+    const int wanted = header + menuBar()->sizeHint().height() + 24 + 8 + 30;
+    const int room = screen() != nullptr ? screen()->availableGeometry().height() - 48 : wanted;
+    resize(width(), std::clamp(wanted, kLeastHeight, std::max(kLeastHeight, room)));
 }
 
 QWidget* frmResult::BuildPages(QWidget* parent)

@@ -11,6 +11,7 @@
 #include "reading/Reading.h"
 
 class QLabel;
+class QScrollArea;
 class QLayout;
 class QTabWidget;
 
@@ -64,6 +65,7 @@ private:
     QWidget* BuildAboutPage();
     void Form_Load();
     void ShowPicture(const QString& key);
+    void FitHeight();
 
     // A field of the selected rashi with the caption and box that show it.
     struct ShownField {
@@ -76,6 +78,7 @@ private:
     BirthRecord& record_;
     Platform& platform_;
     QTabWidget* TS = nullptr;
+    QScrollArea* headerScroll_ = nullptr;
     SharpPicture* picRashi = nullptr;
     QLabel* lblVedicName = nullptr;
     SignStayPanel* fraSignStay = nullptr;

@@ -46,7 +46,9 @@ frmPreferences::frmPreferences(Platform& platform, QWidget* parent) : QDialog(pa
 
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
     buttons->button(QDialogButtonBox::Ok)->setObjectName(QStringLiteral("cmdOK"));
+    buttons->button(QDialogButtonBox::Ok)->setText(tr("OK"));
     buttons->button(QDialogButtonBox::Cancel)->setObjectName(QStringLiteral("cmdCancel"));
+    buttons->button(QDialogButtonBox::Cancel)->setText(tr("Cancel"));
     connect(buttons, &QDialogButtonBox::accepted, this, &frmPreferences::cmdOK_Click);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::close);
     connect(optSwiss_, &QRadioButton::toggled, this, &frmPreferences::FollowMethod);

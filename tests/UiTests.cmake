@@ -10,6 +10,7 @@ add_executable(orvanta_ui_tests
   app/PlacesSpokenTest.cpp
   app/CommandLineTest.cpp
   app/TranslationTest.cpp
+  app/MoonMethodWindowsTest.cpp
   app/ModalBoxTest.cpp
   app/SecondStartTest.cpp
   platform/QtPlatformTest.cpp

@@ -89,6 +89,9 @@ struct Tour {
         main->findChild<QAction*>(QStringLiteral("mnuAbout"))->trigger();
         Collect(Platform.LastModal);
         Platform.LastModal->close();
+        main->findChild<QAction*>(QStringLiteral("mnuPreferences"))->trigger();
+        Collect(Platform.LastModal);
+        Platform.LastModal->close();
 
         BirthDataEntry entry;
         entry.Name = "Asha";
@@ -132,7 +135,7 @@ TEST(Translation, ALanguageWithoutATranslationShowsTheEnglishTexts)
 bool IsData(const QString& text)
 {
     static const QRegularExpression data(QStringLiteral(
-        "^([-+0-9 .,:;°'\u2032\u00A0]*|Asha|Orvanta( v2\\.0)?|https?://\\S+|Report)$"));
+        "^([-+0-9 .,:;°'\u2032\u00A0]*|Asha|Orvanta( v2\\.0)?|https?://\\S+|Lahiri|Raman|Krishnamurti)$"));
     return data.match(text).hasMatch();
 }
 

@@ -17,6 +17,7 @@
 #include "app/frmMain.h"
 #include "app/PlaceLookup.h"
 #include "common/BirthRecord.h"
+#include "ephemeris/PreciseMoon.h"
 #include "platform/FakePlatform.h"
 #include "widgets/WindowFont.h"
 
@@ -103,7 +104,8 @@ int main(int argc, char** argv)
 
     FakePlatform platform;
     BirthRecord record;
-    QWidget* main = ShowMainWindow(record, platform);
+    const SwissEphemerisMoon swiss;
+    QWidget* main = ShowMainWindow(record, platform, nullptr, &swiss);
     Shoot(main, "main");
 
     Child<QWidget>(main, "lblTZHelp");
@@ -117,6 +119,11 @@ int main(int argc, char** argv)
     platform.LastModal->close();
     Settle();
 
+    Action(main, "mnuPreferences")->trigger();
+    Shoot(platform.LastModal, "preferences");
+    platform.LastModal->close();
+    Settle();
+
     FillFirstBirth(main);
     Shoot(main, "main-filled");
     Child<QPushButton>(main, "cmdRashi")->click();
@@ -127,6 +134,20 @@ int main(int argc, char** argv)
     Shoot(platform.LastModal, "report");
     platform.LastModal->close();
     result->close();
+    Settle();
+
+    // 7 January 1990, 05:38: the two methods part at the sign's boundary.
+    QWidget* again = ShowMainWindow(record, platform, nullptr, &swiss);
+    FillFirstBirth(again);
+    Child<QComboBox>(again, "cboYear")->setCurrentText(QStringLiteral("1990"));
+    Child<QComboBox>(again, "cboDate")->setCurrentText(QStringLiteral("7"));
+    Child<QComboBox>(again, "cboHH")->setCurrentText(QStringLiteral("5"));
+    Child<QComboBox>(again, "cboMM")->setCurrentText(QStringLiteral("38"));
+    Child<QPushButton>(again, "cmdRashi")->click();
+    Settle();
+    QWidget* differ = TopLevel("frmResult");
+    Shoot(differ, "result-differ");
+    differ->close();
     Settle();
 
     // A place chosen from the atlas, with the line under the zone boxes.
