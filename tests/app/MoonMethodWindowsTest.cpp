@@ -9,6 +9,7 @@
 #include <QTextBrowser>
 #include <gtest/gtest.h>
 
+#include "TestRecords.h"
 #include "WindowTestSupport.h"
 #include "app/WindowFlow.h"
 #include "app/frmMain.h"
@@ -25,22 +26,10 @@ public:
 
     // A birth at 10 degrees west, zone 0:00, entered and read in a fresh
     // main window, as after a start of the program.
-    QWidget* Read(const char* day, const char* month, const char* year, const char* hour, const char* minute,
-                  const PreciseMoonSource* source)
+    QWidget* Read(int day, int month, int year, int hour, int minute, const PreciseMoonSource* source)
     {
         frmMain* main = ShowMainWindow(record, platform, nullptr, source);
-        BirthDataEntry entry;
-        entry.Name = "Asha";
-        entry.MonthIndex = std::atoi(month) - 1;
-        entry.DayText = day;
-        entry.YearText = year;
-        entry.HourText = hour;
-        entry.MinuteText = minute;
-        entry.ZoneHour = "0";
-        entry.ZoneMinute = "0";
-        entry.Longitude = {"10", "0", true};
-        entry.Latitude = {"50", "0", false};
-        main->SetEntry(entry);
+        main->SetEntry(testing::EntryOfBirth(day, month, year, hour, minute));
         QTest::mouseClick(main->findChild<QPushButton*>(QStringLiteral("cmdRashi")), Qt::LeftButton);
         return testing::VisibleWindow("frmResult");
     }
@@ -61,7 +50,7 @@ public:
 
 TEST_F(MoonMethodWindows, TheFirstWorkedBirthAgrees)
 {
-    QWidget* result = Read("1", "1", "2000", "12", "0", &swiss);
+    QWidget* result = Read(1, 1, 2000, 12, 0, &swiss);
     ASSERT_NE(result, nullptr);
     EXPECT_TRUE(Line(result).startsWith(QStringLiteral("Reading by the classic series. Swiss Ephemeris (Lahiri): Moon at")))
         << Line(result).toStdString();
@@ -73,7 +62,7 @@ TEST_F(MoonMethodWindows, TheFirstWorkedBirthAgrees)
 // Vrishabha. The link shows the other reading; the choice stays as it was.
 TEST_F(MoonMethodWindows, WhereTheMethodsDifferTheLinkShowsTheOtherReading)
 {
-    QWidget* result = Read("7", "1", "1990", "5", "38", &swiss);
+    QWidget* result = Read(7, 1, 1990, 5, 38, &swiss);
     ASSERT_NE(result, nullptr);
     EXPECT_EQ(Rashi(result), "Mesha");
     EXPECT_TRUE(Line(result).endsWith(QStringLiteral("Show the reading by Swiss Ephemeris (Lahiri)")))
@@ -110,7 +99,7 @@ TEST_F(MoonMethodWindows, ThePreferencesChangeTheReadingAndAreKept)
     EXPECT_EQ(platform.Settings[QStringLiteral("Reading/Ayanamsa")], "Raman");
     testing::CloseAllWindows();
 
-    QWidget* result = Read("1", "1", "2000", "12", "0", &swiss);
+    QWidget* result = Read(1, 1, 2000, 12, 0, &swiss);
     ASSERT_NE(result, nullptr);
     EXPECT_TRUE(Line(result).startsWith(QStringLiteral("Reading by Swiss Ephemeris (Raman). The classic series"))
         ) << Line(result).toStdString();
@@ -124,7 +113,7 @@ TEST_F(MoonMethodWindows, WithoutTheLibraryTheLineSaysSoAndNothingElseChanges)
 {
     platform.Settings[QStringLiteral("Reading/MoonPosition")] = QStringLiteral("swiss");
     const UnavailablePreciseMoon missing;
-    QWidget* result = Read("7", "1", "1990", "5", "38", &missing);
+    QWidget* result = Read(7, 1, 1990, 5, 38, &missing);
     ASSERT_NE(result, nullptr);
     EXPECT_EQ(Rashi(result), "Mesha");
     EXPECT_EQ(Line(result), "Reading by the classic series. Swiss Ephemeris is not available on this computer. "

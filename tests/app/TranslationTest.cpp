@@ -19,6 +19,7 @@
 #include <QTranslator>
 #include <gtest/gtest.h>
 
+#include "TestRecords.h"
 #include "WindowTestSupport.h"
 #include "app/Translations.h"
 #include "app/WindowFlow.h"
@@ -93,15 +94,7 @@ struct Tour {
         Collect(Platform.LastModal);
         Platform.LastModal->close();
 
-        BirthDataEntry entry;
-        entry.Name = "Asha";
-        entry.YearText = "2000";
-        entry.HourText = "12";
-        entry.ZoneHour = "0";
-        entry.ZoneMinute = "0";
-        entry.Longitude = {"10", "0", true};
-        entry.Latitude = {"50", "0", false};
-        main->SetEntry(entry);
+        main->SetEntry(testing::EntryOfBirth());
         QTest::mouseClick(main->findChild<QPushButton*>(QStringLiteral("cmdRashi")), Qt::LeftButton);
         QWidget* result = testing::VisibleWindow("frmResult");
         Collect(result);

@@ -9,17 +9,11 @@
 namespace orvanta {
 namespace {
 
-// 1 January 2000, 12:00, zone 0:00, west: Thula.
+// 1 January 2000, 12:00, zone 0:00, west: Thula; the name with blanks.
 BirthDataEntry FirstWorkedBirth()
 {
-    BirthDataEntry e;
+    BirthDataEntry e = testing::EntryOfBirth();
     e.Name = " Asha ";
-    e.YearText = "2000";
-    e.HourText = "12";
-    e.ZoneHour = "0";
-    e.ZoneMinute = "0";
-    e.Longitude = {"10", "0", true};
-    e.Latitude = {"50", "0", false};
     return e;
 }
 

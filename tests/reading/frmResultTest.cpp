@@ -308,15 +308,7 @@ TEST(ResultWindowBirthStar, TheFirstWorkedBirthShowsItsBirthStarAndItsReport)
     BirthRecord record;
     FakePlatform platform;
     frmMain* main = ShowMainWindow(record, platform);
-    BirthDataEntry entry;
-    entry.Name = "Asha";
-    entry.YearText = "2000";
-    entry.HourText = "12";
-    entry.ZoneHour = "0";
-    entry.ZoneMinute = "0";
-    entry.Longitude = {"10", "0", true};
-    entry.Latitude = {"50", "0", false};
-    main->SetEntry(entry);
+    main->SetEntry(testing::EntryOfBirth());
     QTest::mouseClick(main->findChild<QPushButton*>("cmdRashi"), Qt::LeftButton);
     QWidget* result = testing::VisibleWindow("frmResult");
     ASSERT_NE(result, nullptr);
