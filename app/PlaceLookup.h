@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The atlas as the main windows share it over a run of the program: opened
-// on the first search (never at start-up), the tz database's version read
-// once, and the user told only once when the atlas cannot be used.
+// on the first search (never at start-up), and the tz database's version
+// read once.
 #pragma once
 
 #include <optional>
@@ -25,7 +25,6 @@ struct PlaceLookup {
     }
 
     PlaceAtlas Atlas;
-    bool ToldUnavailable = false;
 
 private:
     std::optional<std::string> TzVersion_;

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/StartUp.h"
 
+#include <QCoreApplication>
 #include <QString>
 
 #include "app/WindowFlow.h"
@@ -21,7 +22,8 @@ bool SecondStartEnds(Platform& platform, const QString& readingFile)
         return true;
     }
     if (readingFile.isEmpty() || !platform.ClaimSingleInstance()) {
-        platform.ShowMessage(nullptr, QStringLiteral("Application is already running"), MessageIcon::Information);
+        platform.ShowMessage(nullptr, QCoreApplication::translate("StartUp", "Application is already running"),
+                             MessageIcon::Information);
         return true;
     }
     return false;
@@ -29,16 +31,17 @@ bool SecondStartEnds(Platform& platform, const QString& readingFile)
 
 }  // namespace
 
-bool StartUp(BirthRecord& record, Platform& platform, const QString& readingFile, PlaceLookup* places)
+bool StartUp(BirthRecord& record, Platform& platform, const QString& readingFile, PlaceLookup* places,
+             const PreciseMoonSource* precise)
 {
     if (!platform.ClaimSingleInstance() && SecondStartEnds(platform, readingFile)) {
         return false;
     }
     RemindOfUpdate(platform);
 
-    frmMain* main = ShowMainWindow(record, platform, places);
-    platform.OnReadingHandedOver([&record, &platform, places](const QString& path) {
-        OpenReadingInOpenWindow(record, platform, places, path);
+    frmMain* main = ShowMainWindow(record, platform, places, precise);
+    platform.OnReadingHandedOver([&record, &platform, places, precise](const QString& path) {
+        OpenReadingInOpenWindow(record, platform, places, path, precise);
     });
     if (main != nullptr && !readingFile.isEmpty()) {
         main->OpenReadingFile(readingFile);

@@ -12,9 +12,11 @@ namespace orvanta {
 struct BirthRecord;
 struct PlaceLookup;
 class Platform;
+class PreciseMoonSource;
 
 // False when another copy already runs: it has taken the reading file, or
 // the user has been told; the program ends without a window.
-bool StartUp(BirthRecord& record, Platform& platform, const QString& readingFile, PlaceLookup* places = nullptr);
+bool StartUp(BirthRecord& record, Platform& platform, const QString& readingFile, PlaceLookup* places = nullptr,
+             const PreciseMoonSource* precise = nullptr);
 
 }  // namespace orvanta

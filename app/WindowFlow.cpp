@@ -5,6 +5,8 @@
 #include <QLoggingCategory>
 
 #include "app/frmMain.h"
+#include "reading/Reading.h"
+#include "support/MoonPreferences.h"
 #include "reading/frmResult.h"
 
 namespace orvanta {
@@ -27,45 +29,59 @@ Window* OpenWindow()
     return nullptr;
 }
 
-frmMain* BackToMainWindow(frmResult& result, BirthRecord& record, Platform& platform, PlaceLookup* places)
+frmMain* BackToMainWindow(frmResult& result, BirthRecord& record, Platform& platform, PlaceLookup* places,
+                          const PreciseMoonSource* precise)
 {
-    frmMain* main = ShowMainWindow(record, platform, places);
+    frmMain* main = ShowMainWindow(record, platform, places, precise);
     result.close();
     return main;
 }
 
 }  // namespace
 
-frmMain* ShowMainWindow(BirthRecord& record, Platform& platform, PlaceLookup* places)
+frmMain* ShowMainWindow(BirthRecord& record, Platform& platform, PlaceLookup* places,
+                        const PreciseMoonSource* precise)
 {
-    auto* window = new frmMain(record, platform, places);
-    QObject::connect(window, &frmMain::ReadingReady, window, [window, &record, &platform, places] {
-        ShowResultWindow(record, platform, places);
-        window->close();
-    });
+    auto* window = new frmMain(record, platform, places, precise);
+    QObject::connect(window, &frmMain::ReadingReady, window,
+                     [window, &record, &platform, places, precise](const Reading& reading) {
+                         ShowResultWindow(reading, record, platform, places, precise);
+                         window->close();
+                     });
     window->show();
     qCDebug(lcWindows) << "main window shown";
     return window;
 }
 
-frmResult* ShowResultWindow(BirthRecord& record, Platform& platform, PlaceLookup* places)
+frmResult* ShowResultWindow(const Reading& reading, BirthRecord& record, Platform& platform, PlaceLookup* places,
+                            const PreciseMoonSource* precise)
 {
-    auto* window = new frmResult(record, platform);
-    QObject::connect(window, &frmResult::BackRequested, window, [window, &record, &platform, places] {
-        BackToMainWindow(*window, record, platform, places);
+    auto* window = new frmResult(reading, record, platform);
+    QObject::connect(window, &frmResult::BackRequested, window, [window, &record, &platform, places, precise] {
+        BackToMainWindow(*window, record, platform, places, precise);
     });
+    // The same birth by the other method, with the ayanamsa of the choice;
+    // the choice itself stays as it is.
+    QObject::connect(window, &frmResult::OtherMethodRequested, window,
+                     [window, &record, &platform, places, precise](MoonMethod method) {
+                         const MoonChoice choice{method, ReadMoonChoice(platform).Zodiac};
+                         ShowResultWindow(ComposeReading(record, {choice, precise}), record, platform, places,
+                                          precise);
+                         window->close();
+                     });
     window->show();
     qCDebug(lcWindows) << "result window shown:" << record.RashiName.c_str();
     return window;
 }
 
-void OpenReadingInOpenWindow(BirthRecord& record, Platform& platform, PlaceLookup* places, const QString& path)
+void OpenReadingInOpenWindow(BirthRecord& record, Platform& platform, PlaceLookup* places, const QString& path,
+                             const PreciseMoonSource* precise)
 {
     frmMain* main = OpenWindow<frmMain>();
     if (main == nullptr) {
         frmResult* result = OpenWindow<frmResult>();
-        main = result != nullptr ? BackToMainWindow(*result, record, platform, places)
-                                 : ShowMainWindow(record, platform, places);
+        main = result != nullptr ? BackToMainWindow(*result, record, platform, places, precise)
+                                 : ShowMainWindow(record, platform, places, precise);
     }
     main->OpenReadingFile(path);
     QWidget* front = OpenWindow<frmResult>();

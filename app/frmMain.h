@@ -1,42 +1,47 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The main window: where the birth data is entered and the reading starts.
+// It lays out the inputs and wires them; the reading is composed in the
+// core, the place picking and the keystroke rule live in their own classes.
 #pragma once
 
 #include <QMainWindow>
-#include <optional>
-#include <string>
-#include <vector>
 
-#include "atlas/PlaceAtlas.h"
-#include "atlas/PlaceChoice.h"
+#include "entry/BirthDataEntry.h"
 #include "entry/InputRules.h"
 
-class QAction;
 class QCheckBox;
-class QCompleter;
-class QStandardItemModel;
 class QComboBox;
 class QGridLayout;
 class QGroupBox;
-class QLayout;
 class QLabel;
+class QLayout;
 class QLineEdit;
 class QPushButton;
-class QRadioButton;
 
 namespace orvanta {
 
 struct BirthRecord;
+struct PlaceInputs;
 struct PlaceLookup;
+struct Reading;
+struct ZoneBoxTexts;
 class ClickableLabel;
+class CoordinateFrame;
+class NumericBox;
+class PlacePicker;
 class Platform;
+class PreciseMoonSource;
+class ZoneLineLabel;
 
 class frmMain : public QMainWindow {
     Q_OBJECT
 public:
     // `places` is the atlas the City box offers; without one the box is a
     // plain text box.
-    frmMain(BirthRecord& record, Platform& platform, PlaceLookup* places = nullptr, QWidget* parent = nullptr);
+    // `precise` is where the readings take the precise Moon from; without one
+    // they follow the classic series with no cross-check.
+    frmMain(BirthRecord& record, Platform& platform, PlaceLookup* places = nullptr,
+            const PreciseMoonSource* precise = nullptr, QWidget* parent = nullptr);
 
     // True when the reading may run; otherwise its message has been shown.
     bool ValidateBirthData();
@@ -50,16 +55,14 @@ public:
     // dialog has given the name: the same checks, messages and reading.
     void OpenReadingFile(const QString& path);
 
-    // The name of the last computed rashi, kept by the window.
-    const std::string& LastRashiName() const { return lastRashiName_; }
-
 signals:
-    // The reading is computed and its texts looked up: time to show them.
-    void ReadingReady();
+    // The reading is composed and the record holds its birth data.
+    void ReadingReady(const orvanta::Reading& reading);
 
 public slots:
     void cmdRashi_Click();
     void mnuCalculate_Click();
+    void mnuPreferences_Click();
     void lblTZHelp_Click();
     void cmdBrowser_Click();
     void cmdOpen_Click();
@@ -68,20 +71,7 @@ public slots:
     void mnuUpdate_Click();
     void mnuAbout_Click();
 
-protected:
-    bool eventFilter(QObject* watched, QEvent* event) override;
-
 private:
-    // The names a coordinate frame's widgets take, e.g. "Latitude", "Lat",
-    // "optLat", "North", "South".
-    struct CoordinateNames {
-        const char* Caption;
-        const char* BoxPrefix;
-        const char* OptionPrefix;
-        const char* First;
-        const char* Second;
-    };
-
     void BuildMenus();
     void BuildControls();
     QLabel* BuildPicture(QWidget* parent);
@@ -89,37 +79,25 @@ private:
     QLayout* BuildDateRow(QWidget* frame);
     QLayout* BuildTimeRow(QWidget* frame);
     QLayout* BuildZoneRow(QWidget* frame);
-    QGroupBox* BuildCoordinateFrame(const CoordinateNames& names, QLineEdit*& degrees, QLineEdit*& minutes,
-                                    QRadioButton*& first, QRadioButton*& second, QWidget* frame);
     void AddPlaceSearch(QGridLayout& grid, QWidget* frame, int firstRow);
     void SetKeyboardOrder();
     void Form_Load();
-    QLineEdit* NumericBox(const QString& name, const QString& accessibleName, int typingLimit = 0);
     QWidget* FocusTarget(EntryField field) const;
+    void ShowRefusal(const ValidationFailure& failure);
+    void OnlyNumbers();
     void ShowZone(int hours, int minutes);
-    void ShowCoordinates(std::string_view lonD, std::string_view lonM, std::string_view latD, std::string_view latM,
-                         bool east, bool south);
 
-    // The atlas: places offered as the City box is typed in, and the zone in
-    // force at the chosen place, kept up to date with the date and time
-    // until the user sets the zone by hand.
-    void BuildPlaceCompleter();
-    void txtMCity_Edited(const QString& text);
-    void HidePlaces();
-    void ChoosePlace(int row);
-    void RefreshZoneFromAtlas();
-    void ZoneSetByHand();
+    // The atlas's side: places offered in the City box, the zone in force.
+    void BuildPlacePicker(PlaceLookup& places);
+    void ShowPlace(const PlaceInputs& place);
     void ShowAtlasZone(const ZoneBoxTexts& boxes);
-    void ChooseZoneOption(const QString& link);
-    void ShowZoneLine(const QString& text, bool withOptions);
-    void ForgetPlace();
+    void AtlasUnavailable(const QString& why);
     void GrowToFit();
 
     BirthRecord& record_;
     Platform& platform_;
-    std::string lastRashiName_;
+    const PreciseMoonSource* precise_;
 
-    QLabel* picMain_ = nullptr;
     QLineEdit* txtName_ = nullptr;
     QComboBox* cboMonth_ = nullptr;
     QComboBox* cboDate_ = nullptr;
@@ -127,34 +105,20 @@ private:
     QComboBox* cboHH_ = nullptr;
     QComboBox* cboMM_ = nullptr;
     QComboBox* cboSS_ = nullptr;
-    QLineEdit* txtZoneHour_ = nullptr;
-    QLineEdit* txtZoneMinute_ = nullptr;
+    NumericBox* txtZoneHour_ = nullptr;
+    NumericBox* txtZoneMinute_ = nullptr;
     ClickableLabel* lblTZHelp_ = nullptr;
     QCheckBox* chkDST_ = nullptr;
-    QLineEdit* txtLatD_ = nullptr;
-    QLineEdit* txtLatM_ = nullptr;
-    QRadioButton* optLat0_ = nullptr;
-    QRadioButton* optLat1_ = nullptr;
-    QLineEdit* txtLonD_ = nullptr;
-    QLineEdit* txtLonM_ = nullptr;
-    QRadioButton* optLong0_ = nullptr;
-    QRadioButton* optLong1_ = nullptr;
+    ZoneLineLabel* lblZoneUsed_ = nullptr;
+    CoordinateFrame* fraLatitude_ = nullptr;
+    CoordinateFrame* fraLongitude_ = nullptr;
     QLineEdit* txtMCity_ = nullptr;
     QLineEdit* txtMState_ = nullptr;
     QLineEdit* txtMCountry_ = nullptr;
     QPushButton* cmdBrowser_ = nullptr;
     QPushButton* cmdRashi_ = nullptr;
     QPushButton* cmdOpen_ = nullptr;
-    QLabel* lblZoneUsed_ = nullptr;
-
-    PlaceLookup* places_ = nullptr;
-    QCompleter* placeCompleter_ = nullptr;
-    QStandardItemModel* placeModel_ = nullptr;
-    std::vector<PlaceHit> placeHits_;
-    bool placePopupMade_ = false;
-    std::optional<PlaceHit> chosenPlace_;    // the place in effect, if any
-    bool zoneFromAtlas_ = false;             // the atlas still sets the zone boxes
-    std::vector<ZoneOption> zoneOptions_;    // offsets to choose from, if any
+    PlacePicker* picker_ = nullptr;  // only with an atlas
 };
 
 }  // namespace orvanta

@@ -1,11 +1,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Start-up: the command line, then the program's windows.
 #include <QApplication>
+#include <QLocale>
 
 #include "app/CommandLine.h"
 #include "app/PlaceLookup.h"
 #include "app/StartUp.h"
+#include "app/Translations.h"
 #include "common/BirthRecord.h"
+#include "ephemeris/PreciseMoon.h"
 #include "platform/QtPlatform.h"
 #include "widgets/WindowFont.h"
 
@@ -22,13 +25,16 @@ int main(int argc, char** argv)
     QApplication::setOrganizationName(QStringLiteral("Orvanta"));
     QApplication::setApplicationName(QStringLiteral("Orvanta"));
     QApplication::setDesktopFileName(QStringLiteral("app.orvanta.Orvanta"));
+    orvanta::InstallTranslations(app, QLocale());
     orvanta::ApplyWindowFont();
 
     orvanta::QtPlatform platform;
     orvanta::BirthRecord record;
     // Only the place of the atlas is settled here; the first search opens it.
     orvanta::PlaceLookup places(orvanta::FindAtlasDatabase(QCoreApplication::applicationDirPath().toStdString()));
-    if (!orvanta::StartUp(record, platform, commandLine.ReadingFile, &places)) {
+    // Nothing of Swiss Ephemeris is touched here; the first reading opens it.
+    const orvanta::SwissEphemerisMoon precise;
+    if (!orvanta::StartUp(record, platform, commandLine.ReadingFile, &places, &precise)) {
         return 0;
     }
     return QApplication::exec();

@@ -9,11 +9,13 @@
 #include <optional>
 #include <stdexcept>
 #include <unordered_set>
+#include <utility>
 
 #include "atlas/AtlasSchema.h"
 #include "atlas/AtlasTokens.h"
 #include "atlas/CountryNames.h"
 #include "atlas/PlaceQualifier.h"
+#include "common/TextEncoding.h"
 
 namespace orvanta {
 
@@ -81,20 +83,7 @@ struct ResetOnExit {
 // opens on read-only media.
 std::string DatabaseUri(std::string_view path)
 {
-    static constexpr char Hex[] = "0123456789ABCDEF";
-    std::string uri = "file:";
-    for (unsigned char c : path) {
-        const bool plain = (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9') ||
-                           c == '/' || c == '.' || c == '-' || c == '_' || c == '~';
-        if (plain) {
-            uri += static_cast<char>(c);
-        } else {
-            uri += '%';
-            uri += Hex[c >> 4];
-            uri += Hex[c & 15];
-        }
-    }
-    return uri + "?immutable=1";
+    return "file:" + PercentEncode(path, "/") + "?immutable=1";
 }
 
 std::string Column(sqlite3_stmt* statement, int index)
@@ -106,14 +95,7 @@ std::string Column(sqlite3_stmt* statement, int index)
 // Cuts at most MaxQueryBytes, never inside a UTF-8 sequence.
 std::string_view Bounded(std::string_view text)
 {
-    if (text.size() <= MaxQueryBytes) {
-        return text;
-    }
-    std::size_t end = MaxQueryBytes;
-    while (end > 0 && (static_cast<unsigned char>(text[end]) & 0xC0) == 0x80) {
-        --end;
-    }
-    return text.substr(0, end);
+    return CutAtCharacter(text, MaxQueryBytes);
 }
 
 // The last word counts as complete once a space or punctuation follows it.
@@ -478,9 +460,11 @@ const UiText& PlaceAtlas::Problem() const
 PlaceSearchResult PlaceAtlas::Search(std::string_view text, int limit)
 {
     PlaceSearchResult result;
+    const bool firstTry = !Tried_;
     if (!Open()) {
         result.Status = AtlasStatus::Unavailable;
         result.Problem = Problem_;
+        result.FirstFoundUnavailable = firstTry;
         return result;
     }
     text = Bounded(text);
@@ -519,6 +503,7 @@ PlaceSearchResult PlaceAtlas::Search(std::string_view text, int limit)
         result.Hits.clear();
         result.Problem = Compose(ORVANTA_TR("PlaceAtlas", "The atlas %1 cannot be searched: %2"),
                                  {Verbatim(Path_), ReasonOf(e)});
+        result.FirstFoundUnavailable = !std::exchange(SearchFailed_, true);
     }
     return result;
 }

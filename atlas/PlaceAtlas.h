@@ -39,6 +39,9 @@ struct PlaceSearchResult {
     AtlasStatus Status = AtlasStatus::Ok;
     std::vector<PlaceHit> Hits;
     UiText Problem;  // why the atlas is unavailable; empty when Ok
+    // This search was the first to find the atlas unavailable: the one to
+    // tell the user about, where later ones would only repeat it.
+    bool FirstFoundUnavailable = false;
 };
 
 // One instance serves one thread.
@@ -73,6 +76,7 @@ private:
     std::unique_ptr<Connection> Connection_;
     UiText Problem_;
     bool Tried_ = false;
+    bool SearchFailed_ = false;
 };
 
 // Where the atlas lies relative to the program's own folder: installed, it

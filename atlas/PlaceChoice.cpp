@@ -39,26 +39,14 @@ ZoneOption OptionFor(const PlaceHit& place, const CivilDateTime& local, const Zo
 
 }  // namespace
 
-DegreesMinutes RoundToMinutes(double degrees)
-{
-    const long minutes = std::lround(std::fabs(degrees) * 60.0);
-    return {static_cast<int>(minutes / 60), static_cast<int>(minutes % 60), degrees < 0.0 && minutes != 0};
-}
-
 PlaceInputs PlaceInputsFor(const PlaceHit& place)
 {
-    const DegreesMinutes longitude = RoundToMinutes(place.Longitude);
-    const DegreesMinutes latitude = RoundToMinutes(place.Latitude);
     return {
         .City = place.Name,
         .State = place.Region,
         .Country = place.Country,
-        .LonD = std::to_string(longitude.Degrees),
-        .LonM = std::to_string(longitude.Minutes),
-        .LatD = std::to_string(latitude.Degrees),
-        .LatM = std::to_string(latitude.Minutes),
-        .East = !longitude.Negative,
-        .South = latitude.Negative,
+        .Longitude = CoordinateEntryFor(place.Longitude),
+        .Latitude = CoordinateEntryFor(place.Latitude),
     };
 }
 

@@ -12,28 +12,16 @@
 
 #include "atlas/PlaceAtlas.h"
 #include "atlas/ZoneInForce.h"
+#include "common/Coordinates.h"
 #include "common/UiText.h"
 #include "entry/BirthDataEntry.h"
 
 namespace orvanta {
 
-// An angle rounded to the nearest minute of arc, as whole degrees and
-// minutes of its magnitude (59.5 minutes carry into the next degree).
-struct DegreesMinutes {
-    int Degrees = 0;
-    int Minutes = 0;
-    bool Negative = false;
-
-    bool operator==(const DegreesMinutes&) const = default;
-};
-DegreesMinutes RoundToMinutes(double degrees);
-
 // The place boxes and coordinates for a place of the atlas.
 struct PlaceInputs {
     std::string City, State, Country;
-    std::string LonD, LonM, LatD, LatM;
-    bool East = true;
-    bool South = false;
+    CoordinateEntry Longitude, Latitude;
 
     bool operator==(const PlaceInputs&) const = default;
 };

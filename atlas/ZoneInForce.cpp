@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "atlas/ZoneInForce.h"
 
+#include "common/Calendar.h"
+
 #include <cctz/civil_time.h>
 #include <cctz/time_zone.h>
 
@@ -24,14 +26,6 @@ using Found = cctz::time_zone::absolute_lookup;
 
 constexpr const char* Context = "ZoneInForce";
 
-constexpr const char* MonthNames[] = {
-    ORVANTA_TR_TEXT("ZoneInForce", "Jan"), ORVANTA_TR_TEXT("ZoneInForce", "Feb"),
-    ORVANTA_TR_TEXT("ZoneInForce", "Mar"), ORVANTA_TR_TEXT("ZoneInForce", "Apr"),
-    ORVANTA_TR_TEXT("ZoneInForce", "May"), ORVANTA_TR_TEXT("ZoneInForce", "Jun"),
-    ORVANTA_TR_TEXT("ZoneInForce", "Jul"), ORVANTA_TR_TEXT("ZoneInForce", "Aug"),
-    ORVANTA_TR_TEXT("ZoneInForce", "Sep"), ORVANTA_TR_TEXT("ZoneInForce", "Oct"),
-    ORVANTA_TR_TEXT("ZoneInForce", "Nov"), ORVANTA_TR_TEXT("ZoneInForce", "Dec"),
-};
 
 // Changes that keep the offset (a new abbreviation, the daylight mark
 // alone) are stepped over when looking for the offset next door; a few are
@@ -151,7 +145,7 @@ std::string Clock(int hours, int minutes, int seconds)
 
 UiText FormatDate(const CivilDateTime& t)
 {
-    const UiText month = t.Month >= 1 && t.Month <= 12 ? Compose({Context, MonthNames[t.Month - 1]}) : Verbatim("?");
+    const UiText month = MonthAbbreviation(t.Month);
     return Compose(ORVANTA_TR("ZoneInForce", "%1 %2 %3"),
                    {Verbatim(std::to_string(t.Day)), month, Verbatim(std::to_string(t.Year))});
 }

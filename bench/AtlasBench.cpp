@@ -17,6 +17,7 @@
 #include <string>
 #include <vector>
 
+#include "common/TextEncoding.h"
 #include "BenchTiming.h"
 #include "atlas/CountryNames.h"
 #include "atlas/PlaceAtlas.h"
@@ -44,10 +45,7 @@ std::string Typed(const std::string& name, int letters)
 {
     std::size_t end = 0;
     for (int n = 0; n < letters && end < name.size(); ++n) {
-        ++end;
-        while (end < name.size() && (static_cast<unsigned char>(name[end]) & 0xC0) == 0x80) {
-            ++end;
-        }
+        NextCharacter(name, end);
     }
     return name.substr(0, end);
 }

@@ -48,4 +48,15 @@ int DaysBetween(const CivilDate& from, const CivilDate& to)
     return static_cast<int>(JulianDayNumber(to.Month, to.Day, to.Year) - JulianDayNumber(from.Month, from.Day, from.Year));
 }
 
+UiText MonthAbbreviation(int month)
+{
+    static constexpr TextSource months[] = {
+        ORVANTA_TR("Month", "Jan"), ORVANTA_TR("Month", "Feb"), ORVANTA_TR("Month", "Mar"),
+        ORVANTA_TR("Month", "Apr"), ORVANTA_TR("Month", "May"), ORVANTA_TR("Month", "Jun"),
+        ORVANTA_TR("Month", "Jul"), ORVANTA_TR("Month", "Aug"), ORVANTA_TR("Month", "Sep"),
+        ORVANTA_TR("Month", "Oct"), ORVANTA_TR("Month", "Nov"), ORVANTA_TR("Month", "Dec"),
+    };
+    return month >= 1 && month <= 12 ? Compose(months[month - 1]) : Verbatim("?");
+}
+
 }  // namespace orvanta

@@ -3,6 +3,8 @@
 // between dates. Pure arithmetic on small integers.
 #pragma once
 
+#include "common/UiText.h"
+
 namespace orvanta {
 
 // Julian day number (the Julian date of noon) of a civil date. Julian
@@ -29,5 +31,9 @@ bool IsRealDate(const CivilDate& date);
 
 // Calendar days from `from` to `to`, negative when `to` lies before `from`.
 int DaysBetween(const CivilDate& from, const CivilDate& to);
+
+// "Jan" to "Dec" for months 1 to 12, for the user's language; "?" for any
+// other number.
+UiText MonthAbbreviation(int month);
 
 }  // namespace orvanta

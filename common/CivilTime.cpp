@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "common/CivilTime.h"
 
-#include "ephemeris/Ephemeris.h"
+#include "common/Calendar.h"
 
 namespace orvanta {
 

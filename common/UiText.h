@@ -11,6 +11,9 @@
 
 namespace orvanta {
 
+// The context of the texts of the constant tables marked TR_.
+inline constexpr const char* TableTextContext = "orvanta";
+
 // An English source text and the context a translation of it is looked up in.
 struct TextSource {
     const char* Context;
@@ -25,6 +28,11 @@ struct TextSource {
 // reader knows.
 #define ORVANTA_TR(context, text) (::orvanta::TextSource{context, text})
 #define ORVANTA_TR_TEXT(context, text) text
+
+// Marks a text of a constant table whose context is the namespace it stands
+// in (the tools read this name as QT_TR_NOOP): TableTextContext for the
+// program's own namespace. Short, so that the tables still read as tables.
+#define TR_(text) text
 
 namespace orvanta {
 

@@ -8,6 +8,9 @@
 #include <string>
 #include <string_view>
 
+#include "common/Coordinates.h"
+#include "common/UiText.h"
+
 namespace orvanta {
 
 // A list of whole numbers from First to Last, each written in plain decimal.
@@ -18,9 +21,16 @@ struct ListRange {
     bool Contains(int value) const { return value >= First && value <= Last; }
 };
 
+// The months as the date list shows them; their translations are looked up
+// in MonthListContext.
+inline constexpr const char* MonthListContext = "Months";
 inline constexpr std::array<std::string_view, 12> MonthList{
-    "January", "February", "March",     "April",   "May",      "June",
-    "July",    "August",   "September", "October", "November", "December",
+    ORVANTA_TR_TEXT("Months", "January"),   ORVANTA_TR_TEXT("Months", "February"),
+    ORVANTA_TR_TEXT("Months", "March"),     ORVANTA_TR_TEXT("Months", "April"),
+    ORVANTA_TR_TEXT("Months", "May"),       ORVANTA_TR_TEXT("Months", "June"),
+    ORVANTA_TR_TEXT("Months", "July"),      ORVANTA_TR_TEXT("Months", "August"),
+    ORVANTA_TR_TEXT("Months", "September"), ORVANTA_TR_TEXT("Months", "October"),
+    ORVANTA_TR_TEXT("Months", "November"),  ORVANTA_TR_TEXT("Months", "December"),
 };
 inline constexpr ListRange DayList{1, 31};
 inline constexpr ListRange YearList{1901, 2050};
@@ -39,12 +49,8 @@ struct BirthDataEntry {
     std::string MinuteText = "0";
     std::string ZoneHour{};
     std::string ZoneMinute{};
-    std::string LonD{};
-    std::string LonM{};
-    std::string LatD{};
-    std::string LatM{};
-    bool East = true;
-    bool South = false;
+    CoordinateEntry Longitude{};  // West is its second side
+    CoordinateEntry Latitude{};   // South is its second side
     bool DaylightSaving = false;
 
     bool operator==(const BirthDataEntry&) const = default;

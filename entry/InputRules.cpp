@@ -48,35 +48,35 @@ bool IsNumber(std::string_view text)
 std::optional<ValidationFailure> CheckBirthData(const BirthDataEntry& e)
 {
     if (IsBlank(e.Name)) {
-        return ValidationFailure{"Please Enter Name", true, EntryField::Name};
+        return ValidationFailure{ORVANTA_TR_TEXT("Entry", "Please Enter Name"), true, EntryField::Name};
     }
     if (IsBlank(e.ZoneHour) || IsBlank(e.ZoneMinute)) {
-        return ValidationFailure{"Please Enter Hour and Minute of Time Zone", true, EntryField::ZoneHour};
+        return ValidationFailure{ORVANTA_TR_TEXT("Entry", "Please Enter Hour and Minute of Time Zone"), true, EntryField::ZoneHour};
     }
-    if (IsBlank(e.LonD)) {
-        return ValidationFailure{"Please Enter Degree of Longitude", true, EntryField::LonD};
+    if (IsBlank(e.Longitude.Degrees)) {
+        return ValidationFailure{ORVANTA_TR_TEXT("Entry", "Please Enter Degree of Longitude"), true, EntryField::LonD};
     }
-    if (IsBlank(e.LonM)) {
-        return ValidationFailure{"Please Enter Minute of Longitude", true, EntryField::LonM};
+    if (IsBlank(e.Longitude.Minutes)) {
+        return ValidationFailure{ORVANTA_TR_TEXT("Entry", "Please Enter Minute of Longitude"), true, EntryField::LonM};
     }
-    if (IsBlank(e.LatD)) {
-        return ValidationFailure{"Please Enter Degree of Latitude", true, EntryField::LatD};
+    if (IsBlank(e.Latitude.Degrees)) {
+        return ValidationFailure{ORVANTA_TR_TEXT("Entry", "Please Enter Degree of Latitude"), true, EntryField::LatD};
     }
-    if (IsBlank(e.LatM)) {
-        return ValidationFailure{"Please Enter Minute of Latitude", true, EntryField::LatM};
+    if (IsBlank(e.Latitude.Minutes)) {
+        return ValidationFailure{ORVANTA_TR_TEXT("Entry", "Please Enter Minute of Latitude"), true, EntryField::LatM};
     }
 
     // A number that does not convert would otherwise be skipped silently and
     // the reading computed from the previous reading's value.
-    constexpr std::string_view invalidNumber = "Please Enter A Valid Number";
+    constexpr std::string_view invalidNumber = ORVANTA_TR_TEXT("Entry", "Please Enter A Valid Number");
     const struct {
         const std::string& text;
         bool zone;
         EntryField field;
     } numbers[] = {
         {e.ZoneHour, true, EntryField::ZoneHour}, {e.ZoneMinute, true, EntryField::ZoneMinute},
-        {e.LonD, false, EntryField::LonD},        {e.LonM, false, EntryField::LonM},
-        {e.LatD, false, EntryField::LatD},        {e.LatM, false, EntryField::LatM},
+        {e.Longitude.Degrees, false, EntryField::LonD},        {e.Longitude.Minutes, false, EntryField::LonM},
+        {e.Latitude.Degrees, false, EntryField::LatD},        {e.Latitude.Minutes, false, EntryField::LatM},
     };
     for (const auto& n : numbers) {
         if (!(n.zone ? IsZoneNumber(n.text) : IsNumber(n.text))) {
@@ -88,11 +88,11 @@ std::optional<ValidationFailure> CheckBirthData(const BirthDataEntry& e)
     const int year = ConvertToInt16(e.YearText).value_or(0);
     const bool leap = year % 4 == 0;
     if (e.MonthIndex == 1 && e.DayIndex >= (leap ? 29 : 28)) {
-        return ValidationFailure{"Please Enter Correct Date Or Month!", false, EntryField::None};
+        return ValidationFailure{ORVANTA_TR_TEXT("Entry", "Please Enter Correct Date Or Month!"), false, EntryField::None};
     }
     const bool shortMonth = e.MonthIndex == 3 || e.MonthIndex == 5 || e.MonthIndex == 8 || e.MonthIndex == 10;
     if (shortMonth && e.DayIndex == 30) {
-        return ValidationFailure{"Please Enter Correct Date Or Month !", false, EntryField::None};
+        return ValidationFailure{ORVANTA_TR_TEXT("Entry", "Please Enter Correct Date Or Month !"), false, EntryField::None};
     }
     return std::nullopt;
 }
@@ -126,13 +126,13 @@ void StoreBirthData(const BirthDataEntry& e, BirthRecord& r)
     StoreMagnitude(e.ZoneMinute, r.ZoneMinutes);
     StoreNumber(e.HourText, r.BirthHour);
     StoreNumber(e.MinuteText, r.BirthMinute);
-    StoreNumber(e.LonD, r.LongitudeDegrees);
-    StoreNumber(e.LonM, r.LongitudeMinutes);
-    StoreNumber(e.LatD, r.LatitudeDegrees);
-    StoreNumber(e.LatM, r.LatitudeMinutes);
+    StoreNumber(e.Longitude.Degrees, r.LongitudeDegrees);
+    StoreNumber(e.Longitude.Minutes, r.LongitudeMinutes);
+    StoreNumber(e.Latitude.Degrees, r.LatitudeDegrees);
+    StoreNumber(e.Latitude.Minutes, r.LatitudeMinutes);
     r.DaylightSaving = e.DaylightSaving;
-    r.LongitudeEast = e.East;
-    r.LatitudeSouth = e.South;
+    r.LongitudeEast = !e.Longitude.WestOrSouth;
+    r.LatitudeSouth = e.Latitude.WestOrSouth;
     // A sign that only repeats the longitude's side adds nothing; the record
     // keeps one only where it changes the reading, as the file does.
     r.ZoneDirection = ZoneSideOfTexts(e.ZoneHour, e.ZoneMinute);

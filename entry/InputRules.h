@@ -11,6 +11,7 @@
 
 #include "common/BirthRecord.h"
 #include "common/TextRules.h"
+#include "common/UiText.h"
 #include "entry/BirthDataEntry.h"
 
 namespace orvanta {
@@ -19,7 +20,10 @@ namespace orvanta {
 // unchanged; any other character code comes back as 0, which inserts nothing.
 std::int16_t NumericKeyFilter(std::int16_t keyCode);
 
-inline constexpr std::string_view OnlyNumbersMessage = "Only Numbers Are Accepted";
+// The messages of the input rules; their translations are looked up in
+// EntryMessageContext.
+inline constexpr const char* EntryMessageContext = "Entry";
+inline constexpr std::string_view OnlyNumbersMessage = ORVANTA_TR_TEXT("Entry", "Only Numbers Are Accepted");
 
 // The side a zone's texts name: "-" for a zone ahead of universal time, "+"
 // for one behind it, read from the hour text or, when that has no sign, from

@@ -146,6 +146,16 @@ MoonComputation ComputeMoonPosition(const BirthRecord& record)
     return c;
 }
 
+MoonComputation WithLongitudes(MoonComputation c, double tropicalLongitude, double siderealLongitude)
+{
+    c.TropicalLongitude = tropicalLongitude;
+    c.AyanamsaValue = siderealLongitude - tropicalLongitude;
+    c.MoonLongitude = siderealLongitude;
+    c.SignText = LongitudeToSignText(c.MoonLongitude);
+    c.RashiName = RashiNameOfSignText(c.SignText);
+    return c;
+}
+
 MoonComputation ComputeMoonRashi(BirthRecord& record)
 {
     MoonComputation c = ComputeMoonPosition(record);

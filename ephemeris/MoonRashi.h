@@ -21,7 +21,8 @@ struct LunarTerm {
     int F;
 };
 
-// The first 25 longitude terms of the ELP-2000/82 truncation, in its order.
+// The first 25 longitude terms of the ELP-2000/82 truncation, in its order,
+// as Meeus, Astronomical Algorithms (2nd ed.), table 47.A lists them.
 inline constexpr std::array<LunarTerm, 25> LunarLongitudeTerms{{
     //  coefficient   D   M  M'   F
     {+1.274027,       2,  0, -1,  0},  // evection
@@ -108,6 +109,10 @@ double SiderealMoonLongitude(double centuries);
 
 // The whole computation from the record's birth data; writes nothing.
 MoonComputation ComputeMoonPosition(const BirthRecord& record);
+
+// The same computation with the Moon at other longitudes (a more exact
+// ephemeris's, say): its sign text and rashi follow the sidereal one.
+MoonComputation WithLongitudes(MoonComputation computation, double tropicalLongitude, double siderealLongitude);
 
 // Computes the Moon's rashi for the record's birth data and stores its Vedic
 // name in RashiName; when no sign is found RashiName keeps its value.

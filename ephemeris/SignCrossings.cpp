@@ -95,8 +95,18 @@ ArcStay CrossingSearch::Stay(double widthDegrees, int part) const
 
 std::optional<SignStay> FindSignStay(const BirthRecord& record)
 {
+    return FindSignStay(ComputeMoonPosition(record));
+}
+
+std::optional<SignStay> FindSignStay(const MoonComputation& computation)
+{
+    return FindSignStay(computation, CrossingSearch(ReadingLongitude(computation.Centuries), MethodAccuracyDegrees));
+}
+
+std::optional<SignStay> FindSignStay(const MoonComputation& computation, const CrossingSearch& search)
+{
     SignStay stay;
-    stay.Reading = ComputeMoonPosition(record);
+    stay.Reading = computation;
     const MoonComputation& reading = stay.Reading;
     if (reading.RashiName.empty()) {
         return std::nullopt;
@@ -109,8 +119,8 @@ std::optional<SignStay> FindSignStay(const BirthRecord& record)
     }
     stay.DegreesIntoSign = reading.MoonLongitude - 30.0 * stay.SignIndex;
 
-    const CrossingSearch search(ReadingLongitude(reading.Centuries), MethodAccuracyDegrees);
     stay.SpeedDegreesPerDay = search.SpeedDegreesPerDay();
+    stay.AccuracyDegrees = search.AccuracyDegrees();
     stay.AccuracyMinutes = search.AccuracyMinutes();
     stay.Birth = BirthplaceClock(reading, 0.0);
 

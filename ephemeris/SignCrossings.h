@@ -87,12 +87,18 @@ struct SignStay {
     int SignIndex = 0;                // 0 for Mesha
     double DegreesIntoSign = 0;       // 0 to 30
     double SpeedDegreesPerDay = 0;    // the Moon's sidereal motion at birth
-    double AccuracyMinutes = 0;       // MethodAccuracyDegrees at that speed
+    double AccuracyDegrees = MethodAccuracyDegrees;  // how far the longitude may be off
+    double AccuracyMinutes = 0;       // that accuracy at the Moon's speed
     std::optional<SignCrossing> Entered;  // empty only if not within the search
     std::optional<SignCrossing> Leaves;
 };
 
-// The stay for the record's birth data; empty when the reading names no sign.
+// The stay for the record's birth data, or for a computation already made
+// from them; empty when the reading names no sign.
 std::optional<SignStay> FindSignStay(const BirthRecord& record);
+std::optional<SignStay> FindSignStay(const MoonComputation& reading);
+// The same with another search of the same birth (a more exact longitude
+// and its accuracy); the computation names the sign its longitude is in.
+std::optional<SignStay> FindSignStay(const MoonComputation& reading, const CrossingSearch& search);
 
 }  // namespace orvanta

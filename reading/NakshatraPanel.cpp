@@ -23,6 +23,12 @@ NakshatraPanel::NakshatraPanel(int width, QWidget* parent) : QWidget(parent)
 
     lblNakshatraStay = MakeStayLabel(QStringLiteral("lblNakshatraStay"), this);
     column->addWidget(lblNakshatraStay);
+    // Reached by the keyboard and read aloud through their focus; text
+    // selection would double what these two labels cost the window to open.
+    for (QLabel* label : {lblNakshatra, lblNakshatraStay}) {
+        label->setTextInteractionFlags(Qt::NoTextInteraction);
+        label->setFocusPolicy(Qt::StrongFocus);  // the flags above took it away
+    }
 }
 
 void NakshatraPanel::Show(const std::optional<NakshatraText>& nakshatra)
@@ -31,7 +37,8 @@ void NakshatraPanel::Show(const std::optional<NakshatraText>& nakshatra)
     if (!nakshatra) {
         return;
     }
-    lblNakshatra->setText(Translated(nakshatra->Line).toHtmlEscaped());
+    lblNakshatra->setTextFormat(Qt::PlainText);
+    lblNakshatra->setText(Translated(nakshatra->Line));
     lblNakshatra->setAccessibleName(Translated(nakshatra->LineSpoken));
     ShowStay(lblNakshatraStay, nakshatra->Certainty, nakshatra->Heading, nakshatra->Text, nakshatra->Spoken,
              {tr("When the Moon entered this nakshatra and when it leaves it"),

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "reading/RashiParagraphs.h"
 
+#include "common/UiText.h"
+
 namespace orvanta {
 namespace {
 
@@ -9,11 +11,11 @@ constexpr std::array<RashiCatalogueRow, 12> Paragraphs{{
     // Mesha (Aries)
     {
         .Looks =
-            "You are short and compact, with a lean, muscular body and a quick step. "
+            TR_("You are short and compact, with a lean, muscular body and a quick step. "
             "Your complexion is ruddy, your brows are strong and your eyes are bright and alert. "
-            "You may carry a small mark or scar on the head.",
+            "You may carry a small mark or scar on the head."),
         .Nature =
-            "You are bold, energetic and always ready to act. "
+            TR_("You are bold, energetic and always ready to act. "
             "Mars, your ruling planet, fills you with courage and drive. "
             "You like to lead and you dislike waiting for others. "
             "Your mind works fast and your decisions come quickly. "
@@ -25,28 +27,28 @@ constexpr std::array<RashiCatalogueRow, 12> Paragraphs{{
             "You are generous with friends and protective of the weak. "
             "You spend money freely and sometimes on impulse. "
             "You work best when you are your own master. "
-            "Learning patience will bring you lasting success.",
+            "Learning patience will bring you lasting success."),
         .CareerAndFinance =
-            "You do well in work that needs courage and quick action, such as the army, police, sports, surgery and engineering. "
+            TR_("You do well in work that needs courage and quick action, such as the army, police, sports, surgery and engineering. "
             "You earn through your own drive rather than by inheritance. "
-            "Money comes to you quickly, so save part of it before it slips away.",
+            "Money comes to you quickly, so save part of it before it slips away."),
         .LoveAndDomesticLife =
-            "You fall in love quickly and pursue the one you want with passion. "
+            TR_("You fall in love quickly and pursue the one you want with passion. "
             "You need a partner who respects your independence and can keep pace with you. "
             "Your impatience can cause quarrels at home, yet you never sulk for long. "
-            "You are a proud and protective parent.",
+            "You are a proud and protective parent."),
         .Health =
-            "Your head is your weak point, so watch for headaches, migraines, fevers and injuries to the head and face. "
-            "You recover fast when you rest and take cooling food.",
+            TR_("Your head is your weak point, so watch for headaches, migraines, fevers and injuries to the head and face. "
+            "You recover fast when you rest and take cooling food."),
     },
     // Vrishabha (Taurus)
     {
         .Looks =
-            "You are short and sturdy, with a thick neck and a solid build. "
+            TR_("You are short and sturdy, with a thick neck and a solid build. "
             "Your face is full and pleasant, with large, soft eyes and well-shaped lips. "
-            "Your hair is usually dark and plentiful.",
+            "Your hair is usually dark and plentiful."),
         .Nature =
-            "You are patient, steady and practical. "
+            TR_("You are patient, steady and practical. "
             "Venus, your ruler, gives you a love of beauty, comfort and good food. "
             "You move slowly but you finish what you begin. "
             "Your loyalty to people and principles runs deep. "
@@ -57,28 +59,28 @@ constexpr std::array<RashiCatalogueRow, 12> Paragraphs{{
             "You value security and save money carefully. "
             "You enjoy music, art and the pleasures of the senses. "
             "Your word can be trusted, and you expect honesty in return. "
-            "You work hard when the reward is solid and lasting.",
+            "You work hard when the reward is solid and lasting."),
         .CareerAndFinance =
-            "You suit careers in banking, finance, agriculture, real estate, food, fashion, music and the arts. "
+            TR_("You suit careers in banking, finance, agriculture, real estate, food, fashion, music and the arts. "
             "You build wealth slowly and steadily through saving and sound investment. "
-            "Property and land are a lasting source of income for you.",
+            "Property and land are a lasting source of income for you."),
         .LoveAndDomesticLife =
-            "You are a tender, devoted and sensual partner. "
+            TR_("You are a tender, devoted and sensual partner. "
             "You take time to commit, but once you do you stay loyal for life. "
             "Your home is comfortable and well furnished, and you enjoy sharing good meals with your family. "
-            "Possessiveness is the one thing you must watch in love.",
+            "Possessiveness is the one thing you must watch in love."),
         .Health =
-            "Your face, throat and neck are sensitive, so guard against sore throats, tonsillitis and thyroid trouble. "
-            "You gain weight easily if you indulge in sweets.",
+            TR_("Your face, throat and neck are sensitive, so guard against sore throats, tonsillitis and thyroid trouble. "
+            "You gain weight easily if you indulge in sweets."),
     },
     // Mithuna (Gemini)
     {
         .Looks =
-            "You are of medium height with a slim, agile body and long arms. "
+            TR_("You are of medium height with a slim, agile body and long arms. "
             "Your face is lively and expressive, and your eyes are quick and searching. "
-            "You often look younger than your age.",
+            "You often look younger than your age."),
         .Nature =
-            "You are clever, curious and quick-witted. "
+            TR_("You are clever, curious and quick-witted. "
             "Mercury, the planet of speech and learning, gives you a sharp intellect and a gift for words. "
             "You learn fast and love to talk about ideas. "
             "Your interests are many and they change often. "
@@ -90,28 +92,28 @@ constexpr std::array<RashiCatalogueRow, 12> Paragraphs{{
             "You are good at handling several tasks at once. "
             "Your moods shift quickly, much like the air. "
             "You spend money on books, gadgets and short trips. "
-            "You need to finish what you begin to reach your goals.",
+            "You need to finish what you begin to reach your goals."),
         .CareerAndFinance =
-            "You shine in writing, journalism, teaching, sales, advertising, communication and trade. "
+            TR_("You shine in writing, journalism, teaching, sales, advertising, communication and trade. "
             "You can earn from more than one source at the same time. "
-            "Your income may swing up and down, so keep a steady savings plan.",
+            "Your income may swing up and down, so keep a steady savings plan."),
         .LoveAndDomesticLife =
-            "Your ideal partner is also your best friend and a lively talker. "
+            TR_("Your ideal partner is also your best friend and a lively talker. "
             "You enjoy flirting and need mental stimulation in love. "
             "You may have more than one serious romance before you settle. "
-            "Your home is full of books, talk and visitors, and you are a playful parent.",
+            "Your home is full of books, talk and visitors, and you are a playful parent."),
         .Health =
-            "Your shoulders, arms, hands and lungs need care. "
-            "Nervous tension, coughs, asthma and problems of the breath are your common complaints.",
+            TR_("Your shoulders, arms, hands and lungs need care. "
+            "Nervous tension, coughs, asthma and problems of the breath are your common complaints."),
     },
     // Kataka (Cancer)
     {
         .Looks =
-            "You are of middle height with a soft, rounded body. "
+            TR_("You are of middle height with a soft, rounded body. "
             "Your face is round and pale or fair, with gentle, moist eyes. "
-            "Your weight changes easily with your moods.",
+            "Your weight changes easily with your moods."),
         .Nature =
-            "You are sensitive, caring and deeply emotional. "
+            TR_("You are sensitive, caring and deeply emotional. "
             "The Moon, your ruler, makes your feelings rise and fall like the tides. "
             "You are loyal to family and old friends. "
             "Your memory is strong and you treasure the past. "
@@ -122,28 +124,28 @@ constexpr std::array<RashiCatalogueRow, 12> Paragraphs{{
             "You care for others as a mother cares for a child. "
             "You are careful with money and like to save for hard times. "
             "You hold on to the people and things you love. "
-            "You feel at ease in a secure and friendly workplace.",
+            "You feel at ease in a secure and friendly workplace."),
         .CareerAndFinance =
-            "You thrive in nursing, catering, hotels, social work and childcare, and in trade in food, dairy, water or silver. "
+            TR_("You thrive in nursing, catering, hotels, social work and childcare, and in trade in food, dairy, water or silver. "
             "You are thrifty and build savings through careful habits. "
-            "Your income can come from the public and from family property.",
+            "Your income can come from the public and from family property."),
         .LoveAndDomesticLife =
-            "You need to feel emotionally safe before you open your heart. "
+            TR_("You need to feel emotionally safe before you open your heart. "
             "Home and family are the center of your life. "
             "You are closely attached to your mother and to your children. "
-            "Your spouse will find you caring, though at times moody and clinging.",
+            "Your spouse will find you caring, though at times moody and clinging."),
         .Health =
-            "Your chest, lungs and breasts need care. "
-            "You are prone to coughs, colds, indigestion and water retention, and worry upsets your stomach.",
+            TR_("Your chest, lungs and breasts need care. "
+            "You are prone to coughs, colds, indigestion and water retention, and worry upsets your stomach."),
     },
     // Simha (Leo)
     {
         .Looks =
-            "You are tall and broad-shouldered, with a dignified, upright bearing. "
+            TR_("You are tall and broad-shouldered, with a dignified, upright bearing. "
             "Your head is large, your hair full, and your eyes bright and steady. "
-            "You walk with the confidence of a leader.",
+            "You walk with the confidence of a leader."),
         .Nature =
-            "You are proud, generous and full of confidence. "
+            TR_("You are proud, generous and full of confidence. "
             "The Sun, your ruling planet, gives you dignity and a natural authority. "
             "You take charge easily and expect respect. "
             "You are warm-hearted and loyal to those you love. "
@@ -155,28 +157,28 @@ constexpr std::array<RashiCatalogueRow, 12> Paragraphs{{
             "You enjoy luxury and display and do not count the cost. "
             "You like to be at the center of every gathering. "
             "Your sense of fairness earns you the trust of others. "
-            "You give your all when you hold a position of honor.",
+            "You give your all when you hold a position of honor."),
         .CareerAndFinance =
-            "You rise in government, administration, politics, management, the stage and any post of authority. "
+            TR_("You rise in government, administration, politics, management, the stage and any post of authority. "
             "You earn well and spend generously on comfort and status. "
-            "Superiors and the state favor you.",
+            "Superiors and the state favor you."),
         .LoveAndDomesticLife =
-            "You love with warmth, passion and loyalty. "
+            TR_("You love with warmth, passion and loyalty. "
             "Your partner must admire you and stand proudly at your side. "
             "You are generous to your spouse and proud of your children. "
-            "Your pride can stir trouble at home, so learn to admit your mistakes.",
+            "Your pride can stir trouble at home, so learn to admit your mistakes."),
         .Health =
-            "Your heart, stomach and spine are vulnerable. "
-            "Watch for heart trouble, high blood pressure, acidity and back pain as you grow older.",
+            TR_("Your heart, stomach and spine are vulnerable. "
+            "Watch for heart trouble, high blood pressure, acidity and back pain as you grow older."),
     },
     // Kanya (Virgo)
     {
         .Looks =
-            "You are tall and slender, with a neat and graceful figure. "
+            TR_("You are tall and slender, with a neat and graceful figure. "
             "Your face is delicate and youthful, your eyes are clear and thoughtful, and your hair is fine. "
-            "You are always well groomed.",
+            "You are always well groomed."),
         .Nature =
-            "You are modest, practical and analytical. "
+            TR_("You are modest, practical and analytical. "
             "Mercury lends you a keen mind and an eye for detail. "
             "You notice what others overlook. "
             "You like order, cleanliness and a clear plan. "
@@ -187,28 +189,28 @@ constexpr std::array<RashiCatalogueRow, 12> Paragraphs{{
             "Your reserve can hide a warm and kind heart. "
             "You handle money wisely and dislike waste. "
             "You are a patient worker and a careful planner. "
-            "Your health and diet matter to you more than to most people.",
+            "Your health and diet matter to you more than to most people."),
         .CareerAndFinance =
-            "You are suited to accountancy, medicine, nutrition, research, editing, teaching and every kind of skilled service. "
+            TR_("You are suited to accountancy, medicine, nutrition, research, editing, teaching and every kind of skilled service. "
             "You manage money prudently and keep careful accounts. "
-            "Steady work and sensible savings make you secure.",
+            "Steady work and sensible savings make you secure."),
         .LoveAndDomesticLife =
-            "You are shy and cautious in love and take time to show your feelings. "
+            TR_("You are shy and cautious in love and take time to show your feelings. "
             "You express affection through practical care rather than grand gestures. "
             "You value a partner who is neat, sensible and reliable. "
-            "Your home is tidy and well run, and you guide your children with patience.",
+            "Your home is tidy and well run, and you guide your children with patience."),
         .Health =
-            "Your abdomen and intestines are sensitive. "
-            "You may suffer from indigestion, ulcers, bowel trouble and ailments brought on by nervous worry.",
+            TR_("Your abdomen and intestines are sensitive. "
+            "You may suffer from indigestion, ulcers, bowel trouble and ailments brought on by nervous worry."),
     },
     // Thula (Libra)
     {
         .Looks =
-            "You are tall and well proportioned, with a pleasing, balanced figure. "
+            TR_("You are tall and well proportioned, with a pleasing, balanced figure. "
             "Your features are regular and attractive, and your smile is charming. "
-            "Your complexion is clear and you dress with taste.",
+            "Your complexion is clear and you dress with taste."),
         .Nature =
-            "You are charming, polite and fair-minded. "
+            TR_("You are charming, polite and fair-minded. "
             "With Venus as your lord, you are refined and have a feeling for art and harmony. "
             "You seek balance in everything you do. "
             "You dislike quarrels and try to keep the peace. "
@@ -220,28 +222,28 @@ constexpr std::array<RashiCatalogueRow, 12> Paragraphs{{
             "Coarse manners and rough work put you off. "
             "You enjoy fine clothes and beautiful surroundings. "
             "You like money for the comfort and beauty it can buy. "
-            "Your need to please others can make you lose sight of your own wishes.",
+            "Your need to please others can make you lose sight of your own wishes."),
         .CareerAndFinance =
-            "You do well in law, diplomacy, the arts, fashion, design, public relations and trade in luxury goods. "
+            TR_("You do well in law, diplomacy, the arts, fashion, design, public relations and trade in luxury goods. "
             "Partnerships bring you gains. "
-            "Your earnings are good, but beauty and pleasure tempt you to spend, so budget with care.",
+            "Your earnings are good, but beauty and pleasure tempt you to spend, so budget with care."),
         .LoveAndDomesticLife =
-            "Love and marriage are central to your happiness. "
+            TR_("Love and marriage are central to your happiness. "
             "You are a romantic and considerate partner. "
             "You want a spouse who is refined, gentle and fair. "
-            "You work hard to keep harmony at home, and your family life is usually peaceful.",
+            "You work hard to keep harmony at home, and your family life is usually peaceful."),
         .Health =
-            "Your lower abdomen, groin, kidneys and lower back are sensitive. "
-            "Drink plenty of water and watch for kidney and bladder trouble.",
+            TR_("Your lower abdomen, groin, kidneys and lower back are sensitive. "
+            "Drink plenty of water and watch for kidney and bladder trouble."),
     },
     // Vrischika (Scorpio)
     {
         .Looks =
-            "You are tall and strongly built, with a firm, sturdy frame. "
+            TR_("You are tall and strongly built, with a firm, sturdy frame. "
             "Your eyes are deep and piercing, and your gaze is hard to hold. "
-            "Your hair is thick and dark, and your brows are heavy.",
+            "Your hair is thick and dark, and your brows are heavy."),
         .Nature =
-            "You are intense, determined and magnetic. "
+            TR_("You are intense, determined and magnetic. "
             "Mars, your lord, gives you a fighting spirit and great powers of endurance. "
             "You feel everything strongly but show little on the surface. "
             "Your will is strong, and you never give up halfway. "
@@ -253,28 +255,28 @@ constexpr std::array<RashiCatalogueRow, 12> Paragraphs{{
             "You rarely forget an injury. "
             "You are drawn to mysteries and hidden things. "
             "You handle money shrewdly and can manage the resources of others. "
-            "Your energy can heal or destroy, so choose your path with care.",
+            "Your energy can heal or destroy, so choose your path with care."),
         .CareerAndFinance =
-            "You excel in research, surgery, medicine, investigation, police work, insurance, mining and the occult sciences. "
+            TR_("You excel in research, surgery, medicine, investigation, police work, insurance, mining and the occult sciences. "
             "You manage shared money and investments shrewdly. "
-            "Inheritance or a partner's wealth may add to your own.",
+            "Inheritance or a partner's wealth may add to your own."),
         .LoveAndDomesticLife =
-            "You love with great passion and total commitment. "
+            TR_("You love with great passion and total commitment. "
             "You demand loyalty and can be possessive and jealous. "
             "You guard your spouse and children fiercely. "
-            "Your family life is strong when there is trust, but hidden resentments can cause storms.",
+            "Your family life is strong when there is trust, but hidden resentments can cause storms."),
         .Health =
-            "Your genitals, bladder and urinary tract are your weak points. "
-            "Watch for infections, piles and disorders of the reproductive organs.",
+            TR_("Your genitals, bladder and urinary tract are your weak points. "
+            "Watch for infections, piles and disorders of the reproductive organs."),
     },
     // Dhanus (Sagittarius)
     {
         .Looks =
-            "You are of medium height and well built, with strong thighs and an athletic stride. "
+            TR_("You are of medium height and well built, with strong thighs and an athletic stride. "
             "Your face is long and open, with a high forehead and bright, frank eyes. "
-            "You may lose hair early at the temples.",
+            "You may lose hair early at the temples."),
         .Nature =
-            "You are optimistic, honest and freedom-loving. "
+            TR_("You are optimistic, honest and freedom-loving. "
             "Jupiter, the great teacher among the planets, blesses you with wisdom, faith and a generous spirit. "
             "You speak the truth even when it hurts. "
             "You love travel, learning and new horizons. "
@@ -287,28 +289,28 @@ constexpr std::array<RashiCatalogueRow, 12> Paragraphs{{
             "You spend generously and do not worry much about saving. "
             "You need freedom and a sense of purpose in your work. "
             "You are fond of animals and the outdoors. "
-            "Your good fortune often comes through teachers and elders.",
+            "Your good fortune often comes through teachers and elders."),
         .CareerAndFinance =
-            "You prosper in teaching, law, religion, publishing, travel, sports and work overseas. "
+            TR_("You prosper in teaching, law, religion, publishing, travel, sports and work overseas. "
             "Your luck with money is good, and Jupiter often brings help when you need it. "
-            "You should avoid gambling and speculation.",
+            "You should avoid gambling and speculation."),
         .LoveAndDomesticLife =
-            "You are a cheerful and generous partner who values freedom. "
+            TR_("You are a cheerful and generous partner who values freedom. "
             "You need a spouse who shares your ideals and your love of adventure. "
             "You are frank and faithful, but a jealous partner drives you away. "
-            "Your children learn from you to be honest and to think for themselves.",
+            "Your children learn from you to be honest and to think for themselves."),
         .Health =
-            "Your thighs, hips and liver need care. "
-            "Watch for sciatica, hip injuries, liver trouble and weight gain from rich food.",
+            TR_("Your thighs, hips and liver need care. "
+            "Watch for sciatica, hip injuries, liver trouble and weight gain from rich food."),
     },
     // Makara (Capricorn)
     {
         .Looks =
-            "You are of medium height with a lean and bony frame. "
+            TR_("You are of medium height with a lean and bony frame. "
             "Your features are sharp and your expression is serious. "
-            "You tend to look older in youth and younger as the years pass.",
+            "You tend to look older in youth and younger as the years pass."),
         .Nature =
-            "You are ambitious, disciplined and hard-working. "
+            TR_("You are ambitious, disciplined and hard-working. "
             "Saturn, your lord, teaches you patience and a strong sense of duty. "
             "You climb slowly but surely toward your goals. "
             "You are practical and cautious in all your dealings. "
@@ -319,28 +321,28 @@ constexpr std::array<RashiCatalogueRow, 12> Paragraphs{{
             "You can be gloomy and worry about the future. "
             "You are careful with money and plan for the long term. "
             "Your success usually comes later in life. "
-            "You earn respect through persistence and honest work.",
+            "You earn respect through persistence and honest work."),
         .CareerAndFinance =
-            "You succeed in administration, government service, engineering, mining, agriculture, construction and business. "
+            TR_("You succeed in administration, government service, engineering, mining, agriculture, construction and business. "
             "You save steadily and invest carefully. "
-            "Your wealth grows slowly but lasts.",
+            "Your wealth grows slowly but lasts."),
         .LoveAndDomesticLife =
-            "You are reserved in love and rarely show your feelings openly. "
+            TR_("You are reserved in love and rarely show your feelings openly. "
             "You take marriage seriously and choose a partner with care. "
             "You are faithful and provide well for your family. "
-            "Your home is run with discipline, and you expect respect from your children.",
+            "Your home is run with discipline, and you expect respect from your children."),
         .Health =
-            "Your knees, bones and joints bear the strain of your hard work. "
-            "With age, watch for stiffness, arthritis, skin complaints and dental trouble.",
+            TR_("Your knees, bones and joints bear the strain of your hard work. "
+            "With age, watch for stiffness, arthritis, skin complaints and dental trouble."),
     },
     // Kumbha (Aquarius)
     {
         .Looks =
-            "You are on the short side, with a compact and well-knit frame. "
+            TR_("You are on the short side, with a compact and well-knit frame. "
             "Your forehead is broad, your expression friendly and your eyes clear and far-seeing. "
-            "Your look has something unusual about it.",
+            "Your look has something unusual about it."),
         .Nature =
-            "You are independent, humane and original. "
+            TR_("You are independent, humane and original. "
             "Your ruler Saturn gives you a serious mind and steady resolve. "
             "You think in broad terms and care about society as a whole. "
             "You have many friends but few close ones. "
@@ -353,28 +355,28 @@ constexpr std::array<RashiCatalogueRow, 12> Paragraphs{{
             "Your detachment can make you seem distant. "
             "You are drawn to science, reform and new ways of doing things. "
             "You are modest in your needs and not greedy for money. "
-            "Your helpfulness makes you a good friend to the needy.",
+            "Your helpfulness makes you a good friend to the needy."),
         .CareerAndFinance =
-            "You find your place in science, research, technology, engineering, astrology, social work and large organizations. "
+            TR_("You find your place in science, research, technology, engineering, astrology, social work and large organizations. "
             "Your earnings come through your own learning and effort, and friends help you advance. "
-            "You spend more on causes than on luxuries.",
+            "You spend more on causes than on luxuries."),
         .LoveAndDomesticLife =
-            "You are a loyal but undemanding partner who values friendship in love. "
+            TR_("You are a loyal but undemanding partner who values friendship in love. "
             "Your spouse must give you room to pursue your own interests. "
             "You may seem cool, yet your affection is lasting. "
-            "Your home is open to friends, and you treat your children as equals.",
+            "Your home is open to friends, and you treat your children as equals."),
         .Health =
-            "Your calves, ankles and blood circulation are delicate. "
-            "Cramps, varicose veins, swollen legs and poor blood flow are common for you.",
+            TR_("Your calves, ankles and blood circulation are delicate. "
+            "Cramps, varicose veins, swollen legs and poor blood flow are common for you."),
     },
     // Meena (Pisces)
     {
         .Looks =
-            "You are short and soft in build, with a tendency to plumpness. "
+            TR_("You are short and soft in build, with a tendency to plumpness. "
             "Your eyes are large, dreamy and kind, and your skin is smooth. "
-            "Your hands and feet are small and well shaped.",
+            "Your hands and feet are small and well shaped."),
         .Nature =
-            "You are gentle, kind and deeply compassionate. "
+            TR_("You are gentle, kind and deeply compassionate. "
             "Jupiter, your ruler, makes you devout, forgiving and generous at heart. "
             "You feel the pain of others as if it were your own. "
             "Your intuition is strong, and you often sense what others hide. "
@@ -386,19 +388,19 @@ constexpr std::array<RashiCatalogueRow, 12> Paragraphs{{
             "You are generous with money, sometimes more than you can afford. "
             "You need quiet time alone to restore your strength. "
             "You find the deepest satisfaction in work that helps or heals. "
-            "Your kindness is your greatest treasure.",
+            "Your kindness is your greatest treasure."),
         .CareerAndFinance =
-            "Your calling lies in medicine, nursing, charity, religion, music, art, film, the sea and work in hospitals or ashrams. "
+            TR_("Your calling lies in medicine, nursing, charity, religion, music, art, film, the sea and work in hospitals or ashrams. "
             "Money comes and goes easily. "
-            "You need a trusted adviser to manage savings and investments.",
+            "You need a trusted adviser to manage savings and investments."),
         .LoveAndDomesticLife =
-            "You are a romantic and self-sacrificing partner. "
+            TR_("You are a romantic and self-sacrificing partner. "
             "You idealize the one you love and give your whole heart. "
             "A steady, protective spouse brings out the best in you. "
-            "Your family life is warm and affectionate, and you are a tender, forgiving parent.",
+            "Your family life is warm and affectionate, and you are a tender, forgiving parent."),
         .Health =
-            "Your feet are your weak point, so wear good shoes and rest them often. "
-            "You are also sensitive to medicines, alcohol and damp weather.",
+            TR_("Your feet are your weak point, so wear good shoes and rest them often. "
+            "You are also sensitive to medicines, alcohol and damp weather."),
     },
 }};
 

@@ -48,7 +48,7 @@ void DrawMoonMarker(QPainter& p, double x, int top, int height)
 
 SignGauge::SignGauge(QWidget* parent) : QWidget(parent)
 {
-    setAccessibleName(QStringLiteral("Moon's place in the sign"));
+    setAccessibleName(tr("Moon's place in the sign"));
     setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed);
 }
 

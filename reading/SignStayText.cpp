@@ -69,6 +69,7 @@ SignStayText DescribeSignStay(const SignStay& stay)
 {
     SignStayText text;
     text.DegreesIntoSign = stay.DegreesIntoSign;
+    text.AccuracyDegrees = stay.AccuracyDegrees;
     text.Rashi = stay.Reading.RashiName;
     text.EarlierRashi = RashiNameTable[static_cast<std::size_t>((stay.SignIndex + 11) % 12)].VedicName;
     text.LaterRashi = RashiNameTable[static_cast<std::size_t>((stay.SignIndex + 1) % 12)].VedicName;

@@ -11,7 +11,6 @@ QLabel* MakeStayLabel(const QString& objectName, QWidget* parent)
     auto* label = new QLabel(parent);
     label->setObjectName(objectName);
     label->setWordWrap(true);
-    label->setTextFormat(Qt::RichText);
     label->setFont(WindowFont(8));
     label->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
     label->setFocusPolicy(Qt::StrongFocus);
@@ -21,9 +20,12 @@ QLabel* MakeStayLabel(const QString& objectName, QWidget* parent)
 void ShowStay(QLabel* label, StayCertainty certainty, const UiText& heading, const UiText& text,
               const UiText& spoken, const StayDescriptions& descriptions)
 {
-    const QString body = Translated(text).toHtmlEscaped();
+    // A quiet line is plain text, which lays out faster than rich text; a
+    // notice needs its heading in bold.
+    const QString body = Translated(text);
     switch (certainty) {
     case StayCertainty::Settled:
+        label->setTextFormat(Qt::PlainText);
         label->setText(body);
         label->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
         label->setStyleSheet(QString());
@@ -33,7 +35,9 @@ void ShowStay(QLabel* label, StayCertainty certainty, const UiText& heading, con
     case StayCertainty::CannotTell: {
         const bool cannotTell = certainty == StayCertainty::CannotTell;
         label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-        label->setText(QStringLiteral("<b>") + Translated(heading).toHtmlEscaped() + QStringLiteral("</b><br>") + body);
+        label->setTextFormat(Qt::RichText);
+        label->setText(QStringLiteral("<b>") + Translated(heading).toHtmlEscaped() + QStringLiteral("</b><br>") +
+                       body.toHtmlEscaped());
         label->setStyleSheet(cannotTell ? QStringLiteral("QLabel { background: #fbe4e1; border: 1px solid #c83228; "
                                                          "border-radius: 3px; padding: 4px; color: #3a0d09; }")
                                         : QStringLiteral("QLabel { background: #fff2cf; border: 1px solid #d49100; "

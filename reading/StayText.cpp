@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "reading/StayText.h"
 
+#include "common/Calendar.h"
+
 #include <algorithm>
 #include <array>
 #include <cmath>
@@ -10,12 +12,6 @@ namespace orvanta {
 
 namespace {
 
-constexpr std::array<TextSource, 12> kMonths{{
-    ORVANTA_TR("Month", "Jan"), ORVANTA_TR("Month", "Feb"), ORVANTA_TR("Month", "Mar"),
-    ORVANTA_TR("Month", "Apr"), ORVANTA_TR("Month", "May"), ORVANTA_TR("Month", "Jun"),
-    ORVANTA_TR("Month", "Jul"), ORVANTA_TR("Month", "Aug"), ORVANTA_TR("Month", "Sep"),
-    ORVANTA_TR("Month", "Oct"), ORVANTA_TR("Month", "Nov"), ORVANTA_TR("Month", "Dec"),
-}};
 
 UiText Number(long long value) { return Verbatim(std::to_string(value)); }
 
@@ -59,9 +55,7 @@ ClockTime ToMinute(const ClockTime& time)
 
 UiText DayMonth(const ClockTime& time, bool withYear)
 {
-    const UiText month = time.Month >= 1 && time.Month <= 12
-                             ? Compose(kMonths[static_cast<std::size_t>(time.Month - 1)])
-                             : Verbatim("?");
+    const UiText month = MonthAbbreviation(time.Month);
     if (withYear) {
         return Compose(ORVANTA_TR("MoonStay", "%1\u00A0%2\u00A0%3"), {Number(time.Day), month, Number(time.Year)});
     }

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "reading/frmResult.h"
 
+#include <QCoreApplication>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -10,10 +11,14 @@
 #include <QPlainTextEdit>
 #include <QProxyStyle>
 #include <QPushButton>
+#include <QScreen>
+#include <QScrollArea>
+#include <QScrollBar>
 #include <QStyleOptionTab>
 #include <QTabBar>
 #include <QTabWidget>
 #include <QVBoxLayout>
+#include <algorithm>
 #include <array>
 #include <span>
 
@@ -22,6 +27,8 @@
 #include "widgets/Controls.h"
 #include "widgets/QtText.h"
 #include "widgets/WindowFont.h"
+#include "reading/CrossCheckLabel.h"
+#include "reading/NakshatraPanel.h"
 #include "reading/SignStayPanel.h"
 #include "report/frmSave.h"
 #include "widgets/ClickableLabel.h"
@@ -32,7 +39,7 @@
 namespace orvanta {
 
 // One caption and the locked box that shows one field. A box with a load
-// prefix gets "<prefix><VedicName>" as its caption when the window loads.
+// caption gets it, with the rashi's name, as its caption when the window loads.
 struct ResultFieldBox {
     const char* Label;
     const char* Caption;
@@ -40,7 +47,7 @@ struct ResultFieldBox {
     const char* Box;
     std::string_view RashiCatalogueRow::*Value;
     bool MultiLine = false;
-    const char* LoadPrefix = nullptr;
+    const char* LoadCaption = nullptr;  // "… for %1", the rashi's name in place of %1
 };
 
 namespace {
@@ -48,53 +55,53 @@ namespace {
 using R = RashiCatalogueRow;
 
 constexpr ResultFieldBox kHeadline[] = {
-    {"Label2", "Rulling Planet", "This signifies the planet that exercises a powerful energy on the sign.", "txtRullingPlanet", &R::RulingPlanet},
-    {"Label4", "English Name", "This signifies the English name for the Vedic moon sign.", "txtEnglishName", &R::EnglishName},
-    {"Label3", "Inborn Nature", "This describes the human characteristics of this sign.", "txtInbornNature", &R::Element},
-    {"Label5", "Symbol", "This signifies the picture associated with the moon sign.", "txtSymbol", &R::Symbol},
-    {"Label6", "Sign Color", "This signifies the color associated with the sign.", "txtSignColor", &R::SignColor},
+    {"Label2", QT_TRANSLATE_NOOP("orvanta::frmResult", "Rulling Planet"), QT_TRANSLATE_NOOP("orvanta::frmResult", "This signifies the planet that exercises a powerful energy on the sign."), "txtRullingPlanet", &R::RulingPlanet},
+    {"Label4", QT_TRANSLATE_NOOP("orvanta::frmResult", "English Name"), QT_TRANSLATE_NOOP("orvanta::frmResult", "This signifies the English name for the Vedic moon sign."), "txtEnglishName", &R::EnglishName},
+    {"Label3", QT_TRANSLATE_NOOP("orvanta::frmResult", "Inborn Nature"), QT_TRANSLATE_NOOP("orvanta::frmResult", "This describes the human characteristics of this sign."), "txtInbornNature", &R::Element},
+    {"Label5", QT_TRANSLATE_NOOP("orvanta::frmResult", "Symbol"), QT_TRANSLATE_NOOP("orvanta::frmResult", "This signifies the picture associated with the moon sign."), "txtSymbol", &R::Symbol},
+    {"Label6", QT_TRANSLATE_NOOP("orvanta::frmResult", "Sign Color"), QT_TRANSLATE_NOOP("orvanta::frmResult", "This signifies the color associated with the sign."), "txtSignColor", &R::SignColor},
 };
 
 constexpr ResultFieldBox kSignCharacteristics[] = {
-    {"Label7", "Type Of Sign", "This signifies the attitude of the people under this sign.", "txtTypeOfSign", &R::TypeOfSign},
-    {"Label8", "Gender", "The male rashis are more dynamic in nature while the female rashis are passive by nature.", "txtGender", &R::Gender},
-    {"Label9", "Barren / Fruitful", "This classifies the signs on basis of fertility.", "txtBarren", &R::Fertility},
-    {"Label10", "Sign Caste", "This classifies the sign based on caste into Brahmana (the seeker and teacher of knowledge), Kshatriya (warriors, rulers), Vaisya (the industrialists, wealth creators) and the Sudras (the workers).", "txtSignCaste", &R::SignCaste},
-    {"Label11", "Sign Position", "This classifies the sign based on position into Dwara (Entrance), Bahya (Outside), Garbha (Inside).", "txtSignPosition", &R::SignPosition},
-    {"Label12", "Constituent Character", "This classifies the sign based on constituent making into Dhatu (Mineral), Moola (Vegetable) and Jeeva (Animal).", "txtConstituentCharacter", &R::ConstituentCharacter},
-    {"Label13", "Part Of The Body", "This shows the parts of the bodies that the different signs represent.", "txtPartOfTheBody", &R::PartOfTheBody},
+    {"Label7", QT_TRANSLATE_NOOP("orvanta::frmResult", "Type Of Sign"), QT_TRANSLATE_NOOP("orvanta::frmResult", "This signifies the attitude of the people under this sign."), "txtTypeOfSign", &R::TypeOfSign},
+    {"Label8", QT_TRANSLATE_NOOP("orvanta::frmResult", "Gender"), QT_TRANSLATE_NOOP("orvanta::frmResult", "The male rashis are more dynamic in nature while the female rashis are passive by nature."), "txtGender", &R::Gender},
+    {"Label9", QT_TRANSLATE_NOOP("orvanta::frmResult", "Barren / Fruitful"), QT_TRANSLATE_NOOP("orvanta::frmResult", "This classifies the signs on basis of fertility."), "txtBarren", &R::Fertility},
+    {"Label10", QT_TRANSLATE_NOOP("orvanta::frmResult", "Sign Caste"), QT_TRANSLATE_NOOP("orvanta::frmResult", "This classifies the sign based on caste into Brahmana (the seeker and teacher of knowledge), Kshatriya (warriors, rulers), Vaisya (the industrialists, wealth creators) and the Sudras (the workers)."), "txtSignCaste", &R::SignCaste},
+    {"Label11", QT_TRANSLATE_NOOP("orvanta::frmResult", "Sign Position"), QT_TRANSLATE_NOOP("orvanta::frmResult", "This classifies the sign based on position into Dwara (Entrance), Bahya (Outside), Garbha (Inside)."), "txtSignPosition", &R::SignPosition},
+    {"Label12", QT_TRANSLATE_NOOP("orvanta::frmResult", "Constituent Character"), QT_TRANSLATE_NOOP("orvanta::frmResult", "This classifies the sign based on constituent making into Dhatu (Mineral), Moola (Vegetable) and Jeeva (Animal)."), "txtConstituentCharacter", &R::ConstituentCharacter},
+    {"Label13", QT_TRANSLATE_NOOP("orvanta::frmResult", "Part Of The Body"), QT_TRANSLATE_NOOP("orvanta::frmResult", "This shows the parts of the bodies that the different signs represent."), "txtPartOfTheBody", &R::PartOfTheBody},
 };
 
 constexpr ResultFieldBox kPhysiqueAndLooks[] = {
-    {"Label14", "Physique", "This signifies the general stature of people born under this sign.", "txtPhysique", &R::Physique},
-    {"Label15", "Looks", "This signifies the physical appearance of people born under this sign.", "txtLooks", &R::Looks, true},
+    {"Label14", QT_TRANSLATE_NOOP("orvanta::frmResult", "Physique"), QT_TRANSLATE_NOOP("orvanta::frmResult", "This signifies the general stature of people born under this sign."), "txtPhysique", &R::Physique},
+    {"Label15", QT_TRANSLATE_NOOP("orvanta::frmResult", "Looks"), QT_TRANSLATE_NOOP("orvanta::frmResult", "This signifies the physical appearance of people born under this sign."), "txtLooks", &R::Looks, true},
 };
 
 constexpr ResultFieldBox kHumanNature[] = {
-    {"Label16", "Nature", "This signifies the human nature of people born under this sign.", "txtNature", &R::Nature, true},
+    {"Label16", QT_TRANSLATE_NOOP("orvanta::frmResult", "Nature"), QT_TRANSLATE_NOOP("orvanta::frmResult", "This signifies the human nature of people born under this sign."), "txtNature", &R::Nature, true},
 };
 
 constexpr ResultFieldBox kCareerAndFinance[] = {
-    {"Label17", "Career And Finance", "This shows their career interests and financial habits.", "txtCareerAndFinance", &R::CareerAndFinance, true},
+    {"Label17", QT_TRANSLATE_NOOP("orvanta::frmResult", "Career And Finance"), QT_TRANSLATE_NOOP("orvanta::frmResult", "This shows their career interests and financial habits."), "txtCareerAndFinance", &R::CareerAndFinance, true},
 };
 
 constexpr ResultFieldBox kLoveAndCompatibility[] = {
-    {"Label18", "Love And Domestic Life", nullptr, "txtLoveAndDomesticLife", &R::LoveAndDomesticLife, true},
-    {"Label19", "Compatible With", "This signifies the other rashis/ moon signs that are compatible with this sign.", "txtCompatibleWith", &R::CompatibleWith},
-    {"Label20", "Not Compatible With", "This signifies the other rashis/ moon signs that are not compatible with this sign.", "txtNotCompatibleWith", &R::NotCompatibleWith},
+    {"Label18", QT_TRANSLATE_NOOP("orvanta::frmResult", "Love And Domestic Life"), nullptr, "txtLoveAndDomesticLife", &R::LoveAndDomesticLife, true},
+    {"Label19", QT_TRANSLATE_NOOP("orvanta::frmResult", "Compatible With"), QT_TRANSLATE_NOOP("orvanta::frmResult", "This signifies the other rashis/ moon signs that are compatible with this sign."), "txtCompatibleWith", &R::CompatibleWith},
+    {"Label20", QT_TRANSLATE_NOOP("orvanta::frmResult", "Not Compatible With"), QT_TRANSLATE_NOOP("orvanta::frmResult", "This signifies the other rashis/ moon signs that are not compatible with this sign."), "txtNotCompatibleWith", &R::NotCompatibleWith},
 };
 
 constexpr ResultFieldBox kHealth[] = {
-    {"Label21", "Health", "This signifies the health issues of people born under this rashi.", "txtHealth", &R::Health, true},
+    {"Label21", QT_TRANSLATE_NOOP("orvanta::frmResult", "Health"), QT_TRANSLATE_NOOP("orvanta::frmResult", "This signifies the health issues of people born under this rashi."), "txtHealth", &R::Health, true},
 };
 
 constexpr ResultFieldBox kLucky[] = {
-    {"lblLuckyDays", "Lucky Days", "This signifies the lucky days for people born under this sign.", "txtLuckyDays", &R::LuckyDays, false, "Lucky Days for "},
-    {"lblLuckyNumbers", "Lucky Numbers", "This signifies the lucky numbers for people born under this sign.", "txtLuckyNumbers", &R::LuckyNumbers, false, "Lucky Numbers for "},
-    {"lblBestDirection", "Best Direction", "This signifies the lucky directions for people born under this sign.", "txtBestDirection", &R::BestDirection, false, "Best Direction for "},
-    {"lblLuckyColors", "Lucky Colors", "This signifies the lucky colors for people born under this sign.", "txtLuckyColors", &R::LuckyColors, false, "Lucky Colors for "},
-    {"lblLuckyGemstone", "Lucky Gemstone", "This signifies the lucky gemstones for people born under this sign.", "txtLuckyGemstone", &R::LuckyGemstone, false, "Lucky Gemstone for "},
-    {"lblBestPeriodOfActivity", "Best Period Of Activity", "This shows the best period of the day when people of this sign are more active.", "txtBestPeriodOfActivity", &R::BestPeriodOfActivity, false, "Best Period Of Activity for "},
+    {"lblLuckyDays", QT_TRANSLATE_NOOP("orvanta::frmResult", "Lucky Days"), QT_TRANSLATE_NOOP("orvanta::frmResult", "This signifies the lucky days for people born under this sign."), "txtLuckyDays", &R::LuckyDays, false, QT_TRANSLATE_NOOP("orvanta::frmResult", "Lucky Days for %1")},
+    {"lblLuckyNumbers", QT_TRANSLATE_NOOP("orvanta::frmResult", "Lucky Numbers"), QT_TRANSLATE_NOOP("orvanta::frmResult", "This signifies the lucky numbers for people born under this sign."), "txtLuckyNumbers", &R::LuckyNumbers, false, QT_TRANSLATE_NOOP("orvanta::frmResult", "Lucky Numbers for %1")},
+    {"lblBestDirection", QT_TRANSLATE_NOOP("orvanta::frmResult", "Best Direction"), QT_TRANSLATE_NOOP("orvanta::frmResult", "This signifies the lucky directions for people born under this sign."), "txtBestDirection", &R::BestDirection, false, QT_TRANSLATE_NOOP("orvanta::frmResult", "Best Direction for %1")},
+    {"lblLuckyColors", QT_TRANSLATE_NOOP("orvanta::frmResult", "Lucky Colors"), QT_TRANSLATE_NOOP("orvanta::frmResult", "This signifies the lucky colors for people born under this sign."), "txtLuckyColors", &R::LuckyColors, false, QT_TRANSLATE_NOOP("orvanta::frmResult", "Lucky Colors for %1")},
+    {"lblLuckyGemstone", QT_TRANSLATE_NOOP("orvanta::frmResult", "Lucky Gemstone"), QT_TRANSLATE_NOOP("orvanta::frmResult", "This signifies the lucky gemstones for people born under this sign."), "txtLuckyGemstone", &R::LuckyGemstone, false, QT_TRANSLATE_NOOP("orvanta::frmResult", "Lucky Gemstone for %1")},
+    {"lblBestPeriodOfActivity", QT_TRANSLATE_NOOP("orvanta::frmResult", "Best Period Of Activity"), QT_TRANSLATE_NOOP("orvanta::frmResult", "This shows the best period of the day when people of this sign are more active."), "txtBestPeriodOfActivity", &R::BestPeriodOfActivity, false, QT_TRANSLATE_NOOP("orvanta::frmResult", "Best Period Of Activity for %1")},
 };
 
 struct Page {
@@ -104,13 +111,13 @@ struct Page {
 
 // Tab k shows Frame k; the eighth page, About, is built on its own.
 constexpr Page kPages[] = {
-    {"Sign Characteristics", kSignCharacteristics},
-    {"Physique And Looks", kPhysiqueAndLooks},
-    {"Human Nature", kHumanNature},
-    {"Career And Finance", kCareerAndFinance},
-    {"Love And Compatibility", kLoveAndCompatibility},
-    {"Health", kHealth},
-    {"Lucky for....Rashi", kLucky},
+    {QT_TRANSLATE_NOOP("orvanta::frmResult", "Sign Characteristics"), kSignCharacteristics},
+    {QT_TRANSLATE_NOOP("orvanta::frmResult", "Physique And Looks"), kPhysiqueAndLooks},
+    {QT_TRANSLATE_NOOP("orvanta::frmResult", "Human Nature"), kHumanNature},
+    {QT_TRANSLATE_NOOP("orvanta::frmResult", "Career And Finance"), kCareerAndFinance},
+    {QT_TRANSLATE_NOOP("orvanta::frmResult", "Love And Compatibility"), kLoveAndCompatibility},
+    {QT_TRANSLATE_NOOP("orvanta::frmResult", "Health"), kHealth},
+    {QT_TRANSLATE_NOOP("orvanta::frmResult", "Lucky for....Rashi"), kLucky},
 };
 constexpr int kPageCount = 8;
 constexpr int kLuckyTab = 7;
@@ -122,12 +129,17 @@ constexpr std::array<const char*, 12> kPictureKeys{
     "Libra", "Pisces", "Sagittarius", "Scorpio", "Taurus", "Virgo",
 };
 constexpr int kPictureSize = 200;
+// The header column is a little wider than its picture, so that the lines
+// on the rashi, its birth star and the method wrap less.
+constexpr int kHeaderWidth = 240;
+constexpr int kLeastHeight = 620;
 
-constexpr char kDescription[] =
+constexpr const char* kDescription = QT_TRANSLATE_NOOP(
+    "orvanta::frmResult",
     "Orvanta Free is a moon sign / rashi calculator software based on Vedic Astrology. This program tells "
     "us in detail the characteristics and features of people born under a particular moon sign. This is "
     "different from the sun sign calculated in western astrology. This helps you understand your positive "
-    "and negative traits, thus helping you improve your personality.";
+    "and negative traits, thus helping you improve your personality.");
 
 // Eight tab captions do not fit side by side above a page of sensible width,
 // so the tabs stand in a column beside the pages, their captions upright and
@@ -167,6 +179,9 @@ public:
 
 QString Name(const char* prefix, int k) { return QLatin1String(prefix) + QString::number(k); }
 
+// A text of the tables above in the user's language.
+QString Tr(const char* text) { return QCoreApplication::translate("orvanta::frmResult", text); }
+
 QString PictureKeyFor(const QString& englishName)
 {
     for (const char* key : kPictureKeys) {
@@ -179,10 +194,10 @@ QString PictureKeyFor(const QString& englishName)
 
 QLabel* MakeCaption(const ResultFieldBox& field, QWidget* parent)
 {
-    auto* caption = new QLabel(QString::fromLatin1(field.Caption), parent);
+    auto* caption = new QLabel(Tr(field.Caption), parent);
     caption->setObjectName(QLatin1String(field.Label));
     if (field.Hint != nullptr) {
-        caption->setToolTip(QString::fromLatin1(field.Hint));
+        caption->setToolTip(Tr(field.Hint));
     }
     return caption;
 }
@@ -206,7 +221,7 @@ QWidget* MakeBox(const ResultFieldBox& field, QLabel* caption, QWidget* parent)
     box->setObjectName(QLatin1String(field.Box));
     box->setAccessibleName(caption->text());
     if (field.Hint != nullptr) {
-        box->setAccessibleDescription(QString::fromLatin1(field.Hint));
+        box->setAccessibleDescription(Tr(field.Hint));
     }
     caption->setBuddy(box);
     return box;
@@ -225,8 +240,8 @@ void SetBoxText(QWidget* box, const QString& text)
 
 }  // namespace
 
-frmResult::frmResult(BirthRecord& record, Platform& platform, QWidget* parent)
-    : QMainWindow(parent), record_(record), platform_(platform)
+frmResult::frmResult(const Reading& reading, BirthRecord& record, Platform& platform, QWidget* parent)
+    : QMainWindow(parent), reading_(reading), record_(record), platform_(platform)
 {
     PrepareWindow(*this, QStringLiteral("frmResult"));
 
@@ -240,25 +255,41 @@ frmResult::frmResult(BirthRecord& record, Platform& platform, QWidget* parent)
     columns->addWidget(BuildHeader(central));
     columns->addWidget(pages, 1);
     setCentralWidget(central);
-    resize(900, 620);
+    resize(960, kLeastHeight);
 
     Form_Load();
+    FitHeight();
 }
 
 void frmResult::BuildMenus()
 {
-    QMenu* mnuFile = AddMenu(*menuBar(), "mnuFile", QStringLiteral("&File"));
-    AddMenuEntry(*mnuFile, "mnuBack", QStringLiteral("&Back"), this, &frmResult::mnuBack_Click);
+    QMenu* mnuFile = AddMenu(*menuBar(), "mnuFile", tr("&File"));
+    AddMenuEntry(*mnuFile, "mnuBack", tr("&Back"), this, &frmResult::mnuBack_Click);
     AddMenuSeparator(*mnuFile, "mnuFile1");
-    AddMenuEntry(*mnuFile, "mnuSave", QStringLiteral("&Save"), this, &frmResult::mnuSave_Click);
+    AddMenuEntry(*mnuFile, "mnuSave", tr("&Save"), this, &frmResult::mnuSave_Click);
     AddHelpMenu(*menuBar(), this, &frmResult::mnuOnline_Click, &frmResult::mnuVisit_Click,
                 &frmResult::mnuUpdate_Click, &frmResult::mnuAbout_Click);
 }
 
+// The header column, its buttons at the foot; what stands above them scrolls
+// where a screen is too short for all of it.
 QWidget* frmResult::BuildHeader(QWidget* parent)
 {
-    auto* header = new QWidget(parent);
-    header->setFixedWidth(kPictureSize);
+    auto* side = new QWidget(parent);
+    auto* outer = new QVBoxLayout(side);
+    outer->setContentsMargins(0, 0, 0, 0);
+    outer->setSpacing(8);
+    headerScroll_ = new QScrollArea(side);
+    headerScroll_->setObjectName(QStringLiteral("scrHeader"));
+    headerScroll_->setFrameShape(QFrame::NoFrame);
+    headerScroll_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    headerScroll_->setWidgetResizable(true);
+    headerScroll_->viewport()->setAutoFillBackground(false);
+    headerScroll_->setFixedWidth(kHeaderWidth + headerScroll_->verticalScrollBar()->sizeHint().width());
+
+    auto* header = new QWidget(headerScroll_);
+    header->setAutoFillBackground(false);
+    header->setFixedWidth(kHeaderWidth);
     auto* column = new QVBoxLayout(header);
     column->setContentsMargins(0, 0, 0, 0);
     column->setSpacing(4);
@@ -267,18 +298,26 @@ QWidget* frmResult::BuildHeader(QWidget* parent)
     picRashi->setObjectName(QStringLiteral("picRashi"));
     picRashi->setFixedSize(kPictureSize, kPictureSize);
     picRashi->setAlignment(Qt::AlignCenter);
-    column->addWidget(picRashi);
+    column->addWidget(picRashi, 0, Qt::AlignHCenter);
 
-    lblVedicName = new QLabel(QStringLiteral("Rashi"), header);
+    lblVedicName = new QLabel(tr("Rashi"), header);
     lblVedicName->setObjectName(QStringLiteral("lblVedicName"));
     lblVedicName->setFont(WindowFont(14, true));
     lblVedicName->setAlignment(Qt::AlignCenter);
     column->addSpacing(4);
     column->addWidget(lblVedicName);
-    fraSignStay = new SignStayPanel(kPictureSize, header);
+    fraSignStay = new SignStayPanel(kHeaderWidth, header);
     fraSignStay->setObjectName(QStringLiteral("fraSignStay"));
     column->addSpacing(2);
     column->addWidget(fraSignStay);
+    fraNakshatra = new NakshatraPanel(kHeaderWidth, header);
+    fraNakshatra->setObjectName(QStringLiteral("fraNakshatra"));
+    column->addSpacing(4);
+    column->addWidget(fraNakshatra);
+    lblCrossCheck = new CrossCheckLabel(kHeaderWidth, header);
+    connect(lblCrossCheck, &CrossCheckLabel::OtherMethodChosen, this, &frmResult::OtherMethodRequested);
+    column->addSpacing(4);
+    column->addWidget(lblCrossCheck);
     column->addSpacing(6);
 
     for (const ResultFieldBox& field : kHeadline) {
@@ -290,17 +329,30 @@ QWidget* frmResult::BuildHeader(QWidget* parent)
         column->addSpacing(4);
     }
     column->addStretch(1);
+    headerScroll_->setWidget(header);
 
     auto* buttons = new QHBoxLayout;
     buttons->setSpacing(8);
-    QPushButton* cmdBack = MakeButton(QStringLiteral("cmdBack"), QStringLiteral("&Back"), header);
-    QPushButton* cmdSave = MakeButton(QStringLiteral("cmdSave"), QStringLiteral("&Save"), header);
+    QPushButton* cmdBack = MakeButton(QStringLiteral("cmdBack"), tr("&Back"), side);
+    QPushButton* cmdSave = MakeButton(QStringLiteral("cmdSave"), tr("&Save"), side);
     connect(cmdBack, &QPushButton::clicked, this, &frmResult::cmdBack_Click);
     connect(cmdSave, &QPushButton::clicked, this, &frmResult::cmdSave_Click);
     buttons->addWidget(cmdBack);
     buttons->addWidget(cmdSave);
-    column->addLayout(buttons);
-    return header;
+    buttons->addStretch(1);
+    outer->addWidget(headerScroll_, 1);
+    outer->addLayout(buttons);
+    return side;
+}
+
+// Tall enough to show the whole header column where the screen allows, and
+// never shorter than the pages want.
+void frmResult::FitHeight()
+{
+    const int header = headerScroll_->widget()->minimumSizeHint().height();
+    const int wanted = header + menuBar()->sizeHint().height() + 24 + 8 + 30;
+    const int room = screen() != nullptr ? screen()->availableGeometry().height() - 48 : wanted;
+    resize(width(), std::clamp(wanted, kLeastHeight, std::max(kLeastHeight, room)));
 }
 
 QWidget* frmResult::BuildPages(QWidget* parent)
@@ -348,15 +400,15 @@ QWidget* frmResult::BuildPages(QWidget* parent)
             grid->setRowStretch(row++, 1);
         }
         grid->addLayout(BuildPageButtons(k, frame), row, 0, 1, 2);
-        TS->addTab(frame, QString::fromLatin1(field.Caption));
+        TS->addTab(frame, Tr(field.Caption));
     }
-    TS->addTab(BuildAboutPage(), QStringLiteral("About Software"));
+    TS->addTab(BuildAboutPage(), tr("About Software"));
 
-    auto* Frame9 = new QGroupBox(QStringLiteral("Orvanta Online"), side);
+    auto* Frame9 = new QGroupBox(tr("Orvanta Online"), side);
     Frame9->setObjectName(QStringLiteral("Frame9"));
     auto* frameLayout = new QVBoxLayout(Frame9);
     auto* Label61 = new ClickableLabel(
-        QStringLiteral("Questions about your rashi? Ask them on the Orvanta discussion board - click here to visit the site."),
+        tr("Questions about your rashi? Ask them on the Orvanta discussion board - click here to visit the site."),
         Frame9);
     Label61->setObjectName(QStringLiteral("Label61"));
     Label61->setWordWrap(true);
@@ -384,12 +436,12 @@ QLayout* frmResult::BuildPageButtons(int page, QWidget* frame)
     auto addGap = [&] { row->addSpacing(88 + row->spacing()); };
 
     if (page > 1) {
-        addStep("cmdBack", QStringLiteral("Back"), page - 1);
+        addStep("cmdBack", tr("Back"), page - 1);
     } else {
         addGap();
     }
     if (page < kPageCount) {
-        addStep("cmdNext", QStringLiteral("Next"), page + 1);
+        addStep("cmdNext", tr("Next"), page + 1);
     } else {
         addGap();
     }
@@ -417,14 +469,14 @@ QWidget* frmResult::BuildAboutPage()
     title->addWidget(Label22, 1);
     column->addLayout(title);
 
-    auto* Label23 = new QLabel(QString::fromLatin1(kDescription), frame);
+    auto* Label23 = new QLabel(Tr(kDescription), frame);
     Label23->setObjectName(QStringLiteral("Label23"));
     Label23->setWordWrap(true);
     Label23->setTextInteractionFlags(Qt::TextSelectableByMouse);
     column->addWidget(Label23);
 
     auto* lblHomePage = new ClickableLabel(
-        QStringLiteral("Click here to visit our home page: ") + ToQString(HomePage), frame);
+        tr("Click here to visit our home page: %1").arg(ToQString(HomePage)), frame);
     lblHomePage->setObjectName(QStringLiteral("lblHomePage"));
     connect(lblHomePage, &ClickableLabel::clicked, this, &frmResult::lblHomePage_Click);
     column->addWidget(lblHomePage);
@@ -435,21 +487,23 @@ QWidget* frmResult::BuildAboutPage()
 
 void frmResult::Form_Load()
 {
-    const RashiCatalogueRow& rashi = record_.SelectedRashi;
-    const QString vedicName = ToQString(rashi.VedicName);
+    const RashiCatalogueRow& rashi = reading_.Rashi;
+    const QString vedicName = Translated(TableTextContext, rashi.VedicName);
 
     TS->setFocus();
     ShowResultPage(1);
     lblVedicName->setText(vedicName);
-    fraSignStay->Show(DescribeSignStayOf(record_));
+    fraSignStay->Show(reading_.SignStay);
+    fraNakshatra->Show(reading_.BirthStarText);
+    lblCrossCheck->Show(reading_);
     for (const ShownField& shown : fields_) {
-        if (shown.Field->LoadPrefix != nullptr) {
-            shown.Caption->setText(QLatin1String(shown.Field->LoadPrefix) + vedicName);
+        if (shown.Field->LoadCaption != nullptr) {
+            shown.Caption->setText(Tr(shown.Field->LoadCaption).arg(vedicName));
             shown.Box->setAccessibleName(shown.Caption->text());
         }
-        SetBoxText(shown.Box, ToQString(rashi.*shown.Field->Value));
+        SetBoxText(shown.Box, Translated(TableTextContext, rashi.*shown.Field->Value));
     }
-    TS->setTabText(kLuckyTab - 1, QStringLiteral("Lucky for ") + vedicName);
+    TS->setTabText(kLuckyTab - 1, tr("Lucky for %1").arg(vedicName));
     ShowPicture(PictureKeyFor(ToQString(rashi.EnglishName)));
 }
 
@@ -486,7 +540,7 @@ void frmResult::cmdBack_Click()
 
 void frmResult::cmdSave_Click()
 {
-    auto* report = new frmSave(record_, platform_, this);
+    auto* report = new frmSave(reading_, record_, platform_, this);
     report->setAttribute(Qt::WA_DeleteOnClose);
     platform_.ShowModal(*report);
 }

@@ -8,7 +8,10 @@
 #include <QString>
 #include <vector>
 
+#include "reading/Reading.h"
+
 class QLabel;
+class QScrollArea;
 class QLayout;
 class QTabWidget;
 
@@ -18,12 +21,15 @@ struct BirthRecord;
 struct ResultFieldBox;
 class Platform;
 class SharpPicture;
+class CrossCheckLabel;
+class NakshatraPanel;
 class SignStayPanel;
 
 class frmResult : public QMainWindow {
     Q_OBJECT
 public:
-    frmResult(BirthRecord& record, Platform& platform, QWidget* parent = nullptr);
+    // Shows the reading; the record is what Save writes.
+    frmResult(const Reading& reading, BirthRecord& record, Platform& platform, QWidget* parent = nullptr);
 
     // Selects tab k (1 to 8) and brings its page to the front.
     void ShowResultPage(int page);
@@ -35,6 +41,8 @@ public:
 signals:
     // Back: the user wants a fresh main window in place of this one.
     void BackRequested();
+    // The user wants the same birth's reading by the other method.
+    void OtherMethodRequested(orvanta::MoonMethod method);
 
 private slots:
     void TS_Click(int index);
@@ -57,6 +65,7 @@ private:
     QWidget* BuildAboutPage();
     void Form_Load();
     void ShowPicture(const QString& key);
+    void FitHeight();
 
     // A field of the selected rashi with the caption and box that show it.
     struct ShownField {
@@ -65,12 +74,16 @@ private:
         QWidget* Box;
     };
 
+    const Reading reading_;
     BirthRecord& record_;
     Platform& platform_;
     QTabWidget* TS = nullptr;
+    QScrollArea* headerScroll_ = nullptr;
     SharpPicture* picRashi = nullptr;
     QLabel* lblVedicName = nullptr;
     SignStayPanel* fraSignStay = nullptr;
+    NakshatraPanel* fraNakshatra = nullptr;
+    CrossCheckLabel* lblCrossCheck = nullptr;
     std::vector<ShownField> fields_;
 };
 

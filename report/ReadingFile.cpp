@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "report/ReadingFile.h"
 
+#include "common/TextEncoding.h"
 #include "common/TextRules.h"
 
 #include <algorithm>
@@ -52,63 +53,6 @@ int CodeOfCharacter(char32_t character)
         }
     }
     return -1;
-}
-
-void AppendUtf8(std::string& out, char32_t c)
-{
-    if (c < 0x80) {
-        out += static_cast<char>(c);
-    } else if (c < 0x800) {
-        out += static_cast<char>(0xC0 | (c >> 6));
-        out += static_cast<char>(0x80 | (c & 0x3F));
-    } else {  // every character of the table lies below U+10000
-        out += static_cast<char>(0xE0 | (c >> 12));
-        out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
-        out += static_cast<char>(0x80 | (c & 0x3F));
-    }
-}
-
-// Reads one UTF-8 character at `pos` and moves past it. An ill-formed
-// sequence (stray continuation, overlong form, surrogate, truncation, beyond
-// U+10FFFF) yields nothing and moves one byte on, so the rest still reads.
-std::optional<char32_t> NextCharacter(std::string_view text, std::size_t& pos)
-{
-    const auto byteAt = [&](std::size_t i) { return static_cast<unsigned char>(text[i]); };
-    const unsigned char lead = byteAt(pos);
-    int length = 0;
-    char32_t c = 0;
-    char32_t lowest = 0;
-    if (lead < 0x80) {
-        ++pos;
-        return lead;
-    } else if (lead >= 0xC2 && lead <= 0xDF) {
-        length = 2, c = lead & 0x1F, lowest = 0x80;
-    } else if (lead >= 0xE0 && lead <= 0xEF) {
-        length = 3, c = lead & 0x0F, lowest = 0x800;
-    } else if (lead >= 0xF0 && lead <= 0xF4) {
-        length = 4, c = lead & 0x07, lowest = 0x10000;
-    } else {
-        ++pos;
-        return std::nullopt;
-    }
-    if (text.size() - pos < static_cast<std::size_t>(length)) {
-        ++pos;
-        return std::nullopt;
-    }
-    for (int i = 1; i < length; ++i) {
-        const unsigned char next = byteAt(pos + i);
-        if ((next & 0xC0) != 0x80) {
-            ++pos;
-            return std::nullopt;
-        }
-        c = (c << 6) | (next & 0x3F);
-    }
-    if (c < lowest || c > 0x10FFFF || (c >= 0xD800 && c <= 0xDFFF)) {
-        ++pos;
-        return std::nullopt;
-    }
-    pos += length;
-    return c;
 }
 
 // Splits a byte source into lines. `next` returns the next byte (0..255) or
@@ -206,40 +150,6 @@ std::string ZoneHoursText(const BirthRecord& record)
     return text;
 }
 
-bool IsUnreservedByte(unsigned char c)
-{
-    return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || (c >= '0' && c <= '9') || c == '-' || c == '.' ||
-           c == '_' || c == '~';
-}
-
-int HexValue(char c)
-{
-    if (c >= '0' && c <= '9') {
-        return c - '0';
-    }
-    if (c >= 'A' && c <= 'F') {
-        return c - 'A' + 10;
-    }
-    if (c >= 'a' && c <= 'f') {
-        return c - 'a' + 10;
-    }
-    return -1;
-}
-
-// UTF-16 code units of valid UTF-8 text, or nothing when it is not valid.
-std::optional<std::size_t> Utf16Length(std::string_view text)
-{
-    std::size_t units = 0;
-    for (std::size_t pos = 0; pos < text.size();) {
-        const auto c = NextCharacter(text, pos);
-        if (!c) {
-            return std::nullopt;
-        }
-        units += *c >= 0x10000 ? 2 : 1;
-    }
-    return units;
-}
-
 // The name line's name when it may stand for line 1, or nothing.
 std::optional<std::string> NameFromNameLine(const ReadingFileLines& lines)
 {
@@ -320,44 +230,13 @@ ReadingFileProblem ProblemOf(std::string_view bytes, const ReadingFileLines& lin
 
 std::string PercentEncodeName(std::string_view utf8Name)
 {
-    constexpr char hex[] = "0123456789ABCDEF";
-    std::string text;
-    text.reserve(utf8Name.size() * 3);
-    for (const char byte : utf8Name) {
-        const auto c = static_cast<unsigned char>(byte);
-        if (IsUnreservedByte(c)) {
-            text += byte;
-        } else {
-            text += '%';
-            text += hex[c >> 4];
-            text += hex[c & 0x0F];
-        }
-    }
-    return text;
+    return PercentEncode(utf8Name);
 }
 
 std::optional<std::string> PercentDecodeName(std::string_view text)
 {
-    std::string name;
-    name.reserve(text.size());
-    for (std::size_t i = 0; i < text.size(); ++i) {
-        const auto c = static_cast<unsigned char>(text[i]);
-        if (IsUnreservedByte(c)) {
-            name += text[i];
-            continue;
-        }
-        if (c != '%' || text.size() - i < 3) {
-            return std::nullopt;
-        }
-        const int high = HexValue(text[i + 1]);
-        const int low = HexValue(text[i + 2]);
-        if (high < 0 || low < 0) {
-            return std::nullopt;
-        }
-        name += static_cast<char>(high * 16 + low);
-        i += 2;
-    }
-    if (!Utf16Length(name)) {
+    auto name = PercentDecode(text);
+    if (!name || !Utf16Length(*name)) {
         return std::nullopt;
     }
     return name;
@@ -468,12 +347,8 @@ std::optional<BirthDataEntry> EntryFromReadingFileLines(const ReadingFileLines& 
         .MinuteText = std::to_string(*date.Minute),
         .ZoneHour = texts[10],
         .ZoneMinute = texts[11],
-        .LonD = texts[6],
-        .LonM = texts[7],
-        .LatD = texts[8],
-        .LatM = texts[9],
-        .East = texts[12] == "1",
-        .South = texts[13] == "1",
+        .Longitude = {texts[6], texts[7], texts[12] != "1"},
+        .Latitude = {texts[8], texts[9], texts[13] == "1"},
         .DaylightSaving = texts[14] == "1",
     };
 }

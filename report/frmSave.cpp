@@ -47,24 +47,35 @@ QTextCharFormat FormatFor(ReportStyle style)
     return format;
 }
 
-// Each run follows the last at the caret; a CR LF starts a new paragraph.
+// Inserts a text at the caret; a CR LF in it starts a new paragraph.
+void InsertLines(QTextCursor& caret, std::string_view text, const QTextCharFormat& format)
+{
+    for (;;) {
+        const std::size_t lineBreak = text.find("\r\n");
+        caret.insertText(ToQString(text.substr(0, lineBreak)), format);
+        if (lineBreak == std::string_view::npos) {
+            return;
+        }
+        caret.insertBlock(QTextBlockFormat(), format);
+        text.remove_prefix(lineBreak + 2);
+    }
+}
+
+// Each run follows the last at the caret. A run with a translatable form
+// shows it translated, then the line breaks its English ends with.
 void RenderRuns(QTextDocument& document, const std::vector<ReportRun>& runs)
 {
     document.clear();
     QTextCursor caret(&document);
     for (const ReportRun& run : runs) {
         const QTextCharFormat format = FormatFor(run.Style);
-        std::string_view rest = run.Text;
-        for (;;) {
-            const std::size_t lineBreak = rest.find("\r\n");
-            caret.insertText(ToQString(rest.substr(0, lineBreak)),
-                             format);
-            if (lineBreak == std::string_view::npos) {
-                break;
-            }
-            caret.insertBlock(QTextBlockFormat(), format);
-            rest.remove_prefix(lineBreak + 2);
+        if (run.Shown.IsPlain() && run.Shown.Plain.empty()) {
+            InsertLines(caret, run.Text, format);
+            continue;
         }
+        const std::size_t english = std::min(run.Text.size(), English(run.Shown).size());
+        InsertLines(caret, ToStdString(Translated(run.Shown)), format);
+        InsertLines(caret, std::string_view(run.Text).substr(english), format);
     }
 }
 
@@ -106,8 +117,8 @@ void MarkWebAddresses(QTextDocument& document, const QColor& linkColour)
 
 }  // namespace
 
-frmSave::frmSave(BirthRecord& record, Platform& platform, QWidget* parent)
-    : QDialog(parent), record_(record), platform_(platform)
+frmSave::frmSave(const Reading& reading, BirthRecord& record, Platform& platform, QWidget* parent)
+    : QDialog(parent), reading_(reading), record_(record), platform_(platform)
 {
     PrepareWindow(*this, QStringLiteral("frmSave"));
 
@@ -116,14 +127,14 @@ frmSave::frmSave(BirthRecord& record, Platform& platform, QWidget* parent)
     column->setSpacing(10);
 
     auto* Label14 = new ClickableLabel(
-        QStringLiteral("Talk about your rashi with other readers on the Orvanta discussion board."), this);
+        tr("Talk about your rashi with other readers on the Orvanta discussion board."), this);
     Label14->setObjectName(QStringLiteral("Label14"));
     connect(Label14, &ClickableLabel::clicked, this, &frmSave::Label14_Click);
     column->addWidget(Label14);
 
     RTB = new QTextBrowser(this);
     RTB->setObjectName(QStringLiteral("RTB"));
-    RTB->setAccessibleName(QStringLiteral("Report"));
+    RTB->setAccessibleName(tr("Report"));
     RTB->setReadOnly(true);
     RTB->setOpenLinks(false);
     RTB->setOpenExternalLinks(false);
@@ -135,11 +146,11 @@ frmSave::frmSave(BirthRecord& record, Platform& platform, QWidget* parent)
 
     auto* row = new QHBoxLayout;
     row->setSpacing(8);
-    auto* Label3 = new ClickableLabel(QStringLiteral("Visit the Orvanta web site now"), this);
+    auto* Label3 = new ClickableLabel(tr("Visit the Orvanta web site now"), this);
     Label3->setObjectName(QStringLiteral("Label3"));
     connect(Label3, &ClickableLabel::clicked, this, &frmSave::Label3_Click);
-    QPushButton* cmdSave = MakeButton(QStringLiteral("cmdSave"), QStringLiteral("&Save"), this);
-    QPushButton* cmdPrint = MakeButton(QStringLiteral("cmdPrint"), QStringLiteral("&Print"), this);
+    QPushButton* cmdSave = MakeButton(QStringLiteral("cmdSave"), tr("&Save"), this);
+    QPushButton* cmdPrint = MakeButton(QStringLiteral("cmdPrint"), tr("&Print"), this);
     cmdSave->setAutoDefault(false);
     cmdPrint->setAutoDefault(false);
     connect(cmdSave, &QPushButton::clicked, this, &frmSave::cmdSave_Click);
@@ -173,7 +184,7 @@ const QTextDocument& frmSave::ReportDocument() const
 
 void frmSave::Form_Load()
 {
-    RenderRuns(*RTB->document(), BuildReportDocument(record_.SelectedRashi));
+    RenderRuns(*RTB->document(), BuildReportDocument(reading_));
     EnableReportLinks();
     RTB->moveCursor(QTextCursor::Start);
 }
@@ -199,13 +210,12 @@ void frmSave::ReportLinkHandler(const QUrl& link)
 void frmSave::cmdSave_Click()
 {
     const QString path = platform_.AskSaveFileName(
-        this, {QStringLiteral("Save Your Rashi Details"), QStringLiteral("Rich Text Format"),
-               QStringLiteral("*.ras"), QStringLiteral("ras")});
+        this, {tr("Save Your Rashi Details"), tr("Rich Text Format"), QStringLiteral("*.ras"), QStringLiteral("ras")});
     if (path.isEmpty()) {
         return;
     }
     if (!platform_.WriteFileAtomically(path, QByteArray::fromStdString(EncodeReadingFile(record_)))) {
-        platform_.ShowMessage(this, QStringLiteral("The Reading Could Not Be Saved."), MessageIcon::Error);
+        platform_.ShowMessage(this, tr("The Reading Could Not Be Saved."), MessageIcon::Error);
     }
 }
 

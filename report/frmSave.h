@@ -5,6 +5,8 @@
 
 #include <QDialog>
 
+#include "reading/Reading.h"
+
 class QTextBrowser;
 class QTextDocument;
 class QUrl;
@@ -17,7 +19,8 @@ class Platform;
 class frmSave : public QDialog {
     Q_OBJECT
 public:
-    frmSave(BirthRecord& record, Platform& platform, QWidget* parent = nullptr);
+    // Lays out the reading; Save writes the record's inputs.
+    frmSave(const Reading& reading, BirthRecord& record, Platform& platform, QWidget* parent = nullptr);
 
     // The rendered report, as shown and as printed.
     const QTextDocument& ReportDocument() const;
@@ -34,6 +37,7 @@ private:
     void Form_Load();
     void EnableReportLinks();
 
+    const Reading reading_;
     BirthRecord& record_;
     Platform& platform_;
     QTextBrowser* RTB = nullptr;

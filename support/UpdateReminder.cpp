@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "support/UpdateReminder.h"
 
+#include <QCoreApplication>
+
 #include "platform/Platform.h"
 #include "support/ReminderRule.h"
 #include "support/WebPages.h"
@@ -40,8 +42,9 @@ void RemindOfUpdate(Platform& platform)
     case ReminderAction::AskThenStoreToday: {
         const bool wantsUpdate = platform.AskYesNo(
             nullptr,
-            QStringLiteral("There maybe an update to this software available\n"
-                           "Do you want to check for an update?"),
+            QCoreApplication::translate("UpdateReminder",
+                                        "There maybe an update to this software available\n"
+                                        "Do you want to check for an update?"),
             MessageIcon::Information);
         RememberToday(platform, today);
         if (wantsUpdate) {

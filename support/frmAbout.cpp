@@ -25,18 +25,18 @@ frmAbout::frmAbout(Platform& platform, QWidget* parent) : QDialog(parent), platf
     picture->setObjectName(QStringLiteral("Picture1"));
     picture->setFixedSize(32, 32);
     picture->SetResource(QStringLiteral(":/icons/orvanta.svg"));
-    picture->setAccessibleName(QStringLiteral("Orvanta icon"));
+    picture->setAccessibleName(tr("Orvanta icon"));
 
     auto* title = new QLabel(ToQString(ProgramCaption), this);
     title->setObjectName(QStringLiteral("Label2"));
     title->setFont(WindowFont(9.75, true));
 
     auto* description = new QLabel(
-        QStringLiteral("Orvanta is a moon sign / rashi calculator software based on Vedic Astrology. "
-                       "This program tells us in detail the characteristics and features of people born "
-                       "under a particular moon sign. This is different from the sun sign calculated in "
-                       "western astrology. This helps you understand your positive and negative traits, "
-                       "thus helping you improve your personality."),
+        tr("Orvanta is a moon sign / rashi calculator software based on Vedic Astrology. "
+           "This program tells us in detail the characteristics and features of people born "
+           "under a particular moon sign. This is different from the sun sign calculated in "
+           "western astrology. This helps you understand your positive and negative traits, "
+           "thus helping you improve your personality."),
         this);
     description->setObjectName(QStringLiteral("Label1"));
     description->setWordWrap(true);
@@ -45,8 +45,8 @@ frmAbout::frmAbout(Platform& platform, QWidget* parent) : QDialog(parent), platf
     // Free-software terms, and the credit the place atlas's data licence asks
     // for; the licence's name is kept on one line.
     auto* licence = new QLabel(
-        QStringLiteral("Free software under the GNU General Public License, version 3 or later. "
-                       "Contains GeoNames data (geonames.org), licensed under CC\u00a0BY\u00a04.0."),
+        tr("Free software under the GNU General Public License, version 3 or later. "
+           "Contains GeoNames data (geonames.org), licensed under CC\u00a0BY\u00a04.0."),
         this);
     licence->setObjectName(QStringLiteral("lblLicense"));
     licence->setWordWrap(true);
@@ -69,11 +69,11 @@ frmAbout::frmAbout(Platform& platform, QWidget* parent) : QDialog(parent), platf
     line->setFrameShadow(QFrame::Sunken);
 
     const QString home = ToQString(HomePage);
-    auto* homeLink = new ClickableLabel(QStringLiteral("Click here to visit us at ") + home, this);
+    auto* homeLink = new ClickableLabel(tr("Click here to visit us at %1").arg(home), this);
     homeLink->setObjectName(QStringLiteral("lblHomePage"));
     connect(homeLink, &ClickableLabel::clicked, this, &frmAbout::lblHomePage_Click);
 
-    auto* ok = new QPushButton(QStringLiteral("OK"), this);
+    auto* ok = new QPushButton(tr("OK"), this);
     ok->setObjectName(QStringLiteral("cmdOK"));
     ok->setDefault(true);
     connect(ok, &QPushButton::clicked, this, &frmAbout::cmdOK_Click);

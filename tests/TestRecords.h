@@ -4,7 +4,11 @@
 
 #include <cstdint>
 
+#include <string>
+
 #include "common/BirthRecord.h"
+#include "entry/BirthDataEntry.h"
+#include "reading/Reading.h"
 
 namespace orvanta::testing {
 
@@ -39,6 +43,35 @@ inline BirthRecord Ravi()
     r.LongitudeDegrees = 77, r.LongitudeMinutes = 13, r.LatitudeDegrees = 28, r.LatitudeMinutes = 39;
     r.LongitudeEast = true;
     return r;
+}
+
+// The entry of a birth on the given date and time, zone 0:00, 10 degrees
+// West, 50 North, named Asha; by default the first worked birth, 1 January
+// 2000, 12:00 (Thula).
+inline BirthDataEntry EntryOfBirth(int day = 1, int month = 1, int year = 2000, int hour = 12, int minute = 0)
+{
+    BirthDataEntry e;
+    e.Name = "Asha";
+    e.MonthIndex = month - 1;
+    e.DayIndex = day - 1;
+    e.DayText = std::to_string(day);
+    e.YearText = std::to_string(year);
+    e.HourText = std::to_string(hour);
+    e.MinuteText = std::to_string(minute);
+    e.ZoneHour = "0";
+    e.ZoneMinute = "0";
+    e.Longitude = {"10", "0", true};
+    e.Latitude = {"50", "0", false};
+    return e;
+}
+
+// A reading that shows the record's selected rashi and nothing computed, for
+// the windows that take a reading.
+inline Reading ReadingShowing(const BirthRecord& record)
+{
+    Reading reading;
+    reading.Rashi = record.SelectedRashi;
+    return reading;
 }
 
 }  // namespace orvanta::testing

@@ -7,7 +7,10 @@ add_executable(orvanta_ui_tests
   WindowTestSupport.h
   app/frmMainTest.cpp
   app/frmMainAtlasTest.cpp
+  app/PlacesSpokenTest.cpp
   app/CommandLineTest.cpp
+  app/TranslationTest.cpp
+  app/MoonMethodWindowsTest.cpp
   app/ModalBoxTest.cpp
   app/SecondStartTest.cpp
   platform/QtPlatformTest.cpp
@@ -23,6 +26,7 @@ add_executable(orvanta_ui_tests
   report/frmSaveTest.cpp
   timezone/frmTimeZoneTest.cpp
   widgets/ClickableLabelTest.cpp
+  widgets/EntryBoxesTest.cpp
 )
 target_include_directories(orvanta_ui_tests PRIVATE "${CMAKE_CURRENT_SOURCE_DIR}")
 target_link_libraries(orvanta_ui_tests PRIVATE orvanta_ui Qt6::Test GTest::gtest)
@@ -35,6 +39,12 @@ add_dependencies(orvanta_ui_tests orvanta_atlas_database)
 gtest_discover_tests(orvanta_ui_tests DISCOVERY_MODE PRE_TEST
                      PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen")
 
+# The places under City and the zone line as a screen reader gets them over
+# AT-SPI, from the built program under its own X server and buses.
+add_test(NAME PlacesSpokenThroughAtSpi
+         COMMAND "${PROJECT_SOURCE_DIR}/scripts/check-place-speech" "$<TARGET_FILE:orvanta>")
+set_tests_properties(PlacesSpokenThroughAtSpi PROPERTIES TIMEOUT 200)
+
 # Pictures on screens of different pixel density: a program of its own, as it
 # sets up its two offscreen screens before QApplication.
 add_executable(orvanta_screen_tests
@@ -44,3 +54,20 @@ add_executable(orvanta_screen_tests
 target_include_directories(orvanta_screen_tests PRIVATE "${CMAKE_CURRENT_SOURCE_DIR}")
 target_link_libraries(orvanta_screen_tests PRIVATE orvanta_ui Qt6::Test GTest::gtest)
 gtest_discover_tests(orvanta_screen_tests DISCOVERY_MODE PRE_TEST)
+
+# Not a test: pictures of the windows for comparing a change (scripts/window-shots).
+add_executable(orvanta_window_shots
+  tools/WindowShots.cpp
+  platform/FakePlatform.h platform/FakePlatform.cpp
+)
+target_include_directories(orvanta_window_shots PRIVATE "${CMAKE_CURRENT_SOURCE_DIR}")
+target_link_libraries(orvanta_window_shots PRIVATE orvanta_ui Qt6::Test)
+target_compile_definitions(orvanta_window_shots PRIVATE ORVANTA_ATLAS_DATABASE="${ORVANTA_ATLAS_DATABASE}")
+add_dependencies(orvanta_window_shots orvanta_atlas_database)
+
+# The program's texts, core and windows alike, reach the translation tools.
+add_test(NAME TextsReachTheTranslationTools
+         COMMAND "${CMAKE_COMMAND}" -DLIST=${CMAKE_BINARY_DIR}/translatable_sources.txt
+                 -DLUPDATE=$<TARGET_FILE:Qt6::lupdate> -DALIASES=${ORVANTA_LUPDATE_ALIASES}
+                 -DROOT=${PROJECT_SOURCE_DIR} -DGENERATED=${PROJECT_BINARY_DIR}/generated
+                 -DWORK=${CMAKE_CURRENT_BINARY_DIR} -P "${CMAKE_CURRENT_SOURCE_DIR}/CheckTranslatableTexts.cmake")

@@ -23,7 +23,7 @@ frmTimeZone::frmTimeZone(QWidget* parent) : QDialog(parent)
     lstTimeZone_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     lstTimeZone_->installEventFilter(this);
 
-    auto* cmdQuit = new QPushButton(QStringLiteral("&Quit"), this);
+    auto* cmdQuit = new QPushButton(tr("&Quit"), this);
     cmdQuit->setObjectName(QStringLiteral("cmdQuit"));
     cmdQuit->setAutoDefault(false);  // Enter belongs to the list
 
@@ -40,7 +40,7 @@ frmTimeZone::frmTimeZone(QWidget* parent) : QDialog(parent)
 void frmTimeZone::Form_Load()
 {
     for (const TimeZoneRow& row : TimeZoneTable) {
-        lstTimeZone_->addItem(ToQString(row.Text));
+        lstTimeZone_->addItem(Translated(TableTextContext, row.Text));
     }
     // Wide enough for the longest line, tall enough for a good part of the list.
     const int textWidth = lstTimeZone_->sizeHintForColumn(0);

@@ -23,4 +23,23 @@ QPushButton* MakeButton(const QString& name, const QString& caption, QWidget* pa
     return button;
 }
 
+QLabel* MakeLabel(const QString& text, QWidget* parent, const QString& name)
+{
+    auto* label = new QLabel(text, parent);
+    if (!name.isEmpty()) {
+        label->setObjectName(name);
+    }
+    return label;
+}
+
+QComboBox* MakeList(const QString& name, const QString& accessibleName, QWidget* parent)
+{
+    auto* list = new QComboBox(parent);
+    list->setObjectName(name);
+    list->setAccessibleName(accessibleName);
+    list->setEditable(false);
+    list->setMaxVisibleItems(16);
+    return list;
+}
+
 }  // namespace orvanta

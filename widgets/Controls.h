@@ -5,6 +5,9 @@
 #pragma once
 
 #include <QAction>
+#include <QComboBox>
+#include <QCoreApplication>
+#include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
@@ -33,17 +36,24 @@ template <typename Window>
 QMenu* AddHelpMenu(QMenuBar& bar, Window* window, void (Window::*online)(), void (Window::*visit)(),
                    void (Window::*update)(), void (Window::*about)())
 {
-    QMenu* help = AddMenu(bar, "mnuHelp", QStringLiteral("&Help"));
-    AddMenuEntry(*help, "mnuOnline", QStringLiteral("&Online Help"), window, online);
-    AddMenuEntry(*help, "mnuVisit", QStringLiteral("&Visit Us Online"), window, visit);
+    QMenu* help = AddMenu(bar, "mnuHelp", QCoreApplication::translate("HelpMenu", "&Help"));
+    AddMenuEntry(*help, "mnuOnline", QCoreApplication::translate("HelpMenu", "&Online Help"), window, online);
+    AddMenuEntry(*help, "mnuVisit", QCoreApplication::translate("HelpMenu", "&Visit Us Online"), window, visit);
     AddMenuSeparator(*help, "mnuHelp1");
-    AddMenuEntry(*help, "mnuUpdate", QStringLiteral("Check for Software &Update"), window, update);
+    AddMenuEntry(*help, "mnuUpdate", QCoreApplication::translate("HelpMenu", "Check for Software &Update"), window,
+                 update);
     AddMenuSeparator(*help, "mnuHelp2");
-    AddMenuEntry(*help, "mnuAbout", QStringLiteral("&About Software"), window, about);
+    AddMenuEntry(*help, "mnuAbout", QCoreApplication::translate("HelpMenu", "&About Software"), window, about);
     return help;
 }
 
 // A push button of the windows' common width, with its object name.
 QPushButton* MakeButton(const QString& name, const QString& caption, QWidget* parent);
+
+// A caption label, named when a name is given.
+QLabel* MakeLabel(const QString& text, QWidget* parent, const QString& name = {});
+
+// A drop-down list that offers only its entries.
+QComboBox* MakeList(const QString& name, const QString& accessibleName, QWidget* parent);
 
 }  // namespace orvanta

@@ -22,6 +22,7 @@
 #include "app/WindowFlow.h"
 #include "ephemeris/MoonRashi.h"
 #include "platform/FakePlatform.h"
+#include "widgets/QtText.h"
 #include "support/WebLinks.h"
 
 namespace orvanta {
@@ -29,11 +30,6 @@ namespace {
 
 using orvanta::testing::CloseAllWindows;
 using orvanta::testing::VisibleWindow;
-
-QString Q(std::string_view text)
-{
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
 
 class MainWindowTest : public ::testing::Test {
 public:
@@ -120,8 +116,8 @@ TEST_F(MainWindowTest, SetEntryIsTheMirrorOfEntry)
 {
     const BirthDataEntry entry{
         .Name = " Mira ", .MonthIndex = 7, .DayIndex = 14, .DayText = "15", .YearText = "1947", .HourText = "23",
-        .MinuteText = "59", .ZoneHour = "-5", .ZoneMinute = "-30", .LonD = "72", .LonM = "50", .LatD = "18",
-        .LatM = "58", .East = false, .South = true, .DaylightSaving = true,
+        .MinuteText = "59", .ZoneHour = "-5", .ZoneMinute = "-30",
+        .Longitude = {"72", "50", true}, .Latitude = {"18", "58", true}, .DaylightSaving = true,
     };
     window->SetEntry(entry);
     EXPECT_EQ(window->Entry(), entry);
@@ -138,7 +134,7 @@ TEST_F(MainWindowTest, MenusCarryTheirEntriesAndSeparators)
             entries << (entry->isSeparator() ? QStringLiteral("-") : QStringLiteral("  ") + entry->text());
         }
     }
-    EXPECT_EQ(entries, QStringList({"&File", "  &Calculate", "&Help", "  &Online Help", "  &Visit Us Online", "-",
+    EXPECT_EQ(entries, QStringList({"&File", "  &Calculate", "-", "  &Preferences\u2026", "&Help", "  &Online Help", "  &Visit Us Online", "-",
                                     "  Check for Software &Update", "-", "  &About Software"}));
 }
 
@@ -263,7 +259,34 @@ TEST_F(MainWindowTest, KeystrokeFilterLetsOnlyDigitsAndBackspaceIn)
             EXPECT_EQ(m, (FakePlatform::Message{QStringLiteral("Only Numbers Are Accepted"), MessageIcon::Error}));
         }
     }
-    EXPECT_TRUE(Box("txtName")->validator() == nullptr);  // free text
+    // The name is free text: what the numeric boxes refuse, it takes.
+    platform.Messages.clear();
+    Box("txtName")->setFocus();
+    QTest::keyClicks(Box("txtName"), QStringLiteral("-a ."));
+    EXPECT_EQ(Box("txtName")->text(), "-a .");
+    EXPECT_TRUE(platform.Messages.empty());
+}
+
+// A New York birth with its zone pasted as people write UTC-5: the box keeps
+// the digits, the longitude gives the side, and the reading is Kataka (with
+// the sign kept it would be Mithuna, five hours off).
+TEST_F(MainWindowTest, APastedSignedZoneKeepsItsDigitsAndTheLongitudeSide)
+{
+    FillValid();
+    List("cboMonth")->setCurrentText(QStringLiteral("March"));
+    List("cboDate")->setCurrentText(QStringLiteral("3"));
+    List("cboYear")->setCurrentText(QStringLiteral("1985"));
+    List("cboHH")->setCurrentText(QStringLiteral("10"));
+    Box("txtLonD")->setText(QStringLiteral("74"));
+    Box("txtZoneHour")->clear();
+    QApplication::clipboard()->setText(QStringLiteral("-5"));
+    Box("txtZoneHour")->setFocus();
+    QTest::keyClick(Box("txtZoneHour"), Qt::Key_Insert, Qt::ShiftModifier);
+    EXPECT_EQ(Box("txtZoneHour")->text(), "5");
+    ClickFind();
+    EXPECT_TRUE(platform.Messages.empty()) << platform.LastMessage().toStdString();
+    EXPECT_EQ(record.ZoneDirection, ZoneSide::FromLongitude);
+    EXPECT_EQ(record.RashiName, "Kataka");
 }
 
 TEST_F(MainWindowTest, ReadingStoresTheInputsAndOpensTheResult)
@@ -343,7 +366,7 @@ TEST_F(MainWindowTest, PlaceSearchAsksForEachPlaceInTurn)
     QTest::mouseClick(Find<QPushButton>("cmdBrowser"), Qt::LeftButton);
     EXPECT_TRUE(platform.Messages.empty());
     EXPECT_EQ(platform.OpenedPages,
-              QStringList({Q(PlaceSearchAddress(BuildPlaceQuery("Pune", "Maharashtra", " ")))}));
+              QStringList({ToQString(PlaceSearchAddress(BuildPlaceQuery("Pune", "Maharashtra", " ")))}));
 }
 
 TEST_F(MainWindowTest, HelpEntriesOpenTheirOwnPages)
@@ -355,7 +378,7 @@ TEST_F(MainWindowTest, HelpEntriesOpenTheirOwnPages)
     for (const auto& e : entries) {
         platform.OpenedPages.clear();
         window->findChild<QAction*>(QLatin1String(e.action))->trigger();
-        EXPECT_EQ(platform.OpenedPages, QStringList({Q(e.page)})) << e.action;
+        EXPECT_EQ(platform.OpenedPages, QStringList({ToQString(e.page)})) << e.action;
     }
 }
 
@@ -373,7 +396,7 @@ TEST_F(MainWindowTest, AboutIsModalAndItsLinkLeavesItOpen)
     auto* link = about->findChild<QWidget*>(QStringLiteral("lblHomePage"));
     ASSERT_NE(link, nullptr);
     QTest::mouseClick(link, Qt::LeftButton);
-    EXPECT_EQ(platform.OpenedPages, QStringList({Q(HomePage)}));
+    EXPECT_EQ(platform.OpenedPages, QStringList({ToQString(HomePage)}));
     EXPECT_TRUE(about->isVisible());
 
     QTest::mouseClick(about->findChild<QPushButton*>(QStringLiteral("cmdOK")), Qt::LeftButton);

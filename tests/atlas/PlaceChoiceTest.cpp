@@ -27,7 +27,7 @@ TEST(PlaceInputsFor, SidesComeFromTheSigns)
     const PlaceHit saoPaulo{.Name = "S\u00E3o Paulo", .Region = "S\u00E3o Paulo", .Country = "Brazil",
                             .Latitude = -23.5475, .Longitude = -46.63611, .ZoneId = "America/Sao_Paulo"};
     const PlaceInputs inputs = PlaceInputsFor(saoPaulo);
-    EXPECT_EQ(inputs, (PlaceInputs{"S\u00E3o Paulo", "S\u00E3o Paulo", "Brazil", "46", "38", "23", "33", false, true}));
+    EXPECT_EQ(inputs, (PlaceInputs{"S\u00E3o Paulo", "S\u00E3o Paulo", "Brazil", {"46", "38", true}, {"23", "33", true}}));
 }
 
 TEST(ZoneFillFor, ARepeatedClockTimeOffersBothOccurrencesInOrder)

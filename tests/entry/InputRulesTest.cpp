@@ -48,8 +48,8 @@ TEST(StoreBirthData, KeepsFieldsWhoseTextDoesNotConvert)
     entry.MonthIndex = 11;
     entry.ZoneHour = "-10";
     entry.ZoneMinute = "-30";
-    entry.LonD = "99999";
-    entry.LonM = "5";
+    entry.Longitude.Degrees = "99999";
+    entry.Longitude.Minutes = "5";
     StoreBirthData(entry, record);
     EXPECT_EQ(record.PersonName, "Asha");
     EXPECT_EQ(record.BirthMonth, 12);
@@ -59,7 +59,7 @@ TEST(StoreBirthData, KeepsFieldsWhoseTextDoesNotConvert)
     EXPECT_EQ(record.LongitudeMinutes, 5);
     EXPECT_EQ(record.ZoneDirection, ZoneSide::FromLongitude);  // "-" repeats the East side
 
-    entry.East = false;
+    entry.Longitude.WestOrSouth = true;
     StoreBirthData(entry, record);
     EXPECT_EQ(record.ZoneDirection, ZoneSide::AheadOfUtc);
 }
@@ -68,7 +68,7 @@ TEST(StoreBirthData, KeepsFieldsWhoseTextDoesNotConvert)
 BirthDataEntry ValidEntry()
 {
     return {.Name = "Asha", .YearText = "2000", .HourText = "12", .ZoneHour = "0", .ZoneMinute = "0",
-            .LonD = "10", .LonM = "0", .LatD = "20", .LatM = "0", .East = false};
+            .Longitude = {"10", "0", true}, .Latitude = {"20", "0", false}};
 }
 
 using Change = std::function<void(BirthDataEntry&)>;
@@ -76,6 +76,11 @@ using Change = std::function<void(BirthDataEntry&)>;
 Change Set(std::string BirthDataEntry::*field, const char* text)
 {
     return [=](BirthDataEntry& e) { e.*field = text; };
+}
+
+Change Set(CoordinateEntry BirthDataEntry::*coordinate, std::string CoordinateEntry::*part, const char* text)
+{
+    return [=](BirthDataEntry& e) { e.*coordinate.*part = text; };
 }
 
 Change Date(int monthIndex, int day, const char* year)
@@ -99,6 +104,7 @@ Change Both(Change a, Change b)
 TEST(CheckBirthData, RefusesInTheOrderOfTheChecks)
 {
     using E = BirthDataEntry;
+    using C = CoordinateEntry;
     constexpr const char* number = "Please Enter A Valid Number";
     constexpr const char* february = "Please Enter Correct Date Or Month!";
     constexpr const char* thirtyFirst = "Please Enter Correct Date Or Month !";
@@ -116,18 +122,18 @@ TEST(CheckBirthData, RefusesInTheOrderOfTheChecks)
          EntryField::Name},
         {"zone minutes empty", Set(&E::ZoneMinute, ""), zone, true, EntryField::ZoneHour},
         {"zone hours blank", Set(&E::ZoneHour, "  "), zone, true, EntryField::ZoneHour},
-        {"longitude degrees", Set(&E::LonD, ""), "Please Enter Degree of Longitude", true, EntryField::LonD},
-        {"longitude minutes", Set(&E::LonM, ""), "Please Enter Minute of Longitude", true, EntryField::LonM},
-        {"latitude degrees", Set(&E::LatD, ""), "Please Enter Degree of Latitude", true, EntryField::LatD},
-        {"latitude minutes", Set(&E::LatM, ""), "Please Enter Minute of Latitude", true, EntryField::LatM},
+        {"longitude degrees", Set(&E::Longitude, &C::Degrees, ""), "Please Enter Degree of Longitude", true, EntryField::LonD},
+        {"longitude minutes", Set(&E::Longitude, &C::Minutes, ""), "Please Enter Minute of Longitude", true, EntryField::LonM},
+        {"latitude degrees", Set(&E::Latitude, &C::Degrees, ""), "Please Enter Degree of Latitude", true, EntryField::LatD},
+        {"latitude minutes", Set(&E::Latitude, &C::Minutes, ""), "Please Enter Minute of Latitude", true, EntryField::LatM},
         {"pasted letters in zone hours", Set(&E::ZoneHour, "abc"), number, true, EntryField::ZoneHour},
         {"zone minutes too large", Set(&E::ZoneMinute, "99999"), number, true, EntryField::ZoneMinute},
         {"zone magnitude too large", Set(&E::ZoneHour, "-32768"), number, true, EntryField::ZoneHour},
-        {"longitude 99999", Set(&E::LonD, "99999"), number, true, EntryField::LonD},
-        {"longitude minutes letters", Set(&E::LonM, "1x"), number, true, EntryField::LonM},
-        {"latitude degrees sign only", Set(&E::LatD, "-"), number, true, EntryField::LatD},
-        {"latitude minutes too large", Set(&E::LatM, "40000"), number, true, EntryField::LatM},
-        {"numbers checked in box order", Both(Set(&E::LatM, "x"), Set(&E::LonD, "y")), number, true,
+        {"longitude 99999", Set(&E::Longitude, &C::Degrees, "99999"), number, true, EntryField::LonD},
+        {"longitude minutes letters", Set(&E::Longitude, &C::Minutes, "1x"), number, true, EntryField::LonM},
+        {"latitude degrees sign only", Set(&E::Latitude, &C::Degrees, "-"), number, true, EntryField::LatD},
+        {"latitude minutes too large", Set(&E::Latitude, &C::Minutes, "40000"), number, true, EntryField::LatM},
+        {"numbers checked in box order", Both(Set(&E::Latitude, &C::Minutes, "x"), Set(&E::Longitude, &C::Degrees, "y")), number, true,
          EntryField::LonD},
         {"29 February 2000", Date(1, 29, "2000"), nullptr, false, EntryField::None},
         {"29 February 2048", Date(1, 29, "2048"), nullptr, false, EntryField::None},
@@ -136,7 +142,7 @@ TEST(CheckBirthData, RefusesInTheOrderOfTheChecks)
         {"31 June", Date(5, 31, "1990"), thirtyFirst, false, EntryField::None},
         {"31 November", Date(10, 31, "1990"), thirtyFirst, false, EntryField::None},
         {"31 July", Date(6, 31, "1990"), nullptr, false, EntryField::None},
-        {"no upper bounds", Both(Set(&E::LonD, "500"), Set(&E::LatM, "75")), nullptr, false, EntryField::None},
+        {"no upper bounds", Both(Set(&E::Longitude, &C::Degrees, "500"), Set(&E::Latitude, &C::Minutes, "75")), nullptr, false, EntryField::None},
     };
     for (const Case& c : cases) {
         BirthDataEntry entry = ValidEntry();

@@ -16,6 +16,9 @@ struct DayCase {
     const char* note;
 };
 
+// Day numbers of the date's noon as Meeus, Astronomical Algorithms (2nd ed.),
+// ch. 7 publishes them (J2000 = 2451545, 1582 Oct 4 = 2299160); exact. The
+// rows from 1582 Oct 15 on show this method's own switch of calendars.
 TEST(JulianDayNumber, MatchesKnownDays)
 {
     const DayCase cases[] = {

@@ -23,6 +23,8 @@ struct RashiCase {
     const char* rashi;
 };
 
+// The six worked births with their reference values, printed to four
+// decimals of a degree; tolerance half the last place (0.00005 degrees).
 TEST(ComputeMoonRashi, SixBirthsGiveTheirSignsAndValues)
 {
     const RashiCase cases[] = {
@@ -47,6 +49,8 @@ TEST(ComputeMoonRashi, SixBirthsGiveTheirSignsAndValues)
     }
 }
 
+// The worked births' reference T, printed to seven decimals; tolerance half
+// the last place. Day numbers and hours are exact.
 TEST(ComputeMoonRashi, IntermediateValuesOfTheWorkedBirths)
 {
     const MoonComputation j2000 = ComputeMoonPosition(Birth(1, 1, 2000, 12, 0, 0, 0, false, false));

@@ -10,17 +10,17 @@
 #include "ephemeris/MoonRashi.h"
 #include "platform/FakePlatform.h"
 #include "reading/RashiCatalogue.h"
+#include "reading/Reading.h"
 #include "reading/SignStayPanel.h"
 #include "reading/frmResult.h"
 
 namespace orvanta {
 namespace {
 
-BirthRecord Reading(int day, int month, int year, int hour, int minute)
+BirthRecord ReadRecord(int day, int month, int year, int hour, int minute)
 {
     BirthRecord r = testing::Birth(day, month, year, hour, minute);
-    ComputeMoonRashi(r);
-    GetRashiInformation(r.RashiName, r);
+    ComposeReading(r);
     return r;
 }
 
@@ -39,13 +39,13 @@ TEST(SignStayPanel, ShowsEachKindOfLineWholeAndReadable)
         const char* shows;
     };
     const Case cases[] = {
-        {"mid-sign", Reading(1, 1, 2000, 12, 0), "Moon in Thula from 30"},
-        {"9 minutes before a change", Reading(31, 12, 2050, 23, 25), "Close to a sign change"},
-        {"4 minutes before a change", Reading(31, 12, 2050, 23, 30), "cannot be told apart by this method"},
+        {"mid-sign", ReadRecord(1, 1, 2000, 12, 0), "Moon in Thula from 30"},
+        {"9 minutes before a change", ReadRecord(31, 12, 2050, 23, 25), "Close to a sign change"},
+        {"4 minutes before a change", ReadRecord(31, 12, 2050, 23, 30), "cannot be told apart by this method"},
     };
     for (Case c : cases) {
         FakePlatform platform;
-        frmResult window(c.record, platform);
+        frmResult window(ComposeReading(c.record), c.record, platform);
         window.show();
         auto* line = window.findChild<QLabel*>("lblSignStay");
         auto* gauge = window.findChild<QWidget*>("picSignGauge");
@@ -73,7 +73,7 @@ TEST(SignStayPanel, HiddenWhenTheRecordHoldsNoReadingOfItsBirthData)
     BirthRecord record;
     GetRashiInformation("Mesha", record);
     FakePlatform platform;
-    frmResult window(record, platform);
+    frmResult window(testing::ReadingShowing(record), record, platform);
     window.show();
     EXPECT_FALSE(window.findChild<QWidget*>("fraSignStay")->isVisible());
 }

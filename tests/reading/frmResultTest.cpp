@@ -13,19 +13,23 @@
 #include <QTabBar>
 #include <QTabWidget>
 #include <QTest>
+#include <QTextBrowser>
+#include <QTextDocumentFragment>
 #include <gtest/gtest.h>
 #include <memory>
 
+#include "TestRecords.h"
 #include "common/BirthRecord.h"
 #include "platform/FakePlatform.h"
+#include "widgets/QtText.h"
 #include "app/WindowFlow.h"
+#include "app/frmMain.h"
+#include "WindowTestSupport.h"
 #include "reading/RashiCatalogue.h"
 #include "support/WebLinks.h"
 
 namespace orvanta {
 namespace {
-
-QString Q(std::string_view text) { return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())); }
 
 class ResultWindowTest : public ::testing::Test {
 protected:
@@ -33,7 +37,7 @@ protected:
     frmResult& Open(std::string_view rashi = "Mesha")
     {
         GetRashiInformation(rashi, record);
-        window = std::make_unique<frmResult>(record, platform);
+        window = std::make_unique<frmResult>(testing::ReadingShowing(record), record, platform);
         window->show();
         return *window;
     }
@@ -103,7 +107,7 @@ TEST_F(ResultWindowTest, CaptionsCarryTheVedicName)
 
 TEST_F(ResultWindowTest, EmptyRecordShowsEmptyBoxesAndTheFirstPicture)
 {
-    window = std::make_unique<frmResult>(record, platform);
+    window = std::make_unique<frmResult>(testing::ReadingShowing(record), record, platform);
     EXPECT_EQ(Find<QLabel>("lblVedicName")->text(), "");
     EXPECT_EQ(Box("txtEnglishName"), "");
     EXPECT_EQ(Find<QPlainTextEdit>("txtNature")->toPlainText(), "");
@@ -116,14 +120,14 @@ TEST_F(ResultWindowTest, PictureFollowsTheEnglishNameAndIsDecodedOnce)
 {
     for (const RashiCatalogueRow& row : RashiCatalogue()) {
         record.SelectedRashi.EnglishName = row.EnglishName;
-        frmResult result(record, platform);
-        EXPECT_EQ(result.findChild<QLabel*>("picRashi")->property("imageKey").toString(), Q(row.EnglishName));
+        frmResult result(testing::ReadingShowing(record), record, platform);
+        EXPECT_EQ(result.findChild<QLabel*>("picRashi")->property("imageKey").toString(), ToQString(row.EnglishName));
         EXPECT_EQ(result.PictureDecodes(), 1);
     }
     // The keys compare whole and case-sensitive; anything else keeps the first picture.
     for (const char* name : {"aries", "Aries ", "Mesha", ""}) {
         record.SelectedRashi.EnglishName = name;
-        frmResult result(record, platform);
+        frmResult result(testing::ReadingShowing(record), record, platform);
         EXPECT_EQ(result.findChild<QLabel*>("picRashi")->property("imageKey").toString(), "Aquarius") << name;
         EXPECT_EQ(result.PictureDecodes(), 1);
     }
@@ -201,14 +205,14 @@ TEST_F(ResultWindowTest, WebTriggersOpenTheirPages)
     QTest::mouseClick(Find<QLabel>("lblHomePage"), Qt::LeftButton);
     QTest::mouseClick(Find<QLabel>("Label61"), Qt::LeftButton);
     QTest::mouseClick(Find<QLabel>("Label61"), Qt::RightButton);
-    EXPECT_EQ(platform.OpenedPages, QStringList({Q(HelpPage), Q(HomePage), Q(DownloadPage), Q(HomePage), Q(HomePage)}));
+    EXPECT_EQ(platform.OpenedPages, QStringList({ToQString(HelpPage), ToQString(HomePage), ToQString(DownloadPage), ToQString(HomePage), ToQString(HomePage)}));
 }
 
 TEST_F(ResultWindowTest, BackShowsAFreshMainWindowAndCloses)
 {
     for (const char* trigger : {"cmdBack", "mnuBack"}) {
         GetRashiInformation("Mesha", record);
-        QPointer<frmResult> result = ShowResultWindow(record, platform);
+        QPointer<frmResult> result = ShowResultWindow(testing::ReadingShowing(record), record, platform);
         if (QString(trigger) == "cmdBack") {
             QTest::mouseClick(result->findChild<QPushButton*>("cmdBack"), Qt::LeftButton);
         } else {
@@ -288,6 +292,45 @@ TEST_F(ResultWindowTest, CaptionsCarryTheirHints)
         hinted += label->toolTip().isEmpty() ? 0 : 1;
     }
     EXPECT_EQ(hinted, 25);
+}
+
+}  // namespace
+}  // namespace orvanta
+
+namespace orvanta {
+namespace {
+
+// The first worked birth, 1 January 2000, 12:00, zone 0:00, west: Thula,
+// 199°28' sidereal, in Swati's fourth pada. The result window names the
+// birth star under the sign's stay, and the report carries its section.
+TEST(ResultWindowBirthStar, TheFirstWorkedBirthShowsItsBirthStarAndItsReport)
+{
+    BirthRecord record;
+    FakePlatform platform;
+    frmMain* main = ShowMainWindow(record, platform);
+    main->SetEntry(testing::EntryOfBirth());
+    QTest::mouseClick(main->findChild<QPushButton*>("cmdRashi"), Qt::LeftButton);
+    QWidget* result = testing::VisibleWindow("frmResult");
+    ASSERT_NE(result, nullptr);
+
+    auto* star = result->findChild<QLabel*>("lblNakshatra");
+    auto* stay = result->findChild<QLabel*>("lblNakshatraStay");
+    ASSERT_TRUE(star && stay);
+    EXPECT_TRUE(star->isVisible() && stay->isVisible());
+    EXPECT_EQ(QTextDocumentFragment::fromHtml(star->text()).toPlainText().replace(QChar(0xA0), QLatin1Char(' ')),
+              QStringLiteral("Nakshatra Swati, pada 4 \u2014 lord Rahu \u2014 name syllable Ta (\u0924)"));
+    EXPECT_TRUE(stay->text().startsWith(QStringLiteral("Moon in Swati from"))) << stay->text().toStdString();
+    EXPECT_FALSE(star->accessibleName().isEmpty());
+
+    QTest::mouseClick(result->findChild<QPushButton*>("cmdSave"), Qt::LeftButton);
+    ASSERT_NE(platform.LastModal, nullptr);
+    const QString report = platform.LastModal->findChild<QTextBrowser*>()->toPlainText();
+    const qsizetype common = report.indexOf(QStringLiteral("Common:"));
+    const qsizetype birthStar = report.indexOf(QStringLiteral("Nakshatra (Birth Star):"));
+    const qsizetype characteristics = report.indexOf(QStringLiteral("Sign Characteristics:"));
+    EXPECT_TRUE(common < birthStar && birthStar < characteristics) << report.toStdString();
+    EXPECT_TRUE(report.contains(QStringLiteral("Swati"))) << report.toStdString();
+    testing::CloseAllWindows();
 }
 
 }  // namespace

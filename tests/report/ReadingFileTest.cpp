@@ -170,7 +170,7 @@ TEST(ReadingFileWriter, WritesNegativesAndDropsHighCodesFromTheName)
     ASSERT_TRUE(values);
     EXPECT_EQ(DecodeLine(ReadReadingFileLines(EncodeReadingFile(r))[0]), "\u00AAna \u20AC");
     EXPECT_EQ(values->Name, r.PersonName);  // whole again, from the name line
-    EXPECT_EQ(values->LonD, "-5");
+    EXPECT_EQ(values->Longitude.Degrees, "-5");
     EXPECT_EQ(values->ZoneMinute, "-32768");
 }
 
@@ -334,8 +334,8 @@ TEST(ReadingFileEntry, RestoresRavi)
 {
     const BirthDataEntry expected{
         .Name = "Ravi", .MonthIndex = 2, .DayIndex = 11, .DayText = "12", .YearText = "1975", .HourText = "7",
-        .MinuteText = "5", .ZoneHour = "5", .ZoneMinute = "30", .LonD = "77", .LonM = "13", .LatD = "28",
-        .LatM = "39", .East = true, .South = false, .DaylightSaving = false,
+        .MinuteText = "5", .ZoneHour = "5", .ZoneMinute = "30",
+        .Longitude = {"77", "13", false}, .Latitude = {"28", "39", false}, .DaylightSaving = false,
     };
     EXPECT_EQ(ReadReadingFile(EncodeReadingFile(Ravi())), expected);
 }
@@ -398,9 +398,9 @@ TEST(ReadingFileEntry, FlagsAreSetOnlyByExactlyOne)
     for (const std::string other : {"0", "", "1 ", "-1", "11"}) {
         const auto values = RaviWith(13, other);
         ASSERT_TRUE(values);
-        EXPECT_FALSE(values->East) << "'" << other << "'";
+        EXPECT_TRUE(values->Longitude.WestOrSouth) << "'" << other << "'";
     }
-    EXPECT_TRUE(RaviWith(14, "1")->South);
+    EXPECT_TRUE(RaviWith(14, "1")->Latitude.WestOrSouth);
     EXPECT_FALSE(RaviWith(15, "0")->DaylightSaving);
 }
 
@@ -409,11 +409,11 @@ TEST(ReadingFileEntry, ShortFileLeavesTheRestEmpty)
     const std::vector<std::string> ten(RaviTexts.begin(), RaviTexts.begin() + 10);
     const auto values = ReadReadingFile(FileOf(ten));
     ASSERT_TRUE(values);
-    EXPECT_EQ(values->LatM, "39");
+    EXPECT_EQ(values->Latitude.Minutes, "39");
     EXPECT_EQ(values->ZoneHour, "");
     EXPECT_EQ(values->ZoneMinute, "");
-    EXPECT_FALSE(values->East);
-    EXPECT_FALSE(values->South);
+    EXPECT_TRUE(values->Longitude.WestOrSouth);
+    EXPECT_FALSE(values->Latitude.WestOrSouth);
     EXPECT_FALSE(values->DaylightSaving);
 
     const std::vector<std::string> five(RaviTexts.begin(), RaviTexts.begin() + 5);

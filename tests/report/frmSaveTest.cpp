@@ -12,6 +12,8 @@
 #include <QTextCursor>
 #include <QTextDocument>
 #include <gtest/gtest.h>
+
+#include "TestRecords.h"
 #include <memory>
 
 #include "common/BirthRecord.h"
@@ -39,7 +41,7 @@ protected:
     ReportWindowTest()
     {
         GetRashiInformation("Mesha", record);
-        window = std::make_unique<frmSave>(record, platform);
+        window = std::make_unique<frmSave>(testing::ReadingShowing(record), record, platform);
         window->show();
         RTB = window->findChild<QTextBrowser*>("RTB");
     }
@@ -205,7 +207,7 @@ TEST(ReportWindow, EachOpeningBuildsTheDocumentOnce)
     FakePlatform platform;
     GetRashiInformation("Kumbha", record);
     for (int opening = 0; opening < 2; ++opening) {
-        auto* window = new frmSave(record, platform);
+        auto* window = new frmSave(testing::ReadingShowing(record), record, platform);
         window->show();
         EXPECT_EQ(window->ReportDocument().toPlainText(), ExpectedText(record.SelectedRashi));
         EXPECT_EQ(window->ReportDocument().toPlainText().count(QStringLiteral("Common: ")), 1);
@@ -218,7 +220,7 @@ TEST(ReportWindow, EmptyRashiStillHasEveryHeading)
 {
     BirthRecord record;
     FakePlatform platform;
-    frmSave window(record, platform);
+    frmSave window(testing::ReadingShowing(record), record, platform);
     const QString text = window.ReportDocument().toPlainText();
     EXPECT_EQ(text, ExpectedText(RashiCatalogueRow{}));
     EXPECT_TRUE(text.startsWith("Common: \nVedic Name: \n"));

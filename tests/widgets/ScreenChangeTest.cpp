@@ -9,6 +9,7 @@
 #include <QTest>
 #include <gtest/gtest.h>
 
+#include "TestRecords.h"
 #include "app/frmMain.h"
 #include "common/BirthRecord.h"
 #include "platform/FakePlatform.h"
@@ -42,7 +43,7 @@ TEST(SharpPictures, FollowTheirWindowToAScreenOfAnotherDensity)
     FakePlatform platform;
     GetRashiInformation("Mesha", record);
     frmMain main(record, platform);
-    frmResult result(record, platform);
+    frmResult result(testing::ReadingShowing(record), record, platform);
     const std::pair<QWidget*, const char*> pictures[] = {{&main, "picMain"}, {&result, "picRashi"}};
     for (const qreal ratio : {1.0, 2.0, 1.0}) {
         for (const auto& [window, name] : pictures) {

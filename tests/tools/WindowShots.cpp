@@ -1,0 +1,166 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Pictures of the program's windows, drawn offscreen, for comparing a change
+// by eye or pixel by pixel: orvanta_window_shots FOLDER. Each window is
+// reached as a user reaches it, through the main window's controls.
+#include <QAction>
+#include <QApplication>
+#include <QComboBox>
+#include <QDir>
+#include <QLineEdit>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTest>
+#include <cstdio>
+
+#include "app/WindowFlow.h"
+#include "app/frmMain.h"
+#include "app/PlaceLookup.h"
+#include "common/BirthRecord.h"
+#include "ephemeris/PreciseMoon.h"
+#include "platform/FakePlatform.h"
+#include "widgets/WindowFont.h"
+
+using namespace orvanta;
+
+namespace {
+
+QString folder;
+int failures = 0;
+
+template <typename T>
+T* Child(QWidget* window, const char* name)
+{
+    T* child = window ? window->findChild<T*>(QLatin1String(name)) : nullptr;
+    if (child == nullptr) {
+        std::fprintf(stderr, "missing %s\n", name);
+        std::exit(1);
+    }
+    return child;
+}
+
+QWidget* TopLevel(const char* name)
+{
+    for (QWidget* w : QApplication::topLevelWidgets()) {
+        if (w->objectName() == QLatin1String(name) && w->isVisible()) {
+            return w;
+        }
+    }
+    return nullptr;
+}
+
+void Settle()
+{
+    for (int i = 0; i < 5; ++i) {
+        QCoreApplication::processEvents();
+    }
+}
+
+void Shoot(QWidget* window, const char* name)
+{
+    if (window == nullptr) {
+        std::fprintf(stderr, "no window for %s\n", name);
+        ++failures;
+        return;
+    }
+    Settle();
+    const QString path = folder + QLatin1Char('/') + QLatin1String(name) + QStringLiteral(".png");
+    if (!window->grab().save(path)) {
+        ++failures;
+    }
+    std::printf("%s\n", qPrintable(path));
+}
+
+// The first worked birth: 1 January 2000, 12:00, zone 0:00, west.
+void FillFirstBirth(QWidget* main)
+{
+    Child<QLineEdit>(main, "txtName")->setText(QStringLiteral("Asha"));
+    Child<QComboBox>(main, "cboYear")->setCurrentText(QStringLiteral("2000"));
+    Child<QComboBox>(main, "cboHH")->setCurrentText(QStringLiteral("12"));
+    Child<QLineEdit>(main, "txtZoneHour")->setText(QStringLiteral("0"));
+    Child<QLineEdit>(main, "txtZoneMinute")->setText(QStringLiteral("0"));
+    Child<QLineEdit>(main, "txtLonD")->setText(QStringLiteral("10"));
+    Child<QLineEdit>(main, "txtLonM")->setText(QStringLiteral("0"));
+    Child<QLineEdit>(main, "txtLatD")->setText(QStringLiteral("50"));
+    Child<QLineEdit>(main, "txtLatM")->setText(QStringLiteral("0"));
+    Child<QRadioButton>(main, "optLong1")->setChecked(true);
+}
+
+QAction* Action(QWidget* window, const char* name)
+{
+    return Child<QAction>(window, name);
+}
+
+}  // namespace
+
+int main(int argc, char** argv)
+{
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    QApplication::setQuitOnLastWindowClosed(false);
+    ApplyWindowFont();
+    folder = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("window-shots");
+    QDir().mkpath(folder);
+
+    FakePlatform platform;
+    BirthRecord record;
+    const SwissEphemerisMoon swiss;
+    QWidget* main = ShowMainWindow(record, platform, nullptr, &swiss);
+    Shoot(main, "main");
+
+    Child<QWidget>(main, "lblTZHelp");
+    QTest::mouseClick(Child<QWidget>(main, "lblTZHelp"), Qt::LeftButton);
+    Shoot(platform.LastModal, "timezone");
+    platform.LastModal->close();
+    Settle();
+
+    Action(main, "mnuAbout")->trigger();
+    Shoot(platform.LastModal, "about");
+    platform.LastModal->close();
+    Settle();
+
+    Action(main, "mnuPreferences")->trigger();
+    Shoot(platform.LastModal, "preferences");
+    platform.LastModal->close();
+    Settle();
+
+    FillFirstBirth(main);
+    Shoot(main, "main-filled");
+    Child<QPushButton>(main, "cmdRashi")->click();
+    Settle();
+    QWidget* result = TopLevel("frmResult");
+    Shoot(result, "result");
+    Child<QPushButton>(result, "cmdSave")->click();
+    Shoot(platform.LastModal, "report");
+    platform.LastModal->close();
+    result->close();
+    Settle();
+
+    // 7 January 1990, 05:38: the two methods part at the sign's boundary.
+    QWidget* again = ShowMainWindow(record, platform, nullptr, &swiss);
+    FillFirstBirth(again);
+    Child<QComboBox>(again, "cboYear")->setCurrentText(QStringLiteral("1990"));
+    Child<QComboBox>(again, "cboDate")->setCurrentText(QStringLiteral("7"));
+    Child<QComboBox>(again, "cboHH")->setCurrentText(QStringLiteral("5"));
+    Child<QComboBox>(again, "cboMM")->setCurrentText(QStringLiteral("38"));
+    Child<QPushButton>(again, "cmdRashi")->click();
+    Settle();
+    QWidget* differ = TopLevel("frmResult");
+    Shoot(differ, "result-differ");
+    differ->close();
+    Settle();
+
+    // A place chosen from the atlas, with the line under the zone boxes.
+    PlaceLookup places(ORVANTA_ATLAS_DATABASE);
+    QWidget* withAtlas = ShowMainWindow(record, platform, &places);
+    QLineEdit* city = Child<QLineEdit>(withAtlas, "txtMCity");
+    city->setFocus();
+    QTest::keyClicks(city, QStringLiteral("Madrid"));
+    Settle();
+    if (QWidget* popup = QApplication::activePopupWidget()) {
+        QTest::keyClick(popup, Qt::Key_Down);
+        QTest::keyClick(popup, Qt::Key_Return);
+    }
+    Shoot(withAtlas, "main-atlas");
+    return failures == 0 ? 0 : 1;
+}
