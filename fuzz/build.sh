@@ -17,6 +17,6 @@ mkdir -p "$out"
   -fsanitize=fuzzer,address,undefined -fno-sanitize-recover=all -fno-omit-frame-pointer \
   -I"$root" \
   "$root/fuzz/ReadingFileFuzz.cpp" "$root/report/ReadingFile.cpp" "$root/common/TextRules.cpp" \
-  "$root/common/UiText.cpp" \
+  "$root/common/UiText.cpp" "$root/common/TextEncoding.cpp" \
   -o "$out/ReadingFileFuzz"
 echo "fuzz/build.sh: built $out/ReadingFileFuzz"
