@@ -54,6 +54,14 @@ LongitudeAtMinutes ReadingLongitude(double birthCenturies)
     };
 }
 
+LongitudeAtMinutes PreciseLongitude(const PreciseMoonSource& source, double birthCenturies, Ayanamsa zodiac)
+{
+    return [&source, birthCenturies, zodiac](double minutes) {
+        const PreciseMoonResult at = source.MoonAt(JulianDayUt(birthCenturies + minutes / kMinutesPerCentury), zodiac);
+        return at ? at.Position->SiderealLongitude : std::nan("");
+    };
+}
+
 // Clock times are counted from the start of the civil birth date on the
 // birth place's clock, which runs a fixed offset from universal time.
 ClockTime BirthplaceClock(const MoonComputation& reading, double minutesFromBirth)

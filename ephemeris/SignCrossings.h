@@ -12,6 +12,7 @@
 #include "common/BirthRecord.h"
 #include "common/CivilTime.h"
 #include "ephemeris/MoonRashi.h"
+#include "ephemeris/PreciseMoon.h"
 
 namespace orvanta {
 
@@ -28,6 +29,10 @@ using LongitudeAtMinutes = std::function<double(double minutes)>;
 
 // The reading's own sidereal longitude near a birth at T Julian centuries.
 LongitudeAtMinutes ReadingLongitude(double birthCenturies);
+
+// The precise Moon's sidereal longitude near the same birth; a moment the
+// source cannot compute gives no longitude (NaN), and no crossing there.
+LongitudeAtMinutes PreciseLongitude(const PreciseMoonSource& source, double birthCenturies, Ayanamsa zodiac);
 
 // The birth place's clock `minutes` after the reading's birth time.
 ClockTime BirthplaceClock(const MoonComputation& reading, double minutesFromBirth);

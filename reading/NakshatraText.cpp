@@ -34,7 +34,7 @@ UiText CannotTellText(const NakshatraStay& stay, const PadaCrossing& change)
     return Compose(ORVANTA_TR("Nakshatra", "The pada cannot be told by this method: the Moon entered %1 %2, "
                                            "within its accuracy of about %3. The name syllable is %4 or %5."),
                    {PadaName(change.PadaAfter), DistanceFromBirth(change.MinutesFromBirth),
-                    MinutesText(std::max(1LL, std::llround(stay.AccuracyMinutes))),
+                    AccuracyText(stay.AccuracyMinutes),
                     SyllableText(PadaPosition(change.PadaBefore).Syllable),
                     SyllableText(PadaPosition(change.PadaAfter).Syllable)});
 }

@@ -1,26 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "reading/Reading.h"
 
-#include <cmath>
-
 #include "ephemeris/SignCrossings.h"
 #include "reading/RashiCatalogue.h"
 
 namespace orvanta {
 
 namespace {
-
-constexpr double kMinutesPerCentury = 36525.0 * 24.0 * 60.0;
-
-// The precise Moon near a birth, for the search of its crossings; a moment
-// the library cannot compute gives no longitude, and no crossing there.
-LongitudeAtMinutes PreciseLongitude(const PreciseMoonSource& source, double birthCenturies, Ayanamsa zodiac)
-{
-    return [&source, birthCenturies, zodiac](double minutes) {
-        const PreciseMoonResult at = source.MoonAt(JulianDayUt(birthCenturies + minutes / kMinutesPerCentury), zodiac);
-        return at ? at.Position->SiderealLongitude : std::nan("");
-    };
-}
 
 // The stays of the shown Moon: the sign's, and the birth star's.
 void AddStays(Reading& reading, const CrossingSearch& search)
@@ -55,11 +41,13 @@ Reading ComposeReading(BirthRecord& record, const ReadingMethod& method)
     // The precise Moon is asked for only where a source is given, and then
     // on every reading: its word is the cross-check's.
     std::optional<MoonComputation> precise;
+    double preciseAccuracy = EphemerisFilesAccuracyDegrees;
     if (method.Precise != nullptr) {
         const PreciseMoonResult at = method.Precise->MoonAt(JulianDayUt(classic.Centuries), reading.Zodiac);
         if (at) {
             precise = WithLongitudes(classic, at.Position->TropicalLongitude, at.Position->SiderealLongitude);
             reading.PreciseData = at.Position->Data;
+            preciseAccuracy = at.Position->AccuracyDegrees;
         } else {
             reading.Check = PreciseMoonMissing(at.Problem);
         }
@@ -82,10 +70,8 @@ Reading ComposeReading(BirthRecord& record, const ReadingMethod& method)
         return reading;
     }
     if (followPrecise) {
-        AddStays(reading, CrossingSearch(PreciseLongitude(*method.Precise, classic.Centuries, reading.Zodiac),
-                                         reading.PreciseData == PreciseMoonData::EphemerisFiles
-                                             ? EphemerisFilesAccuracyDegrees
-                                             : AnalyticTheoryAccuracyDegrees));
+        AddStays(reading,
+                 CrossingSearch(PreciseLongitude(*method.Precise, classic.Centuries, reading.Zodiac), preciseAccuracy));
     } else {
         AddStays(reading, CrossingSearch(ReadingLongitude(classic.Centuries), MethodAccuracyDegrees));
     }

@@ -39,7 +39,7 @@ UiText CannotTellText(const SignStay& stay, const SignCrossing& change)
                                           "within its accuracy of about %4. A more exact ephemeris and an exact "
                                           "birth time are needed."),
                    {Name(change.RashiBefore), Name(change.RashiAfter), DistanceFromBirth(change.MinutesFromBirth),
-                    MinutesText(std::max(1LL, std::llround(stay.AccuracyMinutes)))});
+                    AccuracyText(stay.AccuracyMinutes)});
 }
 
 UiText GaugeSpoken(const SignStayText& text)

@@ -73,6 +73,11 @@ UiText MinutesText(long long minutes)
                         : Compose(ORVANTA_TR("MoonStay", "%1 minutes"), {Number(minutes)});
 }
 
+UiText AccuracyText(double accuracyMinutes)
+{
+    return MinutesText(std::max(1LL, std::llround(accuracyMinutes)));
+}
+
 UiText DistanceFromBirth(double minutes)
 {
     if (minutes == 0.0) {

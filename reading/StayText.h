@@ -35,6 +35,9 @@ UiText HourMinute(const ClockTime& time);
 // "1 minute", "6 minutes".
 UiText MinutesText(long long minutes);
 
+// A method's accuracy at the Moon's speed in whole minutes, at least one.
+UiText AccuracyText(double accuracyMinutes);
+
 // "6 minutes after the recorded birth time", "less than a minute before
 // the recorded birth time", "at the recorded birth time".
 UiText DistanceFromBirth(double minutes);
