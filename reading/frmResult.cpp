@@ -312,13 +312,13 @@ QWidget* frmResult::BuildHeader(QWidget* parent)
     column->addWidget(fraSignStay);
     fraNakshatra = new NakshatraPanel(kHeaderWidth, header);
     fraNakshatra->setObjectName(QStringLiteral("fraNakshatra"));
-    column->addSpacing(4);
+    column->addSpacing(2);
     column->addWidget(fraNakshatra);
     lblCrossCheck = new CrossCheckLabel(kHeaderWidth, header);
     connect(lblCrossCheck, &CrossCheckLabel::OtherMethodChosen, this, &frmResult::OtherMethodRequested);
-    column->addSpacing(4);
+    column->addSpacing(2);
     column->addWidget(lblCrossCheck);
-    column->addSpacing(6);
+    column->addSpacing(2);
 
     for (const ResultFieldBox& field : kHeadline) {
         QLabel* caption = MakeCaption(field, header);
@@ -326,7 +326,7 @@ QWidget* frmResult::BuildHeader(QWidget* parent)
         fields_.push_back({&field, caption, box});
         column->addWidget(caption);
         column->addWidget(box);
-        column->addSpacing(4);
+        column->addSpacing(1);
     }
     column->addStretch(1);
     headerScroll_->setWidget(header);

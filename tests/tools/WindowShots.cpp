@@ -95,7 +95,10 @@ QAction* Action(QWidget* window, const char* name)
 
 int main(int argc, char** argv)
 {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
+    // Offscreen unless a display platform is asked for (xvfb-run with xcb).
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    }
     QApplication app(argc, argv);
     QApplication::setQuitOnLastWindowClosed(false);
     ApplyWindowFont();
