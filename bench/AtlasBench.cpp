@@ -17,11 +17,11 @@
 #include <string>
 #include <vector>
 
-#include "common/TextEncoding.h"
+#include "core/common/TextEncoding.h"
 #include "BenchTiming.h"
-#include "atlas/CountryNames.h"
-#include "atlas/PlaceAtlas.h"
-#include "atlas/ZoneInForce.h"
+#include "core/atlas/CountryNames.h"
+#include "core/atlas/PlaceAtlas.h"
+#include "core/atlas/ZoneInForce.h"
 
 using namespace orvanta;
 using Clock = std::chrono::steady_clock;

@@ -8,10 +8,10 @@
 #include <vector>
 
 #include "BenchTiming.h"
-#include "ephemeris/Ephemeris.h"
-#include "ephemeris/MoonRashi.h"
-#include "ephemeris/NakshatraStay.h"
-#include "ephemeris/SignCrossings.h"
+#include "core/ephemeris/Ephemeris.h"
+#include "core/ephemeris/MoonRashi.h"
+#include "core/ephemeris/NakshatraStay.h"
+#include "core/ephemeris/SignCrossings.h"
 
 using namespace orvanta;
 

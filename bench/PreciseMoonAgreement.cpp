@@ -12,8 +12,8 @@
 #include <random>
 #include <vector>
 
-#include "ephemeris/MoonRashi.h"
-#include "ephemeris/PreciseMoon.h"
+#include "core/ephemeris/MoonRashi.h"
+#include "core/ephemeris/PreciseMoon.h"
 
 using namespace orvanta;
 

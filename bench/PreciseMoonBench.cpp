@@ -11,8 +11,8 @@
 #include <vector>
 
 #include "BenchTiming.h"
-#include "ephemeris/MoonRashi.h"
-#include "ephemeris/PreciseMoon.h"
+#include "core/ephemeris/MoonRashi.h"
+#include "core/ephemeris/PreciseMoon.h"
 
 using namespace orvanta;
 

@@ -20,15 +20,15 @@
 #include <vector>
 
 #include "BenchTiming.h"
-#include "common/BirthRecord.h"
-#include "app/WindowFlow.h"
-#include "app/frmMain.h"
+#include "core/common/BirthRecord.h"
+#include "gui/app/WindowFlow.h"
+#include "gui/app/frmMain.h"
 #include "platform/QtPlatform.h"
-#include "widgets/WindowFont.h"
-#include "ephemeris/PreciseMoon.h"
-#include "reading/Reading.h"
-#include "support/MoonPreferences.h"
-#include "reading/frmResult.h"
+#include "gui/widgets/WindowFont.h"
+#include "core/ephemeris/PreciseMoon.h"
+#include "core/reading/Reading.h"
+#include "gui/support/MoonPreferences.h"
+#include "gui/reading/frmResult.h"
 
 using namespace orvanta;
 using Clock = std::chrono::steady_clock;

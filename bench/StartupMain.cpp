@@ -8,13 +8,13 @@
 #include <memory>
 
 #include "StartupFirstPaint.h"
-#include "common/BirthRecord.h"
-#include "app/PlaceLookup.h"
-#include "app/WindowFlow.h"
-#include "app/frmMain.h"
+#include "core/common/BirthRecord.h"
+#include "gui/app/PlaceLookup.h"
+#include "gui/app/WindowFlow.h"
+#include "gui/app/frmMain.h"
 #include "platform/QtPlatform.h"
-#include "widgets/WindowFont.h"
-#include "support/UpdateReminder.h"
+#include "gui/widgets/WindowFont.h"
+#include "gui/support/UpdateReminder.h"
 
 int main(int argc, char** argv)
 {

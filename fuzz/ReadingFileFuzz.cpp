@@ -10,7 +10,7 @@
 #include <string>
 #include <string_view>
 
-#include "report/ReadingFile.h"
+#include "core/report/ReadingFile.h"
 
 namespace {
 

@@ -16,7 +16,7 @@ mkdir -p "$out"
 "$cxx" -std=c++20 -g -O1 -Wall -Wextra -Wpedantic -Werror \
   -fsanitize=fuzzer,address,undefined -fno-sanitize-recover=all -fno-omit-frame-pointer \
   -I"$root" \
-  "$root/fuzz/ReadingFileFuzz.cpp" "$root/report/ReadingFile.cpp" "$root/common/TextRules.cpp" \
-  "$root/common/UiText.cpp" "$root/common/TextEncoding.cpp" \
+  "$root/fuzz/ReadingFileFuzz.cpp" "$root/core/report/ReadingFile.cpp" "$root/core/common/TextRules.cpp" \
+  "$root/core/common/UiText.cpp" "$root/core/common/TextEncoding.cpp" \
   -o "$out/ReadingFileFuzz"
 echo "fuzz/build.sh: built $out/ReadingFileFuzz"

@@ -6,9 +6,9 @@
 
 #include <string>
 
-#include "common/BirthRecord.h"
-#include "entry/BirthDataEntry.h"
-#include "reading/Reading.h"
+#include "core/common/BirthRecord.h"
+#include "core/entry/BirthDataEntry.h"
+#include "core/reading/Reading.h"
 
 namespace orvanta::testing {
 

@@ -3,7 +3,7 @@
 #include <QApplication>
 #include <gtest/gtest.h>
 
-#include "widgets/WindowFont.h"
+#include "gui/widgets/WindowFont.h"
 
 int main(int argc, char** argv)
 {

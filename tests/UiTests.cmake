@@ -5,31 +5,31 @@ add_executable(orvanta_ui_tests
   UiTestMain.cpp
   platform/FakePlatform.h platform/FakePlatform.cpp
   WindowTestSupport.h
-  app/frmMainTest.cpp
-  app/frmMainAtlasTest.cpp
-  app/PlacesSpokenTest.cpp
-  app/CommandLineTest.cpp
-  app/TranslationTest.cpp
-  app/MoonMethodWindowsTest.cpp
-  app/ModalBoxTest.cpp
-  app/SecondStartTest.cpp
+  gui/app/frmMainTest.cpp
+  gui/app/frmMainAtlasTest.cpp
+  gui/app/PlacesSpokenTest.cpp
+  gui/app/CommandLineTest.cpp
+  gui/app/TranslationTest.cpp
+  gui/app/MoonMethodWindowsTest.cpp
+  gui/app/ModalBoxTest.cpp
+  gui/app/SecondStartTest.cpp
   platform/QtPlatformTest.cpp
   platform/SingleInstanceTest.cpp
   resources/ResourcesTest.cpp
-  support/UpdateReminderTest.cpp
-  support/frmAboutTest.cpp
-  report/SaveOpenPrintTest.cpp
-  support/WebPagesTest.cpp
-  reading/frmResultTest.cpp
-  reading/SignStayPanelTest.cpp
-  reading/NakshatraPanelTest.cpp
-  report/frmSaveTest.cpp
-  timezone/frmTimeZoneTest.cpp
-  widgets/ClickableLabelTest.cpp
-  widgets/EntryBoxesTest.cpp
+  gui/support/UpdateReminderTest.cpp
+  gui/support/frmAboutTest.cpp
+  gui/report/SaveOpenPrintTest.cpp
+  gui/support/WebPagesTest.cpp
+  gui/reading/frmResultTest.cpp
+  gui/reading/SignStayPanelTest.cpp
+  gui/reading/NakshatraPanelTest.cpp
+  gui/report/frmSaveTest.cpp
+  gui/timezone/frmTimeZoneTest.cpp
+  gui/widgets/ClickableLabelTest.cpp
+  gui/widgets/EntryBoxesTest.cpp
 )
 target_include_directories(orvanta_ui_tests PRIVATE "${CMAKE_CURRENT_SOURCE_DIR}")
-target_link_libraries(orvanta_ui_tests PRIVATE orvanta_ui Qt6::Test GTest::gtest)
+target_link_libraries(orvanta_ui_tests PRIVATE orvanta_gui_app Qt6::Test GTest::gtest)
 # The command-line tests also start the built program.
 add_dependencies(orvanta_ui_tests orvanta)
 target_compile_definitions(orvanta_ui_tests PRIVATE
@@ -48,11 +48,11 @@ set_tests_properties(PlacesSpokenThroughAtSpi PROPERTIES TIMEOUT 200)
 # Pictures on screens of different pixel density: a program of its own, as it
 # sets up its two offscreen screens before QApplication.
 add_executable(orvanta_screen_tests
-  widgets/ScreenChangeTest.cpp
+  gui/widgets/ScreenChangeTest.cpp
   platform/FakePlatform.h platform/FakePlatform.cpp
 )
 target_include_directories(orvanta_screen_tests PRIVATE "${CMAKE_CURRENT_SOURCE_DIR}")
-target_link_libraries(orvanta_screen_tests PRIVATE orvanta_ui Qt6::Test GTest::gtest)
+target_link_libraries(orvanta_screen_tests PRIVATE orvanta_gui_app Qt6::Test GTest::gtest)
 gtest_discover_tests(orvanta_screen_tests DISCOVERY_MODE PRE_TEST)
 
 # Not a test: pictures of the windows for comparing a change (scripts/window-shots).
@@ -61,7 +61,7 @@ add_executable(orvanta_window_shots
   platform/FakePlatform.h platform/FakePlatform.cpp
 )
 target_include_directories(orvanta_window_shots PRIVATE "${CMAKE_CURRENT_SOURCE_DIR}")
-target_link_libraries(orvanta_window_shots PRIVATE orvanta_ui Qt6::Test)
+target_link_libraries(orvanta_window_shots PRIVATE orvanta_gui_app Qt6::Test)
 target_compile_definitions(orvanta_window_shots PRIVATE ORVANTA_ATLAS_DATABASE="${ORVANTA_ATLAS_DATABASE}")
 add_dependencies(orvanta_window_shots orvanta_atlas_database)
 

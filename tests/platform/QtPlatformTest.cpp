@@ -226,7 +226,7 @@ TEST(Settings, OnlyAnAbsentOrSmallRegularFileIsUsed)
 #include <QFontDatabase>
 #include <QFontInfo>
 
-#include "widgets/WindowFont.h"
+#include "gui/widgets/WindowFont.h"
 
 namespace orvanta {
 namespace {

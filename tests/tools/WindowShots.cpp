@@ -13,13 +13,13 @@
 #include <QTest>
 #include <cstdio>
 
-#include "app/WindowFlow.h"
-#include "app/frmMain.h"
-#include "app/PlaceLookup.h"
-#include "common/BirthRecord.h"
-#include "ephemeris/PreciseMoon.h"
+#include "gui/app/WindowFlow.h"
+#include "gui/app/frmMain.h"
+#include "gui/app/PlaceLookup.h"
+#include "core/common/BirthRecord.h"
+#include "core/ephemeris/PreciseMoon.h"
 #include "platform/FakePlatform.h"
-#include "widgets/WindowFont.h"
+#include "gui/widgets/WindowFont.h"
 
 using namespace orvanta;
 

@@ -1,0 +1,120 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The birth star: which of the 27 lunar mansions of 13°20' and which of its
+// four padas of 3°20' a sidereal longitude stands in, the mansion's ruling
+// planet and the pada's traditional first syllable of a name.
+#pragma once
+
+#include <array>
+#include <string_view>
+
+#include "core/common/UiText.h"
+
+namespace orvanta {
+
+inline constexpr double NakshatraDegrees = 40.0 / 3.0;  // 13°20'
+inline constexpr double PadaDegrees = 10.0 / 3.0;       // 3°20'
+inline constexpr int PadaCount = 108;
+
+struct NakshatraRow {
+    std::string_view Name;
+    std::string_view Lord;  // a planet's name, context "Planet"
+};
+
+// The ruling planets run Ketu to Mercury and start again at Magha and Mula.
+inline constexpr std::array<NakshatraRow, 27> NakshatraTable{{
+    {"Ashwini",           ORVANTA_TR_TEXT("Planet", "Ketu")},
+    {"Bharani",           ORVANTA_TR_TEXT("Planet", "Venus")},
+    {"Krittika",          ORVANTA_TR_TEXT("Planet", "Sun")},
+    {"Rohini",            ORVANTA_TR_TEXT("Planet", "Moon")},
+    {"Mrigashira",        ORVANTA_TR_TEXT("Planet", "Mars")},
+    {"Ardra",             ORVANTA_TR_TEXT("Planet", "Rahu")},
+    {"Punarvasu",         ORVANTA_TR_TEXT("Planet", "Jupiter")},
+    {"Pushya",            ORVANTA_TR_TEXT("Planet", "Saturn")},
+    {"Ashlesha",          ORVANTA_TR_TEXT("Planet", "Mercury")},
+    {"Magha",             ORVANTA_TR_TEXT("Planet", "Ketu")},
+    {"Purva Phalguni",    ORVANTA_TR_TEXT("Planet", "Venus")},
+    {"Uttara Phalguni",   ORVANTA_TR_TEXT("Planet", "Sun")},
+    {"Hasta",             ORVANTA_TR_TEXT("Planet", "Moon")},
+    {"Chitra",            ORVANTA_TR_TEXT("Planet", "Mars")},
+    {"Swati",             ORVANTA_TR_TEXT("Planet", "Rahu")},
+    {"Vishakha",          ORVANTA_TR_TEXT("Planet", "Jupiter")},
+    {"Anuradha",          ORVANTA_TR_TEXT("Planet", "Saturn")},
+    {"Jyeshtha",          ORVANTA_TR_TEXT("Planet", "Mercury")},
+    {"Mula",              ORVANTA_TR_TEXT("Planet", "Ketu")},
+    {"Purva Ashadha",     ORVANTA_TR_TEXT("Planet", "Venus")},
+    {"Uttara Ashadha",    ORVANTA_TR_TEXT("Planet", "Sun")},
+    {"Shravana",          ORVANTA_TR_TEXT("Planet", "Moon")},
+    {"Dhanishta",         ORVANTA_TR_TEXT("Planet", "Mars")},
+    {"Shatabhisha",       ORVANTA_TR_TEXT("Planet", "Rahu")},
+    {"Purva Bhadrapada",  ORVANTA_TR_TEXT("Planet", "Jupiter")},
+    {"Uttara Bhadrapada", ORVANTA_TR_TEXT("Planet", "Saturn")},
+    {"Revati",            ORVANTA_TR_TEXT("Planet", "Mercury")},
+}};
+
+struct NameSyllable {
+    std::string_view Latin;
+    std::string_view Devanagari;  // UTF-8
+};
+
+// The first syllable of a name for each pada, nakshatra by nakshatra: the
+// Avakahada (Hoda) chakra as Balabhadra's Hora Ratnam gives it, tabulated at
+// srigaruda.com/hoa-chakra (its 27 mansions; Abhijit's sounds left out).
+// The Devanagari is the table's, but for Pushya pada 2, printed there as
+// "ह" beside its reading "he" and written here "हे". The Latin is the
+// table's IAST in everyday spelling: c as Ch, ch as Chh, retroflex and
+// dental letters alike, ś and ṣ as Sh, ṅ as Ng, ñ as Ny.
+inline constexpr std::array<std::array<NameSyllable, 4>, 27> NameSyllableTable{{
+    {{{"Chu", "चु"}, {"Che", "चे"}, {"Cho", "चो"}, {"La", "ल"}}},     // Ashwini
+    {{{"Li", "लि"}, {"Lu", "लु"}, {"Le", "ले"}, {"Lo", "लो"}}},       // Bharani
+    {{{"A", "अ"}, {"I", "इ"}, {"U", "उ"}, {"E", "ए"}}},               // Krittika
+    {{{"O", "ओ"}, {"Va", "व"}, {"Vi", "वि"}, {"Vu", "वु"}}},          // Rohini
+    {{{"Ve", "वे"}, {"Vo", "वो"}, {"Ka", "क"}, {"Ki", "कि"}}},        // Mrigashira
+    {{{"Ku", "कु"}, {"Gha", "घ"}, {"Nga", "ङ"}, {"Chha", "छ"}}},      // Ardra
+    {{{"Ke", "के"}, {"Ko", "को"}, {"Ha", "ह"}, {"Hi", "हि"}}},        // Punarvasu
+    {{{"Hu", "हु"}, {"He", "हे"}, {"Ho", "हो"}, {"Da", "ड"}}},        // Pushya
+    {{{"Di", "डि"}, {"Du", "डु"}, {"De", "डे"}, {"Do", "डो"}}},       // Ashlesha
+    {{{"Ma", "म"}, {"Mi", "मि"}, {"Mu", "मु"}, {"Me", "मे"}}},        // Magha
+    {{{"Mo", "मो"}, {"Ta", "ट"}, {"Ti", "टि"}, {"Tu", "टु"}}},        // Purva Phalguni
+    {{{"Te", "टे"}, {"To", "टो"}, {"Pa", "प"}, {"Pi", "पि"}}},        // Uttara Phalguni
+    {{{"Pu", "पु"}, {"Sha", "ष"}, {"Na", "ण"}, {"Tha", "ठ"}}},        // Hasta
+    {{{"Pe", "पे"}, {"Po", "पो"}, {"Ra", "र"}, {"Ri", "रि"}}},        // Chitra
+    {{{"Ru", "रु"}, {"Re", "रे"}, {"Ro", "रो"}, {"Ta", "त"}}},        // Swati
+    {{{"Ti", "ति"}, {"Tu", "तु"}, {"Te", "ते"}, {"To", "तो"}}},       // Vishakha
+    {{{"Na", "न"}, {"Ni", "नि"}, {"Nu", "नु"}, {"Ne", "ने"}}},        // Anuradha
+    {{{"No", "नो"}, {"Ya", "य"}, {"Yi", "यि"}, {"Yu", "यु"}}},        // Jyeshtha
+    {{{"Ye", "ये"}, {"Yo", "यो"}, {"Bha", "भ"}, {"Bhi", "भि"}}},      // Mula
+    {{{"Bhu", "भु"}, {"Dha", "ध"}, {"Pha", "फ"}, {"Dha", "ढ"}}},      // Purva Ashadha
+    {{{"Bhe", "भे"}, {"Bho", "भो"}, {"Ja", "ज"}, {"Ji", "जि"}}},      // Uttara Ashadha
+    {{{"Khi", "खि"}, {"Khu", "खु"}, {"Khe", "खे"}, {"Kho", "खो"}}},   // Shravana
+    {{{"Ga", "ग"}, {"Gi", "गि"}, {"Gu", "गु"}, {"Ge", "गे"}}},        // Dhanishta
+    {{{"Go", "गो"}, {"Sa", "स"}, {"Si", "सि"}, {"Su", "सु"}}},        // Shatabhisha
+    {{{"Se", "से"}, {"So", "सो"}, {"Da", "द"}, {"Di", "दि"}}},        // Purva Bhadrapada
+    {{{"Du", "दु"}, {"Tha", "थ"}, {"Jha", "झ"}, {"Nya", "ञ"}}},       // Uttara Bhadrapada
+    {{{"De", "दे"}, {"Do", "दो"}, {"Cha", "च"}, {"Chi", "चि"}}},      // Revati
+}};
+
+// Where a longitude stands among the mansions.
+struct NakshatraPosition {
+    int Index = 0;          // 0 for Ashwini, 26 for Revati
+    int Pada = 1;           // 1 to 4
+    int Degrees = 0;        // whole degrees into the nakshatra, 0 to 13
+    int Minutes = 0;        // and whole minutes beyond them
+    std::string_view Name;
+    std::string_view Lord;
+    NameSyllable Syllable;
+
+    int PadaOfZodiac() const { return Index * 4 + Pada - 1; }  // 0 to 107
+};
+
+// The nakshatra of a sidereal longitude in degrees (taken modulo 360). A
+// boundary belongs to the later mansion and pada, also when the longitude
+// was written as degrees + minutes/60 + seconds/3600 and rounding left it a
+// hair below; whole-degree boundaries are exact, so the nakshatra never
+// disagrees with the sign that the whole degrees name.
+NakshatraPosition NakshatraOf(double siderealLongitude);
+
+// The position of the pada with this number counted round the zodiac from
+// Ashwini's first (taken modulo 108), at its start.
+NakshatraPosition PadaPosition(int padaOfZodiac);
+
+}  // namespace orvanta

@@ -1,0 +1,171 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "core/ephemeris/PreciseMoon.h"
+
+#include <swephexp.h>
+
+#include <cmath>
+#include <mutex>
+#include <utility>
+
+namespace orvanta {
+
+namespace {
+
+struct SiderealModeRow {
+    Ayanamsa Value;
+    int32 Mode;
+};
+
+constexpr std::array<SiderealModeRow, 3> SiderealModes{{
+    {Ayanamsa::Lahiri,       SE_SIDM_LAHIRI},
+    {Ayanamsa::Raman,        SE_SIDM_RAMAN},
+    {Ayanamsa::Krishnamurti, SE_SIDM_KRISHNAMURTI},
+}};
+
+int32 SiderealModeOf(Ayanamsa ayanamsa)
+{
+    for (const SiderealModeRow& row : SiderealModes) {
+        if (row.Value == ayanamsa) {
+            return row.Mode;
+        }
+    }
+    return SiderealModes[0].Mode;
+}
+
+// The library takes a list of folders, split at ':' and ';', and silently
+// uses its own list (which starts with the working folder) for one longer
+// than about 240 characters. A folder it would misread gets no files at all.
+bool LibraryCanTakeFolder(const std::string& folder)
+{
+    return !folder.empty() && folder.size() <= 200 && folder.find_first_of(":;") == std::string::npos;
+}
+
+// The library is one per process; so is what this module last told it.
+struct LibraryState {
+    std::mutex Lock;
+    std::optional<std::string> Folder;
+};
+
+LibraryState& Library()
+{
+    static LibraryState state;
+    return state;
+}
+
+// Giving the library a folder closes its open files, so only a change is given.
+void UseFolder(LibraryState& library, const std::string& folder)
+{
+    if (library.Folder != folder) {
+        swe_set_ephe_path(folder.c_str());
+        library.Folder = folder;
+    }
+}
+
+double Normalized(double degrees)
+{
+    const double r = std::fmod(degrees, 360.0);
+    const double up = r < 0.0 ? r + 360.0 : r;
+    return up < 360.0 ? up : 0.0;  // a tiny negative rounds up to 360
+}
+
+PreciseMoonResult Failure(std::string reason)
+{
+    PreciseMoonResult failed;
+    failed.Problem = Compose(ORVANTA_TR("PreciseMoon", "Swiss Ephemeris could not compute the Moon: %1"),
+                             {Verbatim(std::move(reason))});
+    return failed;
+}
+
+}  // namespace
+
+std::string_view AyanamsaName(Ayanamsa ayanamsa)
+{
+    for (const AyanamsaRow& row : AyanamsaTable) {
+        if (row.Value == ayanamsa) {
+            return row.Name;
+        }
+    }
+    return AyanamsaTable[0].Name;
+}
+
+Ayanamsa AyanamsaNamed(std::string_view name)
+{
+    for (const AyanamsaRow& row : AyanamsaTable) {
+        if (row.Name == name) {
+            return row.Value;
+        }
+    }
+    return DefaultAyanamsa;
+}
+
+UiText DescribeData(PreciseMoonData data)
+{
+    if (data == PreciseMoonData::EphemerisFiles) {
+        return Compose(ORVANTA_TR("PreciseMoon", "Swiss Ephemeris files"));
+    }
+    return Compose(
+        ORVANTA_TR("PreciseMoon", "Swiss Ephemeris analytic theory (its files for this date were not found)"));
+}
+
+double JulianDayUt(double centuries)
+{
+    return 2451545.0 + centuries * 36525.0;
+}
+
+std::string DefaultEphemerisFolder()
+{
+    return ORVANTA_SWE_EPHEMERIS_FOLDER;
+}
+
+SwissEphemerisMoon::SwissEphemerisMoon(std::string ephemerisFolder) : folder_(std::move(ephemerisFolder))
+{
+}
+
+PreciseMoonResult SwissEphemerisMoon::MoonAt(double julianDayUt, Ayanamsa ayanamsa) const
+{
+    if (!std::isfinite(julianDayUt)) {
+        return Failure("the moment is not a number");
+    }
+    LibraryState& library = Library();
+    const std::lock_guard<std::mutex> lock(library.Lock);
+
+    int32 ephemeris = SEFLG_MOSEPH;
+    if (LibraryCanTakeFolder(folder_)) {
+        UseFolder(library, folder_);
+        ephemeris = SEFLG_SWIEPH;
+    }
+    swe_set_sid_mode(SiderealModeOf(ayanamsa), 0, 0);
+
+    // The library falls back on its analytic theory when a file is missing,
+    // and says so in the flags it returns.
+    char error[AS_MAXCH] = "";
+    double moon[6] = {};
+    const int32 used = swe_calc_ut(julianDayUt, SE_MOON, ephemeris | SEFLG_SPEED | SEFLG_SIDEREAL, moon, error);
+    if (used < 0) {
+        return Failure(error);
+    }
+    double ayanamsaDegrees = 0.0;
+    if (swe_get_ayanamsa_ex_ut(julianDayUt, used & (SEFLG_SWIEPH | SEFLG_MOSEPH), &ayanamsaDegrees, error) < 0) {
+        return Failure(error);
+    }
+
+    PreciseMoonPosition p;
+    p.SiderealLongitude = Normalized(moon[0]);
+    // This ayanamsa includes nutation, so adding it gives the apparent tropical longitude.
+    p.TropicalLongitude = Normalized(moon[0] + ayanamsaDegrees);
+    p.AyanamsaDegrees = ayanamsaDegrees;
+    p.SpeedDegreesPerDay = moon[3];
+    const bool analytic = (used & SEFLG_MOSEPH) != 0;
+    p.Data = analytic ? PreciseMoonData::AnalyticTheory : PreciseMoonData::EphemerisFiles;
+    p.AccuracyDegrees = analytic ? AnalyticTheoryAccuracyDegrees : EphemerisFilesAccuracyDegrees;
+    return {p, {}};
+}
+
+PreciseMoonResult UnavailablePreciseMoon::MoonAt(double, Ayanamsa) const
+{
+    PreciseMoonResult none;
+    none.Problem = Compose(ORVANTA_TR("PreciseMoon", "Swiss Ephemeris is not available on this computer."));
+    return none;
+}
+
+}  // namespace orvanta

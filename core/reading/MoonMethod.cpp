@@ -1,0 +1,108 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "core/reading/MoonMethod.h"
+
+#include <cmath>
+#include <string>
+
+namespace orvanta {
+
+namespace {
+
+constexpr std::string_view kClassicSetting = "classic";
+constexpr std::string_view kSwissSetting = "swiss";
+
+// "23°16′": degrees and minutes into the sign, truncated as the sign is, so
+// 29°59′ never reads as the next sign.
+UiText PlaceInSign(double longitude)
+{
+    const double intoSign = std::fmod(longitude, 30.0);
+    const int minutes = std::min(30 * 60 - 1, static_cast<int>(intoSign * 60.0));
+    return Verbatim(std::to_string(minutes / 60) + "\u00B0" + (minutes % 60 < 10 ? "0" : "") +
+                    std::to_string(minutes % 60) + "\u2032");
+}
+
+UiText Rashi(const MoonComputation& moon)
+{
+    return Compose({TableTextContext, moon.RashiName.data()});
+}
+
+UiText PadaOf(const MoonComputation& moon)
+{
+    const NakshatraPosition at = NakshatraOf(moon.MoonLongitude);
+    return Compose(ORVANTA_TR("CrossCheck", "pada %1 of %2"),
+                   {Verbatim(std::to_string(at.Pada)), Verbatim(std::string(at.Name))});
+}
+
+UiText Capitalised(MoonMethod method, Ayanamsa zodiac)
+{
+    if (method == MoonMethod::ClassicSeries) {
+        return Compose(ORVANTA_TR("CrossCheck", "The classic series"));
+    }
+    return MethodName(method, zodiac);
+}
+
+MoonMethod Other(MoonMethod method)
+{
+    return method == MoonMethod::ClassicSeries ? MoonMethod::SwissEphemeris : MoonMethod::ClassicSeries;
+}
+
+UiText ShowTheReadingBy(MoonMethod method, Ayanamsa zodiac)
+{
+    return Compose(ORVANTA_TR("CrossCheck", "Show the reading by %1"), {MethodName(method, zodiac)});
+}
+
+}  // namespace
+
+std::string_view MoonMethodSetting(MoonMethod method)
+{
+    return method == MoonMethod::SwissEphemeris ? kSwissSetting : kClassicSetting;
+}
+
+MoonChoice MoonChoiceOfSettings(std::string_view method, std::string_view ayanamsa)
+{
+    return {method == kSwissSetting ? MoonMethod::SwissEphemeris : MoonMethod::ClassicSeries,
+            AyanamsaNamed(ayanamsa)};
+}
+
+UiText MethodName(MoonMethod method, Ayanamsa zodiac)
+{
+    if (method == MoonMethod::ClassicSeries) {
+        return Compose(ORVANTA_TR("CrossCheck", "the classic series"));
+    }
+    return Compose(ORVANTA_TR("CrossCheck", "Swiss Ephemeris (%1)"), {Verbatim(std::string(AyanamsaName(zodiac)))});
+}
+
+CrossCheck CompareMethods(const MoonComputation& shown, MoonMethod shownMethod, const MoonComputation& other,
+                          Ayanamsa zodiac)
+{
+    const MoonMethod otherMethod = Other(shownMethod);
+    const NakshatraPosition here = NakshatraOf(shown.MoonLongitude);
+    const NakshatraPosition there = NakshatraOf(other.MoonLongitude);
+    CrossCheck check;
+    if (shown.RashiName == other.RashiName && here.PadaOfZodiac() == there.PadaOfZodiac()) {
+        check.Line = Compose(ORVANTA_TR("CrossCheck", "%1: Moon at %2 in %3, %4 %5 \u2014 same rashi and pada"),
+                             {Capitalised(otherMethod, zodiac), PlaceInSign(other.MoonLongitude), Rashi(other),
+                              MethodName(shownMethod, zodiac), PlaceInSign(shown.MoonLongitude)});
+        return check;
+    }
+    const bool sameRashi = shown.RashiName == other.RashiName;
+    check.Line = Compose(
+        sameRashi ? ORVANTA_TR("CrossCheck", "%1 puts the Moon at %2 in %3, %4; %5 at %6, %7. "
+                                             "This reading follows %5.")
+                  : ORVANTA_TR("CrossCheck", "%1 puts the Moon at %2 in %3, %4; %5 at %6 in %7. "
+                                             "This reading follows %5."),
+        {Capitalised(otherMethod, zodiac), PlaceInSign(other.MoonLongitude), Rashi(other), PadaOf(other),
+         MethodName(shownMethod, zodiac), PlaceInSign(shown.MoonLongitude), sameRashi ? PadaOf(shown) : Rashi(shown)});
+    check.Offers = otherMethod;
+    check.Link = ShowTheReadingBy(otherMethod, zodiac);
+    return check;
+}
+
+CrossCheck PreciseMoonMissing(const UiText& problem)
+{
+    CrossCheck check;
+    check.Line = Compose(ORVANTA_TR("CrossCheck", "%1 This reading follows the classic series."), {problem});
+    return check;
+}
+
+}  // namespace orvanta

@@ -1,0 +1,40 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// What the result window and the report say about the birth star: the line
+// naming the nakshatra, pada, lord and name syllable, and under it when the
+// Moon entered the nakshatra and leaves it, or, close to a change of pada, a
+// notice that says which way the answer turns.
+#pragma once
+
+#include <optional>
+
+#include "core/common/BirthRecord.h"
+#include "core/common/UiText.h"
+#include "core/ephemeris/NakshatraStay.h"
+#include "core/reading/StayText.h"
+
+namespace orvanta {
+
+struct NakshatraText {
+    // "Nakshatra Rohini, pada 2 — lord Moon — name syllable Va (व)"
+    UiText Line;
+    UiText LineSpoken;  // the same without the Devanagari, for screen readers
+
+    StayCertainty Certainty = StayCertainty::Settled;
+    UiText Heading;  // empty for the quiet stay line; marks a notice
+    UiText Text;     // the stay line, or the body of the notice
+    UiText Spoken;   // heading and text as one
+};
+
+// "pada 2 of Rohini"
+UiText PadaName(int padaOfZodiac);
+
+// "Va (व)"
+UiText SyllableText(const NameSyllable& syllable);
+
+NakshatraText DescribeNakshatra(const NakshatraStay& stay);
+
+// The text for the record's reading, or nothing when the record's birth data
+// do not give the rashi the record holds (no reading was made from them).
+std::optional<NakshatraText> DescribeNakshatraOf(const BirthRecord& record);
+
+}  // namespace orvanta

@@ -1,0 +1,124 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The main window: where the birth data is entered and the reading starts.
+// It lays out the inputs and wires them; the reading is composed in the
+// core, the place picking and the keystroke rule live in their own classes.
+#pragma once
+
+#include <QMainWindow>
+
+#include "core/entry/BirthDataEntry.h"
+#include "core/entry/InputRules.h"
+
+class QCheckBox;
+class QComboBox;
+class QGridLayout;
+class QGroupBox;
+class QLabel;
+class QLayout;
+class QLineEdit;
+class QPushButton;
+
+namespace orvanta {
+
+struct BirthRecord;
+struct PlaceInputs;
+struct PlaceLookup;
+struct Reading;
+struct ZoneBoxTexts;
+class ClickableLabel;
+class CoordinateFrame;
+class NumericBox;
+class PlacePicker;
+class Platform;
+class PreciseMoonSource;
+class ZoneLineLabel;
+
+class frmMain : public QMainWindow {
+    Q_OBJECT
+public:
+    // `places` is the atlas the City box offers; without one the box is a
+    // plain text box.
+    // `precise` is where the readings take the precise Moon from; without one
+    // they follow the classic series with no cross-check.
+    frmMain(BirthRecord& record, Platform& platform, PlaceLookup* places = nullptr,
+            const PreciseMoonSource* precise = nullptr, QWidget* parent = nullptr);
+
+    // True when the reading may run; otherwise its message has been shown.
+    bool ValidateBirthData();
+
+    // The inputs as the controls hold them now, and putting inputs into the
+    // controls (list values must be entries of their lists).
+    BirthDataEntry Entry() const;
+    void SetEntry(const BirthDataEntry& entry);
+
+    // Opens a reading file as "Open Previously Saved Reading" does once its
+    // dialog has given the name: the same checks, messages and reading.
+    void OpenReadingFile(const QString& path);
+
+signals:
+    // The reading is composed and the record holds its birth data.
+    void ReadingReady(const orvanta::Reading& reading);
+
+public slots:
+    void cmdRashi_Click();
+    void mnuCalculate_Click();
+    void mnuPreferences_Click();
+    void lblTZHelp_Click();
+    void cmdBrowser_Click();
+    void cmdOpen_Click();
+    void mnuOnline_Click();
+    void mnuVisit_Click();
+    void mnuUpdate_Click();
+    void mnuAbout_Click();
+
+private:
+    void BuildMenus();
+    void BuildControls();
+    QLabel* BuildPicture(QWidget* parent);
+    QGroupBox* BuildEntryFrame(QWidget* parent);
+    QLayout* BuildDateRow(QWidget* frame);
+    QLayout* BuildTimeRow(QWidget* frame);
+    QLayout* BuildZoneRow(QWidget* frame);
+    void AddPlaceSearch(QGridLayout& grid, QWidget* frame, int firstRow);
+    void SetKeyboardOrder();
+    void Form_Load();
+    QWidget* FocusTarget(EntryField field) const;
+    void ShowRefusal(const ValidationFailure& failure);
+    void OnlyNumbers();
+    void ShowZone(int hours, int minutes);
+
+    // The atlas's side: places offered in the City box, the zone in force.
+    void BuildPlacePicker(PlaceLookup& places);
+    void ShowPlace(const PlaceInputs& place);
+    void ShowAtlasZone(const ZoneBoxTexts& boxes);
+    void AtlasUnavailable(const QString& why);
+    void GrowToFit();
+
+    BirthRecord& record_;
+    Platform& platform_;
+    const PreciseMoonSource* precise_;
+
+    QLineEdit* txtName_ = nullptr;
+    QComboBox* cboMonth_ = nullptr;
+    QComboBox* cboDate_ = nullptr;
+    QComboBox* cboYear_ = nullptr;
+    QComboBox* cboHH_ = nullptr;
+    QComboBox* cboMM_ = nullptr;
+    QComboBox* cboSS_ = nullptr;
+    NumericBox* txtZoneHour_ = nullptr;
+    NumericBox* txtZoneMinute_ = nullptr;
+    ClickableLabel* lblTZHelp_ = nullptr;
+    QCheckBox* chkDST_ = nullptr;
+    ZoneLineLabel* lblZoneUsed_ = nullptr;
+    CoordinateFrame* fraLatitude_ = nullptr;
+    CoordinateFrame* fraLongitude_ = nullptr;
+    QLineEdit* txtMCity_ = nullptr;
+    QLineEdit* txtMState_ = nullptr;
+    QLineEdit* txtMCountry_ = nullptr;
+    QPushButton* cmdBrowser_ = nullptr;
+    QPushButton* cmdRashi_ = nullptr;
+    QPushButton* cmdOpen_ = nullptr;
+    PlacePicker* picker_ = nullptr;  // only with an atlas
+};
+
+}  // namespace orvanta

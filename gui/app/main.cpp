@@ -1,0 +1,41 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Start-up: the command line, then the program's windows.
+#include <QApplication>
+#include <QLocale>
+
+#include "gui/app/CommandLine.h"
+#include "gui/app/PlaceLookup.h"
+#include "gui/app/StartUp.h"
+#include "gui/app/Translations.h"
+#include "core/common/BirthRecord.h"
+#include "core/ephemeris/PreciseMoon.h"
+#include "platform/QtPlatform.h"
+#include "gui/widgets/WindowFont.h"
+
+int main(int argc, char** argv)
+{
+    // The whole command line is judged before Qt looks for a display, so
+    // help, version and a wrong command line answer without one.
+    const orvanta::CommandLine commandLine = orvanta::ParseCommandLine(orvanta::ArgumentsOf(argc, argv));
+    if (commandLine.EndNow) {
+        return orvanta::PrintAndEnd(commandLine);
+    }
+
+    QApplication app(argc, argv);
+    QApplication::setOrganizationName(QStringLiteral("Orvanta"));
+    QApplication::setApplicationName(QStringLiteral("Orvanta"));
+    QApplication::setDesktopFileName(QStringLiteral("app.orvanta.Orvanta"));
+    orvanta::InstallTranslations(app, QLocale());
+    orvanta::ApplyWindowFont();
+
+    orvanta::QtPlatform platform;
+    orvanta::BirthRecord record;
+    // Only the place of the atlas is settled here; the first search opens it.
+    orvanta::PlaceLookup places(orvanta::FindAtlasDatabase(QCoreApplication::applicationDirPath().toStdString()));
+    // Nothing of Swiss Ephemeris is touched here; the first reading opens it.
+    const orvanta::SwissEphemerisMoon precise;
+    if (!orvanta::StartUp(record, platform, commandLine.ReadingFile, &places, &precise)) {
+        return 0;
+    }
+    return QApplication::exec();
+}

@@ -1,0 +1,46 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "gui/reading/CrossCheckLabel.h"
+
+#include "gui/reading/StayLabel.h"
+#include "gui/widgets/QtText.h"
+#include "gui/widgets/WindowFont.h"
+
+namespace orvanta {
+
+CrossCheckLabel::CrossCheckLabel(int width, QWidget* parent) : QLabel(parent)
+{
+    setObjectName(QStringLiteral("lblCrossCheck"));
+    setFixedWidth(width);
+    setWordWrap(true);
+    setFont(WindowFont(8));
+    setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+    setTextFormat(Qt::RichText);
+    setAccessibleDescription(tr("The method this reading follows, and what the other method says"));
+    connect(this, &QLabel::linkActivated, this, [this] {
+        if (offered_) {
+            emit OtherMethodChosen(*offered_);
+        }
+    });
+}
+
+void CrossCheckLabel::Show(const Reading& reading)
+{
+    const QString method = Translated(MethodLine(reading));
+    const QString check = reading.Check ? Translated(reading.Check->Line) : QString();
+    offered_ = reading.Check ? reading.Check->Offers : std::nullopt;
+    QString html = method.toHtmlEscaped() + QStringLiteral(". ") + check.toHtmlEscaped();
+    QString spoken = method + QStringLiteral(". ") + check;
+    if (offered_) {
+        const QString link = Translated(reading.Check->Link);
+        html += QStringLiteral(" <a href=\"other\">%1</a>").arg(link.toHtmlEscaped());
+        spoken += QLatin1Char(' ') + link;
+    }
+    setText(html);
+    setAccessibleName(spoken);
+    // A line with a link takes the keyboard focus, for the link.
+    setTextInteractionFlags(offered_ ? Qt::TextBrowserInteraction : Qt::TextSelectableByMouse);
+    setFocusPolicy(offered_ ? Qt::StrongFocus : Qt::NoFocus);
+    FitHeightToWidth(this, width());
+}
+
+}  // namespace orvanta

@@ -1,0 +1,90 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The result window: the selected rashi's picture, name and headline fields
+// beside eight tabbed pages of its texts, with the way back to the main
+// window and on to the report window.
+#pragma once
+
+#include <QMainWindow>
+#include <QString>
+#include <vector>
+
+#include "core/reading/Reading.h"
+
+class QLabel;
+class QScrollArea;
+class QLayout;
+class QTabWidget;
+
+namespace orvanta {
+
+struct BirthRecord;
+struct ResultFieldBox;
+class Platform;
+class SharpPicture;
+class CrossCheckLabel;
+class NakshatraPanel;
+class SignStayPanel;
+
+class frmResult : public QMainWindow {
+    Q_OBJECT
+public:
+    // Shows the reading; the record is what Save writes.
+    frmResult(const Reading& reading, BirthRecord& record, Platform& platform, QWidget* parent = nullptr);
+
+    // Selects tab k (1 to 8) and brings its page to the front.
+    void ShowResultPage(int page);
+
+    // How often this window has decoded a sign picture: loading decodes one,
+    // and a move to a screen of another pixel density one more.
+    int PictureDecodes() const;
+
+signals:
+    // Back: the user wants a fresh main window in place of this one.
+    void BackRequested();
+    // The user wants the same birth's reading by the other method.
+    void OtherMethodRequested(orvanta::MoonMethod method);
+
+private slots:
+    void TS_Click(int index);
+    void cmdBack_Click();
+    void cmdSave_Click();
+    void mnuBack_Click();
+    void mnuSave_Click();
+    void mnuOnline_Click();
+    void mnuVisit_Click();
+    void mnuUpdate_Click();
+    void mnuAbout_Click();
+    void lblHomePage_Click();
+    void Label61_Click();
+
+private:
+    void BuildMenus();
+    QWidget* BuildHeader(QWidget* parent);
+    QWidget* BuildPages(QWidget* parent);
+    QLayout* BuildPageButtons(int page, QWidget* frame);
+    QWidget* BuildAboutPage();
+    void Form_Load();
+    void ShowPicture(const QString& key);
+    void FitHeight();
+
+    // A field of the selected rashi with the caption and box that show it.
+    struct ShownField {
+        const ResultFieldBox* Field;
+        QLabel* Caption;
+        QWidget* Box;
+    };
+
+    const Reading reading_;
+    BirthRecord& record_;
+    Platform& platform_;
+    QTabWidget* TS = nullptr;
+    QScrollArea* headerScroll_ = nullptr;
+    SharpPicture* picRashi = nullptr;
+    QLabel* lblVedicName = nullptr;
+    SignStayPanel* fraSignStay = nullptr;
+    NakshatraPanel* fraNakshatra = nullptr;
+    CrossCheckLabel* lblCrossCheck = nullptr;
+    std::vector<ShownField> fields_;
+};
+
+}  // namespace orvanta

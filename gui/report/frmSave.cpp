@@ -1,0 +1,235 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "gui/report/frmSave.h"
+
+#include <QHBoxLayout>
+#include <QPushButton>
+#include <QRegularExpression>
+#include <QTextBrowser>
+#include <QTextCursor>
+#include <QTextDocument>
+#include <QUrl>
+#include <QVBoxLayout>
+#include <string_view>
+
+#include "core/common/BirthRecord.h"
+#include "platform/Platform.h"
+#include "gui/widgets/Controls.h"
+#include "gui/widgets/QtText.h"
+#include "gui/widgets/WindowFont.h"
+#include "core/report/ReadingFile.h"
+#include "core/report/ReportDocument.h"
+#include "gui/widgets/ClickableLabel.h"
+#include "gui/support/WebPages.h"
+
+namespace orvanta {
+
+namespace {
+
+constexpr qreal kReportPointSize = 9.75;
+
+QTextCharFormat FormatFor(ReportStyle style)
+{
+    QTextCharFormat format;
+    switch (style) {
+    case ReportStyle::Heading:
+        format.setFontWeight(QFont::Bold);
+        format.setForeground(QColor(128, 0, 128));
+        break;
+    case ReportStyle::FieldLabel:
+        format.setFontWeight(QFont::Normal);
+        format.setForeground(QColor(0, 128, 128));
+        break;
+    case ReportStyle::FieldValue:
+        format.setFontWeight(QFont::Normal);
+        format.setForeground(QColor(0, 0, 0));
+        break;
+    }
+    return format;
+}
+
+// Inserts a text at the caret; a CR LF in it starts a new paragraph.
+void InsertLines(QTextCursor& caret, std::string_view text, const QTextCharFormat& format)
+{
+    for (;;) {
+        const std::size_t lineBreak = text.find("\r\n");
+        caret.insertText(ToQString(text.substr(0, lineBreak)), format);
+        if (lineBreak == std::string_view::npos) {
+            return;
+        }
+        caret.insertBlock(QTextBlockFormat(), format);
+        text.remove_prefix(lineBreak + 2);
+    }
+}
+
+// Each run follows the last at the caret. A run with a translatable form
+// shows it translated, then the line breaks its English ends with.
+void RenderRuns(QTextDocument& document, const std::vector<ReportRun>& runs)
+{
+    document.clear();
+    QTextCursor caret(&document);
+    for (const ReportRun& run : runs) {
+        const QTextCharFormat format = FormatFor(run.Style);
+        if (run.Shown.IsPlain() && run.Shown.Plain.empty()) {
+            InsertLines(caret, run.Text, format);
+            continue;
+        }
+        const std::size_t english = std::min(run.Text.size(), English(run.Shown).size());
+        InsertLines(caret, ToStdString(Translated(run.Shown)), format);
+        InsertLines(caret, std::string_view(run.Text).substr(english), format);
+    }
+}
+
+// Only web addresses may reach the browser: a link of any other kind could
+// make the desktop run or open something local.
+bool IsWebAddress(const QUrl& link)
+{
+    const QString scheme = link.scheme().toLower();
+    return link.isValid() && (scheme == QLatin1String("http") || scheme == QLatin1String("https")) &&
+           !link.host().isEmpty();
+}
+
+// Turns every http or https address in the document into a link to itself,
+// leaving sentence punctuation after an address outside the link.
+void MarkWebAddresses(QTextDocument& document, const QColor& linkColour)
+{
+    static const QRegularExpression address(QStringLiteral("\\bhttps?://[^\\s<>\"]+"),
+                                            QRegularExpression::CaseInsensitiveOption);
+    static const QString trailing = QStringLiteral(".,;:!?)'");
+    QTextCursor found = document.find(address);
+    while (!found.isNull()) {
+        int end = found.selectionEnd();
+        const int start = found.selectionStart();
+        while (end > start && trailing.contains(document.characterAt(end - 1))) {
+            --end;
+        }
+        found.setPosition(start);
+        found.setPosition(end, QTextCursor::KeepAnchor);
+        QTextCharFormat link;
+        link.setAnchor(true);
+        link.setAnchorHref(found.selectedText());
+        link.setFontUnderline(true);
+        link.setForeground(linkColour);
+        found.mergeCharFormat(link);
+        found = document.find(address, found);
+    }
+}
+
+
+}  // namespace
+
+frmSave::frmSave(const Reading& reading, BirthRecord& record, Platform& platform, QWidget* parent)
+    : QDialog(parent), reading_(reading), record_(record), platform_(platform)
+{
+    PrepareWindow(*this, QStringLiteral("frmSave"));
+
+    auto* column = new QVBoxLayout(this);
+    column->setContentsMargins(12, 12, 12, 12);
+    column->setSpacing(10);
+
+    auto* Label14 = new ClickableLabel(
+        tr("Talk about your rashi with other readers on the Orvanta discussion board."), this);
+    Label14->setObjectName(QStringLiteral("Label14"));
+    connect(Label14, &ClickableLabel::clicked, this, &frmSave::Label14_Click);
+    column->addWidget(Label14);
+
+    RTB = new QTextBrowser(this);
+    RTB->setObjectName(QStringLiteral("RTB"));
+    RTB->setAccessibleName(tr("Report"));
+    RTB->setReadOnly(true);
+    RTB->setOpenLinks(false);
+    RTB->setOpenExternalLinks(false);
+    RTB->setFont(WindowFont(kReportPointSize));
+    RTB->document()->setDefaultFont(WindowFont(kReportPointSize));
+    RTB->document()->setDocumentMargin(8);
+    RTB->setMinimumSize(560, 420);
+    column->addWidget(RTB, 1);
+
+    auto* row = new QHBoxLayout;
+    row->setSpacing(8);
+    auto* Label3 = new ClickableLabel(tr("Visit the Orvanta web site now"), this);
+    Label3->setObjectName(QStringLiteral("Label3"));
+    connect(Label3, &ClickableLabel::clicked, this, &frmSave::Label3_Click);
+    QPushButton* cmdSave = MakeButton(QStringLiteral("cmdSave"), tr("&Save"), this);
+    QPushButton* cmdPrint = MakeButton(QStringLiteral("cmdPrint"), tr("&Print"), this);
+    cmdSave->setAutoDefault(false);
+    cmdPrint->setAutoDefault(false);
+    connect(cmdSave, &QPushButton::clicked, this, &frmSave::cmdSave_Click);
+    connect(cmdPrint, &QPushButton::clicked, this, &frmSave::cmdPrint_Click);
+    row->addWidget(Label3);
+    row->addStretch(1);
+    row->addWidget(cmdSave);
+    row->addWidget(cmdPrint);
+    column->addLayout(row);
+    resize(660, 600);
+
+    SetKeyboardOrder(Label14, Label3, cmdSave, cmdPrint);
+    Form_Load();
+}
+
+// The report first, then the bottom row from left to right, then the link
+// above the report; the report holds the focus when the window opens.
+void frmSave::SetKeyboardOrder(QWidget* Label14, QWidget* Label3, QWidget* cmdSave, QWidget* cmdPrint)
+{
+    setTabOrder(RTB, Label3);
+    setTabOrder(Label3, cmdSave);
+    setTabOrder(cmdSave, cmdPrint);
+    setTabOrder(cmdPrint, Label14);
+    RTB->setFocus();
+}
+
+const QTextDocument& frmSave::ReportDocument() const
+{
+    return *RTB->document();
+}
+
+void frmSave::Form_Load()
+{
+    RenderRuns(*RTB->document(), BuildReportDocument(reading_));
+    EnableReportLinks();
+    RTB->moveCursor(QTextCursor::Start);
+}
+
+void frmSave::EnableReportLinks()
+{
+    MarkWebAddresses(*RTB->document(), RTB->palette().color(QPalette::Link));
+    connect(RTB, &QTextBrowser::anchorClicked, this, &frmSave::ReportLinkHandler, Qt::UniqueConnection);
+}
+
+// The browser emits this for a left click on a link (or Enter on a link
+// chosen with the keyboard); it never follows links itself.
+void frmSave::ReportLinkHandler(const QUrl& link)
+{
+    if (IsWebAddress(link)) {
+        platform_.OpenWebPage(link.toString());
+    }
+}
+
+// Saves the reading's inputs (not the report) to a reading file. The file is
+// written to a temporary file and put in place only when complete, so a
+// failure leaves an existing reading untouched, and the user is told.
+void frmSave::cmdSave_Click()
+{
+    const QString path = platform_.AskSaveFileName(
+        this, {tr("Save Your Rashi Details"), tr("Rich Text Format"), QStringLiteral("*.ras"), QStringLiteral("ras")});
+    if (path.isEmpty()) {
+        return;
+    }
+    if (!platform_.WriteFileAtomically(path, QByteArray::fromStdString(EncodeReadingFile(record_)))) {
+        platform_.ShowMessage(this, tr("The Reading Could Not Be Saved."), MessageIcon::Error);
+    }
+}
+
+// Prints the whole report on the default printer as one job; with no printer
+// nothing is printed and nothing is said.
+void frmSave::cmdPrint_Click()
+{
+    QTextCursor cursor = RTB->textCursor();
+    cursor.clearSelection();
+    RTB->setTextCursor(cursor);
+    platform_.PrintDocument(ReportDocument());
+}
+
+void frmSave::Label3_Click() { OpenHomePage(platform_); }
+void frmSave::Label14_Click() { OpenHomePage(platform_); }
+
+}  // namespace orvanta

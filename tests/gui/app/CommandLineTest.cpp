@@ -1,0 +1,174 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The command line: what it asks for, the start-up it leads to, and the
+// program itself answering --help, --version and a wrong command line.
+#include <QFile>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+#include "TestRecords.h"
+#include <string_view>
+
+#include "WindowTestSupport.h"
+#include "core/common/BirthRecord.h"
+#include "gui/app/CommandLine.h"
+#include "gui/app/StartUp.h"
+#include "platform/FakePlatform.h"
+#include "core/report/ReadingFile.h"
+
+namespace orvanta {
+namespace {
+
+using testing::Ravi;
+
+using orvanta::testing::CloseAllWindows;
+using orvanta::testing::VisibleWindow;
+
+struct ParseCase {
+    QStringList Arguments;  // after the program's name
+    bool EndNow;
+    int Status;
+    QString ReadingFile;
+    QString TextStart;  // what the printed text begins with
+};
+
+// The program itself answers --help and --version below; here, what goes with a file.
+TEST(CommandLine, TellsAFileToOpenFromTextToPrint)
+{
+    const QString usage = QStringLiteral("Usage: orvanta [options] [FILE]\n");
+    const ParseCase cases[] = {
+        {{}, false, 0, {}, {}},
+        {{QStringLiteral("/home/ravi/ravi.ras")}, false, 0, QStringLiteral("/home/ravi/ravi.ras"), {}},
+        {{QStringLiteral("--"), QStringLiteral("-odd.ras")}, false, 0, QStringLiteral("-odd.ras"), {}},
+        {{QStringLiteral("-h"), QStringLiteral("ravi.ras")}, true, 0, {}, usage},
+        {{QStringLiteral("--bogus"), QStringLiteral("ravi.ras")}, true, 2, {}, QStringLiteral("orvanta: Unknown option 'bogus'.")},
+        {{QStringLiteral("-x")}, true, 2, {}, QStringLiteral("orvanta: Unknown option 'x'.")},
+        {{QStringLiteral("a.ras"), QStringLiteral("b.ras")}, true, 2, {}, QStringLiteral("orvanta: Give at most one")},
+        // Qt's own options are left to Qt, their values included.
+        {{QStringLiteral("-platform"), QStringLiteral("offscreen"), QStringLiteral("ravi.ras")}, false, 0,
+         QStringLiteral("ravi.ras"), {}},
+        {{QStringLiteral("-style=fusion"), QStringLiteral("--reverse")}, false, 0, {}, {}},
+        {{QStringLiteral("-platform")}, true, 2, {}, QStringLiteral("orvanta: Missing value after '-platform'.")},
+    };
+    for (const ParseCase& c : cases) {
+        SCOPED_TRACE(c.Arguments.join(QLatin1Char(' ')).toStdString());
+        const CommandLine line = ParseCommandLine(QStringList{QStringLiteral("orvanta")} + c.Arguments);
+        EXPECT_EQ(line.EndNow, c.EndNow);
+        EXPECT_EQ(line.Status, c.Status);
+        EXPECT_EQ(line.TextIsError, c.Status != 0);
+        EXPECT_EQ(line.ReadingFile, c.ReadingFile);
+        EXPECT_TRUE(line.Text.startsWith(c.TextStart)) << line.Text.toStdString();
+        if (c.Status != 0) {
+            EXPECT_TRUE(line.Text.contains(usage)) << "a refusal shows the usage";
+        }
+    }
+}
+
+
+// The copy already running, as a second start finds it.
+enum class OtherCopy { None, TakesReadings, DoesNotAnswer, EndsMeanwhile };
+
+struct StartCase {
+    const char* Name;
+    OtherCopy Other;
+    const char* File;  // in the fake platform's home folder; null for none
+    std::string_view Window;  // the window left showing; empty for none
+    QStringList Messages;
+    bool HandedOver;
+};
+
+TEST(StartUp, OpensTheGivenReadingOrHandsItToTheRunningCopy)
+{
+    const QString running = QStringLiteral("Application is already running");
+    const QString checkFile = QStringLiteral("Please Check The File.");
+    const StartCase cases[] = {
+        {"no file", OtherCopy::None, nullptr, "frmMain", {}, false},
+        {"a saved reading", OtherCopy::None, "ravi.ras", "frmResult", {}, false},
+        {"a missing file", OtherCopy::None, "missing.ras", "frmMain", {checkFile}, false},
+        {"not a reading's name", OtherCopy::None, "ravi.txt", "frmMain", {checkFile}, false},
+        {"second copy", OtherCopy::TakesReadings, nullptr, "", {running}, false},
+        {"second copy given a reading", OtherCopy::TakesReadings, "ravi.ras", "", {}, true},
+        {"second copy, the first does not answer", OtherCopy::DoesNotAnswer, "ravi.ras", "", {running}, true},
+        {"second copy, the first ends meanwhile", OtherCopy::EndsMeanwhile, "ravi.ras", "frmResult", {}, true},
+    };
+    for (const StartCase& c : cases) {
+        SCOPED_TRACE(c.Name);
+        FakePlatform platform;
+        for (const char* name : {"/home/user/ravi.ras", "/home/user/ravi.txt"}) {
+            platform.Files[QLatin1String(name)] = QByteArray::fromStdString(EncodeReadingFile(Ravi()));
+        }
+        platform.OtherCopyRunning = c.Other != OtherCopy::None;
+        platform.OtherCopyTakesReadings = c.Other == OtherCopy::TakesReadings;
+        platform.OtherCopyEndsOnHandOver = c.Other == OtherCopy::EndsMeanwhile;
+        BirthRecord record;
+        const QString file = c.File ? QStringLiteral("/home/user/") + QLatin1String(c.File) : QString();
+
+        EXPECT_EQ(StartUp(record, platform, file), !c.Window.empty());
+
+        QStringList shown;
+        for (const FakePlatform::Message& message : platform.Messages) {
+            shown << message.Text;
+            EXPECT_EQ(message.Icon, message.Text == running ? MessageIcon::Information : MessageIcon::Error);
+        }
+        EXPECT_EQ(shown, c.Messages);
+        EXPECT_EQ(platform.HandedOver, c.HandedOver ? QStringList{file} : QStringList{});
+        EXPECT_EQ(VisibleWindow("frmMain") != nullptr, c.Window == "frmMain");
+        EXPECT_EQ(VisibleWindow("frmResult") != nullptr, c.Window == "frmResult");
+        if (c.Window == "frmResult") {
+            EXPECT_EQ(record.PersonName, "Ravi");
+            EXPECT_FALSE(record.RashiName.empty());
+        }
+        CloseAllWindows();
+    }
+}
+
+struct ProcessCase {
+    QStringList Arguments;
+    int Status;
+    QString Output;  // standard output exactly; null: only checked to hold no usage
+    const char* ErrorHolds;  // in standard error
+};
+
+// The built program itself, with no display to be had: whatever it prints
+// and ends on is answered before Qt looks for one.
+TEST(OrvantaProgram, AnswersWithoutADisplay)
+{
+    const QString version = QStringLiteral("Orvanta " ORVANTA_PROJECT_VERSION "\n");
+    const ProcessCase cases[] = {
+        {{QStringLiteral("--version")}, 0, version, ""},
+        {{QStringLiteral("--help")}, 0, {}, ""},
+        {{QStringLiteral("--bogus")}, 2, QStringLiteral(""), "Unknown option 'bogus'."},
+        {{QStringLiteral("a.ras"), QStringLiteral("b.ras")}, 2, QStringLiteral(""), "Give at most one reading file."},
+        {{QStringLiteral("-style"), QStringLiteral("fusion"), QStringLiteral("-x")}, 2, QStringLiteral(""),
+         "Unknown option 'x'."},
+        {{QStringLiteral("-platform"), QStringLiteral("offscreen"), QStringLiteral("-v")}, 0, version, ""},
+    };
+    for (const ProcessCase& c : cases) {
+        SCOPED_TRACE(c.Arguments.join(QLatin1Char(' ')).toStdString());
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        for (const char* display : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"}) {
+            environment.remove(QLatin1String(display));
+        }
+        QProcess program;
+        program.setProcessEnvironment(environment);
+        program.start(QStringLiteral(ORVANTA_PROGRAM), c.Arguments);
+        ASSERT_TRUE(program.waitForFinished(30000)) << "still running: it must not open a window";
+        const QString output = QString::fromLocal8Bit(program.readAllStandardOutput());
+        const QString errors = QString::fromLocal8Bit(program.readAllStandardError());
+
+        EXPECT_EQ(program.exitStatus(), QProcess::NormalExit) << errors.toStdString();
+        EXPECT_EQ(program.exitCode(), c.Status) << errors.toStdString();
+        if (c.Output.isNull()) {
+            EXPECT_TRUE(output.startsWith(QStringLiteral("Usage: orvanta"))) << output.toStdString();
+        } else {
+            EXPECT_EQ(output, c.Output);
+        }
+        EXPECT_TRUE(errors.contains(QLatin1String(c.ErrorHolds))) << errors.toStdString();
+        if (c.Status != 0) {
+            EXPECT_TRUE(errors.contains(QStringLiteral("Usage: orvanta"))) << errors.toStdString();
+        }
+    }
+}
+
+}  // namespace
+}  // namespace orvanta

@@ -1,0 +1,158 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The program in another language: without a translation every text stays
+// exactly the English one; with one, every text a window shows is looked up.
+#include <QAbstractButton>
+#include <QAction>
+#include <QComboBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QLocale>
+#include <QMenu>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QRegularExpression>
+#include <QTabWidget>
+#include <QTest>
+#include <QTextBrowser>
+#include <QTranslator>
+#include <gtest/gtest.h>
+
+#include "TestRecords.h"
+#include "WindowTestSupport.h"
+#include "gui/app/Translations.h"
+#include "gui/app/WindowFlow.h"
+#include "gui/app/frmMain.h"
+#include "core/common/BirthRecord.h"
+#include "platform/FakePlatform.h"
+
+namespace orvanta {
+namespace {
+
+// Marks every text of the program it is asked for, so that a text shown
+// unmarked is one that never went through a translation.
+class MarkingTranslator : public QTranslator {
+public:
+    bool isEmpty() const override { return false; }
+    QString translate(const char* context, const char* source, const char*, int) const override
+    {
+        if (QByteArray(context).startsWith('Q')) {
+            return {};  // Qt's own texts
+        }
+        return QStringLiteral("\u00AB") + QString::fromUtf8(source) + QStringLiteral("\u00BB");
+    }
+};
+
+// Opens each window as a user does and collects what it shows.
+struct Tour {
+    BirthRecord Record;
+    FakePlatform Platform;
+    QStringList Shown;  // "object: text"
+
+    void Collect(QWidget* window)
+    {
+        ASSERT_NE(window, nullptr);
+        const auto add = [this](const QObject* o, const QString& text) {
+            if (!text.isEmpty()) {
+                Shown.append(o->objectName() + QStringLiteral(": ") + text);
+            }
+        };
+        for (auto* w : window->findChildren<QLabel*>()) add(w, w->text());
+        for (auto* w : window->findChildren<QAbstractButton*>()) add(w, w->text());
+        for (auto* w : window->findChildren<QGroupBox*>()) add(w, w->title());
+        for (auto* w : window->findChildren<QAction*>()) add(w, w->text());
+        for (auto* w : window->findChildren<QMenu*>()) add(w, w->title());
+        for (auto* w : window->findChildren<QTabWidget*>()) {
+            for (int i = 0; i < w->count(); ++i) add(w, w->tabText(i));
+        }
+        for (auto* w : window->findChildren<QListWidget*>()) {
+            for (int i = 0; i < w->count(); ++i) add(w, w->item(i)->text());
+        }
+        for (auto* w : window->findChildren<QLineEdit*>()) {
+            if (w->isReadOnly()) add(w, w->text());
+        }
+        for (auto* w : window->findChildren<QPlainTextEdit*>()) add(w, w->toPlainText());
+        for (auto* w : window->findChildren<QWidget*>()) add(w, w->accessibleName());
+        auto* months = window->findChild<QComboBox*>(QStringLiteral("cboMonth"));
+        if (months != nullptr) add(months, months->itemText(0));
+    }
+
+    void Run()
+    {
+        frmMain* main = ShowMainWindow(Record, Platform);
+        Collect(main);
+        QTest::mouseClick(main->findChild<QPushButton*>(QStringLiteral("cmdRashi")), Qt::LeftButton);
+        for (const auto& m : Platform.Messages) Shown.append(QStringLiteral("message: ") + m.Text);
+        QTest::mouseClick(main->findChild<QLabel*>(QStringLiteral("lblTZHelp")), Qt::LeftButton);
+        Collect(Platform.LastModal);
+        Platform.LastModal->close();
+        main->findChild<QAction*>(QStringLiteral("mnuAbout"))->trigger();
+        Collect(Platform.LastModal);
+        Platform.LastModal->close();
+        main->findChild<QAction*>(QStringLiteral("mnuPreferences"))->trigger();
+        Collect(Platform.LastModal);
+        Platform.LastModal->close();
+
+        main->SetEntry(testing::EntryOfBirth());
+        QTest::mouseClick(main->findChild<QPushButton*>(QStringLiteral("cmdRashi")), Qt::LeftButton);
+        QWidget* result = testing::VisibleWindow("frmResult");
+        Collect(result);
+        QTest::mouseClick(result->findChild<QPushButton*>(QStringLiteral("cmdSave")), Qt::LeftButton);
+        Collect(Platform.LastModal);
+        const QString report = Platform.LastModal->findChild<QTextBrowser*>()->toPlainText();
+        for (const QString& line : report.split(QLatin1Char('\n'), Qt::SkipEmptyParts)) {
+            Shown.append(QStringLiteral("report: ") + line);
+        }
+        testing::CloseAllWindows();
+    }
+};
+
+TEST(Translation, ALanguageWithoutATranslationShowsTheEnglishTexts)
+{
+    Tour english;
+    english.Run();
+    // Swahili: neither the program nor Qt itself carries it, so not even
+    // the boxes' buttons may change.
+    InstallTranslations(*QCoreApplication::instance(), QLocale(QLocale::Swahili, QLocale::Kenya));
+    Tour swahili;
+    swahili.Run();
+    for (QTranslator* t : QCoreApplication::instance()->findChildren<QTranslator*>()) {
+        QCoreApplication::removeTranslator(t);
+        delete t;
+    }
+    EXPECT_GT(english.Shown.size(), 300);
+    EXPECT_EQ(swahili.Shown, english.Shown);
+}
+
+// Texts that are data, not words of the program: numbers, the entered name,
+// the program's own name and version, addresses, and punctuation.
+bool IsData(const QString& text)
+{
+    static const QRegularExpression data(QStringLiteral(
+        "^([-+0-9 .,:;°'\u2032\u00A0]*|Asha|Orvanta( v2\\.0)?|https?://\\S+|Lahiri|Raman|Krishnamurti)$"));
+    return data.match(text).hasMatch();
+}
+
+TEST(Translation, EveryTextAWindowShowsIsLookedUp)
+{
+    MarkingTranslator marking;
+    QCoreApplication::installTranslator(&marking);
+    Tour tour;
+    tour.Run();
+    QCoreApplication::removeTranslator(&marking);
+
+    QStringList unmarked;
+    for (const QString& entry : tour.Shown) {
+        const QString text = entry.section(QStringLiteral(": "), 1);
+        // The tab bar's own scroll buttons are Qt's, in Qt's translation.
+        const bool qts = entry.startsWith(QStringLiteral("Scroll"));
+        if (!text.contains(QChar(0x00AB)) && !IsData(text) && !qts) {
+            unmarked.append(entry);
+        }
+    }
+    EXPECT_TRUE(unmarked.isEmpty()) << unmarked.join(QLatin1Char('\n')).toStdString();
+}
+
+}  // namespace
+}  // namespace orvanta
