@@ -17,11 +17,11 @@
 #include <string>
 #include <vector>
 
-#include "core/common/TextEncoding.h"
 #include "BenchTiming.h"
 #include "core/atlas/CountryNames.h"
 #include "core/atlas/PlaceAtlas.h"
 #include "core/atlas/ZoneInForce.h"
+#include "core/common/TextEncoding.h"
 
 using namespace orvanta;
 using Clock = std::chrono::steady_clock;

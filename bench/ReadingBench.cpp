@@ -21,14 +21,14 @@
 
 #include "BenchTiming.h"
 #include "core/common/BirthRecord.h"
-#include "gui/app/WindowFlow.h"
-#include "gui/app/frmMain.h"
-#include "platform/QtPlatform.h"
-#include "gui/widgets/WindowFont.h"
 #include "core/ephemeris/PreciseMoon.h"
 #include "core/reading/Reading.h"
-#include "gui/support/MoonPreferences.h"
+#include "gui/app/frmMain.h"
+#include "gui/app/WindowFlow.h"
 #include "gui/reading/frmResult.h"
+#include "gui/support/Services.h"
+#include "gui/widgets/WindowFont.h"
+#include "platform/QtPlatform.h"
 
 using namespace orvanta;
 using Clock = std::chrono::steady_clock;
@@ -143,7 +143,7 @@ int CloseResultWindows()
 }
 
 // The birth star's part of composing a reading: its search and its lines.
-double BirthStarMicros(const Reading& reading)
+double NakshatraMicros(const Reading& reading)
 {
     constexpr int repeats = 2000;
     const auto start = Clock::now();
@@ -155,13 +155,13 @@ double BirthStarMicros(const Reading& reading)
 }
 
 // The window's whole use of the search: the crossings and the composed line.
-double SignStayMicros(const BirthRecord& record)
+double SignStayMicros(const Reading& reading)
 {
     constexpr int repeats = 2000;
     const auto start = Clock::now();
     for (int r = 0; r < repeats; ++r) {
-        const std::optional<SignStayText> text = DescribeSignStayOf(record);
-        bench::KeepValue(text ? static_cast<double>(English(text->Text).size()) : 0.0);
+        const std::optional<SignStay> stay = FindSignStay(reading.Moon);
+        bench::KeepValue(stay ? static_cast<double>(English(DescribeSignStay(*stay).Text).size()) : 0.0);
     }
     return Millis(Clock::now() - start) * 1000.0 / repeats;
 }
@@ -173,29 +173,26 @@ int main(int argc, char** argv)
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
         qputenv("QT_QPA_PLATFORM", "offscreen");
     }
-    // The method is chosen through the settings, which must not be the user's.
+    // The lock and the settings must not be the user's.
     QStandardPaths::setTestModeEnabled(true);
     QApplication app(argc, argv);
     QApplication::setQuitOnLastWindowClosed(false);
     ApplyWindowFont();
     QtPlatform platform(QDir::tempPath() + QStringLiteral("/orvanta-bench-reading.lock"));
     const SwissEphemerisMoon swiss;
-    const auto choose = [&platform](MoonMethod method) {
-        WriteMoonChoice(platform, {method, DefaultAyanamsa});
-    };
-    // One reading by the classic series, with Swiss Ephemeris's cross-check,
-    // as the program makes it: click to first paint, or negative.
-    const auto clickToPaint = [&platform, &swiss](BirthRecord& record, int i) {
-        QWidget* main = ShowMainWindow(record, platform, nullptr, &swiss);
+    // One reading by the services' method, with the other's cross-check, as
+    // the program makes it: click to first paint, or negative.
+    const auto clickToPaint = [](Services& services, int i) {
+        QWidget* main = ShowMainWindow(services);
         FillMainWindow(main, i);
         SettleEvents();
         return MillisToFirstPaint([main] { Child<QPushButton>(main, "cmdRashi")->click(); });
     };
 
     // The first reading of a run opens Swiss Ephemeris's files.
-    choose(MoonMethod::ClassicSeries);
     BirthRecord firstRecord;
-    const double firstReadingMs = clickToPaint(firstRecord, 0);
+    Services first(firstRecord, platform, nullptr, &swiss);
+    const double firstReadingMs = clickToPaint(first, 0);
     CloseResultWindows();
 
     std::vector<double> windowMs;
@@ -210,13 +207,14 @@ int main(int argc, char** argv)
     for (int i = 0; i < kReadings; ++i) {
         // Swiss Ephemeris chosen, then the classic series, for the same birth.
         BirthRecord swissRecord;
-        choose(MoonMethod::SwissEphemeris);
-        swissMs.push_back(clickToPaint(swissRecord, i));
+        Services bySwiss(swissRecord, platform, nullptr, &swiss);
+        bySwiss.Method.Ephemeris = MoonEphemeris::SwissEphemeris;
+        swissMs.push_back(clickToPaint(bySwiss, i));
         CloseResultWindows();
-        choose(MoonMethod::ClassicSeries);
 
         BirthRecord record;
-        const double clickMs = clickToPaint(record, i);
+        Services services(record, platform, nullptr, &swiss);
+        const double clickMs = clickToPaint(services, i);
         if (clickMs < 0 || swissMs.back() < 0) {
             std::fprintf(stderr, "reading %d: no result window was painted\n", i);
             return 1;
@@ -224,22 +222,22 @@ int main(int argc, char** argv)
         windowMs.push_back(clickMs);
         mostDecodes = std::max(mostDecodes, CloseResultWindows());
         computeMs.push_back(ComputationMillis(record));
-        stayUs.push_back(SignStayMicros(record));
 
         // The birth star's cost in the same run: its part of composing the
         // reading, and its panel, shown and painted with and without it in turn.
         const Reading withStar = ComposeReading(record);
+        stayUs.push_back(SignStayMicros(withStar));
         Reading withoutStar = withStar;
-        withoutStar.BirthStar.reset();
-        withoutStar.BirthStarText.reset();
-        starUs.push_back(BirthStarMicros(withStar));
+        withoutStar.Nakshatra.reset();
+        withoutStar.NakshatraLines.reset();
+        starUs.push_back(NakshatraMicros(withStar));
         // Each first in turn, so that neither gains from the other's caches.
         std::array<const Reading*, 2> order{&withStar, &withoutStar};
         if (i % 2 == 1) {
             std::swap(order[0], order[1]);
         }
         for (const Reading* shown : order) {
-            const double ms = MillisToFirstPaint([&] { ShowResultWindow(*shown, record, platform); });
+            const double ms = MillisToFirstPaint([&] { ShowResultWindow(*shown, services); });
             (shown == &withStar ? withStarMs : withoutStarMs).push_back(ms);
             CloseResultWindows();
         }
@@ -252,7 +250,7 @@ int main(int argc, char** argv)
     std::printf("click to first paint of the result window: median %.2f ms, first %.2f ms, max %.2f ms\n", window,
                 windowMs.front(), *std::max_element(windowMs.begin(), windowMs.end()));
     std::printf("ComposeReading alone: median %.4f ms\n", bench::Median(computeMs));
-    std::printf("sign changes found and described (DescribeSignStayOf) alone: median %.2f us per call\n",
+    std::printf("sign changes found and described (FindSignStay, DescribeSignStay) alone: median %.2f us per call\n",
                 bench::Median(stayUs));
     std::printf("birth star's search and lines (FindNakshatraStay, DescribeNakshatra): median %.2f us per call\n",
                 bench::Median(starUs));

@@ -7,14 +7,15 @@
 #include <QDir>
 #include <memory>
 
-#include "StartupFirstPaint.h"
+#include "core/atlas/PlaceLookup.h"
 #include "core/common/BirthRecord.h"
-#include "gui/app/PlaceLookup.h"
-#include "gui/app/WindowFlow.h"
 #include "gui/app/frmMain.h"
-#include "platform/QtPlatform.h"
-#include "gui/widgets/WindowFont.h"
+#include "gui/app/WindowFlow.h"
+#include "gui/support/Services.h"
 #include "gui/support/UpdateReminder.h"
+#include "gui/widgets/WindowFont.h"
+#include "platform/QtPlatform.h"
+#include "StartupFirstPaint.h"
 
 int main(int argc, char** argv)
 {
@@ -32,7 +33,8 @@ int main(int argc, char** argv)
     if (argc > 1) {
         places = std::make_unique<orvanta::PlaceLookup>(argv[1]);
     }
-    QWidget* window = orvanta::ShowMainWindow(record, platform, places.get());
+    orvanta::Services services(record, platform, places.get());
+    QWidget* window = orvanta::ShowMainWindow(services);
     new orvanta::bench::QuitAfterFirstPaint(*window);
     return QApplication::exec();
 }

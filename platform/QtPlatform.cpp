@@ -6,7 +6,6 @@
 #include <QCoreApplication>
 #include <QDesktopServices>
 #include <QDialog>
-#include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QLoggingCategory>

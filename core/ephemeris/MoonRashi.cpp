@@ -156,12 +156,17 @@ MoonComputation WithLongitudes(MoonComputation c, double tropicalLongitude, doub
     return c;
 }
 
+void StoreRashiName(const MoonComputation& computation, BirthRecord& record)
+{
+    if (!computation.RashiName.empty()) {
+        record.RashiName = computation.RashiName;
+    }
+}
+
 MoonComputation ComputeMoonRashi(BirthRecord& record)
 {
     MoonComputation c = ComputeMoonPosition(record);
-    if (!c.RashiName.empty()) {
-        record.RashiName = c.RashiName;
-    }
+    StoreRashiName(c, record);
     return c;
 }
 

@@ -114,8 +114,12 @@ MoonComputation ComputeMoonPosition(const BirthRecord& record);
 // ephemeris's, say): its sign text and rashi follow the sidereal one.
 MoonComputation WithLongitudes(MoonComputation computation, double tropicalLongitude, double siderealLongitude);
 
-// Computes the Moon's rashi for the record's birth data and stores its Vedic
-// name in RashiName; when no sign is found RashiName keeps its value.
+// Stores the computation's rashi in the record's RashiName; where the
+// computation names no sign, the record keeps its earlier rashi.
+void StoreRashiName(const MoonComputation& computation, BirthRecord& record);
+
+// Computes the Moon's rashi for the record's birth data and stores it as
+// StoreRashiName does.
 MoonComputation ComputeMoonRashi(BirthRecord& record);
 
 }  // namespace orvanta

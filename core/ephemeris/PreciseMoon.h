@@ -14,7 +14,7 @@
 
 namespace orvanta {
 
-// The sidereal zodiacs a precise position may be given in.
+// The ayanamsas a precise position may be given with.
 enum class Ayanamsa { Lahiri, Raman, Krishnamurti };
 
 struct AyanamsaRow {
@@ -93,7 +93,6 @@ class SwissEphemerisMoon final : public PreciseMoonSource {
 public:
     explicit SwissEphemerisMoon(std::string ephemerisFolder = DefaultEphemerisFolder());
     PreciseMoonResult MoonAt(double julianDayUt, Ayanamsa ayanamsa) const override;
-    const std::string& EphemerisFolder() const { return folder_; }
 
 private:
     std::string folder_;

@@ -54,10 +54,10 @@ LongitudeAtMinutes ReadingLongitude(double birthCenturies)
     };
 }
 
-LongitudeAtMinutes PreciseLongitude(const PreciseMoonSource& source, double birthCenturies, Ayanamsa zodiac)
+LongitudeAtMinutes PreciseLongitude(const PreciseMoonSource& source, double birthCenturies, Ayanamsa ayanamsa)
 {
-    return [&source, birthCenturies, zodiac](double minutes) {
-        const PreciseMoonResult at = source.MoonAt(JulianDayUt(birthCenturies + minutes / kMinutesPerCentury), zodiac);
+    return [&source, birthCenturies, ayanamsa](double minutes) {
+        const PreciseMoonResult at = source.MoonAt(JulianDayUt(birthCenturies + minutes / kMinutesPerCentury), ayanamsa);
         return at ? at.Position->SiderealLongitude : std::nan("");
     };
 }

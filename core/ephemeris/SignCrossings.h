@@ -32,7 +32,7 @@ LongitudeAtMinutes ReadingLongitude(double birthCenturies);
 
 // The precise Moon's sidereal longitude near the same birth; a moment the
 // source cannot compute gives no longitude (NaN), and no crossing there.
-LongitudeAtMinutes PreciseLongitude(const PreciseMoonSource& source, double birthCenturies, Ayanamsa zodiac);
+LongitudeAtMinutes PreciseLongitude(const PreciseMoonSource& source, double birthCenturies, Ayanamsa ayanamsa);
 
 // The birth place's clock `minutes` after the reading's birth time.
 ClockTime BirthplaceClock(const MoonComputation& reading, double minutesFromBirth);

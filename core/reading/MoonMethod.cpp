@@ -33,47 +33,50 @@ UiText PadaOf(const MoonComputation& moon)
                    {Verbatim(std::to_string(at.Pada)), Verbatim(std::string(at.Name))});
 }
 
-UiText Capitalised(MoonMethod method, Ayanamsa zodiac)
+UiText Capitalised(const MoonMethod& method)
 {
-    if (method == MoonMethod::ClassicSeries) {
+    if (method.Ephemeris == MoonEphemeris::ClassicSeries) {
         return Compose(ORVANTA_TR("CrossCheck", "The classic series"));
     }
-    return MethodName(method, zodiac);
+    return MethodName(method);
 }
 
-MoonMethod Other(MoonMethod method)
+// The same ayanamsa with the other ephemeris.
+MoonMethod Other(const MoonMethod& method)
 {
-    return method == MoonMethod::ClassicSeries ? MoonMethod::SwissEphemeris : MoonMethod::ClassicSeries;
+    return {method.Ephemeris == MoonEphemeris::ClassicSeries ? MoonEphemeris::SwissEphemeris
+                                                             : MoonEphemeris::ClassicSeries,
+            method.Ayanamsa};
 }
 
-UiText ShowTheReadingBy(MoonMethod method, Ayanamsa zodiac)
+UiText ShowTheReadingBy(const MoonMethod& method)
 {
-    return Compose(ORVANTA_TR("CrossCheck", "Show the reading by %1"), {MethodName(method, zodiac)});
+    return Compose(ORVANTA_TR("CrossCheck", "Show the reading by %1"), {MethodName(method)});
 }
 
 }  // namespace
 
-std::string_view MoonMethodSetting(MoonMethod method)
+std::string_view MoonEphemerisSetting(MoonEphemeris ephemeris)
 {
-    return method == MoonMethod::SwissEphemeris ? kSwissSetting : kClassicSetting;
+    return ephemeris == MoonEphemeris::SwissEphemeris ? kSwissSetting : kClassicSetting;
 }
 
-MoonChoice MoonChoiceOfSettings(std::string_view method, std::string_view ayanamsa)
+MoonMethod MoonMethodOfSettings(std::string_view ephemeris, std::string_view ayanamsa)
 {
-    return {method == kSwissSetting ? MoonMethod::SwissEphemeris : MoonMethod::ClassicSeries,
+    return {ephemeris == kSwissSetting ? MoonEphemeris::SwissEphemeris : MoonEphemeris::ClassicSeries,
             AyanamsaNamed(ayanamsa)};
 }
 
-UiText MethodName(MoonMethod method, Ayanamsa zodiac)
+UiText MethodName(const MoonMethod& method)
 {
-    if (method == MoonMethod::ClassicSeries) {
+    if (method.Ephemeris == MoonEphemeris::ClassicSeries) {
         return Compose(ORVANTA_TR("CrossCheck", "the classic series"));
     }
-    return Compose(ORVANTA_TR("CrossCheck", "Swiss Ephemeris (%1)"), {Verbatim(std::string(AyanamsaName(zodiac)))});
+    return Compose(ORVANTA_TR("CrossCheck", "Swiss Ephemeris (%1)"),
+                   {Verbatim(std::string(AyanamsaName(method.Ayanamsa)))});
 }
 
-CrossCheck CompareMethods(const MoonComputation& shown, MoonMethod shownMethod, const MoonComputation& other,
-                          Ayanamsa zodiac)
+CrossCheck CompareMethods(const MoonComputation& shown, const MoonMethod& shownMethod, const MoonComputation& other)
 {
     const MoonMethod otherMethod = Other(shownMethod);
     const NakshatraPosition here = NakshatraOf(shown.MoonLongitude);
@@ -81,8 +84,8 @@ CrossCheck CompareMethods(const MoonComputation& shown, MoonMethod shownMethod, 
     CrossCheck check;
     if (shown.RashiName == other.RashiName && here.PadaOfZodiac() == there.PadaOfZodiac()) {
         check.Line = Compose(ORVANTA_TR("CrossCheck", "%1: Moon at %2 in %3, %4 %5 \u2014 same rashi and pada"),
-                             {Capitalised(otherMethod, zodiac), PlaceInSign(other.MoonLongitude), Rashi(other),
-                              MethodName(shownMethod, zodiac), PlaceInSign(shown.MoonLongitude)});
+                             {Capitalised(otherMethod), PlaceInSign(other.MoonLongitude), Rashi(other),
+                              MethodName(shownMethod), PlaceInSign(shown.MoonLongitude)});
         return check;
     }
     const bool sameRashi = shown.RashiName == other.RashiName;
@@ -91,10 +94,10 @@ CrossCheck CompareMethods(const MoonComputation& shown, MoonMethod shownMethod, 
                                              "This reading follows %5.")
                   : ORVANTA_TR("CrossCheck", "%1 puts the Moon at %2 in %3, %4; %5 at %6 in %7. "
                                              "This reading follows %5."),
-        {Capitalised(otherMethod, zodiac), PlaceInSign(other.MoonLongitude), Rashi(other), PadaOf(other),
-         MethodName(shownMethod, zodiac), PlaceInSign(shown.MoonLongitude), sameRashi ? PadaOf(shown) : Rashi(shown)});
-    check.Offers = otherMethod;
-    check.Link = ShowTheReadingBy(otherMethod, zodiac);
+        {Capitalised(otherMethod), PlaceInSign(other.MoonLongitude), Rashi(other), PadaOf(other),
+         MethodName(shownMethod), PlaceInSign(shown.MoonLongitude), sameRashi ? PadaOf(shown) : Rashi(shown)});
+    check.Offers = otherMethod.Ephemeris;
+    check.Link = ShowTheReadingBy(otherMethod);
     return check;
 }
 

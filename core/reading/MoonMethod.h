@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Which Moon a reading follows: the classic lunar series, or Swiss
-// Ephemeris in one of its sidereal zodiacs; how the user's choice is kept in
+// Ephemeris with one of its ayanamsas; how the user's choice is kept in
 // the settings; and what the other method says of the same birth.
 #pragma once
 
@@ -14,37 +14,39 @@
 
 namespace orvanta {
 
-enum class MoonMethod { ClassicSeries, SwissEphemeris };
+// Where the Moon's longitude comes from.
+enum class MoonEphemeris { ClassicSeries, SwissEphemeris };
 
-// The user's choice, as the Preferences window sets it.
-struct MoonChoice {
-    MoonMethod Method = MoonMethod::ClassicSeries;
-    Ayanamsa Zodiac = DefaultAyanamsa;
+// The Moon method: the user's setting, as the Preferences window sets it,
+// and what a reading follows. The ayanamsa is Swiss Ephemeris's and the
+// cross-check's.
+struct MoonMethod {
+    MoonEphemeris Ephemeris = MoonEphemeris::ClassicSeries;
+    orvanta::Ayanamsa Ayanamsa = DefaultAyanamsa;
 
-    bool operator==(const MoonChoice&) const = default;
+    bool operator==(const MoonMethod&) const = default;
 };
 
-// The choice's settings values; a value that is none of them counts as the
+// The method's settings values; a value that is none of them counts as the
 // default.
-std::string_view MoonMethodSetting(MoonMethod method);
-MoonChoice MoonChoiceOfSettings(std::string_view method, std::string_view ayanamsa);
+std::string_view MoonEphemerisSetting(MoonEphemeris ephemeris);
+MoonMethod MoonMethodOfSettings(std::string_view ephemeris, std::string_view ayanamsa);
 
 // "the classic series", "Swiss Ephemeris (Lahiri)".
-UiText MethodName(MoonMethod method, Ayanamsa zodiac);
+UiText MethodName(const MoonMethod& method);
 
 // The same birth by both methods, and what the one not followed says.
 struct CrossCheck {
     UiText Line;
     // Where the two differ in rashi, nakshatra or pada: the link's text, and
     // the method whose reading it shows.
-    std::optional<MoonMethod> Offers;
+    std::optional<MoonEphemeris> Offers;
     UiText Link;
 };
 
 // `shown` is the Moon the reading follows by `shownMethod`, `other` the
 // same birth's by the other method.
-CrossCheck CompareMethods(const MoonComputation& shown, MoonMethod shownMethod, const MoonComputation& other,
-                          Ayanamsa zodiac);
+CrossCheck CompareMethods(const MoonComputation& shown, const MoonMethod& shownMethod, const MoonComputation& other);
 
 // The line where Swiss Ephemeris could not answer: why, and that the
 // reading follows the classic series.

@@ -98,14 +98,4 @@ NakshatraText DescribeNakshatra(const NakshatraStay& stay)
     return text;
 }
 
-std::optional<NakshatraText> DescribeNakshatraOf(const BirthRecord& record)
-{
-    const MoonComputation reading = ComputeMoonPosition(record);
-    if (reading.RashiName.empty() || record.SelectedRashi.VedicName.empty() ||
-        reading.RashiName != record.SelectedRashi.VedicName) {
-        return std::nullopt;
-    }
-    return DescribeNakshatra(FindNakshatraStay(reading));
-}
-
 }  // namespace orvanta

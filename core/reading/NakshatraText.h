@@ -5,9 +5,6 @@
 // notice that says which way the answer turns.
 #pragma once
 
-#include <optional>
-
-#include "core/common/BirthRecord.h"
 #include "core/common/UiText.h"
 #include "core/ephemeris/NakshatraStay.h"
 #include "core/reading/StayText.h"
@@ -32,9 +29,5 @@ UiText PadaName(int padaOfZodiac);
 UiText SyllableText(const NameSyllable& syllable);
 
 NakshatraText DescribeNakshatra(const NakshatraStay& stay);
-
-// The text for the record's reading, or nothing when the record's birth data
-// do not give the rashi the record holds (no reading was made from them).
-std::optional<NakshatraText> DescribeNakshatraOf(const BirthRecord& record);
 
 }  // namespace orvanta

@@ -14,13 +14,14 @@ void AddStays(Reading& reading, const CrossingSearch& search)
     if (const std::optional<SignStay> stay = FindSignStay(reading.Moon, search)) {
         reading.SignStay = DescribeSignStay(*stay);
     }
-    reading.BirthStar = FindNakshatraStay(reading.Moon, search);
-    reading.BirthStarText = DescribeNakshatra(*reading.BirthStar);
+    reading.Nakshatra = FindNakshatraStay(reading.Moon, search);
+    reading.NakshatraLines = DescribeNakshatra(*reading.Nakshatra);
 }
 
 }  // namespace
 
-ComposedReading ComposeReading(const BirthDataEntry& entry, BirthRecord& record, const ReadingMethod& method)
+ComposedReading ComposeReading(const BirthDataEntry& entry, BirthRecord& record, const MoonMethod& method,
+                               const PreciseMoonSource* precise)
 {
     ComposedReading composed;
     composed.Refusal = CheckBirthData(entry);
@@ -28,40 +29,38 @@ ComposedReading ComposeReading(const BirthDataEntry& entry, BirthRecord& record,
         return composed;
     }
     StoreBirthData(entry, record);
-    composed.Value = ComposeReading(record, method);
+    composed.Value = ComposeReading(record, method, precise);
     return composed;
 }
 
-Reading ComposeReading(BirthRecord& record, const ReadingMethod& method)
+Reading ComposeReading(BirthRecord& record, const MoonMethod& method, const PreciseMoonSource* precise)
 {
     Reading reading;
-    reading.Zodiac = method.Choice.Zodiac;
+    const Ayanamsa ayanamsa = method.Ayanamsa;
     const MoonComputation classic = ComputeMoonPosition(record);
 
     // The precise Moon is asked for only where a source is given, and then
     // on every reading: its word is the cross-check's.
-    std::optional<MoonComputation> precise;
+    std::optional<MoonComputation> preciseMoon;
     double preciseAccuracy = EphemerisFilesAccuracyDegrees;
-    if (method.Precise != nullptr) {
-        const PreciseMoonResult at = method.Precise->MoonAt(JulianDayUt(classic.Centuries), reading.Zodiac);
+    if (precise != nullptr) {
+        const PreciseMoonResult at = precise->MoonAt(JulianDayUt(classic.Centuries), ayanamsa);
         if (at) {
-            precise = WithLongitudes(classic, at.Position->TropicalLongitude, at.Position->SiderealLongitude);
+            preciseMoon = WithLongitudes(classic, at.Position->TropicalLongitude, at.Position->SiderealLongitude);
             reading.PreciseData = at.Position->Data;
             preciseAccuracy = at.Position->AccuracyDegrees;
         } else {
             reading.Check = PreciseMoonMissing(at.Problem);
         }
     }
-    const bool followPrecise = method.Choice.Method == MoonMethod::SwissEphemeris && precise;
-    reading.Moon = followPrecise ? *precise : classic;
-    reading.Method = followPrecise ? MoonMethod::SwissEphemeris : MoonMethod::ClassicSeries;
-    if (precise) {
-        reading.Check = CompareMethods(reading.Moon, reading.Method, followPrecise ? classic : *precise, reading.Zodiac);
+    const bool followPrecise = method.Ephemeris == MoonEphemeris::SwissEphemeris && preciseMoon;
+    reading.Moon = followPrecise ? *preciseMoon : classic;
+    reading.Method = {followPrecise ? MoonEphemeris::SwissEphemeris : MoonEphemeris::ClassicSeries, ayanamsa};
+    if (preciseMoon) {
+        reading.Check = CompareMethods(reading.Moon, reading.Method, followPrecise ? classic : *preciseMoon);
     }
 
-    if (!reading.Moon.RashiName.empty()) {
-        record.RashiName = reading.Moon.RashiName;
-    }
+    StoreRashiName(reading.Moon, record);
     GetRashiInformation(record.RashiName, record);
     reading.Rashi = record.SelectedRashi;
     // The stays belong to the computed rashi; an earlier rashi kept because
@@ -70,8 +69,7 @@ Reading ComposeReading(BirthRecord& record, const ReadingMethod& method)
         return reading;
     }
     if (followPrecise) {
-        AddStays(reading,
-                 CrossingSearch(PreciseLongitude(*method.Precise, classic.Centuries, reading.Zodiac), preciseAccuracy));
+        AddStays(reading, CrossingSearch(PreciseLongitude(*precise, classic.Centuries, ayanamsa), preciseAccuracy));
     } else {
         AddStays(reading, CrossingSearch(ReadingLongitude(classic.Centuries), MethodAccuracyDegrees));
     }
@@ -80,8 +78,8 @@ Reading ComposeReading(BirthRecord& record, const ReadingMethod& method)
 
 UiText MethodLine(const Reading& reading)
 {
-    const UiText method = MethodName(reading.Method, reading.Zodiac);
-    if (reading.Method == MoonMethod::SwissEphemeris && reading.PreciseData == PreciseMoonData::AnalyticTheory) {
+    const UiText method = MethodName(reading.Method);
+    if (reading.Method.Ephemeris == MoonEphemeris::SwissEphemeris && reading.PreciseData == PreciseMoonData::AnalyticTheory) {
         return Compose(ORVANTA_TR("Reading", "Reading by %1, from its analytic theory: its files for this date "
                                              "were not found"),
                        {method});

@@ -21,24 +21,16 @@
 
 namespace orvanta {
 
-// How a reading finds the Moon: the user's choice, and where the precise
-// Moon comes from (none: the classic series alone, without a cross-check).
-struct ReadingMethod {
-    MoonChoice Choice;
-    const PreciseMoonSource* Precise = nullptr;
-};
-
 struct Reading {
     MoonComputation Moon;          // the Moon the reading follows, at the birth
-    MoonMethod Method = MoonMethod::ClassicSeries;  // which method that is
-    Ayanamsa Zodiac = DefaultAyanamsa;              // Swiss Ephemeris's, and the cross-check's
+    MoonMethod Method;             // which method that is, with the ayanamsa
     std::optional<PreciseMoonData> PreciseData;     // what Swiss Ephemeris computed from
     RashiCatalogueRow Rashi;       // the texts shown: the record's SelectedRashi
-    // How firm the rashi is, and the birth star with its stay; empty when
-    // the birth data name no sign, or another than the one shown.
+    // How firm the rashi is, and the nakshatra (the birth star) with its
+    // stay and its lines; empty when the birth data name no sign.
     std::optional<SignStayText> SignStay;
-    std::optional<NakshatraStay> BirthStar;
-    std::optional<NakshatraText> BirthStarText;
+    std::optional<NakshatraStay> Nakshatra;
+    std::optional<NakshatraText> NakshatraLines;
     // What the other method says; empty without a precise Moon's source.
     std::optional<CrossCheck> Check;
 };
@@ -50,13 +42,16 @@ struct ComposedReading {
 };
 
 // Checks the entry; when it passes, stores it in the record and composes the
-// reading. Where the birth data name no sign, the record keeps its earlier
-// rashi and texts, and the reading shows them.
-ComposedReading ComposeReading(const BirthDataEntry& entry, BirthRecord& record, const ReadingMethod& method = {});
+// reading by the chosen method. Where the birth data name no sign, the
+// record keeps its earlier rashi and texts, and the reading shows them.
+// `precise` is where the precise Moon comes from; without one the reading
+// follows the classic series, with no cross-check.
+ComposedReading ComposeReading(const BirthDataEntry& entry, BirthRecord& record, const MoonMethod& method = {},
+                               const PreciseMoonSource* precise = nullptr);
 
 // The reading of the birth data the record already holds: the rashi and
 // its texts stored in the record as the entry's reading stores them.
-Reading ComposeReading(BirthRecord& record, const ReadingMethod& method = {});
+Reading ComposeReading(BirthRecord& record, const MoonMethod& method = {}, const PreciseMoonSource* precise = nullptr);
 
 // "Reading by the classic series", "Reading by Swiss Ephemeris (Lahiri)":
 // the method the reading follows, with what Swiss Ephemeris computed from.

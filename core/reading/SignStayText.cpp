@@ -100,13 +100,4 @@ SignStayText DescribeSignStay(const SignStay& stay)
     return text;
 }
 
-std::optional<SignStayText> DescribeSignStayOf(const BirthRecord& record)
-{
-    const std::optional<SignStay> stay = FindSignStay(record);
-    if (!stay || record.SelectedRashi.VedicName.empty() || stay->Reading.RashiName != record.SelectedRashi.VedicName) {
-        return std::nullopt;
-    }
-    return DescribeSignStay(*stay);
-}
-
 }  // namespace orvanta

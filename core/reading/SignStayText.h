@@ -4,10 +4,8 @@
 // naming the other rashi, with the figures the window's gauge draws.
 #pragma once
 
-#include <optional>
 #include <string_view>
 
-#include "core/common/BirthRecord.h"
 #include "core/common/UiText.h"
 #include "core/ephemeris/SignCrossings.h"
 #include "core/reading/StayText.h"
@@ -34,9 +32,5 @@ struct SignStayText {
 };
 
 SignStayText DescribeSignStay(const SignStay& stay);
-
-// The text for the record's reading, or nothing when the record's birth data
-// do not give the rashi the record holds (no reading was made from them).
-std::optional<SignStayText> DescribeSignStayOf(const BirthRecord& record);
 
 }  // namespace orvanta

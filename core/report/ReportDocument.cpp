@@ -6,7 +6,7 @@
 #include <utility>
 #include <string_view>
 
-#include "core/reading/NakshatraText.h"
+#include "core/reading/RashiFields.h"
 #include "core/support/WebLinks.h"
 
 namespace orvanta {
@@ -15,69 +15,37 @@ namespace {
 
 using Field = std::string_view RashiCatalogueRow::*;
 
-struct ReportField {
-    std::string_view Label;
-    Field Value;
-};
-
 // How a section ends: the footer between empty lines, an empty line alone,
 // or the footer that ends the document.
 enum class Closing { Footer, BlankLine, FinalFooter };
 
 struct ReportSection {
     std::string_view Heading;
-    std::array<ReportField, 7> Fields;
+    std::array<Field, 7> Fields;
     std::size_t FieldCount;
     Closing End;
 };
 
 using R = RashiCatalogueRow;
 
-// The label spellings ("Rulling", "Fruitful / Barren", "Constituent
-// Characters") are the report's own and differ from the result window's.
+// The fields' labels are the report's own (RashiFields).
 constexpr std::array<ReportSection, 8> kSections{{
     {TR_("Common: "),
-     {{{TR_("Vedic Name: "), &R::VedicName},
-       {TR_("English Name: "), &R::EnglishName},
-       {TR_("Rulling Planet / Lord: "), &R::RulingPlanet},
-       {TR_("Symbol: "), &R::Symbol},
-       {TR_("Element / Inborn Nature: "), &R::Element},
-       {TR_("Sign Color: "), &R::SignColor}}},
+     {&R::VedicName, &R::EnglishName, &R::RulingPlanet, &R::Symbol, &R::Element, &R::SignColor},
      6, Closing::Footer},
     {TR_("Sign Characteristics: "),
-     {{{TR_("Type Of Sign: "), &R::TypeOfSign},
-       {TR_("Gender: "), &R::Gender},
-       {TR_("Fruitful / Barren: "), &R::Fertility},
-       {TR_("Sign Caste: "), &R::SignCaste},
-       {TR_("Sign Position: "), &R::SignPosition},
-       {TR_("Constituent Characters: "), &R::ConstituentCharacter},
-       {TR_("Part of the Body: "), &R::PartOfTheBody}}},
+     {&R::TypeOfSign, &R::Gender, &R::Fertility, &R::SignCaste, &R::SignPosition, &R::ConstituentCharacter,
+      &R::PartOfTheBody},
      7, Closing::Footer},
-    {TR_("Physique And Looks: "),
-     {{{TR_("Physique: "), &R::Physique},
-       {TR_("Looks: "), &R::Looks}}},
-     2, Closing::Footer},
-    {TR_("Human Nature: "),
-     {{{TR_("Nature: "), &R::Nature}}},
-     1, Closing::Footer},
-    {TR_("Career And Finance: "),
-     {{{TR_("Career And Finance: "), &R::CareerAndFinance}}},
-     1, Closing::Footer},
-    {TR_("Love And Compatibility: "),
-     {{{TR_("Love And Domestic Life: "), &R::LoveAndDomesticLife},
-       {TR_("Compatible with: "), &R::CompatibleWith},
-       {TR_("Not Compatible with: "), &R::NotCompatibleWith}}},
-     3, Closing::BlankLine},
-    {TR_("Health: "),
-     {{{TR_("Health: "), &R::Health}}},
-     1, Closing::Footer},
+    {TR_("Physique And Looks: "), {&R::Physique, &R::Looks}, 2, Closing::Footer},
+    {TR_("Human Nature: "), {&R::Nature}, 1, Closing::Footer},
+    {TR_("Career And Finance: "), {&R::CareerAndFinance}, 1, Closing::Footer},
+    {TR_("Love And Compatibility: "), {&R::LoveAndDomesticLife, &R::CompatibleWith, &R::NotCompatibleWith}, 3,
+     Closing::BlankLine},
+    {TR_("Health: "), {&R::Health}, 1, Closing::Footer},
     {TR_("Lucky For....Rashi: "),
-     {{{TR_("Lucky Days: "), &R::LuckyDays},
-       {TR_("Lucky Numbers: "), &R::LuckyNumbers},
-       {TR_("Best Direction: "), &R::BestDirection},
-       {TR_("Lucky Colors: "), &R::LuckyColors},
-       {TR_("Lucky Gemstone: "), &R::LuckyGemstone},
-       {TR_("Best Period of Activity: "), &R::BestPeriodOfActivity}}},
+     {&R::LuckyDays, &R::LuckyNumbers, &R::BestDirection, &R::LuckyColors, &R::LuckyGemstone,
+      &R::BestPeriodOfActivity},
      6, Closing::FinalFooter},
 }};
 
@@ -119,10 +87,10 @@ void AppendSection(std::vector<ReportRun>& runs, const ReportSection& section, c
 {
     runs.push_back(Run(TableText(section.Heading), ReportStyle::Heading, 1));
     for (std::size_t i = 0; i < section.FieldCount; ++i) {
-        const ReportField& field = section.Fields[i];
+        const Field field = section.Fields[i];
         const bool lastOfDocument = section.End == Closing::FinalFooter && i + 1 == section.FieldCount;
-        runs.push_back(Run(TableText(field.Label), ReportStyle::FieldLabel));
-        runs.push_back(Run(TableText(rashi.*field.Value), ReportStyle::FieldValue, lastOfDocument ? 2 : 1));
+        runs.push_back(Run(TableText(RashiFieldOf(field).ReportLabel), ReportStyle::FieldLabel));
+        runs.push_back(Run(TableText(rashi.*field), ReportStyle::FieldValue, lastOfDocument ? 2 : 1));
     }
     switch (section.End) {
     case Closing::Footer:
@@ -139,11 +107,6 @@ void AppendSection(std::vector<ReportRun>& runs, const ReportSection& section, c
 
 }  // namespace
 
-std::string ReportFooter()
-{
-    return English(Footer());
-}
-
 std::vector<ReportRun> BuildReportDocument(const RashiCatalogueRow& rashi)
 {
     Reading reading;
@@ -157,10 +120,10 @@ std::vector<ReportRun> BuildReportDocument(const Reading& reading)
     for (const ReportSection& section : kSections) {
         AppendSection(runs, section, reading.Rashi);
         if (&section == &kSections.front()) {
-            if (reading.BirthStar) {
-                AppendNakshatraSection(runs, *reading.BirthStar);
+            if (reading.Nakshatra && reading.NakshatraLines) {
+                AppendNakshatraSection(runs, *reading.Nakshatra, *reading.NakshatraLines);
             }
-            if (reading.BirthStar || reading.Check) {
+            if (reading.Nakshatra || reading.Check) {
                 AppendMethodSection(runs, reading);
             }
         }
@@ -180,10 +143,9 @@ void AppendMethodSection(std::vector<ReportRun>& runs, const Reading& reading)
     AppendFooter(runs);
 }
 
-void AppendNakshatraSection(std::vector<ReportRun>& runs, const NakshatraStay& stay)
+void AppendNakshatraSection(std::vector<ReportRun>& runs, const NakshatraStay& stay, const NakshatraText& text)
 {
     const NakshatraPosition& p = stay.Position;
-    const NakshatraText text = DescribeNakshatra(stay);
     const UiText stayText = English(text.Heading).empty() ? text.Text : text.Spoken;
     const std::pair<TextSource, UiText> fields[] = {
         {ORVANTA_TR("Report", "Nakshatra: "), Verbatim(std::string(p.Name))},

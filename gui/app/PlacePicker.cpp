@@ -13,7 +13,7 @@
 #include <QStandardItemModel>
 #include <algorithm>
 
-#include "gui/app/PlaceLookup.h"
+#include "core/atlas/PlaceLookup.h"
 #include "gui/widgets/QtText.h"
 
 namespace orvanta {

@@ -4,10 +4,11 @@
 #include <QCoreApplication>
 #include <QString>
 
-#include "gui/app/WindowFlow.h"
 #include "gui/app/frmMain.h"
-#include "platform/Platform.h"
+#include "gui/app/WindowFlow.h"
+#include "gui/support/Services.h"
 #include "gui/support/UpdateReminder.h"
+#include "platform/Platform.h"
 
 namespace orvanta {
 
@@ -31,18 +32,16 @@ bool SecondStartEnds(Platform& platform, const QString& readingFile)
 
 }  // namespace
 
-bool StartUp(BirthRecord& record, Platform& platform, const QString& readingFile, PlaceLookup* places,
-             const PreciseMoonSource* precise)
+bool StartUp(Services& services, const QString& readingFile)
 {
+    Platform& platform = services.Platform;
     if (!platform.ClaimSingleInstance() && SecondStartEnds(platform, readingFile)) {
         return false;
     }
     RemindOfUpdate(platform);
 
-    frmMain* main = ShowMainWindow(record, platform, places, precise);
-    platform.OnReadingHandedOver([&record, &platform, places, precise](const QString& path) {
-        OpenReadingInOpenWindow(record, platform, places, path, precise);
-    });
+    frmMain* main = ShowMainWindow(services);
+    platform.OnReadingHandedOver([&services](const QString& path) { OpenReadingInOpenWindow(services, path); });
     if (main != nullptr && !readingFile.isEmpty()) {
         main->OpenReadingFile(readingFile);
     }

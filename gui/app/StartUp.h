@@ -9,14 +9,10 @@ class QString;
 
 namespace orvanta {
 
-struct BirthRecord;
-struct PlaceLookup;
-class Platform;
-class PreciseMoonSource;
+struct Services;
 
 // False when another copy already runs: it has taken the reading file, or
 // the user has been told; the program ends without a window.
-bool StartUp(BirthRecord& record, Platform& platform, const QString& readingFile, PlaceLookup* places = nullptr,
-             const PreciseMoonSource* precise = nullptr);
+bool StartUp(Services& services, const QString& readingFile);
 
 }  // namespace orvanta

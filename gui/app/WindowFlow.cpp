@@ -4,10 +4,10 @@
 #include <QApplication>
 #include <QLoggingCategory>
 
-#include "gui/app/frmMain.h"
 #include "core/reading/Reading.h"
-#include "gui/support/MoonPreferences.h"
+#include "gui/app/frmMain.h"
 #include "gui/reading/frmResult.h"
+#include "gui/support/Services.h"
 
 namespace orvanta {
 
@@ -29,59 +29,51 @@ Window* OpenWindow()
     return nullptr;
 }
 
-frmMain* BackToMainWindow(frmResult& result, BirthRecord& record, Platform& platform, PlaceLookup* places,
-                          const PreciseMoonSource* precise)
+frmMain* BackToMainWindow(frmResult& result, Services& services)
 {
-    frmMain* main = ShowMainWindow(record, platform, places, precise);
+    frmMain* main = ShowMainWindow(services);
     result.close();
     return main;
 }
 
 }  // namespace
 
-frmMain* ShowMainWindow(BirthRecord& record, Platform& platform, PlaceLookup* places,
-                        const PreciseMoonSource* precise)
+frmMain* ShowMainWindow(Services& services)
 {
-    auto* window = new frmMain(record, platform, places, precise);
-    QObject::connect(window, &frmMain::ReadingReady, window,
-                     [window, &record, &platform, places, precise](const Reading& reading) {
-                         ShowResultWindow(reading, record, platform, places, precise);
-                         window->close();
-                     });
+    auto* window = new frmMain(services);
+    QObject::connect(window, &frmMain::ReadingReady, window, [window, &services](const Reading& reading) {
+        ShowResultWindow(reading, services);
+        window->close();
+    });
     window->show();
     qCDebug(lcWindows) << "main window shown";
     return window;
 }
 
-frmResult* ShowResultWindow(const Reading& reading, BirthRecord& record, Platform& platform, PlaceLookup* places,
-                            const PreciseMoonSource* precise)
+frmResult* ShowResultWindow(const Reading& reading, Services& services)
 {
-    auto* window = new frmResult(reading, record, platform);
-    QObject::connect(window, &frmResult::BackRequested, window, [window, &record, &platform, places, precise] {
-        BackToMainWindow(*window, record, platform, places, precise);
-    });
-    // The same birth by the other method, with the ayanamsa of the choice;
-    // the choice itself stays as it is.
+    auto* window = new frmResult(reading, services);
+    QObject::connect(window, &frmResult::BackRequested, window,
+                     [window, &services] { BackToMainWindow(*window, services); });
+    // The same birth by the other ephemeris, with the chosen ayanamsa; the
+    // chosen method itself stays as it is.
     QObject::connect(window, &frmResult::OtherMethodRequested, window,
-                     [window, &record, &platform, places, precise](MoonMethod method) {
-                         const MoonChoice choice{method, ReadMoonChoice(platform).Zodiac};
-                         ShowResultWindow(ComposeReading(record, {choice, precise}), record, platform, places,
-                                          precise);
+                     [window, &services](MoonEphemeris ephemeris) {
+                         const MoonMethod method{ephemeris, services.Method.Ayanamsa};
+                         ShowResultWindow(ComposeReading(services.Record, method, services.Precise), services);
                          window->close();
                      });
     window->show();
-    qCDebug(lcWindows) << "result window shown:" << record.RashiName.c_str();
+    qCDebug(lcWindows) << "result window shown:" << services.Record.RashiName.c_str();
     return window;
 }
 
-void OpenReadingInOpenWindow(BirthRecord& record, Platform& platform, PlaceLookup* places, const QString& path,
-                             const PreciseMoonSource* precise)
+void OpenReadingInOpenWindow(Services& services, const QString& path)
 {
     frmMain* main = OpenWindow<frmMain>();
     if (main == nullptr) {
         frmResult* result = OpenWindow<frmResult>();
-        main = result != nullptr ? BackToMainWindow(*result, record, platform, places, precise)
-                                 : ShowMainWindow(record, platform, places, precise);
+        main = result != nullptr ? BackToMainWindow(*result, services) : ShowMainWindow(services);
     }
     main->OpenReadingFile(path);
     QWidget* front = OpenWindow<frmResult>();

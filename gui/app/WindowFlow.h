@@ -9,30 +9,21 @@ class QString;
 
 namespace orvanta {
 
-struct BirthRecord;
-struct PlaceLookup;
 struct Reading;
-class Platform;
-class PreciseMoonSource;
+struct Services;
 class frmMain;
 class frmResult;
 
-// Shows a new main window with its defaults (the record is not read back);
-// its City box offers the atlas when one is given, and its readings ask the
-// precise Moon's source, when one is given, for the cross-check.
-frmMain* ShowMainWindow(BirthRecord& record, Platform& platform, PlaceLookup* places = nullptr,
-                        const PreciseMoonSource* precise = nullptr);
+// Shows a new main window with its defaults (the record is not read back).
+frmMain* ShowMainWindow(Services& services);
 
-// Shows a new result window for the reading; the atlas and the precise
-// Moon's source are handed on to the windows it opens. Its link to the
-// other method's reading shows that reading in a new result window.
-frmResult* ShowResultWindow(const Reading& reading, BirthRecord& record, Platform& platform,
-                            PlaceLookup* places = nullptr, const PreciseMoonSource* precise = nullptr);
+// Shows a new result window for the reading. Its link to the other method's
+// reading shows that reading in a new result window.
+frmResult* ShowResultWindow(const Reading& reading, Services& services);
 
 // Opens a reading file in whichever of the two windows is open, as "Open
 // Previously Saved Reading" does: from the result window it first goes back
 // to a fresh main window, as Back does. The window left open comes to the front.
-void OpenReadingInOpenWindow(BirthRecord& record, Platform& platform, PlaceLookup* places, const QString& path,
-                             const PreciseMoonSource* precise = nullptr);
+void OpenReadingInOpenWindow(Services& services, const QString& path);
 
 }  // namespace orvanta

@@ -10,21 +10,20 @@
 #include <QLineEdit>
 #include <QMenuBar>
 #include <QPushButton>
-#include <QRadioButton>
+#include <QRadioButton>  // the coordinate frames' sides join the keyboard order as widgets
 #include <QVBoxLayout>
 #include <optional>
 
+#include "core/entry/PlaceSearch.h"
+#include "core/reading/Reading.h"
 #include "gui/app/CoordinateFrame.h"
 #include "gui/app/PlacePicker.h"
 #include "gui/app/ZoneLineLabel.h"
-#include "core/entry/PlaceSearch.h"
-#include "platform/Platform.h"
-#include "core/reading/Reading.h"
 #include "gui/report/ReadingFileAccess.h"
-#include "gui/support/WebPages.h"
-#include "gui/support/MoonPreferences.h"
 #include "gui/support/frmAbout.h"
 #include "gui/support/frmPreferences.h"
+#include "gui/support/Services.h"
+#include "gui/support/WebPages.h"
 #include "gui/timezone/frmTimeZone.h"
 #include "gui/widgets/ClickableLabel.h"
 #include "gui/widgets/Controls.h"
@@ -32,12 +31,11 @@
 #include "gui/widgets/QtText.h"
 #include "gui/widgets/SharpPicture.h"
 #include "gui/widgets/WindowFont.h"
+#include "platform/Platform.h"
 
 namespace orvanta {
 
-frmMain::frmMain(BirthRecord& record, Platform& platform, PlaceLookup* places, const PreciseMoonSource* precise,
-                 QWidget* parent)
-    : QMainWindow(parent), record_(record), platform_(platform), precise_(precise)
+frmMain::frmMain(Services& services, QWidget* parent) : QMainWindow(parent), services_(services)
 {
     PrepareWindow(*this, QStringLiteral("frmMain"));
     BuildMenus();
@@ -47,8 +45,8 @@ frmMain::frmMain(BirthRecord& record, Platform& platform, PlaceLookup* places, c
     for (NumericBox* box : findChildren<NumericBox*>()) {
         connect(box, &NumericBox::KeyRefused, this, &frmMain::OnlyNumbers);
     }
-    if (places != nullptr) {
-        BuildPlacePicker(*places);
+    if (services_.Places != nullptr) {
+        BuildPlacePicker(*services_.Places);
     }
 }
 
@@ -331,7 +329,7 @@ bool frmMain::ValidateBirthData()
 
 void frmMain::ShowRefusal(const ValidationFailure& failure)
 {
-    platform_.ShowMessage(this, Translated(EntryMessageContext, failure.Message),
+    services_.Platform.ShowMessage(this, Translated(EntryMessageContext, failure.Message),
                           failure.ErrorIcon ? MessageIcon::Error : MessageIcon::Information);
     if (QWidget* target = FocusTarget(failure.Focus)) {
         target->setFocus();
@@ -340,17 +338,19 @@ void frmMain::ShowRefusal(const ValidationFailure& failure)
 
 void frmMain::OnlyNumbers()
 {
-    platform_.ShowMessage(this, Translated(EntryMessageContext, OnlyNumbersMessage), MessageIcon::Error);
+    services_.Platform.ShowMessage(this, Translated(EntryMessageContext, OnlyNumbersMessage), MessageIcon::Error);
 }
 
 void frmMain::cmdRashi_Click()
 {
-    const ComposedReading composed = ComposeReading(Entry(), record_, {ReadMoonChoice(platform_), precise_});
-    if (composed.Refusal) {
-        ShowRefusal(*composed.Refusal);
+    if (!ValidateBirthData()) {
         return;
     }
-    emit ReadingReady(composed.Value);
+    // The entry has just passed the same checks, so no refusal comes back.
+    const ComposedReading composed = ComposeReading(Entry(), services_.Record, services_.Method, services_.Precise);
+    if (!composed.Refusal) {
+        emit ReadingReady(composed.Value);
+    }
 }
 
 void frmMain::mnuCalculate_Click()
@@ -360,15 +360,15 @@ void frmMain::mnuCalculate_Click()
 
 void frmMain::mnuPreferences_Click()
 {
-    auto* preferences = new frmPreferences(platform_, this);
-    platform_.ShowModal(*preferences);
+    auto* preferences = new frmPreferences(services_, this);
+    services_.Platform.ShowModal(*preferences);
 }
 
 void frmMain::lblTZHelp_Click()
 {
     auto* picker = new frmTimeZone(this);
     connect(picker, &frmTimeZone::ZoneChosen, this, &frmMain::ShowZone);
-    platform_.ShowModal(*picker);
+    services_.Platform.ShowModal(*picker);
 }
 
 // Set directly, so the keystroke filter does not refuse the minus sign; the
@@ -392,19 +392,19 @@ void frmMain::cmdBrowser_Click()
     };
     for (const auto& place : places) {
         if (place.box->text().isEmpty()) {
-            platform_.ShowMessage(this, place.message, MessageIcon::Information);
+            services_.Platform.ShowMessage(this, place.message, MessageIcon::Information);
             place.box->setFocus();
             return;
         }
     }
     const std::string query =
         BuildPlaceQuery(ToStdString(txtMCity_->text()), ToStdString(txtMState_->text()), ToStdString(txtMCountry_->text()));
-    platform_.OpenWebPage(ToQString(PlaceSearchAddress(query)));
+    services_.Platform.OpenWebPage(ToQString(PlaceSearchAddress(query)));
 }
 
 void frmMain::cmdOpen_Click()
 {
-    const QString path = platform_.AskOpenFileName(
+    const QString path = services_.Platform.AskOpenFileName(
         this, {tr("Select the source file"), tr("Orvanta Free"), QStringLiteral("*.ras"), QStringLiteral("ras")});
     if (path.isEmpty()) {
         return;
@@ -414,11 +414,11 @@ void frmMain::cmdOpen_Click()
 
 void frmMain::OpenReadingFile(const QString& path)
 {
-    const ReadingFileCheck read = ReadReadingFileAt(platform_, path);
+    const ReadingFileCheck read = ReadReadingFileAt(services_.Platform, path);
     // A date or time the lists cannot show changes nothing, rather than leave
     // the user's own date beside the file's other values.
     if (!read.Entry) {
-        platform_.ShowMessage(this, tr("Please Check The File."), MessageIcon::Error,
+        services_.Platform.ShowMessage(this, tr("Please Check The File."), MessageIcon::Error,
                               ReadingFileProblemDetail(path, read.Problem));
         return;
     }
@@ -460,7 +460,7 @@ void frmMain::ShowAtlasZone(const ZoneBoxTexts& boxes)
 
 void frmMain::AtlasUnavailable(const QString& why)
 {
-    platform_.ShowMessage(
+    services_.Platform.ShowMessage(
         this, tr("The atlas of places cannot be used (%1). Please type the coordinates and the time zone yourself.")
                   .arg(why),
         MessageIcon::Information);
@@ -474,14 +474,14 @@ void frmMain::GrowToFit()
     resize(size().expandedTo(sizeHint()));
 }
 
-void frmMain::mnuOnline_Click() { OpenHelpPage(platform_); }
-void frmMain::mnuVisit_Click() { OpenHomePage(platform_); }
-void frmMain::mnuUpdate_Click() { OpenDownloadPage(platform_); }
+void frmMain::mnuOnline_Click() { OpenHelpPage(services_.Platform); }
+void frmMain::mnuVisit_Click() { OpenHomePage(services_.Platform); }
+void frmMain::mnuUpdate_Click() { OpenDownloadPage(services_.Platform); }
 
 void frmMain::mnuAbout_Click()
 {
-    auto* about = new frmAbout(platform_, this);
-    platform_.ShowModal(*about);
+    auto* about = new frmAbout(services_.Platform, this);
+    services_.Platform.ShowModal(*about);
 }
 
 }  // namespace orvanta

@@ -20,28 +20,23 @@ class QPushButton;
 
 namespace orvanta {
 
-struct BirthRecord;
 struct PlaceInputs;
 struct PlaceLookup;
 struct Reading;
+struct Services;
 struct ZoneBoxTexts;
 class ClickableLabel;
 class CoordinateFrame;
 class NumericBox;
 class PlacePicker;
-class Platform;
-class PreciseMoonSource;
 class ZoneLineLabel;
 
 class frmMain : public QMainWindow {
     Q_OBJECT
 public:
-    // `places` is the atlas the City box offers; without one the box is a
-    // plain text box.
-    // `precise` is where the readings take the precise Moon from; without one
-    // they follow the classic series with no cross-check.
-    frmMain(BirthRecord& record, Platform& platform, PlaceLookup* places = nullptr,
-            const PreciseMoonSource* precise = nullptr, QWidget* parent = nullptr);
+    // The City box offers the services' atlas, where there is one; the
+    // readings follow their Moon method.
+    explicit frmMain(Services& services, QWidget* parent = nullptr);
 
     // True when the reading may run; otherwise its message has been shown.
     bool ValidateBirthData();
@@ -94,9 +89,7 @@ private:
     void AtlasUnavailable(const QString& why);
     void GrowToFit();
 
-    BirthRecord& record_;
-    Platform& platform_;
-    const PreciseMoonSource* precise_;
+    Services& services_;
 
     QLineEdit* txtName_ = nullptr;
     QComboBox* cboMonth_ = nullptr;

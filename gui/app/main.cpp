@@ -3,14 +3,15 @@
 #include <QApplication>
 #include <QLocale>
 
-#include "gui/app/CommandLine.h"
-#include "gui/app/PlaceLookup.h"
-#include "gui/app/StartUp.h"
-#include "gui/app/Translations.h"
+#include "core/atlas/PlaceLookup.h"
 #include "core/common/BirthRecord.h"
 #include "core/ephemeris/PreciseMoon.h"
-#include "platform/QtPlatform.h"
+#include "gui/app/CommandLine.h"
+#include "gui/app/StartUp.h"
+#include "gui/app/Translations.h"
+#include "gui/support/Services.h"
 #include "gui/widgets/WindowFont.h"
+#include "platform/QtPlatform.h"
 
 int main(int argc, char** argv)
 {
@@ -34,7 +35,8 @@ int main(int argc, char** argv)
     orvanta::PlaceLookup places(orvanta::FindAtlasDatabase(QCoreApplication::applicationDirPath().toStdString()));
     // Nothing of Swiss Ephemeris is touched here; the first reading opens it.
     const orvanta::SwissEphemerisMoon precise;
-    if (!orvanta::StartUp(record, platform, commandLine.ReadingFile, &places, &precise)) {
+    orvanta::Services services(record, platform, &places, &precise);
+    if (!orvanta::StartUp(services, commandLine.ReadingFile)) {
         return 0;
     }
     return QApplication::exec();

@@ -20,10 +20,10 @@ public:
 
 signals:
     // The user asked for the reading of the same birth by this method.
-    void OtherMethodChosen(orvanta::MoonMethod method);
+    void OtherMethodChosen(orvanta::MoonEphemeris ephemeris);
 
 private:
-    std::optional<MoonMethod> offered_;
+    std::optional<MoonEphemeris> offered_;
 };
 
 }  // namespace orvanta

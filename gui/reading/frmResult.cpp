@@ -23,27 +23,29 @@
 #include <span>
 
 #include "core/common/BirthRecord.h"
-#include "platform/Platform.h"
-#include "gui/widgets/Controls.h"
-#include "gui/widgets/QtText.h"
-#include "gui/widgets/WindowFont.h"
+#include "core/reading/RashiFields.h"
+#include "core/support/ProductText.h"
+#include "core/support/WebLinks.h"
 #include "gui/reading/CrossCheckLabel.h"
 #include "gui/reading/NakshatraPanel.h"
 #include "gui/reading/SignStayPanel.h"
 #include "gui/report/frmSave.h"
-#include "gui/widgets/ClickableLabel.h"
-#include "gui/widgets/SharpPicture.h"
-#include "core/support/WebLinks.h"
+#include "gui/support/Services.h"
 #include "gui/support/WebPages.h"
+#include "gui/widgets/ClickableLabel.h"
+#include "gui/widgets/Controls.h"
+#include "gui/widgets/QtText.h"
+#include "gui/widgets/SharpPicture.h"
+#include "gui/widgets/WindowFont.h"
+#include "platform/Platform.h"
 
 namespace orvanta {
 
-// One caption and the locked box that shows one field. A box with a load
-// caption gets it, with the rashi's name, as its caption when the window loads.
+// One caption and the locked box that shows one field; the caption and tool
+// tip are the field's (RashiFields). A box with a load caption gets it, with
+// the rashi's name, as its caption when the window loads.
 struct ResultFieldBox {
     const char* Label;
-    const char* Caption;
-    const char* Hint;
     const char* Box;
     std::string_view RashiCatalogueRow::*Value;
     bool MultiLine = false;
@@ -55,53 +57,53 @@ namespace {
 using R = RashiCatalogueRow;
 
 constexpr ResultFieldBox kHeadline[] = {
-    {"Label2", QT_TRANSLATE_NOOP("orvanta::frmResult", "Rulling Planet"), QT_TRANSLATE_NOOP("orvanta::frmResult", "This signifies the planet that exercises a powerful energy on the sign."), "txtRullingPlanet", &R::RulingPlanet},
-    {"Label4", QT_TRANSLATE_NOOP("orvanta::frmResult", "English Name"), QT_TRANSLATE_NOOP("orvanta::frmResult", "This signifies the English name for the Vedic moon sign."), "txtEnglishName", &R::EnglishName},
-    {"Label3", QT_TRANSLATE_NOOP("orvanta::frmResult", "Inborn Nature"), QT_TRANSLATE_NOOP("orvanta::frmResult", "This describes the human characteristics of this sign."), "txtInbornNature", &R::Element},
-    {"Label5", QT_TRANSLATE_NOOP("orvanta::frmResult", "Symbol"), QT_TRANSLATE_NOOP("orvanta::frmResult", "This signifies the picture associated with the moon sign."), "txtSymbol", &R::Symbol},
-    {"Label6", QT_TRANSLATE_NOOP("orvanta::frmResult", "Sign Color"), QT_TRANSLATE_NOOP("orvanta::frmResult", "This signifies the color associated with the sign."), "txtSignColor", &R::SignColor},
+    {"Label2", "txtRullingPlanet", &R::RulingPlanet},
+    {"Label4", "txtEnglishName", &R::EnglishName},
+    {"Label3", "txtInbornNature", &R::Element},
+    {"Label5", "txtSymbol", &R::Symbol},
+    {"Label6", "txtSignColor", &R::SignColor},
 };
 
 constexpr ResultFieldBox kSignCharacteristics[] = {
-    {"Label7", QT_TRANSLATE_NOOP("orvanta::frmResult", "Type Of Sign"), QT_TRANSLATE_NOOP("orvanta::frmResult", "This signifies the attitude of the people under this sign."), "txtTypeOfSign", &R::TypeOfSign},
-    {"Label8", QT_TRANSLATE_NOOP("orvanta::frmResult", "Gender"), QT_TRANSLATE_NOOP("orvanta::frmResult", "The male rashis are more dynamic in nature while the female rashis are passive by nature."), "txtGender", &R::Gender},
-    {"Label9", QT_TRANSLATE_NOOP("orvanta::frmResult", "Barren / Fruitful"), QT_TRANSLATE_NOOP("orvanta::frmResult", "This classifies the signs on basis of fertility."), "txtBarren", &R::Fertility},
-    {"Label10", QT_TRANSLATE_NOOP("orvanta::frmResult", "Sign Caste"), QT_TRANSLATE_NOOP("orvanta::frmResult", "This classifies the sign based on caste into Brahmana (the seeker and teacher of knowledge), Kshatriya (warriors, rulers), Vaisya (the industrialists, wealth creators) and the Sudras (the workers)."), "txtSignCaste", &R::SignCaste},
-    {"Label11", QT_TRANSLATE_NOOP("orvanta::frmResult", "Sign Position"), QT_TRANSLATE_NOOP("orvanta::frmResult", "This classifies the sign based on position into Dwara (Entrance), Bahya (Outside), Garbha (Inside)."), "txtSignPosition", &R::SignPosition},
-    {"Label12", QT_TRANSLATE_NOOP("orvanta::frmResult", "Constituent Character"), QT_TRANSLATE_NOOP("orvanta::frmResult", "This classifies the sign based on constituent making into Dhatu (Mineral), Moola (Vegetable) and Jeeva (Animal)."), "txtConstituentCharacter", &R::ConstituentCharacter},
-    {"Label13", QT_TRANSLATE_NOOP("orvanta::frmResult", "Part Of The Body"), QT_TRANSLATE_NOOP("orvanta::frmResult", "This shows the parts of the bodies that the different signs represent."), "txtPartOfTheBody", &R::PartOfTheBody},
+    {"Label7", "txtTypeOfSign", &R::TypeOfSign},
+    {"Label8", "txtGender", &R::Gender},
+    {"Label9", "txtBarren", &R::Fertility},
+    {"Label10", "txtSignCaste", &R::SignCaste},
+    {"Label11", "txtSignPosition", &R::SignPosition},
+    {"Label12", "txtConstituentCharacter", &R::ConstituentCharacter},
+    {"Label13", "txtPartOfTheBody", &R::PartOfTheBody},
 };
 
 constexpr ResultFieldBox kPhysiqueAndLooks[] = {
-    {"Label14", QT_TRANSLATE_NOOP("orvanta::frmResult", "Physique"), QT_TRANSLATE_NOOP("orvanta::frmResult", "This signifies the general stature of people born under this sign."), "txtPhysique", &R::Physique},
-    {"Label15", QT_TRANSLATE_NOOP("orvanta::frmResult", "Looks"), QT_TRANSLATE_NOOP("orvanta::frmResult", "This signifies the physical appearance of people born under this sign."), "txtLooks", &R::Looks, true},
+    {"Label14", "txtPhysique", &R::Physique},
+    {"Label15", "txtLooks", &R::Looks, true},
 };
 
 constexpr ResultFieldBox kHumanNature[] = {
-    {"Label16", QT_TRANSLATE_NOOP("orvanta::frmResult", "Nature"), QT_TRANSLATE_NOOP("orvanta::frmResult", "This signifies the human nature of people born under this sign."), "txtNature", &R::Nature, true},
+    {"Label16", "txtNature", &R::Nature, true},
 };
 
 constexpr ResultFieldBox kCareerAndFinance[] = {
-    {"Label17", QT_TRANSLATE_NOOP("orvanta::frmResult", "Career And Finance"), QT_TRANSLATE_NOOP("orvanta::frmResult", "This shows their career interests and financial habits."), "txtCareerAndFinance", &R::CareerAndFinance, true},
+    {"Label17", "txtCareerAndFinance", &R::CareerAndFinance, true},
 };
 
 constexpr ResultFieldBox kLoveAndCompatibility[] = {
-    {"Label18", QT_TRANSLATE_NOOP("orvanta::frmResult", "Love And Domestic Life"), nullptr, "txtLoveAndDomesticLife", &R::LoveAndDomesticLife, true},
-    {"Label19", QT_TRANSLATE_NOOP("orvanta::frmResult", "Compatible With"), QT_TRANSLATE_NOOP("orvanta::frmResult", "This signifies the other rashis/ moon signs that are compatible with this sign."), "txtCompatibleWith", &R::CompatibleWith},
-    {"Label20", QT_TRANSLATE_NOOP("orvanta::frmResult", "Not Compatible With"), QT_TRANSLATE_NOOP("orvanta::frmResult", "This signifies the other rashis/ moon signs that are not compatible with this sign."), "txtNotCompatibleWith", &R::NotCompatibleWith},
+    {"Label18", "txtLoveAndDomesticLife", &R::LoveAndDomesticLife, true},
+    {"Label19", "txtCompatibleWith", &R::CompatibleWith},
+    {"Label20", "txtNotCompatibleWith", &R::NotCompatibleWith},
 };
 
 constexpr ResultFieldBox kHealth[] = {
-    {"Label21", QT_TRANSLATE_NOOP("orvanta::frmResult", "Health"), QT_TRANSLATE_NOOP("orvanta::frmResult", "This signifies the health issues of people born under this rashi."), "txtHealth", &R::Health, true},
+    {"Label21", "txtHealth", &R::Health, true},
 };
 
 constexpr ResultFieldBox kLucky[] = {
-    {"lblLuckyDays", QT_TRANSLATE_NOOP("orvanta::frmResult", "Lucky Days"), QT_TRANSLATE_NOOP("orvanta::frmResult", "This signifies the lucky days for people born under this sign."), "txtLuckyDays", &R::LuckyDays, false, QT_TRANSLATE_NOOP("orvanta::frmResult", "Lucky Days for %1")},
-    {"lblLuckyNumbers", QT_TRANSLATE_NOOP("orvanta::frmResult", "Lucky Numbers"), QT_TRANSLATE_NOOP("orvanta::frmResult", "This signifies the lucky numbers for people born under this sign."), "txtLuckyNumbers", &R::LuckyNumbers, false, QT_TRANSLATE_NOOP("orvanta::frmResult", "Lucky Numbers for %1")},
-    {"lblBestDirection", QT_TRANSLATE_NOOP("orvanta::frmResult", "Best Direction"), QT_TRANSLATE_NOOP("orvanta::frmResult", "This signifies the lucky directions for people born under this sign."), "txtBestDirection", &R::BestDirection, false, QT_TRANSLATE_NOOP("orvanta::frmResult", "Best Direction for %1")},
-    {"lblLuckyColors", QT_TRANSLATE_NOOP("orvanta::frmResult", "Lucky Colors"), QT_TRANSLATE_NOOP("orvanta::frmResult", "This signifies the lucky colors for people born under this sign."), "txtLuckyColors", &R::LuckyColors, false, QT_TRANSLATE_NOOP("orvanta::frmResult", "Lucky Colors for %1")},
-    {"lblLuckyGemstone", QT_TRANSLATE_NOOP("orvanta::frmResult", "Lucky Gemstone"), QT_TRANSLATE_NOOP("orvanta::frmResult", "This signifies the lucky gemstones for people born under this sign."), "txtLuckyGemstone", &R::LuckyGemstone, false, QT_TRANSLATE_NOOP("orvanta::frmResult", "Lucky Gemstone for %1")},
-    {"lblBestPeriodOfActivity", QT_TRANSLATE_NOOP("orvanta::frmResult", "Best Period Of Activity"), QT_TRANSLATE_NOOP("orvanta::frmResult", "This shows the best period of the day when people of this sign are more active."), "txtBestPeriodOfActivity", &R::BestPeriodOfActivity, false, QT_TRANSLATE_NOOP("orvanta::frmResult", "Best Period Of Activity for %1")},
+    {"lblLuckyDays", "txtLuckyDays", &R::LuckyDays, false, QT_TRANSLATE_NOOP("orvanta::frmResult", "Lucky Days for %1")},
+    {"lblLuckyNumbers", "txtLuckyNumbers", &R::LuckyNumbers, false, QT_TRANSLATE_NOOP("orvanta::frmResult", "Lucky Numbers for %1")},
+    {"lblBestDirection", "txtBestDirection", &R::BestDirection, false, QT_TRANSLATE_NOOP("orvanta::frmResult", "Best Direction for %1")},
+    {"lblLuckyColors", "txtLuckyColors", &R::LuckyColors, false, QT_TRANSLATE_NOOP("orvanta::frmResult", "Lucky Colors for %1")},
+    {"lblLuckyGemstone", "txtLuckyGemstone", &R::LuckyGemstone, false, QT_TRANSLATE_NOOP("orvanta::frmResult", "Lucky Gemstone for %1")},
+    {"lblBestPeriodOfActivity", "txtBestPeriodOfActivity", &R::BestPeriodOfActivity, false, QT_TRANSLATE_NOOP("orvanta::frmResult", "Best Period Of Activity for %1")},
 };
 
 struct Page {
@@ -133,13 +135,6 @@ constexpr int kPictureSize = 200;
 // on the rashi, its birth star and the method wrap less.
 constexpr int kHeaderWidth = 240;
 constexpr int kLeastHeight = 620;
-
-constexpr const char* kDescription = QT_TRANSLATE_NOOP(
-    "orvanta::frmResult",
-    "Orvanta Free is a moon sign / rashi calculator software based on Vedic Astrology. This program tells "
-    "us in detail the characteristics and features of people born under a particular moon sign. This is "
-    "different from the sun sign calculated in western astrology. This helps you understand your positive "
-    "and negative traits, thus helping you improve your personality.");
 
 // Eight tab captions do not fit side by side above a page of sensible width,
 // so the tabs stand in a column beside the pages, their captions upright and
@@ -180,7 +175,7 @@ public:
 QString Name(const char* prefix, int k) { return QLatin1String(prefix) + QString::number(k); }
 
 // A text of the tables above in the user's language.
-QString Tr(const char* text) { return QCoreApplication::translate("orvanta::frmResult", text); }
+QString Tr(const char* text) { return QCoreApplication::translate(ResultWindowContext, text); }
 
 QString PictureKeyFor(const QString& englishName)
 {
@@ -192,10 +187,11 @@ QString PictureKeyFor(const QString& englishName)
     return QLatin1String(kPictureKeys.front());
 }
 
-QLabel* MakeCaption(const ResultFieldBox& field, QWidget* parent)
+QLabel* MakeCaption(const ResultFieldBox& box, QWidget* parent)
 {
+    const RashiField& field = RashiFieldOf(box.Value);
     auto* caption = new QLabel(Tr(field.Caption), parent);
-    caption->setObjectName(QLatin1String(field.Label));
+    caption->setObjectName(QLatin1String(box.Label));
     if (field.Hint != nullptr) {
         caption->setToolTip(Tr(field.Hint));
     }
@@ -220,8 +216,8 @@ QWidget* MakeBox(const ResultFieldBox& field, QLabel* caption, QWidget* parent)
     }
     box->setObjectName(QLatin1String(field.Box));
     box->setAccessibleName(caption->text());
-    if (field.Hint != nullptr) {
-        box->setAccessibleDescription(Tr(field.Hint));
+    if (const char* hint = RashiFieldOf(field.Value).Hint) {
+        box->setAccessibleDescription(Tr(hint));
     }
     caption->setBuddy(box);
     return box;
@@ -240,8 +236,8 @@ void SetBoxText(QWidget* box, const QString& text)
 
 }  // namespace
 
-frmResult::frmResult(const Reading& reading, BirthRecord& record, Platform& platform, QWidget* parent)
-    : QMainWindow(parent), reading_(reading), record_(record), platform_(platform)
+frmResult::frmResult(const Reading& reading, Services& services, QWidget* parent)
+    : QMainWindow(parent), reading_(reading), services_(services)
 {
     PrepareWindow(*this, QStringLiteral("frmResult"));
 
@@ -469,7 +465,7 @@ QWidget* frmResult::BuildAboutPage()
     title->addWidget(Label22, 1);
     column->addLayout(title);
 
-    auto* Label23 = new QLabel(Tr(kDescription), frame);
+    auto* Label23 = new QLabel(Translated(ProductDescription("Orvanta Free")), frame);
     Label23->setObjectName(QStringLiteral("Label23"));
     Label23->setWordWrap(true);
     Label23->setTextInteractionFlags(Qt::TextSelectableByMouse);
@@ -494,7 +490,7 @@ void frmResult::Form_Load()
     ShowResultPage(1);
     lblVedicName->setText(vedicName);
     fraSignStay->Show(reading_.SignStay);
-    fraNakshatra->Show(reading_.BirthStarText);
+    fraNakshatra->Show(reading_.NakshatraLines);
     lblCrossCheck->Show(reading_);
     for (const ShownField& shown : fields_) {
         if (shown.Field->LoadCaption != nullptr) {
@@ -540,18 +536,18 @@ void frmResult::cmdBack_Click()
 
 void frmResult::cmdSave_Click()
 {
-    auto* report = new frmSave(reading_, record_, platform_, this);
+    auto* report = new frmSave(reading_, services_.Record, services_.Platform, this);
     report->setAttribute(Qt::WA_DeleteOnClose);
-    platform_.ShowModal(*report);
+    services_.Platform.ShowModal(*report);
 }
 
 void frmResult::mnuBack_Click() { cmdBack_Click(); }
 void frmResult::mnuSave_Click() { cmdSave_Click(); }
-void frmResult::mnuOnline_Click() { OpenHelpPage(platform_); }
-void frmResult::mnuVisit_Click() { OpenHomePage(platform_); }
-void frmResult::mnuUpdate_Click() { OpenDownloadPage(platform_); }
+void frmResult::mnuOnline_Click() { OpenHelpPage(services_.Platform); }
+void frmResult::mnuVisit_Click() { OpenHomePage(services_.Platform); }
+void frmResult::mnuUpdate_Click() { OpenDownloadPage(services_.Platform); }
 void frmResult::mnuAbout_Click() { ShowResultPage(kPageCount); }
-void frmResult::lblHomePage_Click() { OpenHomePage(platform_); }
-void frmResult::Label61_Click() { OpenHomePage(platform_); }
+void frmResult::lblHomePage_Click() { OpenHomePage(services_.Platform); }
+void frmResult::Label61_Click() { OpenHomePage(services_.Platform); }
 
 }  // namespace orvanta

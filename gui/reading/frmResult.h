@@ -17,9 +17,8 @@ class QTabWidget;
 
 namespace orvanta {
 
-struct BirthRecord;
 struct ResultFieldBox;
-class Platform;
+struct Services;
 class SharpPicture;
 class CrossCheckLabel;
 class NakshatraPanel;
@@ -28,8 +27,8 @@ class SignStayPanel;
 class frmResult : public QMainWindow {
     Q_OBJECT
 public:
-    // Shows the reading; the record is what Save writes.
-    frmResult(const Reading& reading, BirthRecord& record, Platform& platform, QWidget* parent = nullptr);
+    // Shows the reading; the services' record is what Save writes.
+    frmResult(const Reading& reading, Services& services, QWidget* parent = nullptr);
 
     // Selects tab k (1 to 8) and brings its page to the front.
     void ShowResultPage(int page);
@@ -42,7 +41,7 @@ signals:
     // Back: the user wants a fresh main window in place of this one.
     void BackRequested();
     // The user wants the same birth's reading by the other method.
-    void OtherMethodRequested(orvanta::MoonMethod method);
+    void OtherMethodRequested(orvanta::MoonEphemeris ephemeris);
 
 private slots:
     void TS_Click(int index);
@@ -75,8 +74,7 @@ private:
     };
 
     const Reading reading_;
-    BirthRecord& record_;
-    Platform& platform_;
+    Services& services_;
     QTabWidget* TS = nullptr;
     QScrollArea* headerScroll_ = nullptr;
     SharpPicture* picRashi = nullptr;

@@ -3,8 +3,8 @@
 
 #include <QFileInfo>
 
-#include "platform/Platform.h"
 #include "gui/widgets/QtText.h"
+#include "platform/Platform.h"
 
 namespace orvanta {
 

@@ -12,14 +12,14 @@
 #include <string_view>
 
 #include "core/common/BirthRecord.h"
-#include "platform/Platform.h"
+#include "core/report/ReadingFile.h"
+#include "core/report/ReportDocument.h"
+#include "gui/support/WebPages.h"
+#include "gui/widgets/ClickableLabel.h"
 #include "gui/widgets/Controls.h"
 #include "gui/widgets/QtText.h"
 #include "gui/widgets/WindowFont.h"
-#include "core/report/ReadingFile.h"
-#include "core/report/ReportDocument.h"
-#include "gui/widgets/ClickableLabel.h"
-#include "gui/support/WebPages.h"
+#include "platform/Platform.h"
 
 namespace orvanta {
 

@@ -5,7 +5,7 @@
 
 #include <QDialog>
 
-#include "reading/Reading.h"
+#include "core/reading/Reading.h"
 
 class QTextBrowser;
 class QTextDocument;

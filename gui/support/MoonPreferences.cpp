@@ -1,31 +1,34 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "gui/support/MoonPreferences.h"
 
-#include "platform/Platform.h"
 #include "gui/widgets/QtText.h"
+#include "platform/Platform.h"
 
 namespace orvanta {
 
 namespace {
 
 const QString kSection = QStringLiteral("Reading");
-const QString kMethod = QStringLiteral("MoonPosition");
+// The ephemeris's key keeps its first name, so that settings already stored
+// still count.
+const QString kEphemeris = QStringLiteral("MoonPosition");
 const QString kAyanamsa = QStringLiteral("Ayanamsa");
 
 }  // namespace
 
-MoonChoice ReadMoonChoice(Platform& platform)
+MoonMethod ReadMoonMethod(Platform& platform)
 {
-    const QString method = platform.ReadSetting(kSection, kMethod).value_or(QString());
+    const QString ephemeris = platform.ReadSetting(kSection, kEphemeris).value_or(QString());
     const QString ayanamsa = platform.ReadSetting(kSection, kAyanamsa).value_or(QString());
-    return MoonChoiceOfSettings(ToStdString(method), ToStdString(ayanamsa));
+    return MoonMethodOfSettings(ToStdString(ephemeris), ToStdString(ayanamsa));
 }
 
-bool WriteMoonChoice(Platform& platform, const MoonChoice& choice)
+bool WriteMoonMethod(Platform& platform, const MoonMethod& method)
 {
-    const bool method = platform.WriteSetting(kSection, kMethod, ToQString(MoonMethodSetting(choice.Method)));
-    const bool ayanamsa = platform.WriteSetting(kSection, kAyanamsa, ToQString(AyanamsaName(choice.Zodiac)));
-    return method && ayanamsa;
+    const bool ephemeris =
+        platform.WriteSetting(kSection, kEphemeris, ToQString(MoonEphemerisSetting(method.Ephemeris)));
+    const bool ayanamsa = platform.WriteSetting(kSection, kAyanamsa, ToQString(AyanamsaName(method.Ayanamsa)));
+    return ephemeris && ayanamsa;
 }
 
 }  // namespace orvanta

@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The user's choice of Moon, kept in the settings store: read at every
-// reading, written by the Preferences window.
+// The Moon method, kept in the settings store: read once a run (Services),
+// written by the Preferences window.
 #pragma once
 
 #include "core/reading/MoonMethod.h"
@@ -9,9 +9,9 @@ namespace orvanta {
 
 class Platform;
 
-MoonChoice ReadMoonChoice(Platform& platform);
+MoonMethod ReadMoonMethod(Platform& platform);
 
 // False when the settings store refused the value.
-bool WriteMoonChoice(Platform& platform, const MoonChoice& choice);
+bool WriteMoonMethod(Platform& platform, const MoonMethod& method);
 
 }  // namespace orvanta

@@ -3,10 +3,10 @@
 
 #include <QCoreApplication>
 
-#include "platform/Platform.h"
 #include "core/support/ReminderRule.h"
 #include "gui/support/WebPages.h"
 #include "gui/widgets/QtText.h"
+#include "platform/Platform.h"
 
 namespace orvanta {
 

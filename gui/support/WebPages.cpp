@@ -3,9 +3,9 @@
 
 #include <QString>
 
-#include "platform/Platform.h"
 #include "core/support/WebLinks.h"
 #include "gui/widgets/QtText.h"
+#include "platform/Platform.h"
 
 namespace orvanta {
 

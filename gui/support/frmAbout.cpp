@@ -7,13 +7,14 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "core/common/Version.h"
+#include "core/support/ProductText.h"
+#include "core/support/WebLinks.h"
+#include "gui/support/WebPages.h"
+#include "gui/widgets/ClickableLabel.h"
 #include "gui/widgets/QtText.h"
 #include "gui/widgets/SharpPicture.h"
 #include "gui/widgets/WindowFont.h"
-#include "core/common/Version.h"
-#include "gui/widgets/ClickableLabel.h"
-#include "core/support/WebLinks.h"
-#include "gui/support/WebPages.h"
 
 namespace orvanta {
 
@@ -31,13 +32,7 @@ frmAbout::frmAbout(Platform& platform, QWidget* parent) : QDialog(parent), platf
     title->setObjectName(QStringLiteral("Label2"));
     title->setFont(WindowFont(9.75, true));
 
-    auto* description = new QLabel(
-        tr("Orvanta is a moon sign / rashi calculator software based on Vedic Astrology. "
-           "This program tells us in detail the characteristics and features of people born "
-           "under a particular moon sign. This is different from the sun sign calculated in "
-           "western astrology. This helps you understand your positive and negative traits, "
-           "thus helping you improve your personality."),
-        this);
+    auto* description = new QLabel(Translated(ProductDescription("Orvanta")), this);
     description->setObjectName(QStringLiteral("Label1"));
     description->setWordWrap(true);
     description->setFixedWidth(420);

@@ -8,14 +8,15 @@
 #include <QRadioButton>
 #include <QVBoxLayout>
 
-#include "platform/Platform.h"
 #include "gui/support/MoonPreferences.h"
+#include "gui/support/Services.h"
 #include "gui/widgets/QtText.h"
 #include "gui/widgets/WindowFont.h"
+#include "platform/Platform.h"
 
 namespace orvanta {
 
-frmPreferences::frmPreferences(Platform& platform, QWidget* parent) : QDialog(parent), platform_(platform)
+frmPreferences::frmPreferences(Services& services, QWidget* parent) : QDialog(parent), services_(services)
 {
     PrepareWindow(*this, QStringLiteral("frmPreferences"));
 
@@ -29,20 +30,20 @@ frmPreferences::frmPreferences(Platform& platform, QWidget* parent) : QDialog(pa
     methodColumn->addWidget(optClassic_);
     methodColumn->addWidget(optSwiss_);
 
-    auto* zodiac = new QGroupBox(tr("Ayanamsa"), this);
-    zodiac->setObjectName(QStringLiteral("fraAyanamsa"));
-    auto* zodiacColumn = new QVBoxLayout(zodiac);
+    auto* ayanamsa = new QGroupBox(tr("Ayanamsa"), this);
+    ayanamsa->setObjectName(QStringLiteral("fraAyanamsa"));
+    auto* ayanamsaColumn = new QVBoxLayout(ayanamsa);
     for (const AyanamsaRow& row : AyanamsaTable) {
-        auto* option = new QRadioButton(ToQString(row.Name), zodiac);
+        auto* option = new QRadioButton(ToQString(row.Name), ayanamsa);
         option->setObjectName(QStringLiteral("optAyanamsa") + ToQString(row.Name));
         optAyanamsa_.push_back(option);
-        zodiacColumn->addWidget(option);
+        ayanamsaColumn->addWidget(option);
     }
-    auto* note = new QLabel(tr("Used by Swiss Ephemeris; the classic series has its own ayanamsa formula."), zodiac);
+    auto* note = new QLabel(tr("Used by Swiss Ephemeris; the classic series has its own ayanamsa formula."), ayanamsa);
     note->setObjectName(QStringLiteral("lblAyanamsaNote"));
     note->setFont(WindowFont(7.5));
     note->setWordWrap(true);
-    zodiacColumn->addWidget(note);
+    ayanamsaColumn->addWidget(note);
 
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
     buttons->button(QDialogButtonBox::Ok)->setObjectName(QStringLiteral("cmdOK"));
@@ -57,18 +58,18 @@ frmPreferences::frmPreferences(Platform& platform, QWidget* parent) : QDialog(pa
     layout->setContentsMargins(16, 16, 16, 12);
     layout->setSpacing(10);
     layout->addWidget(method);
-    layout->addWidget(zodiac);
+    layout->addWidget(ayanamsa);
     layout->addWidget(buttons);
     layout->setSizeConstraint(QLayout::SetFixedSize);
 
-    ShowChoice(ReadMoonChoice(platform_));
+    ShowMethod(services_.Method);
 }
 
-void frmPreferences::ShowChoice(const MoonChoice& choice)
+void frmPreferences::ShowMethod(const MoonMethod& method)
 {
-    (choice.Method == MoonMethod::SwissEphemeris ? optSwiss_ : optClassic_)->setChecked(true);
+    (method.Ephemeris == MoonEphemeris::SwissEphemeris ? optSwiss_ : optClassic_)->setChecked(true);
     for (std::size_t i = 0; i < AyanamsaTable.size(); ++i) {
-        optAyanamsa_[i]->setChecked(AyanamsaTable[i].Value == choice.Zodiac);
+        optAyanamsa_[i]->setChecked(AyanamsaTable[i].Value == method.Ayanamsa);
     }
     FollowMethod();
 }
@@ -81,23 +82,26 @@ void frmPreferences::FollowMethod()
     }
 }
 
-MoonChoice frmPreferences::Choice() const
+MoonMethod frmPreferences::Method() const
 {
-    MoonChoice choice;
-    choice.Method = optSwiss_->isChecked() ? MoonMethod::SwissEphemeris : MoonMethod::ClassicSeries;
+    MoonMethod method;
+    method.Ephemeris = optSwiss_->isChecked() ? MoonEphemeris::SwissEphemeris : MoonEphemeris::ClassicSeries;
     for (std::size_t i = 0; i < AyanamsaTable.size(); ++i) {
         if (optAyanamsa_[i]->isChecked()) {
-            choice.Zodiac = AyanamsaTable[i].Value;
+            method.Ayanamsa = AyanamsaTable[i].Value;
         }
     }
-    return choice;
+    return method;
 }
 
+// What the settings store refused stays as it was for this run too, as it
+// will be at the next start.
 void frmPreferences::cmdOK_Click()
 {
-    if (!WriteMoonChoice(platform_, Choice())) {
-        platform_.ShowMessage(this, tr("The Preferences Could Not Be Saved."),
-                              MessageIcon::Error);
+    if (WriteMoonMethod(services_.Platform, Method())) {
+        services_.Method = Method();
+    } else {
+        services_.Platform.ShowMessage(this, tr("The Preferences Could Not Be Saved."), MessageIcon::Error);
     }
     close();
 }

@@ -12,24 +12,26 @@ class QRadioButton;
 
 namespace orvanta {
 
-class Platform;
+struct Services;
 
 class frmPreferences : public QDialog {
     Q_OBJECT
 public:
-    explicit frmPreferences(Platform& platform, QWidget* parent = nullptr);
+    // Shows the services' Moon method; OK keeps the one chosen in the settings
+    // and in the services, for the readings that follow.
+    explicit frmPreferences(Services& services, QWidget* parent = nullptr);
 
-    // The choice the window shows now.
-    MoonChoice Choice() const;
+    // The method the window shows now.
+    MoonMethod Method() const;
 
 private slots:
     void cmdOK_Click();
 
 private:
-    void ShowChoice(const MoonChoice& choice);
+    void ShowMethod(const MoonMethod& method);
     void FollowMethod();
 
-    Platform& platform_;
+    Services& services_;
     QRadioButton* optClassic_ = nullptr;
     QRadioButton* optSwiss_ = nullptr;
     std::vector<QRadioButton*> optAyanamsa_;  // in AyanamsaTable's order

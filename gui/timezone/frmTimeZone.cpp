@@ -7,9 +7,9 @@
 #include <QStyle>
 #include <QVBoxLayout>
 
+#include "core/timezone/TimeZoneTable.h"
 #include "gui/widgets/QtText.h"
 #include "gui/widgets/WindowFont.h"
-#include "core/timezone/TimeZoneTable.h"
 
 namespace orvanta {
 

@@ -5,9 +5,9 @@
 #include <QWidget>
 
 #include "core/common/Version.h"
-#include "platform/ModalLoops.h"
 #include "gui/widgets/Pictures.h"
 #include "gui/widgets/QtText.h"
+#include "platform/ModalLoops.h"
 
 namespace orvanta {
 

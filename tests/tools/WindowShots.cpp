@@ -13,13 +13,14 @@
 #include <QTest>
 #include <cstdio>
 
-#include "gui/app/WindowFlow.h"
-#include "gui/app/frmMain.h"
-#include "gui/app/PlaceLookup.h"
+#include "core/atlas/PlaceLookup.h"
 #include "core/common/BirthRecord.h"
 #include "core/ephemeris/PreciseMoon.h"
-#include "platform/FakePlatform.h"
+#include "gui/app/frmMain.h"
+#include "gui/app/WindowFlow.h"
+#include "gui/support/Services.h"
 #include "gui/widgets/WindowFont.h"
+#include "platform/FakePlatform.h"
 
 using namespace orvanta;
 
@@ -108,7 +109,8 @@ int main(int argc, char** argv)
     FakePlatform platform;
     BirthRecord record;
     const SwissEphemerisMoon swiss;
-    QWidget* main = ShowMainWindow(record, platform, nullptr, &swiss);
+    Services services(record, platform, nullptr, &swiss);
+    QWidget* main = ShowMainWindow(services);
     Shoot(main, "main");
 
     Child<QWidget>(main, "lblTZHelp");
@@ -140,7 +142,7 @@ int main(int argc, char** argv)
     Settle();
 
     // 7 January 1990, 05:38: the two methods part at the sign's boundary.
-    QWidget* again = ShowMainWindow(record, platform, nullptr, &swiss);
+    QWidget* again = ShowMainWindow(services);
     FillFirstBirth(again);
     Child<QComboBox>(again, "cboYear")->setCurrentText(QStringLiteral("1990"));
     Child<QComboBox>(again, "cboDate")->setCurrentText(QStringLiteral("7"));
@@ -155,7 +157,8 @@ int main(int argc, char** argv)
 
     // A place chosen from the atlas, with the line under the zone boxes.
     PlaceLookup places(ORVANTA_ATLAS_DATABASE);
-    QWidget* withAtlas = ShowMainWindow(record, platform, &places);
+    Services withPlaces(record, platform, &places, &swiss);
+    QWidget* withAtlas = ShowMainWindow(withPlaces);
     QLineEdit* city = Child<QLineEdit>(withAtlas, "txtMCity");
     city->setFocus();
     QTest::keyClicks(city, QStringLiteral("Madrid"));

@@ -6,9 +6,9 @@
 #include <cmath>
 #include <string>
 
-#include "TestRecords.h"
 #include "core/ephemeris/MoonRashi.h"
 #include "core/ephemeris/NakshatraStay.h"
+#include "TestRecords.h"
 
 namespace orvanta {
 namespace {

@@ -6,8 +6,8 @@
 #include <cmath>
 #include <string>
 
-#include "TestRecords.h"
 #include "core/ephemeris/MoonRashi.h"
+#include "TestRecords.h"
 
 namespace orvanta {
 namespace {

@@ -4,8 +4,8 @@
 // with a source that cannot compute.
 #include <gtest/gtest.h>
 
-#include "TestRecords.h"
 #include "core/reading/Reading.h"
+#include "TestRecords.h"
 
 namespace orvanta {
 namespace {
@@ -15,18 +15,18 @@ TEST(MoonChoice, SettingsValuesAndAnythingElseCountsAsTheDefault)
     const struct {
         const char* method;
         const char* ayanamsa;
-        MoonChoice expected;
+        MoonMethod expected;
     } rows[] = {
-        {"swiss", "Raman", {MoonMethod::SwissEphemeris, Ayanamsa::Raman}},
-        {"classic", "Krishnamurti", {MoonMethod::ClassicSeries, Ayanamsa::Krishnamurti}},
+        {"swiss", "Raman", {MoonEphemeris::SwissEphemeris, Ayanamsa::Raman}},
+        {"classic", "Krishnamurti", {MoonEphemeris::ClassicSeries, Ayanamsa::Krishnamurti}},
         {"", "", {}},
         {"Swiss", "raman", {}},
         {"precise", "Fagan", {}},
     };
     for (const auto& row : rows) {
-        EXPECT_EQ(MoonChoiceOfSettings(row.method, row.ayanamsa), row.expected) << row.method << row.ayanamsa;
+        EXPECT_EQ(MoonMethodOfSettings(row.method, row.ayanamsa), row.expected) << row.method << row.ayanamsa;
     }
-    EXPECT_EQ(MoonMethodSetting(MoonMethod::SwissEphemeris), "swiss");
+    EXPECT_EQ(MoonEphemerisSetting(MoonEphemeris::SwissEphemeris), "swiss");
 }
 
 // 7 January 1990, 05:38, zone 0:00, west: the classic series puts the Moon
@@ -39,9 +39,9 @@ struct Composed {
     BirthRecord Record;
 };
 
-Composed Compose(BirthRecord record, MoonChoice choice, const PreciseMoonSource* source)
+Composed Compose(BirthRecord record, MoonMethod method, const PreciseMoonSource* source)
 {
-    const Reading reading = ComposeReading(record, {choice, source});
+    const Reading reading = ComposeReading(record, method, source);
     return {reading, record};
 }
 
@@ -61,20 +61,20 @@ TEST(ReadingByMethod, WhereTheyDifferTheChosenMethodDecidesAndTheOtherIsOffered)
 {
     const SwissEphemerisMoon swiss;
     const struct {
-        MoonMethod chosen;
+        MoonEphemeris chosen;
         const char* rashi;
-        MoonMethod offered;
+        MoonEphemeris offered;
         StayCertainty certainty;  // the band is the method's own accuracy
         const char* lineStart;
     } rows[] = {
-        {MoonMethod::ClassicSeries, "Mesha", MoonMethod::SwissEphemeris, StayCertainty::CannotTell,
+        {MoonEphemeris::ClassicSeries, "Mesha", MoonEphemeris::SwissEphemeris, StayCertainty::CannotTell,
          "Swiss Ephemeris (Lahiri) puts the Moon at 0\u00B000\u2032 in Vrishabha, pada 2 of Krittika"},
-        {MoonMethod::SwissEphemeris, "Vrishabha", MoonMethod::ClassicSeries, StayCertainty::NearChange,
+        {MoonEphemeris::SwissEphemeris, "Vrishabha", MoonEphemeris::ClassicSeries, StayCertainty::NearChange,
          "The classic series puts the Moon at 29\u00B059\u2032 in Mesha, pada 1 of Krittika"},
     };
     for (const auto& row : rows) {
         const Composed c = Compose(NearTheBoundary(), {row.chosen, Ayanamsa::Lahiri}, &swiss);
-        EXPECT_EQ(c.Value.Method, row.chosen);
+        EXPECT_EQ(c.Value.Method.Ephemeris, row.chosen);
         EXPECT_EQ(c.Value.Rashi.VedicName, row.rashi);
         EXPECT_EQ(c.Record.RashiName, row.rashi);
         ASSERT_TRUE(c.Value.Check && c.Value.Check->Offers);
@@ -82,7 +82,7 @@ TEST(ReadingByMethod, WhereTheyDifferTheChosenMethodDecidesAndTheOtherIsOffered)
         EXPECT_TRUE(English(c.Value.Check->Line).starts_with(row.lineStart)) << English(c.Value.Check->Line);
         ASSERT_TRUE(c.Value.SignStay);
         EXPECT_EQ(c.Value.SignStay->Certainty, row.certainty) << row.rashi;
-        ASSERT_TRUE(c.Value.BirthStarText);
+        ASSERT_TRUE(c.Value.NakshatraLines);
     }
 }
 
@@ -90,8 +90,8 @@ TEST(ReadingByMethod, TheAyanamsaMovesThePreciseMoon)
 {
     const SwissEphemerisMoon swiss;
     const BirthRecord birth = testing::Birth(1, 1, 2000, 12, 0);
-    const Composed lahiri = Compose(birth, {MoonMethod::SwissEphemeris, Ayanamsa::Lahiri}, &swiss);
-    const Composed raman = Compose(birth, {MoonMethod::SwissEphemeris, Ayanamsa::Raman}, &swiss);
+    const Composed lahiri = Compose(birth, {MoonEphemeris::SwissEphemeris, Ayanamsa::Lahiri}, &swiss);
+    const Composed raman = Compose(birth, {MoonEphemeris::SwissEphemeris, Ayanamsa::Raman}, &swiss);
     EXPECT_NEAR(raman.Value.Moon.MoonLongitude - lahiri.Value.Moon.MoonLongitude, 1.45, 0.1);
     EXPECT_EQ(English(MethodLine(raman.Value)), "Reading by Swiss Ephemeris (Raman)");
 }
@@ -101,9 +101,9 @@ TEST(ReadingByMethod, WithoutThePreciseMoonTheClassicSeriesAnswersAndTheLineSays
 {
     const UnavailablePreciseMoon missing;
     const BirthRecord birth = testing::Birth(1, 1, 2000, 12, 0);
-    const Composed chosen = Compose(birth, {MoonMethod::SwissEphemeris, Ayanamsa::Raman}, &missing);
+    const Composed chosen = Compose(birth, {MoonEphemeris::SwissEphemeris, Ayanamsa::Raman}, &missing);
     const Composed classic = Compose(birth, {}, nullptr);
-    EXPECT_EQ(chosen.Value.Method, MoonMethod::ClassicSeries);
+    EXPECT_EQ(chosen.Value.Method.Ephemeris, MoonEphemeris::ClassicSeries);
     EXPECT_EQ(chosen.Value.Moon.MoonLongitude, classic.Value.Moon.MoonLongitude);
     EXPECT_EQ(chosen.Record, classic.Record);
     ASSERT_TRUE(chosen.Value.Check);

@@ -6,8 +6,8 @@
 #include <cmath>
 #include <string>
 
-#include "TestRecords.h"
 #include "core/reading/RashiCatalogue.h"
+#include "TestRecords.h"
 
 namespace orvanta {
 namespace {
@@ -90,14 +90,6 @@ TEST(DescribeNakshatra, StayWithoutAnEndNamesNoClock)
     stay.Entered.reset();
     stay.Leaves.reset();
     EXPECT_EQ(English(DescribeNakshatra(stay).Text), "Moon in Rohini");
-}
-
-TEST(DescribeNakshatraOf, OnlyForTheRashiTheRecordHolds)
-{
-    BirthRecord record = testing::Ravi();
-    EXPECT_FALSE(DescribeNakshatraOf(record)) << "no reading yet";
-    GetRashiInformation(ComputeMoonPosition(record).RashiName, record);
-    EXPECT_TRUE(DescribeNakshatraOf(record));
 }
 
 }  // namespace

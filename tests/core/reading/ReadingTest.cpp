@@ -3,8 +3,8 @@
 
 #include <gtest/gtest.h>
 
-#include "TestRecords.h"
 #include "core/reading/RashiCatalogue.h"
+#include "TestRecords.h"
 
 namespace orvanta {
 namespace {
@@ -46,7 +46,7 @@ TEST(ComposeReading, ARefusedEntryStoresNothing)
 }
 
 // Birth data that name no sign keep the earlier rashi, which the reading
-// then shows, without a stay that its birth data do not give. Far outside
+// then shows, without a stay or a nakshatra that its birth data do not give. Far outside
 // the offered years the ayanamsa turns positive and such moments exist.
 TEST(ComposeReading, NoSignKeepsTheEarlierRashiWithoutAStay)
 {
@@ -62,6 +62,9 @@ TEST(ComposeReading, NoSignKeepsTheEarlierRashiWithoutAStay)
     EXPECT_EQ(second.Rashi, first.Rashi);
     EXPECT_EQ(record.RashiName, first.Moon.RashiName);
     EXPECT_FALSE(second.SignStay);
+    EXPECT_FALSE(second.Nakshatra);
+    EXPECT_FALSE(second.NakshatraLines);
+    EXPECT_TRUE(first.SignStay && first.Nakshatra && first.NakshatraLines);
 }
 
 }  // namespace

@@ -84,22 +84,5 @@ TEST(DescribeSignStay, LinesAndNotices)
     }
 }
 
-TEST(DescribeSignStayOf, OnlyForTheRashiTheRecordHolds)
-{
-    BirthRecord record;
-    record.BirthDay = 15;
-    record.BirthMonth = 8;
-    record.BirthYear = 1947;
-    record.ZoneHours = 5;
-    record.ZoneMinutes = 30;
-    record.LongitudeDegrees = 77;
-    record.LongitudeEast = true;
-    EXPECT_FALSE(DescribeSignStayOf(record)) << "no reading yet";
-    GetRashiInformation("Kataka", record);
-    EXPECT_TRUE(DescribeSignStayOf(record));
-    GetRashiInformation("Simha", record);
-    EXPECT_FALSE(DescribeSignStayOf(record)) << "the birth data give another rashi";
-}
-
 }  // namespace
 }  // namespace orvanta

@@ -8,8 +8,8 @@
 #include <algorithm>
 #include <string>
 
-#include "TestRecords.h"
 #include "core/support/WebLinks.h"
+#include "TestRecords.h"
 
 namespace orvanta {
 namespace {
@@ -197,9 +197,12 @@ TEST(ReportDocument, HeadingsInOrderAndNoTrailingLineBreak)
 // Ravi's birth star, after the rashi's section as the report places it.
 TEST(ReportDocument, NakshatraSectionInTheReportsStyle)
 {
-    const NakshatraStay stay = FindNakshatraStay(ComputeMoonPosition(testing::Ravi()));
+    BirthRecord ravi = testing::Ravi();
+    const Reading reading = ComposeReading(ravi);
+    ASSERT_TRUE(reading.Nakshatra && reading.NakshatraLines);
+    const NakshatraStay& stay = *reading.Nakshatra;
     std::vector<ReportRun> runs{{"Common: \r\n", S::Heading}};
-    AppendNakshatraSection(runs, stay);
+    AppendNakshatraSection(runs, stay, *reading.NakshatraLines);
     const std::string name(stay.Position.Name);
     const NameSyllable syllable = stay.Position.Syllable;
     const std::vector<ReportRun> expected{

@@ -9,12 +9,13 @@
 #include "TestRecords.h"
 #include <string_view>
 
-#include "WindowTestSupport.h"
 #include "core/common/BirthRecord.h"
+#include "core/report/ReadingFile.h"
 #include "gui/app/CommandLine.h"
 #include "gui/app/StartUp.h"
+#include "gui/support/Services.h"
 #include "platform/FakePlatform.h"
-#include "core/report/ReadingFile.h"
+#include "WindowTestSupport.h"
 
 namespace orvanta {
 namespace {
@@ -103,7 +104,8 @@ TEST(StartUp, OpensTheGivenReadingOrHandsItToTheRunningCopy)
         BirthRecord record;
         const QString file = c.File ? QStringLiteral("/home/user/") + QLatin1String(c.File) : QString();
 
-        EXPECT_EQ(StartUp(record, platform, file), !c.Window.empty());
+        Services services(record, platform);
+        EXPECT_EQ(StartUp(services, file), !c.Window.empty());
 
         QStringList shown;
         for (const FakePlatform::Message& message : platform.Messages) {

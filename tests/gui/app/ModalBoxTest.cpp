@@ -17,13 +17,14 @@
 #include <functional>
 #include <gtest/gtest.h>
 
+#include "core/common/BirthRecord.h"
+#include "core/report/ReadingFile.h"
+#include "gui/app/frmMain.h"
+#include "gui/app/WindowFlow.h"
+#include "gui/support/Services.h"
+#include "platform/QtPlatform.h"
 #include "TestRecords.h"
 #include "WindowTestSupport.h"
-#include "gui/app/WindowFlow.h"
-#include "gui/app/frmMain.h"
-#include "core/common/BirthRecord.h"
-#include "platform/QtPlatform.h"
-#include "core/report/ReadingFile.h"
 
 namespace orvanta {
 namespace {
@@ -105,6 +106,7 @@ protected:
     QString reading;
     QtPlatform platform{folder.filePath(QStringLiteral("orvanta.lock"))};
     BirthRecord record;
+    Services services{record, platform};
 };
 
 struct BoxUnderReadingCase {
@@ -132,7 +134,7 @@ TEST_F(ModalBoxTest, AReadingOpenedOverAnOpenBoxClosesTheMainWindowSafely)
     for (const BoxUnderReadingCase& c : cases) {
         SCOPED_TRACE(c.Name);
         record = {};
-        QPointer<frmMain> main = ShowMainWindow(record, platform);
+        QPointer<frmMain> main = ShowMainWindow(services);
         main->activateWindow();
         ASSERT_TRUE(QTest::qWaitForWindowActive(main.data()));
         QTest::mouseClick(main->findChild<QLineEdit*>(QStringLiteral("txtLonD")), Qt::LeftButton);
@@ -155,7 +157,7 @@ TEST_F(ModalBoxTest, AReadingOpenedOverAnOpenBoxClosesTheMainWindowSafely)
 // loop, and the result window closes under its report.
 TEST_F(ModalBoxTest, BackWhileTheReportOpensLeavesAFreshMainWindow)
 {
-    ShowMainWindow(record, platform)->OpenReadingFile(reading);
+    ShowMainWindow(services)->OpenReadingFile(reading);
     QPointer<QWidget> result = VisibleWindow("frmResult");
     ASSERT_NE(result, nullptr);
     result->activateWindow();
@@ -175,7 +177,7 @@ TEST_F(ModalBoxTest, BackWhileTheReportOpensLeavesAFreshMainWindow)
 // window's boxes; they must not open a box over a window that is gone.
 TEST_F(ModalBoxTest, AClosedWindowShowsNoBox)
 {
-    QPointer<frmMain> main = ShowMainWindow(record, platform);
+    QPointer<frmMain> main = ShowMainWindow(services);
     auto* longitude = main->findChild<QLineEdit*>(QStringLiteral("txtLonD"));
     ModalDriver driver(QString(), 200);
 
@@ -190,7 +192,7 @@ TEST_F(ModalBoxTest, AClosedWindowShowsNoBox)
 // The real box keeps its text and names the file and what is wrong under it.
 TEST_F(ModalBoxTest, ARefusedFileIsNamedWithItsReason)
 {
-    QPointer<frmMain> main = ShowMainWindow(record, platform);
+    QPointer<frmMain> main = ShowMainWindow(services);
     ModalDriver driver(QString(), 100);
     main->OpenReadingFile(folder.filePath(QStringLiteral("gone.ras")));
     EXPECT_EQ(driver.Met, QStringList{QStringLiteral("Please Check The File.|\"gone.ras\" does not exist.")});

@@ -7,15 +7,17 @@
 #include <QRadioButton>
 #include <QTest>
 #include <QTextBrowser>
+#include <deque>
 #include <gtest/gtest.h>
 
-#include "TestRecords.h"
-#include "WindowTestSupport.h"
-#include "gui/app/WindowFlow.h"
-#include "gui/app/frmMain.h"
 #include "core/common/BirthRecord.h"
 #include "core/ephemeris/PreciseMoon.h"
+#include "gui/app/frmMain.h"
+#include "gui/app/WindowFlow.h"
+#include "gui/support/Services.h"
 #include "platform/FakePlatform.h"
+#include "TestRecords.h"
+#include "WindowTestSupport.h"
 
 namespace orvanta {
 namespace {
@@ -24,11 +26,14 @@ class MoonMethodWindows : public ::testing::Test {
 public:
     void TearDown() override { testing::CloseAllWindows(); }
 
+    // The services of a start of the program: the method read from the settings.
+    Services& Start(const PreciseMoonSource* source) { return runs.emplace_back(record, platform, nullptr, source); }
+
     // A birth at 10 degrees west, zone 0:00, entered and read in a fresh
     // main window, as after a start of the program.
     QWidget* Read(int day, int month, int year, int hour, int minute, const PreciseMoonSource* source)
     {
-        frmMain* main = ShowMainWindow(record, platform, nullptr, source);
+        frmMain* main = ShowMainWindow(Start(source));
         main->SetEntry(testing::EntryOfBirth(day, month, year, hour, minute));
         QTest::mouseClick(main->findChild<QPushButton*>(QStringLiteral("cmdRashi")), Qt::LeftButton);
         return testing::VisibleWindow("frmResult");
@@ -46,6 +51,7 @@ public:
     BirthRecord record;
     FakePlatform platform;
     SwissEphemerisMoon swiss;
+    std::deque<Services> runs;
 };
 
 TEST_F(MoonMethodWindows, TheFirstWorkedBirthAgrees)
@@ -84,7 +90,7 @@ TEST_F(MoonMethodWindows, WhereTheMethodsDifferTheLinkShowsTheOtherReading)
 // report's method line, and the next run (new windows, same settings) keeps them.
 TEST_F(MoonMethodWindows, ThePreferencesChangeTheReadingAndAreKept)
 {
-    frmMain* main = ShowMainWindow(record, platform, nullptr, &swiss);
+    frmMain* main = ShowMainWindow(Start(&swiss));
     main->findChild<QAction*>(QStringLiteral("mnuPreferences"))->trigger();
     QDialog* preferences = platform.LastModal;
     ASSERT_NE(preferences, nullptr);

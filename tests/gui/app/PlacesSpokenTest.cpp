@@ -11,12 +11,13 @@
 #include <QTest>
 #include <gtest/gtest.h>
 
-#include "WindowTestSupport.h"
-#include "gui/app/PlaceLookup.h"
-#include "gui/app/WindowFlow.h"
-#include "gui/app/frmMain.h"
+#include "core/atlas/PlaceLookup.h"
 #include "core/common/BirthRecord.h"
+#include "gui/app/frmMain.h"
+#include "gui/app/WindowFlow.h"
+#include "gui/support/Services.h"
 #include "platform/FakePlatform.h"
+#include "WindowTestSupport.h"
 
 namespace orvanta {
 namespace {
@@ -42,7 +43,8 @@ TEST(PlacesSpoken, TheOpenListLiesUnderCityInTheWindow)
     PlaceLookup places{ORVANTA_ATLAS_DATABASE};
     BirthRecord record;
     FakePlatform platform;
-    QPointer<frmMain> window = ShowMainWindow(record, platform, &places);
+    Services services(record, platform, &places);
+    QPointer<frmMain> window = ShowMainWindow(services);
     auto* city = window->findChild<QLineEdit*>(QStringLiteral("txtMCity"));
     QTest::keyClicks(city, QStringLiteral("Mu"));
     QAbstractItemView* popup = window->findChild<QCompleter*>(QStringLiteral("placeCompleter"))->popup();

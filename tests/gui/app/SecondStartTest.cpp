@@ -14,12 +14,12 @@
 #include <memory>
 #include <sys/stat.h>
 
-#include "TestRecords.h"
-#include "WindowTestSupport.h"
 #include "core/common/BirthRecord.h"
 #include "core/ephemeris/MoonRashi.h"
-#include "platform/QtPlatform.h"
 #include "core/report/ReadingFile.h"
+#include "platform/QtPlatform.h"
+#include "TestRecords.h"
+#include "WindowTestSupport.h"
 
 namespace orvanta {
 namespace {

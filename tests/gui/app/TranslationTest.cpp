@@ -19,13 +19,14 @@
 #include <QTranslator>
 #include <gtest/gtest.h>
 
-#include "TestRecords.h"
-#include "WindowTestSupport.h"
+#include "core/common/BirthRecord.h"
+#include "gui/app/frmMain.h"
 #include "gui/app/Translations.h"
 #include "gui/app/WindowFlow.h"
-#include "gui/app/frmMain.h"
-#include "core/common/BirthRecord.h"
+#include "gui/support/Services.h"
 #include "platform/FakePlatform.h"
+#include "TestRecords.h"
+#include "WindowTestSupport.h"
 
 namespace orvanta {
 namespace {
@@ -48,6 +49,7 @@ public:
 struct Tour {
     BirthRecord Record;
     FakePlatform Platform;
+    Services Shared{Record, Platform};
     QStringList Shown;  // "object: text"
 
     void Collect(QWidget* window)
@@ -80,7 +82,7 @@ struct Tour {
 
     void Run()
     {
-        frmMain* main = ShowMainWindow(Record, Platform);
+        frmMain* main = ShowMainWindow(Shared);
         Collect(main);
         QTest::mouseClick(main->findChild<QPushButton*>(QStringLiteral("cmdRashi")), Qt::LeftButton);
         for (const auto& m : Platform.Messages) Shown.append(QStringLiteral("message: ") + m.Text);

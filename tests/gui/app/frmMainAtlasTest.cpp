@@ -13,20 +13,21 @@
 #include <QTest>
 #include <gtest/gtest.h>
 
-#include "WindowTestSupport.h"
-#include "gui/app/PlaceLookup.h"
-#include "gui/app/WindowFlow.h"
-#include "gui/app/frmMain.h"
+#include "core/atlas/PlaceLookup.h"
 #include "core/common/BirthRecord.h"
 #include "core/ephemeris/MoonRashi.h"
+#include "gui/app/frmMain.h"
+#include "gui/app/WindowFlow.h"
+#include "gui/support/Services.h"
 #include "platform/FakePlatform.h"
+#include "WindowTestSupport.h"
 
 namespace orvanta {
 namespace {
 
 class MainWindowAtlasTest : public ::testing::Test {
 public:
-    void SetUp() override { window = ShowMainWindow(record, platform, &places); }
+    void SetUp() override { window = ShowMainWindow(services); }
     void TearDown() override { testing::CloseAllWindows(); }
 
     QLineEdit* Box(const char* name) { return window->findChild<QLineEdit*>(QLatin1String(name)); }
@@ -58,6 +59,7 @@ public:
     PlaceLookup places{ORVANTA_ATLAS_DATABASE};
     BirthRecord record;
     FakePlatform platform;
+    Services services{record, platform, &places};
     QPointer<frmMain> window;
 };
 
@@ -75,7 +77,7 @@ TEST_F(MainWindowAtlasTest, ChoosingAPlaceFillsTheZoneInForceThen)
     };
     for (const Case& c : cases) {
         testing::CloseAllWindows();
-        window = ShowMainWindow(record, platform, &places);
+        window = ShowMainWindow(services);
         SetMoment("June", "15", c.year, "12", "0");
         TypeAndTakeFirst(c.typed);
         EXPECT_EQ(Text("txtMCity"), QLatin1String(c.city));
@@ -162,7 +164,8 @@ TEST(MainWindowAtlas, AnUnavailableAtlasIsReportedOnceAndTheBoxStillTypes)
     PlaceLookup places("/no-such-folder-of-orvanta/atlas.sqlite");
     BirthRecord record;
     FakePlatform platform;
-    frmMain* window = ShowMainWindow(record, platform, &places);
+    Services services(record, platform, &places);
+    frmMain* window = ShowMainWindow(services);
     auto* city = window->findChild<QLineEdit*>(QStringLiteral("txtMCity"));
     QTest::keyClicks(city, QStringLiteral("Kolkata"));
     EXPECT_EQ(city->text(), "Kolkata");
@@ -170,7 +173,7 @@ TEST(MainWindowAtlas, AnUnavailableAtlasIsReportedOnceAndTheBoxStillTypes)
     EXPECT_TRUE(platform.Messages[0].Text.startsWith(QStringLiteral("The atlas of places cannot be used")));
     window->close();
 
-    window = ShowMainWindow(record, platform, &places);
+    window = ShowMainWindow(services);
     QTest::keyClicks(window->findChild<QLineEdit*>(QStringLiteral("txtMCity")), QStringLiteral("Delhi"));
     EXPECT_EQ(platform.Messages.size(), 1u);  // once a run
     testing::CloseAllWindows();

@@ -16,14 +16,15 @@
 #include <QTest>
 #include <gtest/gtest.h>
 
-#include "WindowTestSupport.h"
 #include "core/common/BirthRecord.h"
 #include "core/entry/PlaceSearch.h"
-#include "gui/app/WindowFlow.h"
 #include "core/ephemeris/MoonRashi.h"
-#include "platform/FakePlatform.h"
-#include "gui/widgets/QtText.h"
 #include "core/support/WebLinks.h"
+#include "gui/app/WindowFlow.h"
+#include "gui/support/Services.h"
+#include "gui/widgets/QtText.h"
+#include "platform/FakePlatform.h"
+#include "WindowTestSupport.h"
 
 namespace orvanta {
 namespace {
@@ -35,7 +36,7 @@ class MainWindowTest : public ::testing::Test {
 public:
     void SetUp() override
     {
-        window = ShowMainWindow(record, platform);
+        window = ShowMainWindow(services);
         window->activateWindow();
         ASSERT_TRUE(QTest::qWaitForWindowActive(window));
     }
@@ -76,6 +77,7 @@ public:
 
     BirthRecord record;
     FakePlatform platform;
+    Services services{record, platform};
     QPointer<frmMain> window;
 };
 
@@ -477,8 +479,9 @@ TEST(MainWindowReading, SignedZonesNearTheDateLine)
     const Case cases[] = {{"-13", "175", false, -1}, {"+10", "173", true, 22}, {"13", "175", false, 25}};
     BirthRecord record;
     FakePlatform platform;
+    Services services(record, platform);
     for (const Case& c : cases) {
-        QWidget* window = ShowMainWindow(record, platform);
+        QWidget* window = ShowMainWindow(services);
         auto box = [&](const char* name, const char* text) {
             window->findChild<QLineEdit*>(QLatin1String(name))->setText(QString::fromLatin1(text));
         };
@@ -516,8 +519,9 @@ TEST(MainWindowReading, SixBirthsGiveTheirRashiAndItsTexts)
     };
     BirthRecord record;
     FakePlatform platform;
+    Services services(record, platform);
     for (const Birth& b : births) {
-        QWidget* window = ShowMainWindow(record, platform);
+        QWidget* window = ShowMainWindow(services);
         auto box = [&](const char* name, const char* text) {
             window->findChild<QLineEdit*>(QLatin1String(name))->setText(QString::fromLatin1(text));
         };

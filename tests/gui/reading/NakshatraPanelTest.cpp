@@ -5,21 +5,15 @@
 #include <QVBoxLayout>
 #include <gtest/gtest.h>
 
+#include "core/reading/Reading.h"
+#include "gui/reading/NakshatraPanel.h"
 #include "TestRecords.h"
 #include "WindowTestSupport.h"
-#include "gui/reading/NakshatraPanel.h"
-#include "core/reading/RashiCatalogue.h"
 
 namespace orvanta {
 namespace {
 
 constexpr int kColumn = 200;
-
-BirthRecord ReadingOf(BirthRecord r)
-{
-    GetRashiInformation(ComputeMoonPosition(r).RashiName, r);
-    return r;
-}
 
 // Ravi's birth moved to `minutesBefore` ahead of the next change of pada.
 BirthRecord BeforePadaChange(int minutesBefore)
@@ -32,7 +26,7 @@ BirthRecord BeforePadaChange(int minutesBefore)
     r.BirthYear = static_cast<std::int16_t>(at.Year), r.BirthMonth = static_cast<std::int16_t>(at.Month);
     r.BirthDay = static_cast<std::int16_t>(at.Day), r.BirthHour = static_cast<std::int16_t>(at.Hour);
     r.BirthMinute = static_cast<std::int16_t>(at.Minute);
-    return ReadingOf(r);
+    return r;
 }
 
 QString English_(const UiText& text) { return QString::fromStdString(English(text)); }
@@ -44,7 +38,7 @@ TEST(NakshatraPanel, ShowsBothLinesWholeAndReadable)
         BirthRecord Record;
         const char* Stay;
     } cases[] = {
-        {"Ravi", ReadingOf(testing::Ravi()), "Moon in "},
+        {"Ravi", testing::Ravi(), "Moon in "},
         {"9 minutes before a change of pada", BeforePadaChange(9), "Close to a "},
         {"within the accuracy", BeforePadaChange(2), "Pada cannot be told"},
     };
@@ -53,7 +47,8 @@ TEST(NakshatraPanel, ShowsBothLinesWholeAndReadable)
         auto* column = new QVBoxLayout(&host);
         auto* panel = new NakshatraPanel(kColumn, &host);
         column->addWidget(panel);
-        const std::optional<NakshatraText> text = DescribeNakshatraOf(c.Record);
+        BirthRecord record = c.Record;
+        const std::optional<NakshatraText> text = ComposeReading(record).NakshatraLines;
         ASSERT_TRUE(text) << c.What;
         panel->Show(text);
         host.show();

@@ -4,15 +4,16 @@
 #include <QLabel>
 #include <gtest/gtest.h>
 
-#include "TestRecords.h"
-#include "WindowTestSupport.h"
 #include "core/common/BirthRecord.h"
 #include "core/ephemeris/MoonRashi.h"
-#include "platform/FakePlatform.h"
 #include "core/reading/RashiCatalogue.h"
 #include "core/reading/Reading.h"
-#include "gui/reading/SignStayPanel.h"
 #include "gui/reading/frmResult.h"
+#include "gui/reading/SignStayPanel.h"
+#include "gui/support/Services.h"
+#include "platform/FakePlatform.h"
+#include "TestRecords.h"
+#include "WindowTestSupport.h"
 
 namespace orvanta {
 namespace {
@@ -45,12 +46,14 @@ TEST(SignStayPanel, ShowsEachKindOfLineWholeAndReadable)
     };
     for (Case c : cases) {
         FakePlatform platform;
-        frmResult window(ComposeReading(c.record), c.record, platform);
+        Services services(c.record, platform);
+        const Reading reading = ComposeReading(c.record);
+        frmResult window(reading, services);
         window.show();
         auto* line = window.findChild<QLabel*>("lblSignStay");
         auto* gauge = window.findChild<QWidget*>("picSignGauge");
         ASSERT_TRUE(line && gauge) << c.what;
-        const std::optional<SignStayText> text = DescribeSignStayOf(c.record);
+        const std::optional<SignStayText>& text = reading.SignStay;
         EXPECT_TRUE(line->isVisible() && gauge->isVisible()) << c.what;
         EXPECT_TRUE(line->text().contains(QLatin1String(c.shows))) << c.what;
         EXPECT_EQ(line->accessibleName(), QString::fromStdString(English(text->Spoken))) << c.what;
@@ -73,7 +76,8 @@ TEST(SignStayPanel, HiddenWhenTheRecordHoldsNoReadingOfItsBirthData)
     BirthRecord record;
     GetRashiInformation("Mesha", record);
     FakePlatform platform;
-    frmResult window(testing::ReadingShowing(record), record, platform);
+    Services services(record, platform);
+    frmResult window(testing::ReadingShowing(record), services);
     window.show();
     EXPECT_FALSE(window.findChild<QWidget*>("fraSignStay")->isVisible());
 }

@@ -18,15 +18,16 @@
 #include <gtest/gtest.h>
 #include <memory>
 
-#include "TestRecords.h"
 #include "core/common/BirthRecord.h"
-#include "platform/FakePlatform.h"
-#include "gui/widgets/QtText.h"
-#include "gui/app/WindowFlow.h"
-#include "gui/app/frmMain.h"
-#include "WindowTestSupport.h"
 #include "core/reading/RashiCatalogue.h"
 #include "core/support/WebLinks.h"
+#include "gui/app/frmMain.h"
+#include "gui/app/WindowFlow.h"
+#include "gui/support/Services.h"
+#include "gui/widgets/QtText.h"
+#include "platform/FakePlatform.h"
+#include "TestRecords.h"
+#include "WindowTestSupport.h"
 
 namespace orvanta {
 namespace {
@@ -37,7 +38,7 @@ protected:
     frmResult& Open(std::string_view rashi = "Mesha")
     {
         GetRashiInformation(rashi, record);
-        window = std::make_unique<frmResult>(testing::ReadingShowing(record), record, platform);
+        window = std::make_unique<frmResult>(testing::ReadingShowing(record), services);
         window->show();
         return *window;
     }
@@ -58,6 +59,7 @@ protected:
 
     BirthRecord record;
     FakePlatform platform;
+    Services services{record, platform};
     std::unique_ptr<frmResult> window;
 };
 
@@ -107,7 +109,7 @@ TEST_F(ResultWindowTest, CaptionsCarryTheVedicName)
 
 TEST_F(ResultWindowTest, EmptyRecordShowsEmptyBoxesAndTheFirstPicture)
 {
-    window = std::make_unique<frmResult>(testing::ReadingShowing(record), record, platform);
+    window = std::make_unique<frmResult>(testing::ReadingShowing(record), services);
     EXPECT_EQ(Find<QLabel>("lblVedicName")->text(), "");
     EXPECT_EQ(Box("txtEnglishName"), "");
     EXPECT_EQ(Find<QPlainTextEdit>("txtNature")->toPlainText(), "");
@@ -120,14 +122,14 @@ TEST_F(ResultWindowTest, PictureFollowsTheEnglishNameAndIsDecodedOnce)
 {
     for (const RashiCatalogueRow& row : RashiCatalogue()) {
         record.SelectedRashi.EnglishName = row.EnglishName;
-        frmResult result(testing::ReadingShowing(record), record, platform);
+        frmResult result(testing::ReadingShowing(record), services);
         EXPECT_EQ(result.findChild<QLabel*>("picRashi")->property("imageKey").toString(), ToQString(row.EnglishName));
         EXPECT_EQ(result.PictureDecodes(), 1);
     }
     // The keys compare whole and case-sensitive; anything else keeps the first picture.
     for (const char* name : {"aries", "Aries ", "Mesha", ""}) {
         record.SelectedRashi.EnglishName = name;
-        frmResult result(testing::ReadingShowing(record), record, platform);
+        frmResult result(testing::ReadingShowing(record), services);
         EXPECT_EQ(result.findChild<QLabel*>("picRashi")->property("imageKey").toString(), "Aquarius") << name;
         EXPECT_EQ(result.PictureDecodes(), 1);
     }
@@ -212,7 +214,7 @@ TEST_F(ResultWindowTest, BackShowsAFreshMainWindowAndCloses)
 {
     for (const char* trigger : {"cmdBack", "mnuBack"}) {
         GetRashiInformation("Mesha", record);
-        QPointer<frmResult> result = ShowResultWindow(testing::ReadingShowing(record), record, platform);
+        QPointer<frmResult> result = ShowResultWindow(testing::ReadingShowing(record), services);
         if (QString(trigger) == "cmdBack") {
             QTest::mouseClick(result->findChild<QPushButton*>("cmdBack"), Qt::LeftButton);
         } else {
@@ -307,7 +309,8 @@ TEST(ResultWindowBirthStar, TheFirstWorkedBirthShowsItsBirthStarAndItsReport)
 {
     BirthRecord record;
     FakePlatform platform;
-    frmMain* main = ShowMainWindow(record, platform);
+    Services services(record, platform);
+    frmMain* main = ShowMainWindow(services);
     main->SetEntry(testing::EntryOfBirth());
     QTest::mouseClick(main->findChild<QPushButton*>("cmdRashi"), Qt::LeftButton);
     QWidget* result = testing::VisibleWindow("frmResult");

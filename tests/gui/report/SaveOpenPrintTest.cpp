@@ -17,16 +17,17 @@
 #include <QTest>
 #include <gtest/gtest.h>
 
-#include "TestRecords.h"
-#include "WindowTestSupport.h"
 #include "core/common/BirthRecord.h"
-#include "gui/app/WindowFlow.h"
-#include "gui/app/frmMain.h"
-#include "platform/FakePlatform.h"
-#include "platform/QtPlatform.h"
 #include "core/reading/RashiCatalogue.h"
 #include "core/report/ReadingFile.h"
+#include "gui/app/frmMain.h"
+#include "gui/app/WindowFlow.h"
 #include "gui/report/frmSave.h"
+#include "gui/support/Services.h"
+#include "platform/FakePlatform.h"
+#include "platform/QtPlatform.h"
+#include "TestRecords.h"
+#include "WindowTestSupport.h"
 
 namespace orvanta {
 namespace {
@@ -56,7 +57,7 @@ public:
         return widget;
     }
 
-    frmMain* NewMainWindow() { return ShowMainWindow(record, platform); }
+    frmMain* NewMainWindow() { return ShowMainWindow(services); }
 
     frmSave* OpenReport()
     {
@@ -90,6 +91,7 @@ public:
 
     BirthRecord record;
     FakePlatform platform;
+    Services services{record, platform};
 };
 
 TEST_F(SaveOpenPrintTest, SaveWritesTheFifteenInputsAfterTheDialog)

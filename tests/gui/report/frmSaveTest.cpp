@@ -17,10 +17,10 @@
 #include <memory>
 
 #include "core/common/BirthRecord.h"
-#include "platform/FakePlatform.h"
 #include "core/reading/RashiCatalogue.h"
 #include "core/report/ReportDocument.h"
 #include "core/support/WebLinks.h"
+#include "platform/FakePlatform.h"
 
 namespace orvanta {
 namespace {

@@ -3,8 +3,8 @@
 
 #include <gtest/gtest.h>
 
-#include "platform/FakePlatform.h"
 #include "core/support/WebLinks.h"
+#include "platform/FakePlatform.h"
 
 namespace orvanta {
 namespace {

@@ -5,9 +5,9 @@
 #include <QLabel>
 #include <gtest/gtest.h>
 
-#include "WindowTestSupport.h"
-#include "platform/FakePlatform.h"
 #include "gui/support/frmAbout.h"
+#include "platform/FakePlatform.h"
+#include "WindowTestSupport.h"
 
 namespace orvanta {
 namespace {

@@ -13,9 +13,9 @@
 #include <QTest>
 #include <gtest/gtest.h>
 
-#include "WindowTestSupport.h"
-#include "platform/FakePlatform.h"
 #include "core/timezone/TimeZoneTable.h"
+#include "platform/FakePlatform.h"
+#include "WindowTestSupport.h"
 
 namespace orvanta {
 namespace {

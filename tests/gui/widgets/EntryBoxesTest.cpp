@@ -12,8 +12,8 @@
 #include <functional>
 #include <gtest/gtest.h>
 
-#include "WindowTestSupport.h"
 #include "gui/widgets/EntryBoxes.h"
+#include "WindowTestSupport.h"
 
 namespace orvanta {
 namespace {

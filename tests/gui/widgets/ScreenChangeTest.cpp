@@ -9,13 +9,14 @@
 #include <QTest>
 #include <gtest/gtest.h>
 
-#include "TestRecords.h"
-#include "gui/app/frmMain.h"
 #include "core/common/BirthRecord.h"
-#include "platform/FakePlatform.h"
 #include "core/reading/RashiCatalogue.h"
+#include "gui/app/frmMain.h"
 #include "gui/reading/frmResult.h"
+#include "gui/support/Services.h"
 #include "gui/widgets/SharpPicture.h"
+#include "platform/FakePlatform.h"
+#include "TestRecords.h"
 
 namespace orvanta {
 namespace {
@@ -42,8 +43,9 @@ TEST(SharpPictures, FollowTheirWindowToAScreenOfAnotherDensity)
     BirthRecord record;
     FakePlatform platform;
     GetRashiInformation("Mesha", record);
-    frmMain main(record, platform);
-    frmResult result(testing::ReadingShowing(record), record, platform);
+    Services services(record, platform);
+    frmMain main(services);
+    frmResult result(testing::ReadingShowing(record), services);
     const std::pair<QWidget*, const char*> pictures[] = {{&main, "picMain"}, {&result, "picRashi"}};
     for (const qreal ratio : {1.0, 2.0, 1.0}) {
         for (const auto& [window, name] : pictures) {

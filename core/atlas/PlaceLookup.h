@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The atlas as the main windows share it over a run of the program: opened
+// The atlas as the windows share it over a run of the program: opened
 // on the first search (never at start-up), and the tz database's version
 // read once.
 #pragma once
