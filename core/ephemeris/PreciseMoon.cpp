@@ -71,6 +71,7 @@ double Normalized(double degrees)
 PreciseMoonResult Failure(std::string reason)
 {
     PreciseMoonResult failed;
+    //: %1 the library's own message, in English.
     failed.Problem = Compose(ORVANTA_TR("PreciseMoon", "Swiss Ephemeris could not compute the Moon: %1"),
                              {Verbatim(std::move(reason))});
     return failed;
@@ -101,9 +102,11 @@ Ayanamsa AyanamsaNamed(std::string_view name)
 UiText DescribeData(PreciseMoonData data)
 {
     if (data == PreciseMoonData::EphemerisFiles) {
+        //: Where a precise Moon came from: the ephemeris files installed with the library.
         return Compose(ORVANTA_TR("PreciseMoon", "Swiss Ephemeris files"));
     }
     return Compose(
+        //: Where a precise Moon came from: the library's built-in theory, for want of its files.
         ORVANTA_TR("PreciseMoon", "Swiss Ephemeris analytic theory (its files for this date were not found)"));
 }
 

@@ -4,6 +4,8 @@
 #include <cmath>
 #include <string>
 
+#include "core/common/RashiCatalogueRow.h"
+
 namespace orvanta {
 
 namespace {
@@ -23,14 +25,14 @@ UiText PlaceInSign(double longitude)
 
 UiText Rashi(const MoonComputation& moon)
 {
-    return Compose({TableTextContext, moon.RashiName.data()});
+    return CatalogueText(moon.RashiName);
 }
 
 UiText PadaOf(const MoonComputation& moon)
 {
     const NakshatraPosition at = NakshatraOf(moon.MoonLongitude);
     return Compose(ORVANTA_TR("CrossCheck", "pada %1 of %2"),
-                   {Verbatim(std::to_string(at.Pada)), Verbatim(std::string(at.Name))});
+                   {Verbatim(std::to_string(at.Pada)), Compose({NakshatraContext, at.Name.data()})});
 }
 
 UiText Capitalised(const MoonMethod& method)
@@ -73,7 +75,7 @@ UiText MethodName(const MoonMethod& method)
         return Compose(ORVANTA_TR("CrossCheck", "the classic series"));
     }
     return Compose(ORVANTA_TR("CrossCheck", "Swiss Ephemeris (%1)"),
-                   {Verbatim(std::string(AyanamsaName(method.Ayanamsa)))});
+                   {Compose({AyanamsaContext, AyanamsaName(method.Ayanamsa).data()})});
 }
 
 CrossCheck CompareMethods(const MoonComputation& shown, const MoonMethod& shownMethod, const MoonComputation& other)

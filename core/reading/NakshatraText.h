@@ -5,6 +5,8 @@
 // notice that says which way the answer turns.
 #pragma once
 
+#include <string_view>
+
 #include "core/common/UiText.h"
 #include "core/ephemeris/NakshatraStay.h"
 #include "core/reading/StayText.h"
@@ -21,6 +23,9 @@ struct NakshatraText {
     UiText Text;     // the stay line, or the body of the notice
     UiText Spoken;   // heading and text as one
 };
+
+// A nakshatra's name (NakshatraTable) as a part of a text.
+UiText NakshatraName(std::string_view name);
 
 // "pada 2 of Rohini"
 UiText PadaName(int padaOfZodiac);

@@ -53,6 +53,9 @@ public:
 signals:
     // The reading is composed and the record holds its birth data.
     void ReadingReady(const orvanta::Reading& reading);
+    // Preferences has kept a new language for the windows; sent once its
+    // window and every box are closed.
+    void LanguageChanged();
 
 public slots:
     void cmdRashi_Click();

@@ -6,6 +6,7 @@
 
 #include "gui/reading/StayLabel.h"
 #include "gui/widgets/QtText.h"
+#include "gui/widgets/WindowFont.h"
 
 namespace orvanta {
 
@@ -37,8 +38,7 @@ void NakshatraPanel::Show(const std::optional<NakshatraText>& nakshatra)
     if (!nakshatra) {
         return;
     }
-    lblNakshatra->setTextFormat(Qt::PlainText);
-    lblNakshatra->setText(Translated(nakshatra->Line));
+    SetPlainText(*lblNakshatra, Translated(nakshatra->Line));
     lblNakshatra->setAccessibleName(Translated(nakshatra->LineSpoken));
     ShowStay(lblNakshatraStay, nakshatra->Certainty, nakshatra->Heading, nakshatra->Text, nakshatra->Spoken,
              {tr("When the Moon entered this nakshatra and when it leaves it"),

@@ -98,6 +98,7 @@ constexpr ResultFieldBox kHealth[] = {
 };
 
 constexpr ResultFieldBox kLucky[] = {
+    //: Captions of the lucky page: %1 the rashi's name.
     {"lblLuckyDays", "txtLuckyDays", &R::LuckyDays, false, QT_TRANSLATE_NOOP("orvanta::frmResult", "Lucky Days for %1")},
     {"lblLuckyNumbers", "txtLuckyNumbers", &R::LuckyNumbers, false, QT_TRANSLATE_NOOP("orvanta::frmResult", "Lucky Numbers for %1")},
     {"lblBestDirection", "txtBestDirection", &R::BestDirection, false, QT_TRANSLATE_NOOP("orvanta::frmResult", "Best Direction for %1")},
@@ -119,6 +120,7 @@ constexpr Page kPages[] = {
     {QT_TRANSLATE_NOOP("orvanta::frmResult", "Career And Finance"), kCareerAndFinance},
     {QT_TRANSLATE_NOOP("orvanta::frmResult", "Love And Compatibility"), kLoveAndCompatibility},
     {QT_TRANSLATE_NOOP("orvanta::frmResult", "Health"), kHealth},
+    //: The lucky page's tab before a rashi is shown; "Lucky for %1" names the rashi once it is.
     {QT_TRANSLATE_NOOP("orvanta::frmResult", "Lucky for....Rashi"), kLucky},
 };
 constexpr int kPageCount = 8;
@@ -296,6 +298,7 @@ QWidget* frmResult::BuildHeader(QWidget* parent)
     picRashi->setAlignment(Qt::AlignCenter);
     column->addWidget(picRashi, 0, Qt::AlignHCenter);
 
+    //: The heading that shows the rashi's name once the reading is loaded.
     lblVedicName = new QLabel(tr("Rashi"), header);
     lblVedicName->setObjectName(QStringLiteral("lblVedicName"));
     lblVedicName->setFont(WindowFont(14, true));
@@ -400,6 +403,7 @@ QWidget* frmResult::BuildPages(QWidget* parent)
     }
     TS->addTab(BuildAboutPage(), tr("About Software"));
 
+    //: A frame around a link to the program's discussion board; Orvanta is the program's name.
     auto* Frame9 = new QGroupBox(tr("Orvanta Online"), side);
     Frame9->setObjectName(QStringLiteral("Frame9"));
     auto* frameLayout = new QVBoxLayout(Frame9);
@@ -432,11 +436,13 @@ QLayout* frmResult::BuildPageButtons(int page, QWidget* frame)
     auto addGap = [&] { row->addSpacing(88 + row->spacing()); };
 
     if (page > 1) {
+        //: Page buttons: the previous page of the reading.
         addStep("cmdBack", tr("Back"), page - 1);
     } else {
         addGap();
     }
     if (page < kPageCount) {
+        //: Page buttons: the next page of the reading.
         addStep("cmdNext", tr("Next"), page + 1);
     } else {
         addGap();
@@ -472,6 +478,7 @@ QWidget* frmResult::BuildAboutPage()
     column->addWidget(Label23);
 
     auto* lblHomePage = new ClickableLabel(
+        //: %1 the program's web address.
         tr("Click here to visit our home page: %1").arg(ToQString(HomePage)), frame);
     lblHomePage->setObjectName(QStringLiteral("lblHomePage"));
     connect(lblHomePage, &ClickableLabel::clicked, this, &frmResult::lblHomePage_Click);
@@ -484,7 +491,7 @@ QWidget* frmResult::BuildAboutPage()
 void frmResult::Form_Load()
 {
     const RashiCatalogueRow& rashi = reading_.Rashi;
-    const QString vedicName = Translated(TableTextContext, rashi.VedicName);
+    const QString vedicName = Translated(CatalogueContext, rashi.VedicName);
 
     TS->setFocus();
     ShowResultPage(1);
@@ -497,8 +504,9 @@ void frmResult::Form_Load()
             shown.Caption->setText(Tr(shown.Field->LoadCaption).arg(vedicName));
             shown.Box->setAccessibleName(shown.Caption->text());
         }
-        SetBoxText(shown.Box, Translated(TableTextContext, rashi.*shown.Field->Value));
+        SetBoxText(shown.Box, Translated(CatalogueContext, rashi.*shown.Field->Value));
     }
+    //: The lucky page's tab: %1 the rashi's name.
     TS->setTabText(kLuckyTab - 1, tr("Lucky for %1").arg(vedicName));
     ShowPicture(PictureKeyFor(ToQString(rashi.EnglishName)));
 }

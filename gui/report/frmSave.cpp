@@ -134,6 +134,7 @@ frmSave::frmSave(const Reading& reading, BirthRecord& record, Platform& platform
 
     RTB = new QTextBrowser(this);
     RTB->setObjectName(QStringLiteral("RTB"));
+    //: What a screen reader calls the report of the reading.
     RTB->setAccessibleName(tr("Report"));
     RTB->setReadOnly(true);
     RTB->setOpenLinks(false);
@@ -185,6 +186,7 @@ const QTextDocument& frmSave::ReportDocument() const
 void frmSave::Form_Load()
 {
     RenderRuns(*RTB->document(), BuildReportDocument(reading_));
+    UseDevanagariFont(*RTB->document());
     EnableReportLinks();
     RTB->moveCursor(QTextCursor::Start);
 }
@@ -210,6 +212,7 @@ void frmSave::ReportLinkHandler(const QUrl& link)
 void frmSave::cmdSave_Click()
 {
     const QString path = platform_.AskSaveFileName(
+        //: The save dialog's title, and the name of its one kind of file (a reading, *.ras).
         this, {tr("Save Your Rashi Details"), tr("Rich Text Format"), QStringLiteral("*.ras"), QStringLiteral("ras")});
     if (path.isEmpty()) {
         return;

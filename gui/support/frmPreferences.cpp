@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "gui/support/frmPreferences.h"
 
+#include <QComboBox>
 #include <QDialogButtonBox>
 #include <QGroupBox>
 #include <QLabel>
@@ -8,6 +9,7 @@
 #include <QRadioButton>
 #include <QVBoxLayout>
 
+#include "gui/support/LanguagePreference.h"
 #include "gui/support/MoonPreferences.h"
 #include "gui/support/Services.h"
 #include "gui/widgets/QtText.h"
@@ -34,7 +36,7 @@ frmPreferences::frmPreferences(Services& services, QWidget* parent) : QDialog(pa
     ayanamsa->setObjectName(QStringLiteral("fraAyanamsa"));
     auto* ayanamsaColumn = new QVBoxLayout(ayanamsa);
     for (const AyanamsaRow& row : AyanamsaTable) {
-        auto* option = new QRadioButton(ToQString(row.Name), ayanamsa);
+        auto* option = new QRadioButton(Translated(AyanamsaContext, row.Name), ayanamsa);
         option->setObjectName(QStringLiteral("optAyanamsa") + ToQString(row.Name));
         optAyanamsa_.push_back(option);
         ayanamsaColumn->addWidget(option);
@@ -44,6 +46,23 @@ frmPreferences::frmPreferences(Services& services, QWidget* parent) : QDialog(pa
     note->setFont(WindowFont(7.5));
     note->setWordWrap(true);
     ayanamsaColumn->addWidget(note);
+
+    auto* language = new QGroupBox(tr("Language"), this);
+    language->setObjectName(QStringLiteral("fraLanguage"));
+    cboLanguage_ = new QComboBox(language);
+    cboLanguage_->setObjectName(QStringLiteral("cboLanguage"));
+    cboLanguage_->setAccessibleName(tr("Language of the windows"));
+    // Each language names itself in its own script: the list is measured and
+    // drawn in a font that has Devanagari, so Qt never tries a Latin one for
+    // it first.
+    cboLanguage_->setFont(DevanagariFont(9));
+    for (const QString& choice : OfferedLanguages()) {
+        cboLanguage_->addItem(LanguageLabel(choice), choice);
+    }
+    language_ = ReadLanguageChoice(services_.Platform);
+    cboLanguage_->setCurrentIndex(cboLanguage_->findData(language_));
+    auto* languageColumn = new QVBoxLayout(language);
+    languageColumn->addWidget(cboLanguage_);
 
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
     buttons->button(QDialogButtonBox::Ok)->setObjectName(QStringLiteral("cmdOK"));
@@ -59,6 +78,7 @@ frmPreferences::frmPreferences(Services& services, QWidget* parent) : QDialog(pa
     layout->setSpacing(10);
     layout->addWidget(method);
     layout->addWidget(ayanamsa);
+    layout->addWidget(language);
     layout->addWidget(buttons);
     layout->setSizeConstraint(QLayout::SetFixedSize);
 
@@ -95,13 +115,21 @@ MoonMethod frmPreferences::Method() const
 }
 
 // What the settings store refused stays as it was for this run too, as it
-// will be at the next start.
+// will be at the next start. A new language is taken up at once.
 void frmPreferences::cmdOK_Click()
 {
-    if (WriteMoonMethod(services_.Platform, Method())) {
+    const QString language = cboLanguage_->currentData().toString();
+    const bool newLanguage = language != language_;
+    const bool methodKept = WriteMoonMethod(services_.Platform, Method());
+    if (methodKept) {
         services_.Method = Method();
-    } else {
+    }
+    const bool languageKept = newLanguage && WriteLanguageChoice(services_.Platform, language);
+    if (!methodKept || (newLanguage && !languageKept)) {
         services_.Platform.ShowMessage(this, tr("The Preferences Could Not Be Saved."), MessageIcon::Error);
+    }
+    if (languageKept) {
+        emit LanguageChosen();
     }
     close();
 }

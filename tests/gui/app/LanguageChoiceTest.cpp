@@ -1,0 +1,151 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The user's choice of language in Preferences: taken up at once by the main
+// window, which opens again in it with what was entered, and kept for the
+// next start.
+#include <QComboBox>
+#include <QLocale>
+#include <QPushButton>
+#include <QTest>
+#include <gtest/gtest.h>
+
+#include "core/common/BirthRecord.h"
+#include "gui/app/StartUp.h"
+#include "gui/app/Translations.h"
+#include "gui/app/WindowFlow.h"
+#include "gui/app/frmMain.h"
+#include "gui/support/LanguagePreference.h"
+#include "gui/support/Services.h"
+#include "gui/widgets/UiLanguage.h"
+#include "gui/widgets/WindowFont.h"
+#include "platform/FakePlatform.h"
+#include "TestRecords.h"
+#include "WindowTestSupport.h"
+
+namespace orvanta {
+namespace {
+
+using testing::CloseAllWindows;
+using testing::VisibleWindow;
+
+const QString kLanguageSetting = QStringLiteral("Window/Language");
+
+class LanguageChoiceTest : public ::testing::Test {
+public:
+    void TearDown() override
+    {
+        CloseAllWindows();
+        InstallTranslations(*QCoreApplication::instance(), QLocale(QLocale::English, QLocale::UnitedStates));
+        ApplyWindowFont();
+    }
+
+    // Chooses a language in Preferences, opened from the main window, and
+    // presses OK; returns the main window open afterwards.
+    frmMain* Choose(frmMain* main, const QString& language)
+    {
+        main->findChild<QAction*>(QStringLiteral("mnuPreferences"))->trigger();
+        auto* list = platform.LastModal->findChild<QComboBox*>(QStringLiteral("cboLanguage"));
+        EXPECT_NE(list->findData(language), -1) << language.toStdString();
+        list->setCurrentIndex(list->findData(language));
+        QTest::mouseClick(platform.LastModal->findChild<QPushButton*>(QStringLiteral("cmdOK")), Qt::LeftButton);
+        QCoreApplication::processEvents();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        return static_cast<frmMain*>(VisibleWindow("frmMain"));
+    }
+
+    static QString FindButton(QWidget* main)
+    {
+        return main->findChild<QPushButton*>(QStringLiteral("cmdRashi"))->text();
+    }
+
+    BirthRecord record;
+    FakePlatform platform;
+    Services services{record, platform};
+};
+
+TEST_F(LanguageChoiceTest, PreferencesOffersTheSystemsLanguageEnglishAndHindiEachInItsOwnWords)
+{
+    EXPECT_EQ(OfferedLanguages(), QStringList({SystemLanguage, EnglishLanguage, QStringLiteral("hi")}));
+    frmMain* main = ShowMainWindow(services);
+    main->findChild<QAction*>(QStringLiteral("mnuPreferences"))->trigger();
+    auto* list = platform.LastModal->findChild<QComboBox*>(QStringLiteral("cboLanguage"));
+    ASSERT_NE(list, nullptr);
+    ASSERT_EQ(list->count(), 3);
+    EXPECT_EQ(list->itemText(0), QStringLiteral("The system's language"));
+    EXPECT_EQ(list->itemText(1), QStringLiteral("English"));
+    EXPECT_EQ(list->itemText(2), QStringLiteral("हिन्दी"));
+    EXPECT_EQ(list->currentData().toString(), SystemLanguage);  // nothing stored yet
+}
+
+TEST_F(LanguageChoiceTest, ChoosingHindiReopensTheMainWindowInHindiWithWhatWasEntered)
+{
+    frmMain* main = ShowMainWindow(services);
+    main->SetEntry(testing::EntryOfBirth());
+    ASSERT_EQ(FindButton(main), QStringLiteral("Find My Rashi"));
+
+    frmMain* reopened = Choose(main, QStringLiteral("hi"));
+    ASSERT_NE(reopened, nullptr);
+    EXPECT_NE(reopened, main);
+    EXPECT_EQ(FindButton(reopened), QStringLiteral("मेरी राशि जानें"));
+    EXPECT_EQ(reopened->windowTitle(), QStringLiteral("Orvanta 2.0"));
+    EXPECT_EQ(reopened->Entry(), testing::EntryOfBirth());
+    EXPECT_EQ(platform.Settings[kLanguageSetting], QStringLiteral("hi"));
+    EXPECT_EQ(UiLocale().language(), QLocale::Hindi);
+
+    // And back: English once more, at once.
+    frmMain* english = Choose(reopened, EnglishLanguage);
+    ASSERT_NE(english, nullptr);
+    EXPECT_EQ(FindButton(english), QStringLiteral("Find My Rashi"));
+    EXPECT_EQ(platform.Settings[kLanguageSetting], EnglishLanguage);
+}
+
+TEST_F(LanguageChoiceTest, TheChoiceSurvivesARestart)
+{
+    frmMain* main = ShowMainWindow(services);
+    Choose(main, QStringLiteral("hi"));
+    CloseAllWindows();
+    // A new run in an English system, with the same settings.
+    InstallTranslations(*QCoreApplication::instance(), QLocale(QLocale::English, QLocale::UnitedStates));
+    BirthRecord nextRecord;
+    Services next(nextRecord, platform);
+    ASSERT_TRUE(StartUp(next, {}));
+    QWidget* started = VisibleWindow("frmMain");
+    ASSERT_NE(started, nullptr);
+    EXPECT_EQ(FindButton(started), QStringLiteral("मेरी राशि जानें"));
+}
+
+TEST_F(LanguageChoiceTest, OkWithoutAChangeOfLanguageKeepsTheWindowAndASettingsStoreThatRefusesSaysSo)
+{
+    frmMain* main = ShowMainWindow(services);
+    EXPECT_EQ(Choose(main, SystemLanguage), main);
+    EXPECT_TRUE(platform.Messages.empty());
+
+    platform.SettingsWritable = false;
+    frmMain* after = Choose(main, QStringLiteral("hi"));
+    EXPECT_EQ(after, main);
+    EXPECT_EQ(FindButton(after), QStringLiteral("Find My Rashi"));
+    EXPECT_EQ(platform.LastMessage(), QStringLiteral("The Preferences Could Not Be Saved."));
+}
+
+TEST(LanguagePreference, EachChoiceNamesTheLocaleTheWindowsLoad)
+{
+    const QLocale system(QLocale::German, QLocale::Germany);
+    struct Case {
+        QString Choice;
+        QLocale::Language Expected;
+    };
+    for (const Case& c : {Case{SystemLanguage, QLocale::German}, Case{EnglishLanguage, QLocale::English},
+                          Case{QStringLiteral("hi"), QLocale::Hindi}}) {
+        EXPECT_EQ(LocaleOfChoice(c.Choice, system).language(), c.Expected) << c.Choice.toStdString();
+    }
+    // A stored value that is none of the choices counts as the system's.
+    FakePlatform platform;
+    for (const QString& stored : {QStringLiteral("xx"), QString(), QStringLiteral("hi_IN")}) {
+        platform.Settings[kLanguageSetting] = stored;
+        EXPECT_EQ(ReadLanguageChoice(platform), SystemLanguage) << stored.toStdString();
+    }
+    platform.Settings[kLanguageSetting] = QStringLiteral("hi");
+    EXPECT_EQ(ReadLanguageChoice(platform), QStringLiteral("hi"));
+}
+
+}  // namespace
+}  // namespace orvanta
