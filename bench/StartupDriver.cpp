@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Runs the program's start-up with the atlas, without it, and a bare Qt
-// start-up as separate processes, in turn, offscreen, and prints the median
-// wall time and peak memory of each and their ratios.
+// Runs the program's start-up with the atlas, without it, in Hindi, and a
+// bare Qt start-up as separate processes, in turn, offscreen, and prints the
+// median wall time and peak memory of each and their ratios.
 #include <sys/resource.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -21,11 +21,12 @@ struct Run {
     double PeakMegabytes;
 };
 
-Run RunOnce(const std::string& program, const std::string& argument = {})
+Run RunOnce(const std::string& program, const std::string& argument = {}, const char* language = "en")
 {
     const auto start = std::chrono::steady_clock::now();
     const pid_t pid = fork();
     if (pid == 0) {
+        setenv("LANGUAGE", language, 1);
         if (argument.empty()) {
             execl(program.c_str(), program.c_str(), static_cast<char*>(nullptr));
         } else {
@@ -68,22 +69,27 @@ int main(int argc, char** argv)
     const std::string atlas = folder + "/../share/orvanta/atlas.sqlite";
     const std::string main = folder + "/bench_startup_main";
     const std::string bare = folder + "/bench_startup_bare";
-    Series withAtlas, withoutAtlas, bareQt;
+    Series withAtlas, withoutAtlas, inHindi, bareQt;
     RunOnce(main, atlas);  // warm the file cache
+    RunOnce(main, {}, "hi");
     RunOnce(bare);
     for (int i = 0; i < runs; ++i) {
         withAtlas.Add(RunOnce(main, atlas));
         withoutAtlas.Add(RunOnce(main));
+        inHindi.Add(RunOnce(main, {}, "hi"));
         bareQt.Add(RunOnce(bare));
     }
     using orvanta::bench::Median;
     const double at = Median(withAtlas.Time), mt = Median(withoutAtlas.Time), bt = Median(bareQt.Time);
     const double am = Median(withAtlas.Memory), mm = Median(withoutAtlas.Memory), bm = Median(bareQt.Memory);
+    const double ht = Median(inHindi.Time), hm = Median(inHindi.Memory);
     std::printf("runs each:                 %d\n", runs);
     std::printf("main window, atlas given:  %7.1f ms  %6.1f MB peak\n", at, am);
     std::printf("main window, no atlas:     %7.1f ms  %6.1f MB peak\n", mt, mm);
+    std::printf("main window in Hindi:      %7.1f ms  %6.1f MB peak\n", ht, hm);
     std::printf("bare QWidget start-up:     %7.1f ms  %6.1f MB peak\n", bt, bm);
     std::printf("atlas / no atlas:          time %.2f  memory %.2f (unchanged within noise)\n", at / mt, am / mm);
+    std::printf("Hindi / English:           time %.2f  memory %.2f (target at most 1.05)\n", ht / mt, hm / mm);
     std::printf("main / bare:               time %.2f  memory %.2f (targets at most 1.3)\n", mt / bt, mm / bm);
     return 0;
 }
