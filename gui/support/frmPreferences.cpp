@@ -52,13 +52,22 @@ frmPreferences::frmPreferences(Services& services, QWidget* parent) : QDialog(pa
     cboLanguage_ = new QComboBox(language);
     cboLanguage_->setObjectName(QStringLiteral("cboLanguage"));
     cboLanguage_->setAccessibleName(tr("Language of the windows"));
-    // Each language names itself in its own script: the list is measured and
-    // drawn in a font that has Devanagari, so Qt never tries a Latin one for
-    // it first.
-    cboLanguage_->setFont(DevanagariFont(9));
+    // Each language names itself in its own script, drawn in its own font,
+    // so that Qt never tries a Latin font for Devanagari first (and warns).
+    // The list is not measured in the windows' font for the same reason.
+    cboLanguage_->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+    cboLanguage_->setMinimumContentsLength(20);
     for (const QString& choice : OfferedLanguages()) {
-        cboLanguage_->addItem(LanguageLabel(choice), choice);
+        const QString label = LanguageLabel(choice);
+        cboLanguage_->addItem(label, choice);
+        if (HasDevanagari(label)) {
+            cboLanguage_->setItemData(cboLanguage_->count() - 1, DevanagariFont(9), Qt::FontRole);
+        }
     }
+    connect(cboLanguage_, &QComboBox::currentIndexChanged, this, [this](int index) {
+        const QVariant font = cboLanguage_->itemData(index, Qt::FontRole);
+        cboLanguage_->setFont(font.isValid() ? font.value<QFont>() : WindowFont(9));
+    });
     language_ = ReadLanguageChoice(services_.Platform);
     cboLanguage_->setCurrentIndex(cboLanguage_->findData(language_));
     auto* languageColumn = new QVBoxLayout(language);

@@ -10,9 +10,11 @@
 #include <QDir>
 #include <QLocale>
 #include <QTabWidget>
+#include <QTextBrowser>
 #include <QTimer>
 #include <QLineEdit>
 #include <QMenuBar>
+#include <QPrinter>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTest>
@@ -123,10 +125,9 @@ public:
     }
     QString AskOpenFileName(QWidget* parent, const FileDialogRequest& request) override
     {
-        FakePlatform::AskOpenFileName(parent, request);
         ShootNextModal();
         real_.AskOpenFileName(parent, request);
-        return OpenFileAnswers.empty() ? QString() : OpenFileAnswers.front();
+        return FakePlatform::AskOpenFileName(parent, request);
     }
     QString AskSaveFileName(QWidget* parent, const FileDialogRequest& request) override
     {
@@ -228,6 +229,13 @@ int main(int argc, char** argv)
     Child<QPushButton>(result, "cmdSave")->click();
     QWidget* report = platform.LastModal;
     Shoot(report, "report");
+    // The report as the printer gets it, into a PDF file beside the pictures.
+    QPrinter pdf(QPrinter::HighResolution);
+    pdf.setOutputFormat(QPrinter::PdfFormat);
+    pdf.setOutputFileName(folder + QStringLiteral("/report.pdf"));
+    if (!QtPlatform::PrintDocumentOn(pdf, *Child<QTextBrowser>(report, "RTB")->document())) {
+        ++failures;
+    }
     // Saving where the disk refuses it, after Qt's save dialog.
     platform.SaveFileAnswers.push_back(QStringLiteral("/full/asha.ras"));
     platform.FailingPaths.insert(QStringLiteral("/full/asha.ras"));

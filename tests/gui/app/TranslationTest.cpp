@@ -3,6 +3,7 @@
 // exactly the English one; with one, every text a window shows is looked up,
 // and in Hindi every window, box and the report speak Hindi.
 #include <QAbstractButton>
+#include <QAbstractItemView>
 #include <QAction>
 #include <QComboBox>
 #include <QFontInfo>
@@ -355,7 +356,14 @@ TEST(Translation, DevanagariIsDrawnInTheDevanagariFontInEitherLanguage)
         frmMain* main = ShowMainWindow(services);
         main->grab();
         main->findChild<QAction*>(QStringLiteral("mnuPreferences"))->trigger();
-        platform.LastModal->grab();  // the languages, each in its own words
+        auto* languages = platform.LastModal->findChild<QComboBox*>(QStringLiteral("cboLanguage"));
+        for (int i = 0; i < languages->count(); ++i) {
+            languages->setCurrentIndex(i);  // each language in its own words
+            platform.LastModal->grab();
+        }
+        languages->showPopup();
+        languages->view()->grab();
+        languages->hidePopup();
         platform.LastModal->close();
         main->close();
         QWidget* result = ShowFirstWorkedBirth(services);
