@@ -105,6 +105,9 @@ TEST(PreciseMoon, MatchesMeeusExample47a)
     const PreciseMoonResult result = SwissEphemerisMoon().MoonAt(julianDayUt, DefaultAyanamsa);
     ASSERT_TRUE(result) << English(result.Problem);
     EXPECT_NEAR(result.Position->TropicalLongitude, 133.167265, 0.003);
+    // The ayanamsa without nutation differs from the true one by the
+    // nutation in longitude Meeus gives there.
+    EXPECT_NEAR(result.Position->AyanamsaDegrees - result.Position->MeanAyanamsaDegrees, 0.004610, 1e-5);
 }
 
 // Where the files cannot be had, the analytic theory answers, says so and
