@@ -62,15 +62,22 @@ struct NameSyllable {
 // table (नक्षत्र-वर्ण … सारणी, p. 15), but for Krittika's अ इ, and with
 // Abhijit's sounds जू जे जो खा as a 28th row that a division into 27 leaves
 // out. Long vowels stand as printed, and so does a bare consonant (घ, ष, ठ).
-// The Hoda chakra tabulated at srigaruda.com/hoa-chakra, this table's
-// earlier source, has the same consonant in every cell but short vowels
-// throughout, and Pushya 2 printed "ह" beside its reading "he".
+// The Hoda chakra tabulated at srigaruda.com/hoa-chakra from Balabhadra's
+// Hora Ratnam, this table's earlier source, has the same consonant in
+// every cell but short vowels throughout (and Pushya 2 printed "ह" beside
+// its reading "he"); the rule its note quotes from Balabhadra, Uttara
+// Ashadha's four sounds spread over its first three padas, its own cells
+// do not follow.
 //
 // The Latin spells every cell by one rule, so that no two letters read
 // alike: क K, ख Kh, ग G, घ Gh, ङ Ng, च Ch, छ Chh, ज J, झ Jh, ञ Ny; the
 // retroflex ट Ṭ, ठ Ṭh, ड Ḍ, ढ Ḍh, ण Ṇ beside the dental त T, थ Th, द D, ध Dh,
 // न N; प P, फ Ph, भ Bh, म M, य Y, र R, ल L, व V, ष Sh, स S, ह H; then the vowel
 // a, i, u, e or o, long and short alike, as almanacs in Latin write them.
+//
+// Other lists differ besides those two: Telugu almanacs give Shravana
+// Abhijit's sounds (జూ జే జో ఖ) and Uttara Bhadrapada దు శం ఝా థ; an English
+// translation of Hora Ratnam gives Shravana Kha Khi Khu Khe.
 inline constexpr std::array<std::array<NameSyllable, 4>, 27> NameSyllableTable{{
     {{{"Chu", "चू"}, {"Che", "चे"}, {"Cho", "चो"}, {"La", "ला"}}},      // Ashwini
     {{{"Li", "ली"}, {"Lu", "लू"}, {"Le", "ले"}, {"Lo", "लो"}}},        // Bharani
@@ -93,7 +100,7 @@ inline constexpr std::array<std::array<NameSyllable, 4>, 27> NameSyllableTable{{
     {{{"Ye", "ये"}, {"Yo", "यो"}, {"Bha", "भा"}, {"Bhi", "भी"}}},      // Mula
     {{{"Bhu", "भू"}, {"Dha", "धा"}, {"Pha", "फा"}, {"Ḍha", "ढा"}}},    // Purva Ashadha
     {{{"Bhe", "भे"}, {"Bho", "भो"}, {"Ja", "जा"}, {"Ji", "जी"}}},      // Uttara Ashadha
-    {{{"Khi", "खी"}, {"Khu", "खू"}, {"Khe", "खे"}, {"Kho", "खो"}}},    // Shravana (Telugu almanacs: జూ జే జో ఖ)
+    {{{"Khi", "खी"}, {"Khu", "खू"}, {"Khe", "खे"}, {"Kho", "खो"}}},    // Shravana (Telugu: జూ జే జో ఖ)
     {{{"Ga", "गा"}, {"Gi", "गी"}, {"Gu", "गू"}, {"Ge", "गे"}}},        // Dhanishta
     {{{"Go", "गो"}, {"Sa", "सा"}, {"Si", "सी"}, {"Su", "सू"}}},        // Shatabhisha
     {{{"Se", "से"}, {"So", "सो"}, {"Da", "दा"}, {"Di", "दी"}}},        // Purva Bhadrapada
