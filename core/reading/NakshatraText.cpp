@@ -46,15 +46,6 @@ UiText CannotTellText(const NakshatraStay& stay, const PadaCrossing& change)
                     SyllableText(PadaPosition(change.PadaAfter).Syllable)});
 }
 
-// The syllable as a screen reader says it: in English its Latin letters; a
-// translation in Devanagari says the Devanagari.
-UiText SpokenSyllable(const NameSyllable& syllable)
-{
-    //: The name syllable as a screen reader says it: %1 in Latin letters ("Va"), %2 in Devanagari.
-    //: A language written in Devanagari says %2.
-    return Compose(ORVANTA_TR("Nakshatra", "%1"), {Name(syllable.Latin), Name(syllable.Devanagari)});
-}
-
 UiText NoticeHeading(StayCertainty certainty, const PadaCrossing& change)
 {
     if (certainty == StayCertainty::CannotTell) {
@@ -98,14 +89,15 @@ NakshatraText DescribeNakshatra(const NakshatraStay& stay)
     const UiText pada = Verbatim(std::to_string(p.Pada));
     // No-break spaces keep each fact whole where the line wraps.
     //: The birth star under the rashi: %1 the nakshatra's name, %2 the pada (1 to 4), %3 the nakshatra's lord
-    //: (a planet), %4 the name syllable ("Va (व)"). No-break spaces keep each fact whole.
+    //: (a planet), %4 the name syllable ("Va (वा)"). No-break spaces keep each fact whole.
     text.Line = Compose(ORVANTA_TR("Nakshatra", "Nakshatra %1, pada\u00A0%2 \u2014 lord\u00A0%3 \u2014 "
                                                 "name\u00A0syllable\u00A0%4"),
                         {name, pada, Lord(p.Lord), SyllableText(p.Syllable)});
+    // The Devanagari too, for a reader with a Hindi voice and for a braille display.
     //: The line above as a screen reader says it: %1 the nakshatra's name, %2 the pada, %3 its lord, %4 the
-    //: name syllable in Latin letters.
+    //: name syllable ("Va (वा)").
     text.LineSpoken = Compose(ORVANTA_TR("Nakshatra", "Nakshatra %1, pada %2, lord %3, name syllable %4."),
-                              {name, pada, Lord(p.Lord), SpokenSyllable(p.Syllable)});
+                              {name, pada, Lord(p.Lord), SyllableText(p.Syllable)});
 
     // A change of nakshatra is always one of the pada's ends.
     const PadaCrossing* change = NearerChange(stay.PadaEntered, stay.PadaLeaves);

@@ -81,8 +81,7 @@ std::vector<std::string> Faults(const std::vector<Message>& messages)
     // Where the Latin transliteration means nothing to a Hindi reader, the
     // syllable is given in Devanagari alone, shown and spoken.
     const auto devanagariOnly = [](const Message& m) {
-        return m.Context == QLatin1String("Nakshatra") &&
-               (m.Source == QStringLiteral("%1\u00A0(%2)") || m.Source == QStringLiteral("%1"));
+        return m.Context == QLatin1String("Nakshatra") && m.Source == QStringLiteral("%1\u00A0(%2)");
     };
     std::vector<std::string> faults;
     for (const Message& m : messages) {
