@@ -31,48 +31,80 @@
 <context>
     <name>CrossCheck</name>
     <message>
-        <location filename="../core/reading/MoonMethod.cpp" line="34"/>
+        <location filename="../core/reading/MoonMethod.cpp" line="35"/>
         <source>pada %1 of %2</source>
+        <extracomment>A pada (quarter) of a nakshatra, in the cross-check: %1 its number, 1 to 4, %2 the nakshatra&apos;s name.</extracomment>
         <translation>%2 चरण %1</translation>
     </message>
     <message>
-        <location filename="../core/reading/MoonMethod.cpp" line="41"/>
+        <location filename="../core/reading/MoonMethod.cpp" line="56"/>
         <source>The classic series</source>
+        <extracomment>The program&apos;s own method (a 25-term lunar series) at the start of the cross-check line.</extracomment>
         <translation>क्लासिक श्रेणी</translation>
     </message>
     <message>
-        <location filename="../core/reading/MoonMethod.cpp" line="56"/>
+        <location filename="../core/reading/MoonMethod.cpp" line="62"/>
+        <source>The classic series, with the %1 ayanamsa,</source>
+        <extracomment>The classic series compared in another zodiac, at the start of &quot;%1 puts the Moon at …&quot;: %1 an ayanamsa&apos;s name (&quot;Raman&quot;). The closing comma ends the aside in English; a language without the aside leaves it out.</extracomment>
+        <translation>%1 अयनांश के साथ क्लासिक श्रेणी</translation>
+    </message>
+    <message>
+        <location filename="../core/reading/MoonMethod.cpp" line="64"/>
+        <source>The classic series, with the %1 ayanamsa</source>
+        <extracomment>As above, where no verb follows: %1 an ayanamsa&apos;s name.</extracomment>
+        <translation>%1 अयनांश के साथ क्लासिक श्रेणी</translation>
+    </message>
+    <message>
+        <location filename="../core/reading/MoonMethod.cpp" line="78"/>
         <source>Show the reading by %1</source>
+        <extracomment>A link under the cross-check: %1 the other method (&quot;Swiss Ephemeris (Lahiri)&quot;).</extracomment>
         <translation>%1 के अनुसार राशिफल दिखाएँ</translation>
     </message>
     <message>
-        <location filename="../core/reading/MoonMethod.cpp" line="75"/>
+        <location filename="../core/reading/MoonMethod.cpp" line="89"/>
+        <source>Neither method names a rashi for this birth. This reading follows %1.</source>
+        <extracomment>%1 the method the reading follows.</extracomment>
+        <translation>किसी भी विधि से इस जन्म की राशि नहीं निकलती। यह राशिफल %1 के अनुसार है।</translation>
+    </message>
+    <message>
+        <location filename="../core/reading/MoonMethod.cpp" line="98"/>
+        <source>%1 names no rashi for this birth; %2 puts the Moon at %3 in %4, %5. This reading follows %6.</source>
+        <extracomment>%1 the method that names no rashi, %2 the other one, %3 degrees and minutes into the sign (&quot;23°16′&quot;), %4 the rashi, %5 the pada (&quot;pada 2 of Rohini&quot;), %6 the method the reading follows.</extracomment>
+        <translation>%1 से इस जन्म की राशि नहीं निकलती; %2 के अनुसार चंद्रमा %4 में %3 पर है, %5। यह राशिफल %6 के अनुसार है।</translation>
+    </message>
+    <message>
+        <location filename="../core/reading/MoonMethod.cpp" line="127"/>
         <source>the classic series</source>
+        <extracomment>The program&apos;s own method inside a sentence (&quot;Reading by %1&quot;).</extracomment>
         <translation>क्लासिक श्रेणी</translation>
     </message>
     <message>
-        <location filename="../core/reading/MoonMethod.cpp" line="77"/>
+        <location filename="../core/reading/MoonMethod.cpp" line="130"/>
         <source>Swiss Ephemeris (%1)</source>
+        <extracomment>The precise method: %1 its ayanamsa (&quot;Lahiri&quot;).</extracomment>
         <translation>स्विस एफेमेरिस (%1)</translation>
     </message>
     <message>
-        <location filename="../core/reading/MoonMethod.cpp" line="88"/>
+        <location filename="../core/reading/MoonMethod.cpp" line="164"/>
         <source>%1: Moon at %2 in %3, %4 %5 — same rashi and pada</source>
+        <extracomment>What the other method says where both agree: %1 the other method, %2 degrees and minutes into the sign (&quot;23°16′&quot;), %3 the rashi, %4 the method the reading follows, %5 its degrees and minutes.</extracomment>
         <translation>%1: चंद्रमा %3 में %2 पर, %4 के अनुसार %5 — राशि और चरण एक ही</translation>
     </message>
     <message>
-        <location filename="../core/reading/MoonMethod.cpp" line="95"/>
+        <location filename="../core/reading/MoonMethod.cpp" line="174"/>
         <source>%1 puts the Moon at %2 in %3, %4; %5 at %6, %7. This reading follows %5.</source>
+        <extracomment>Where the two methods differ: %1 the other method, %2 its degrees and minutes into the sign, %3 its rashi, %4 its pada (&quot;pada 2 of Rohini&quot;), %5 the method the reading follows, %6 its degrees and minutes, %7 its pada (same rashi) or its rashi.</extracomment>
         <translation>%1 के अनुसार चंद्रमा %3 में %2 पर है, %4; %5 के अनुसार %6 पर, %7। यह राशिफल %5 के अनुसार है।</translation>
     </message>
     <message>
-        <location filename="../core/reading/MoonMethod.cpp" line="97"/>
+        <location filename="../core/reading/MoonMethod.cpp" line="177"/>
         <source>%1 puts the Moon at %2 in %3, %4; %5 at %6 in %7. This reading follows %5.</source>
         <translation>%1 के अनुसार चंद्रमा %3 में %2 पर है, %4; %5 के अनुसार %7 में %6 पर। यह राशिफल %5 के अनुसार है।</translation>
     </message>
     <message>
-        <location filename="../core/reading/MoonMethod.cpp" line="109"/>
+        <location filename="../core/reading/MoonMethod.cpp" line="190"/>
         <source>%1 This reading follows the classic series.</source>
+        <extracomment>%1 why Swiss Ephemeris could not answer (a sentence of its own).</extracomment>
         <translation>%1 यह राशिफल क्लासिक श्रेणी के अनुसार है।</translation>
     </message>
 </context>
@@ -410,55 +442,49 @@
         <translation>इस विधि से चरण तय नहीं किया जा सकता: चंद्रमा ने %2 %1 में प्रवेश किया, जो इस विधि की लगभग %3 की सटीकता-सीमा के भीतर है। नामाक्षर %4 या %5 है।</translation>
     </message>
     <message>
-        <location filename="../core/reading/NakshatraText.cpp" line="55"/>
-        <source>%1</source>
-        <extracomment>The name syllable as a screen reader says it: %1 in Latin letters (&quot;Va&quot;), %2 in Devanagari. A language written in Devanagari says %2.</extracomment>
-        <translation>%2</translation>
-    </message>
-    <message>
-        <location filename="../core/reading/NakshatraText.cpp" line="63"/>
+        <location filename="../core/reading/NakshatraText.cpp" line="54"/>
         <source>Pada cannot be told</source>
         <extracomment>The heading of a notice: the birth lies so close to a change of pada that the method cannot say which pada it is.</extracomment>
         <translation>चरण तय नहीं किया जा सकता</translation>
     </message>
     <message>
-        <location filename="../core/reading/NakshatraText.cpp" line="66"/>
+        <location filename="../core/reading/NakshatraText.cpp" line="57"/>
         <source>Close to a nakshatra change</source>
         <extracomment>The heading of a notice: the birth lies within 15 minutes of a change of nakshatra.</extracomment>
         <translation>नक्षत्र बदलने के निकट</translation>
     </message>
     <message>
-        <location filename="../core/reading/NakshatraText.cpp" line="69"/>
+        <location filename="../core/reading/NakshatraText.cpp" line="60"/>
         <source>Close to a pada change</source>
         <extracomment>The heading of a notice: the birth lies within 15 minutes of a change of pada.</extracomment>
         <translation>चरण बदलने के निकट</translation>
     </message>
     <message>
-        <location filename="../core/reading/NakshatraText.cpp" line="83"/>
+        <location filename="../core/reading/NakshatraText.cpp" line="74"/>
         <source>pada %2 of %1</source>
         <extracomment>A pada (quarter) of a nakshatra: %1 the nakshatra&apos;s name, %2 the pada&apos;s number, 1 to 4.</extracomment>
         <translation>%1 चरण %2</translation>
     </message>
     <message>
-        <location filename="../core/reading/NakshatraText.cpp" line="90"/>
+        <location filename="../core/reading/NakshatraText.cpp" line="81"/>
         <source>%1&#xa0;(%2)</source>
         <extracomment>The first syllable of a name for the pada: %1 in Latin letters (&quot;Va&quot;), %2 in Devanagari. A language written in Devanagari may show %2 alone.</extracomment>
         <translation>%2</translation>
     </message>
     <message>
-        <location filename="../core/reading/NakshatraText.cpp" line="102"/>
+        <location filename="../core/reading/NakshatraText.cpp" line="93"/>
         <source>Nakshatra %1, pada&#xa0;%2 — lord&#xa0;%3 — name&#xa0;syllable&#xa0;%4</source>
-        <extracomment>The birth star under the rashi: %1 the nakshatra&apos;s name, %2 the pada (1 to 4), %3 the nakshatra&apos;s lord (a planet), %4 the name syllable (&quot;Va (व)&quot;). No-break spaces keep each fact whole.</extracomment>
+        <extracomment>The birth star under the rashi: %1 the nakshatra&apos;s name, %2 the pada (1 to 4), %3 the nakshatra&apos;s lord (a planet), %4 the name syllable (&quot;Va (वा)&quot;). No-break spaces keep each fact whole.</extracomment>
         <translation>नक्षत्र %1, चरण&#xa0;%2 — स्वामी&#xa0;%3 — नामाक्षर&#xa0;%4</translation>
     </message>
     <message>
-        <location filename="../core/reading/NakshatraText.cpp" line="107"/>
+        <location filename="../core/reading/NakshatraText.cpp" line="99"/>
         <source>Nakshatra %1, pada %2, lord %3, name syllable %4.</source>
-        <extracomment>The line above as a screen reader says it: %1 the nakshatra&apos;s name, %2 the pada, %3 its lord, %4 the name syllable in Latin letters.</extracomment>
+        <extracomment>The line above as a screen reader says it: %1 the nakshatra&apos;s name, %2 the pada, %3 its lord, %4 the name syllable (&quot;Va (वा)&quot;).</extracomment>
         <translation>नक्षत्र %1, चरण %2, स्वामी %3, नामाक्षर %4।</translation>
     </message>
     <message>
-        <location filename="../core/reading/NakshatraText.cpp" line="130"/>
+        <location filename="../core/reading/NakshatraText.cpp" line="122"/>
         <source>%1: %2</source>
         <extracomment>A notice as a screen reader says it: %1 its heading, %2 its text.</extracomment>
         <translation>%1: %2</translation>
@@ -581,25 +607,25 @@
 <context>
     <name>PreciseMoon</name>
     <message>
-        <location filename="../core/ephemeris/PreciseMoon.cpp" line="75"/>
+        <location filename="../core/ephemeris/PreciseMoon.cpp" line="66"/>
         <source>Swiss Ephemeris could not compute the Moon: %1</source>
         <extracomment>%1 the library&apos;s own message, in English.</extracomment>
         <translation>स्विस एफेमेरिस चंद्रमा की गणना नहीं कर सका: %1</translation>
     </message>
     <message>
-        <location filename="../core/ephemeris/PreciseMoon.cpp" line="106"/>
+        <location filename="../core/ephemeris/PreciseMoon.cpp" line="97"/>
         <source>Swiss Ephemeris files</source>
         <extracomment>Where a precise Moon came from: the ephemeris files installed with the library.</extracomment>
         <translation>स्विस एफेमेरिस की फाइलें</translation>
     </message>
     <message>
-        <location filename="../core/ephemeris/PreciseMoon.cpp" line="110"/>
+        <location filename="../core/ephemeris/PreciseMoon.cpp" line="101"/>
         <source>Swiss Ephemeris analytic theory (its files for this date were not found)</source>
         <extracomment>Where a precise Moon came from: the library&apos;s built-in theory, for want of its files.</extracomment>
         <translation>स्विस एफेमेरिस का विश्लेषणात्मक सिद्धांत (इस तारीख के लिए इसकी फाइलें नहीं मिलीं)</translation>
     </message>
     <message>
-        <location filename="../core/ephemeris/PreciseMoon.cpp" line="170"/>
+        <location filename="../core/ephemeris/PreciseMoon.cpp" line="162"/>
         <source>Swiss Ephemeris is not available on this computer.</source>
         <translation>स्विस एफेमेरिस इस कंप्यूटर पर उपलब्ध नहीं है।</translation>
     </message>
@@ -607,13 +633,13 @@
 <context>
     <name>Reading</name>
     <message>
-        <location filename="../core/reading/Reading.cpp" line="85"/>
+        <location filename="../core/reading/Reading.cpp" line="91"/>
         <source>Reading by %1, from its analytic theory: its files for this date were not found</source>
         <extracomment>Which Moon the reading follows: %1 the method (&quot;Swiss Ephemeris (Lahiri)&quot;), from the library&apos;s built-in theory.</extracomment>
         <translation>%1 के अनुसार राशिफल, उसके विश्लेषणात्मक सिद्धांत से: इस तारीख के लिए उसकी फाइलें नहीं मिलीं</translation>
     </message>
     <message>
-        <location filename="../core/reading/Reading.cpp" line="90"/>
+        <location filename="../core/reading/Reading.cpp" line="96"/>
         <source>Reading by %1</source>
         <extracomment>Which Moon the reading follows: %1 the method (&quot;the classic series&quot; or &quot;Swiss Ephemeris (Lahiri)&quot;).</extracomment>
         <translation>%1 के अनुसार राशिफल</translation>
@@ -1004,7 +1030,7 @@ Do you want to check for an update?</source>
 <context>
     <name>Window</name>
     <message>
-        <location filename="../gui/widgets/WindowFont.cpp" line="129"/>
+        <location filename="../gui/widgets/WindowFont.cpp" line="133"/>
         <source>Orvanta v%1</source>
         <extracomment>The caption of every window: the program&apos;s name, which stays as it is, and its version, %1, such as 2.0.</extracomment>
         <translation>Orvanta %1</translation>
@@ -2868,17 +2894,17 @@ Latitude &amp;&amp; Longitude</source>
         <translation>विंडो की भाषा</translation>
     </message>
     <message>
-        <location filename="../gui/support/frmPreferences.cpp" line="69"/>
+        <location filename="../gui/support/frmPreferences.cpp" line="78"/>
         <source>OK</source>
         <translation>ठीक है</translation>
     </message>
     <message>
-        <location filename="../gui/support/frmPreferences.cpp" line="71"/>
+        <location filename="../gui/support/frmPreferences.cpp" line="80"/>
         <source>Cancel</source>
         <translation>रद्द करें</translation>
     </message>
     <message>
-        <location filename="../gui/support/frmPreferences.cpp" line="129"/>
+        <location filename="../gui/support/frmPreferences.cpp" line="138"/>
         <source>The Preferences Could Not Be Saved.</source>
         <translation>वरीयताएँ सहेजी नहीं जा सकीं।</translation>
     </message>

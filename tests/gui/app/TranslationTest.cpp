@@ -332,6 +332,28 @@ TEST(Translation, InHindiAReadingNamesItsRashiAndNakshatraInDevanagari)
     testing::CloseAllWindows();
 }
 
+// A reading saved in Hindi is the file saved in English: the file holds the
+// inputs, never the words that show them.
+TEST(Translation, ASavedReadingIsTheSameFileInEitherLanguage)
+{
+    QByteArray saved[2];
+    for (int i = 0; i < 2; ++i) {
+        const Language language(i == 0 ? QLocale(QLocale::English, QLocale::UnitedStates) : kHindi);
+        BirthRecord record;
+        FakePlatform platform;
+        Services services(record, platform);
+        QWidget* result = ShowFirstWorkedBirth(services);
+        ASSERT_NE(result, nullptr);
+        QTest::mouseClick(result->findChild<QPushButton*>(QStringLiteral("cmdSave")), Qt::LeftButton);
+        platform.SaveFileAnswers.push_back(QStringLiteral("/readings/asha.ras"));
+        QTest::mouseClick(platform.LastModal->findChild<QPushButton*>(QStringLiteral("cmdSave")), Qt::LeftButton);
+        saved[i] = platform.Files[QStringLiteral("/readings/asha.ras")];
+        testing::CloseAllWindows();
+    }
+    EXPECT_FALSE(saved[0].isEmpty());
+    EXPECT_EQ(saved[1], saved[0]);
+}
+
 // Where Devanagari is drawn, the windows ask for a Devanagari font by name,
 // so Qt never tries a Latin font for it first, which it warns of.
 QStringList* gWarnings = nullptr;
