@@ -13,6 +13,7 @@
 #include <optional>
 
 #include "core/entry/InputRules.h"
+#include "gui/widgets/WindowFont.h"
 
 namespace orvanta {
 
@@ -229,6 +230,7 @@ NumericBox* MakeNumericBox(const QString& name, const QString& accessibleName, i
     box->setAccessibleName(accessibleName);
     box->setAlignment(Qt::AlignRight);
     box->setFixedWidth(width);
+    box->setFont(DigitFont(9));
     return box;
 }
 
