@@ -3,7 +3,12 @@
 // window, which opens again in it with what was entered, and kept for the
 // next start.
 #include <QComboBox>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFile>
 #include <QLocale>
+#include <QProcess>
+#include <QTemporaryDir>
 #include <QPushButton>
 #include <QTest>
 #include <gtest/gtest.h>
@@ -145,6 +150,80 @@ TEST(LanguagePreference, EachChoiceNamesTheLocaleTheWindowsLoad)
     }
     platform.Settings[kLanguageSetting] = QStringLiteral("hi");
     EXPECT_EQ(ReadLanguageChoice(platform), QStringLiteral("hi"));
+}
+
+// The program itself, started as a user starts it: its language follows
+// LANGUAGE, then LANG, unless Preferences keeps another. What it says is
+// read from its diagnostics: a refused reading file's message.
+struct Start {
+    const char* Language;  // LANGUAGE, or null for none
+    const char* Lang;
+    const char* Chosen;    // the stored choice, or null for none
+    const char* Says;
+};
+
+QByteArray MessageOfAStart(const Start& start)
+{
+    QTemporaryDir home;
+    QDir(home.path()).mkpath(QStringLiteral("run"));
+    QFile::setPermissions(home.filePath(QStringLiteral("run")), QFileDevice::ReadOwner | QFileDevice::WriteOwner |
+                                                                    QFileDevice::ExeOwner);
+    QFile bad(home.filePath(QStringLiteral("notes.ras")));
+    bad.open(QIODevice::WriteOnly);
+    bad.write("not a reading");
+    bad.close();
+    if (start.Chosen != nullptr) {
+        QDir(home.path()).mkpath(QStringLiteral("config/Orvanta"));
+        QFile settings(home.filePath(QStringLiteral("config/Orvanta/Orvanta.conf")));
+        settings.open(QIODevice::WriteOnly);
+        settings.write(QByteArray("[Window]\nLanguage=") + start.Chosen + "\n");
+    }
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "LANGUAGE", "LC_ALL", "LC_MESSAGES"}) {
+        environment.remove(QString::fromLatin1(name));
+    }
+    if (start.Language != nullptr) {
+        environment.insert(QStringLiteral("LANGUAGE"), QString::fromLatin1(start.Language));
+    }
+    environment.insert(QStringLiteral("LANG"), QString::fromLatin1(start.Lang));
+    environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+    environment.insert(QStringLiteral("XDG_RUNTIME_DIR"), home.filePath(QStringLiteral("run")));
+    environment.insert(QStringLiteral("XDG_CONFIG_HOME"), home.filePath(QStringLiteral("config")));
+    environment.insert(QStringLiteral("QT_LOGGING_RULES"), QStringLiteral("orvanta.messages.debug=true"));
+    environment.insert(QStringLiteral("QT_MESSAGE_PATTERN"), QStringLiteral("%{category}: %{message}"));
+    QProcess program;
+    program.setProcessEnvironment(environment);
+    program.setWorkingDirectory(home.path());
+    program.start(QStringLiteral(ORVANTA_PROGRAM), {QStringLiteral("notes.ras")});
+    QByteArray log;
+    QElapsedTimer clock;
+    clock.start();
+    while (!log.contains("orvanta.messages") && program.state() != QProcess::NotRunning && clock.elapsed() < 60000) {
+        program.waitForReadyRead(100);
+        log += program.readAllStandardError();
+    }
+    program.kill();
+    program.waitForFinished();
+    return log;
+}
+
+TEST(ProgramLanguage, FollowsLanguageThenLangUnlessPreferencesKeepsAnother)
+{
+    const QByteArray hindi = "orvanta.messages: \"कृपया फाइल जाँचें।\"";
+    const QByteArray english = "orvanta.messages: \"Please Check The File.\"";
+    const Start starts[] = {
+        {"hi", "en_US.UTF-8", nullptr, hindi.constData()},
+        {nullptr, "hi_IN.UTF-8", nullptr, hindi.constData()},
+        {"sw:de", "C", nullptr, english.constData()},  // no translation of either
+        {nullptr, "hi_IN.UTF-8", "en", english.constData()},
+        {nullptr, "en_US.UTF-8", "hi", hindi.constData()},
+    };
+    for (const Start& start : starts) {
+        SCOPED_TRACE(std::string(start.Language ? start.Language : "-") + " " + start.Lang + " " +
+                     (start.Chosen ? start.Chosen : "-"));
+        const QByteArray log = MessageOfAStart(start);
+        EXPECT_TRUE(log.contains(start.Says)) << log.toStdString();
+    }
 }
 
 }  // namespace
