@@ -69,7 +69,8 @@ void Settle()
     }
 }
 
-void Shoot(QWidget* window, const char* name)
+// At the smallest size the window lets a user give it, or at the size given.
+void Shoot(QWidget* window, const char* name, QSize size = {})
 {
     if (window == nullptr) {
         std::fprintf(stderr, "no window for %s\n", name);
@@ -77,8 +78,7 @@ void Shoot(QWidget* window, const char* name)
         return;
     }
     Settle();
-    // The smallest size the window lets a user give it.
-    window->resize(window->minimumSizeHint().expandedTo(window->minimumSize()));
+    window->resize(size.isValid() ? size : window->minimumSizeHint().expandedTo(window->minimumSize()));
     Settle();
     const QString path = folder + QLatin1Char('/') + QLatin1String(name) + QStringLiteral(".png");
     if (!window->grab().save(path)) {
@@ -257,6 +257,8 @@ int main(int argc, char** argv)
     Settle();
     QWidget* differ = TopLevel("frmResult");
     Shoot(differ, "result-differ");
+    // Tall enough for the whole column under the rashi.
+    Shoot(differ, "result-differ-tall", QSize(differ->width(), 900));
     differ->close();
     Settle();
 

@@ -24,11 +24,13 @@
 #include <gtest/gtest.h>
 
 #include "core/common/BirthRecord.h"
+#include "core/reading/RashiCatalogue.h"
 #include "core/timezone/TimeZoneTable.h"
 #include "gui/app/StartUp.h"
 #include "gui/app/frmMain.h"
 #include "gui/app/Translations.h"
 #include "gui/app/WindowFlow.h"
+#include "gui/reading/SignStayPanel.h"
 #include "gui/support/Services.h"
 #include "gui/support/UpdateReminder.h"
 #include "gui/widgets/UiLanguage.h"
@@ -112,6 +114,9 @@ struct Tour {
             Add(w, w->accessibleDescription());
             Add(w, w->toolTip());
         }
+        for (auto* w : window->findChildren<SignGauge*>()) {
+            for (const QString& name : w->NamesShown()) Add(w, name);
+        }
         for (auto* w : window->findChildren<QComboBox*>()) {
             // The date lists' months, and the languages to choose from.
             if (w->objectName() == QLatin1String("cboMonth") || w->objectName() == QLatin1String("cboLanguage")) {
@@ -163,6 +168,14 @@ struct Tour {
         Platform.SaveFileAnswers.push_back(QStringLiteral("/full/asha.ras"));
         Platform.FailingPaths.insert(QStringLiteral("/full/asha.ras"));
         QTest::mouseClick(report->findChild<QPushButton*>(QStringLiteral("cmdSave")), Qt::LeftButton);
+        testing::CloseAllWindows();
+
+        // A birth a minute from a change of sign and of pada: the notices,
+        // and the gauge's strip with the two signs' names.
+        main = ShowMainWindow(Shared);
+        main->SetEntry(testing::EntryOfBirth(7, 1, 1990, 5, 38));
+        QTest::mouseClick(main->findChild<QPushButton*>(QStringLiteral("cmdRashi")), Qt::LeftButton);
+        Collect(testing::VisibleWindow("frmResult"));
         testing::CloseAllWindows();
 
         for (const auto& m : Platform.Messages) {
@@ -247,8 +260,11 @@ QSet<QString> LatinAllowedInHindi()
                           QStringLiteral("GNU"), QStringLiteral("GeoNames"), QStringLiteral("CC"),
                           QStringLiteral("BY"), QStringLiteral("AGPL"), QStringLiteral("Astrodienst"),
                           QStringLiteral("AG"), QStringLiteral("Swiss"), QStringLiteral("Ephemeris"),
-                          QStringLiteral("Libra"), QStringLiteral("English"), QStringLiteral("UTC"),
-                          QStringLiteral("ras"), QStringLiteral("notes")};
+                          QStringLiteral("English"), QStringLiteral("UTC"), QStringLiteral("ras"),
+                          QStringLiteral("notes")};
+    for (const RashiCatalogueRow& row : RashiCatalogue()) {
+        allowed.insert(QString::fromUtf8(row.EnglishName.data(), row.EnglishName.size()));
+    }
     for (const TimeZoneRow& row : TimeZoneTable) {
         static const QRegularExpression code(QStringLiteral("[A-Za-z][A-Za-z0-9]+"));
         for (const auto& m : code.globalMatch(QString::fromUtf8(row.Code.data(), row.Code.size()))) {
@@ -262,7 +278,8 @@ QSet<QString> LatinAllowedInHindi()
 // addresses and the atlas's domain do not count.
 QStringList EnglishWordsIn(const QString& text, const QSet<QString>& allowed)
 {
-    static const QRegularExpression address(QStringLiteral("https?://\\S+|geonames\\.org"));
+    // Web addresses, the atlas's domain, and the tags of a rich-text label.
+    static const QRegularExpression address(QStringLiteral("https?://\\S+|geonames\\.org|<[^>]+>"));
     static const QRegularExpression word(QStringLiteral("[A-Za-z][A-Za-z0-9]+"));
     QStringList left;
     QString rest = text;
