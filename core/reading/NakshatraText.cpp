@@ -71,7 +71,8 @@ UiText PadaName(int padaOfZodiac)
 {
     const NakshatraPosition p = PadaPosition(padaOfZodiac);
     //: A pada (quarter) of a nakshatra: %1 the nakshatra's name, %2 the pada's number, 1 to 4.
-    return Compose(ORVANTA_TR("Nakshatra", "pada %2 of %1"), {NakshatraName(p.Name), Verbatim(std::to_string(p.Pada))});
+    return Compose(ORVANTA_TR("Nakshatra", "pada %2 of %1"),
+                   {NakshatraName(p.Name), Verbatim(std::to_string(p.Pada))});
 }
 
 UiText SyllableText(const NameSyllable& syllable)

@@ -416,7 +416,8 @@ void frmMain::cmdOpen_Click()
 {
     const QString path = services_.Platform.AskOpenFileName(
         //: The title of the dialog that opens a saved reading.
-        this, {tr("Select the source file"), QStringLiteral("Orvanta Free"), QStringLiteral("*.ras"), QStringLiteral("ras")});
+        this, {tr("Select the source file"), QStringLiteral("Orvanta Free"), QStringLiteral("*.ras"),
+               QStringLiteral("ras")});
     if (path.isEmpty()) {
         return;
     }
