@@ -13,7 +13,6 @@
 #include <optional>
 
 #include "core/entry/InputRules.h"
-#include "gui/widgets/WindowFont.h"
 
 namespace orvanta {
 
@@ -230,7 +229,6 @@ NumericBox* MakeNumericBox(const QString& name, const QString& accessibleName, i
     box->setAccessibleName(accessibleName);
     box->setAlignment(Qt::AlignRight);
     box->setFixedWidth(width);
-    box->setFont(DigitFont(9));
     return box;
 }
 

@@ -60,11 +60,6 @@ QFont WindowFont(qreal pointSize, bool bold)
     return FontOf(WindowsWriteDevanagari() ? DevanagariFamilies() : LatinFamilies(), pointSize, bold);
 }
 
-QFont DigitFont(qreal pointSize)
-{
-    return FontOf(LatinFamilies(), pointSize, false);
-}
-
 QFont DevanagariFont(qreal pointSize, bool bold)
 {
     return FontOf(DevanagariFamilies(), pointSize, bold);

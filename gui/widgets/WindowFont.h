@@ -16,10 +16,6 @@ namespace orvanta {
 // A font of that family at the given size, for a widget that needs its own.
 QFont WindowFont(qreal pointSize, bool bold = false);
 
-// The font of a box that holds digits and signs only: the Latin one in every
-// language, whose signs sit close to its digits.
-QFont DigitFont(qreal pointSize);
-
 // The Devanagari font, for a text written in Devanagari only.
 QFont DevanagariFont(qreal pointSize, bool bold = false);
 
