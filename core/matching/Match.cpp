@@ -100,6 +100,12 @@ UiText Range(std::vector<int> halves)
     }
 }
 
+MatchNotice Notice(UiText heading, UiText text)
+{
+    UiText spoken = Compose(ORVANTA_TR("Matching", "%1: %2"), {heading, text});
+    return {std::move(heading), std::move(text), std::move(spoken)};
+}
+
 // The pairs of places the two Moons may stand in, and each pair's score.
 struct Pairing {
     MoonPlace Bride;
@@ -175,17 +181,16 @@ std::optional<MatchNotice> Dosha(const std::vector<Pairing>& pairings, Has has, 
         //: Two sentences of a note, one after the other.
         text = Compose(ORVANTA_TR("Matching", "%1 %2"), {text, parts[i]});
     }
-    notice.Text = text;
-    return notice;
+    return Notice(notice.Heading, text);
 }
 
 MatchNotice NadiDosha(const Pairing& p)
 {
-    return {Compose(ORVANTA_TR("Matching", "Nadi dosha")),
-            Compose(ORVANTA_TR("Matching", "Both Moons are in the %1 nadi, which gets 0 of 8 points. The tradition "
-                                           "lifts this dosha where the two are in one rashi but different "
-                                           "nakshatras, or in one nakshatra but different padas."),
-                    {ClassName(Koota::Nadi, ClassOf(Koota::Nadi, p.Bride, p.Groom))})};
+    return Notice(Compose(ORVANTA_TR("Matching", "Nadi dosha")),
+                  Compose(ORVANTA_TR("Matching", "Both Moons are in the %1 nadi, which gets 0 of 8 points. The "
+                                                 "tradition lifts this dosha where the two are in one rashi but "
+                                                 "different nakshatras, or in one nakshatra but different padas."),
+                          {ClassName(Koota::Nadi, ClassOf(Koota::Nadi, p.Bride, p.Groom))}));
 }
 
 MatchNotice BhakootDosha(const Pairing& p)
@@ -193,15 +198,15 @@ MatchNotice BhakootDosha(const Pairing& p)
     const int there = p.Score.GroomFromBride;
     const int back = (13 - there) % 12 + 1;  // the bride's rashi counted from the groom's
     const int nearer = std::min(there, back);
-    const UiText name = nearer == 2 ? Compose(ORVANTA_TR("Matching", "dvirdvadasha"))
+    const UiText name = nearer == 2   ? Compose(ORVANTA_TR("Matching", "dvirdvadasha"))
                         : nearer == 5 ? Compose(ORVANTA_TR("Matching", "navapanchama"))
                                       : Compose(ORVANTA_TR("Matching", "shadashtaka"));
-    return {Compose(ORVANTA_TR("Matching", "Bhakoot dosha")),
-            Compose(ORVANTA_TR("Matching", "Counted from the bride's rashi the groom's is number %1, and hers "
-                                           "counted from his is number %2 (%3), which gets 0 of 7 points. The "
-                                           "tradition lifts this dosha where the two rashis have one lord, or a lord "
-                                           "that counts the other a friend."),
-                    {Verbatim(std::to_string(there)), Verbatim(std::to_string(back)), name})};
+    return Notice(Compose(ORVANTA_TR("Matching", "Bhakoot dosha")),
+                  Compose(ORVANTA_TR("Matching", "Counted from the bride's rashi the groom's is number %1, and "
+                                                 "hers counted from his is number %2 (%3), which gets 0 of 7 "
+                                                 "points. The tradition lifts this dosha where the two rashis have "
+                                                 "one lord, or a lord that counts the other a friend."),
+                          {Verbatim(std::to_string(there)), Verbatim(std::to_string(back)), name}));
 }
 
 UiText VerdictText(MatchVerdict verdict)
@@ -241,11 +246,6 @@ std::optional<UiText> DoubtOf(MatchRole role, const Reading& reading, const std:
                                                   "of its rashi, where Vashya changes."));
 }
 
-UiText TotalText(std::vector<int> totals)
-{
-    return Compose(ORVANTA_TR("Matching", "%1 of %2"),
-                   {Range(std::move(totals)), Verbatim(std::to_string(MaxTotalPoints))});
-}
 
 std::string DegreesMinutesText(int degrees, int minutes)
 {
@@ -354,7 +354,9 @@ std::optional<Match> MatchReadings(const Reading& bride, const Reading& groom)
     }
     match.MinTotalHalves = *std::min_element(totals.begin(), totals.end());
     match.MaxTotalHalves = *std::max_element(totals.begin(), totals.end());
-    match.Total = TotalText(totals);
+    match.TotalPoints = Range(totals);
+    match.Total = Compose(ORVANTA_TR("Matching", "%1 of %2"),
+                          {match.TotalPoints, Verbatim(std::to_string(MaxTotalPoints))});
     match.Verdict = match.MinTotalHalves >= PassHalves  ? MatchVerdict::MayBeConsidered
                     : match.MaxTotalHalves < PassHalves ? MatchVerdict::NotRecommended
                                                          : MatchVerdict::CannotTell;
@@ -378,11 +380,10 @@ std::optional<Match> MatchReadings(const Reading& bride, const Reading& groom)
         const UiText why = brideDoubt && groomDoubt
                                ? Compose(ORVANTA_TR("Matching", "%1 %2"), {*brideDoubt, *groomDoubt})
                                : brideDoubt ? *brideDoubt : *groomDoubt;
-        match.Doubt = MatchNotice{
-            Compose(ORVANTA_TR("Matching", "Score cannot be told exactly")),
-            Compose(ORVANTA_TR("Matching", "%1 The kootas that depend on it show each possible value, and the "
-                                           "total is %2."),
-                    {why, match.Total})};
+        match.Doubt = Notice(Compose(ORVANTA_TR("Matching", "Score cannot be told exactly")),
+                             Compose(ORVANTA_TR("Matching", "%1 The kootas that depend on it show each possible "
+                                                            "value, and the total is %2."),
+                                     {why, match.Total}));
     }
     return match;
 }

@@ -71,17 +71,20 @@ struct KootaRow {
 
 enum class MatchVerdict { MayBeConsidered, NotRecommended, CannotTell };
 
-// A notice in the reading's style: a heading and its text.
+// A notice in the reading's style: a heading and its text, and both as one
+// for screen readers.
 struct MatchNotice {
     UiText Heading;
     UiText Text;
+    UiText Spoken;
 };
 
 struct Match {
     std::array<KootaRow, KootaCount> Kootas;
     int MinTotalHalves = 0;
     int MaxTotalHalves = 0;
-    UiText Total;  // "24½ of 36", "24 or 27 of 36", "23 to 27 of 36"
+    UiText TotalPoints;  // "24½", "24 or 27", "23 to 27"
+    UiText Total;        // the same "of 36"
     MatchVerdict Verdict = MatchVerdict::CannotTell;
     UiText VerdictText;
     UiText Scale;  // the scale the verdict reads, and whose it is
