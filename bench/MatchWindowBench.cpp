@@ -123,7 +123,8 @@ int main(int argc, char** argv)
         frmResult* result = ShowResultWindow(ComposeReading(record), services);
         const QString groomFile = folder.filePath(QStringLiteral("groom%1.ras").arg(run));
         QFile file(groomFile);
-        if (!file.open(QIODevice::WriteOnly) || file.write(QByteArray::fromStdString(EncodeReadingFile(Birth(run + 1)))) < 0) {
+        const QByteArray bytes = QByteArray::fromStdString(EncodeReadingFile(Birth(run + 1)));
+        if (!file.open(QIODevice::WriteOnly) || file.write(bytes) < 0) {
             std::fprintf(stderr, "cannot write %s\n", qPrintable(groomFile));
             return 1;
         }

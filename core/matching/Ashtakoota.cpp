@@ -96,8 +96,9 @@ AshtakootaScore ScoreAshtakoota(const MoonPlace& bride, const MoonPlace& groom)
     set(Koota::Bhakoot, score.BhakootDosha ? 0 : 14);
 
     score.NadiDosha = StarClasses(bride).NadiOf == StarClasses(groom).NadiOf;
-    score.NadiDoshaLifted = score.NadiDosha && ((bride.Rashi == groom.Rashi && bride.Nakshatra() != groom.Nakshatra()) ||
-                                                (bride.Nakshatra() == groom.Nakshatra() && bride.Pada != groom.Pada));
+    const bool oneRashiTwoStars = bride.Rashi == groom.Rashi && bride.Nakshatra() != groom.Nakshatra();
+    const bool oneStarTwoPadas = bride.Nakshatra() == groom.Nakshatra() && bride.Pada != groom.Pada;
+    score.NadiDoshaLifted = score.NadiDosha && (oneRashiTwoStars || oneStarTwoPadas);
     set(Koota::Nadi, score.NadiDosha ? 0 : 16);
 
     for (const int halves : score.Halves) {

@@ -54,7 +54,10 @@ bool VashyaDiffers(const MoonPlace& place)
     return row.FirstHalf != row.SecondHalf;
 }
 
-UiText Name(std::string_view context, std::string_view text) { return Compose(TextSource{context.data(), text.data()}); }
+UiText Name(std::string_view context, std::string_view text)
+{
+    return Compose(TextSource{context.data(), text.data()});
+}
 
 UiText ClassName(Koota koota, int value)
 {
@@ -64,7 +67,8 @@ UiText ClassName(Koota koota, int value)
     case Koota::Vashya: return Name("Matching", VashyaNames[at]);
     case Koota::Tara:
         //: A tara and its number: the other's nakshatra counted from one's own.
-        return Compose(ORVANTA_TR("Matching", "%1 (%2)"), {Name("Matching", TaraNames[at]), Verbatim(std::to_string(value))});
+        return Compose(ORVANTA_TR("Matching", "%1 (%2)"),
+                       {Name("Matching", TaraNames[at]), Verbatim(std::to_string(value))});
     case Koota::Yoni: return Name("Matching", YoniNames[at]);
     case Koota::GrahaMaitri: return Name("Planet", PlanetNames[at]);
     case Koota::Gana: return Name("Matching", GanaNames[at]);
@@ -170,7 +174,8 @@ std::optional<MatchNotice> Dosha(const std::vector<Pairing>& pairings, Has has, 
     if (with.empty()) {
         return std::nullopt;
     }
-    const auto liftedCount = std::count_if(with.begin(), with.end(), [&](const Pairing* p) { return lifted(p->Score); });
+    const auto liftedCount =
+        std::count_if(with.begin(), with.end(), [&](const Pairing* p) { return lifted(p->Score); });
     MatchNotice notice = describe(*with.front());
     std::vector<UiText> parts{notice.Text, HoldsText(liftedCount > 0, liftedCount == static_cast<long>(with.size()))};
     if (with.size() < pairings.size()) {
@@ -314,9 +319,11 @@ PersonLines DescribePerson(const MatchPerson& person)
     lines.Birth = Compose(ORVANTA_TR("Matching", "%1, %2"), {DayMonth(birth, true), HourMinute(birth)});
     lines.Place = Compose(ORVANTA_TR("Matching", "%1 %2, %3 %4"),
                           {Verbatim(DegreesMinutesText(b.LatitudeDegrees, b.LatitudeMinutes)),
-                           b.LatitudeSouth ? Compose(ORVANTA_TR("Matching", "S")) : Compose(ORVANTA_TR("Matching", "N")),
+                           b.LatitudeSouth ? Compose(ORVANTA_TR("Matching", "S"))
+                                           : Compose(ORVANTA_TR("Matching", "N")),
                            Verbatim(DegreesMinutesText(b.LongitudeDegrees, b.LongitudeMinutes)),
-                           b.LongitudeEast ? Compose(ORVANTA_TR("Matching", "E")) : Compose(ORVANTA_TR("Matching", "W"))});
+                           b.LongitudeEast ? Compose(ORVANTA_TR("Matching", "E"))
+                                           : Compose(ORVANTA_TR("Matching", "W"))});
     lines.Rashi = Verbatim(std::string(person.Moon.Rashi.VedicName));
     std::vector<UiText> padas;
     for (const MoonPlace& place : PossiblePlaces(person.Moon)) {

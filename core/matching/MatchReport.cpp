@@ -22,7 +22,10 @@ ReportRun Run(UiText text, ReportStyle style, std::size_t breaks = 0)
     return {std::move(line), style, std::move(text)};
 }
 
-void Heading(std::vector<ReportRun>& runs, UiText text) { runs.push_back(Run(std::move(text), ReportStyle::Heading, 1)); }
+void Heading(std::vector<ReportRun>& runs, UiText text)
+{
+    runs.push_back(Run(std::move(text), ReportStyle::Heading, 1));
+}
 
 void Field(std::vector<ReportRun>& runs, UiText label, UiText value)
 {

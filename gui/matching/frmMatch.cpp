@@ -161,7 +161,8 @@ QWidget* frmMatch::BuildSide(MatchRole role, QWidget* parent)
     if (!onScreen_) {
         side.Screen->setToolTip(tr("No reading is on screen: open a saved reading instead."));
     }
-    connect(side.Open, &QPushButton::clicked, this, bride ? &frmMatch::cmdOpenBride_Click : &frmMatch::cmdOpenGroom_Click);
+    connect(side.Open, &QPushButton::clicked, this,
+            bride ? &frmMatch::cmdOpenBride_Click : &frmMatch::cmdOpenGroom_Click);
     connect(side.Screen, &QPushButton::clicked, this,
             bride ? &frmMatch::cmdScreenBride_Click : &frmMatch::cmdScreenGroom_Click);
     // The buttons stay at the foot when the other side's lines run longer.
@@ -267,8 +268,9 @@ bool frmMatch::OpenReadingFile(MatchRole role, const QString& path)
     const QString file = QFileInfo(path).fileName();
     if (composed.Refusal) {
         // The main window would refuse these birth data with this message.
+        const QString why = Translated("Entry", composed.Refusal->Message);
         services_.Platform.ShowMessage(this, tr("Please Check The File."), MessageIcon::Error,
-                                       tr("\u201C%1\u201D: %2").arg(file, Translated("Entry", composed.Refusal->Message)));
+                                       tr("\u201C%1\u201D: %2").arg(file, why));
         return false;
     }
     if (PossiblePlaces(composed.Person.Moon).empty()) {

@@ -66,7 +66,10 @@ public:
     }
 
     QString Text(const char* label) { return Find<QLabel>(label)->text(); }
-    QString Cell(Koota koota, int column) { return Find<QTableWidget>("tblKootas")->item(static_cast<int>(koota), column)->text(); }
+    QString Cell(Koota koota, int column)
+    {
+        return Find<QTableWidget>("tblKootas")->item(static_cast<int>(koota), column)->text();
+    }
     QString Total() { return Find<QTableWidget>("tblKootas")->item(KootaCount, 3)->text(); }
 
     // Presses Alt and the letter; a button's access key clicks it after its
@@ -185,7 +188,8 @@ TEST_F(MatchWindowTest, FilesThatAreNoReadingsChangeNothing)
         ASSERT_EQ(platform.Messages.size(), 1U) << c.Path;
         EXPECT_EQ(platform.Messages[0].Text, "Please Check The File.") << c.Path;
         EXPECT_EQ(platform.Messages[0].Icon, MessageIcon::Error) << c.Path;
-        EXPECT_TRUE(platform.Messages[0].Detail.contains(QString::fromUtf8(c.Detail))) << platform.Messages[0].Detail.toStdString();
+        EXPECT_TRUE(platform.Messages[0].Detail.contains(QString::fromUtf8(c.Detail)))
+            << platform.Messages[0].Detail.toStdString();
         EXPECT_EQ(Text("lblGroomName"), "No groom's reading yet") << c.Path;
         EXPECT_FALSE(window->Person(MatchRole::Groom).has_value()) << c.Path;
     }
