@@ -7,19 +7,15 @@
 #include <QAction>
 #include <QApplication>
 #include <QDir>
-#include <QEventLoop>
 #include <QFile>
-#include <QPushButton>
 #include <QStandardPaths>
 #include <QTemporaryDir>
-#include <QTimer>
 #include <algorithm>
-#include <chrono>
 #include <cstdio>
-#include <functional>
 #include <vector>
 
 #include "BenchTiming.h"
+#include "WindowFirstPaint.h"
 #include "core/report/ReadingFile.h"
 #include "gui/app/WindowFlow.h"
 #include "gui/matching/frmMatch.h"
@@ -29,53 +25,10 @@
 #include "platform/QtPlatform.h"
 
 using namespace orvanta;
-using Clock = std::chrono::steady_clock;
 
 namespace {
 
 constexpr int kRuns = 30;
-
-double Millis(Clock::duration span) { return std::chrono::duration<double, std::milli>(span).count(); }
-
-// Ends a local event loop once a widget of a matching window has painted and
-// the paint has been flushed (the next turn of the loop).
-class FirstMatchPaint : public QObject {
-public:
-    explicit FirstMatchPaint(QEventLoop& loop) : loop_(loop) { qApp->installEventFilter(this); }
-    ~FirstMatchPaint() override { qApp->removeEventFilter(this); }
-
-    Clock::time_point Painted;
-
-protected:
-    bool eventFilter(QObject* watched, QEvent* event) override
-    {
-        auto* widget = qobject_cast<QWidget*>(watched);
-        if (!seen_ && event->type() == QEvent::Paint && widget != nullptr &&
-            qobject_cast<frmMatch*>(widget->window()) != nullptr) {
-            seen_ = true;
-            QTimer::singleShot(0, this, [this] {
-                Painted = Clock::now();
-                loop_.quit();
-            });
-        }
-        return false;
-    }
-
-private:
-    QEventLoop& loop_;
-    bool seen_ = false;
-};
-
-double MillisToFirstPaint(const std::function<void()>& start)
-{
-    QEventLoop loop;
-    FirstMatchPaint paint(loop);
-    QTimer::singleShot(5000, &loop, &QEventLoop::quit);
-    const auto started = Clock::now();
-    start();
-    loop.exec();
-    return paint.Painted < started ? -1.0 : Millis(paint.Painted - started);
-}
 
 void Settle()
 {
@@ -131,7 +84,7 @@ int main(int argc, char** argv)
         file.close();
         Settle();
 
-        const double open = MillisToFirstPaint([result] {
+        const double open = bench::MillisToFirstPaint<frmMatch>([result] {
             result->findChild<QAction*>(QStringLiteral("mnuMatchWith"))->trigger();
         });
         frmMatch* match = nullptr;
@@ -141,7 +94,7 @@ int main(int argc, char** argv)
             }
         }
         Settle();
-        const double groom = MillisToFirstPaint([match, &groomFile] {
+        const double groom = bench::MillisToFirstPaint<frmMatch>([match, &groomFile] {
             match->OpenReadingFile(MatchRole::Groom, groomFile);
         });
         if (run > 0) {  // the first run loads the fonts
