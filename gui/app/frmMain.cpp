@@ -370,7 +370,7 @@ void frmMain::mnuMatch_Click()
 {
     std::optional<MatchPerson> onScreen;
     ComposedPerson composed = ComposeMatchPerson(Entry(), services_.Method, services_.Precise);
-    if (!composed.Refusal && !PossiblePlaces(composed.Person.Moon).empty()) {
+    if (!composed.Refusal) {
         onScreen = std::move(composed.Person);
     }
     emit MatchRequested(onScreen);

@@ -53,6 +53,12 @@ QLabel* MakeValue(const QString& name, QWidget* parent)
     return label;
 }
 
+// A reading whose birth data name no sign of their own has no Moon to match.
+std::optional<MatchPerson> Matchable(std::optional<MatchPerson> person)
+{
+    return person && !PossiblePlaces(person->Moon).empty() ? std::move(person) : std::nullopt;
+}
+
 QTableWidgetItem* Cell(const QString& text, bool bold = false)
 {
     auto* item = new QTableWidgetItem(text);
@@ -68,7 +74,7 @@ QTableWidgetItem* Cell(const QString& text, bool bold = false)
 }  // namespace
 
 frmMatch::frmMatch(Services& services, std::optional<MatchPerson> onScreen, QWidget* parent)
-    : QMainWindow(parent), services_(services), onScreen_(std::move(onScreen))
+    : QMainWindow(parent), services_(services), onScreen_(Matchable(std::move(onScreen)))
 {
     PrepareWindow(*this, QStringLiteral("frmMatch"));
     setWindowTitle(tr("Match Two Readings \u2014 %1").arg(windowTitle()));

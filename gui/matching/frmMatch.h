@@ -26,7 +26,7 @@ class frmMatch : public QMainWindow {
     Q_OBJECT
 public:
     // `onScreen` is the reading on screen when the window opens, offered to
-    // either side; with one, it starts on the bride's.
+    // either side; with one that names a sign, it starts on the bride's.
     frmMatch(Services& services, std::optional<MatchPerson> onScreen, QWidget* parent = nullptr);
 
     // Fills a side from a saved reading; a file that is no reading, or whose

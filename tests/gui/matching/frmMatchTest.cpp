@@ -166,6 +166,16 @@ TEST_F(MatchWindowTest, ReadingOnScreenFillsEitherSide)
     EXPECT_TRUE(Text("lblNotice0").contains("That does not hold here."));
 }
 
+// A reading shown without a Moon of its own (birth data that name no sign)
+// has nothing to match, and is not offered.
+TEST_F(MatchWindowTest, AReadingWithoutAMoonIsNotOffered)
+{
+    MatchPerson shown{testing::Ravi(), testing::ReadingShowing(testing::Ravi())};
+    Open(shown);
+    EXPECT_FALSE(window->Person(MatchRole::Bride).has_value());
+    EXPECT_FALSE(Find<QPushButton>("cmdScreenBride")->isEnabled());
+}
+
 TEST_F(MatchWindowTest, FilesThatAreNoReadingsChangeNothing)
 {
     Open(Asha());
