@@ -178,6 +178,7 @@ QWidget* frmMatch::BuildSide(MatchRole role, QWidget* parent)
     buttons->addWidget(side.Screen);
     buttons->addStretch(1);
     grid->setRowStretch(6, 1);
+    grid->setRowMinimumHeight(6, 6);
     grid->addLayout(buttons, 7, 0, 1, 2);
     return side.Frame;
 }
