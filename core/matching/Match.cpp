@@ -106,6 +106,7 @@ UiText Range(std::vector<int> halves)
 
 MatchNotice Notice(UiText heading, UiText text)
 {
+    //: A notice's heading and its text, as a screen reader says them.
     UiText spoken = Compose(ORVANTA_TR("Matching", "%1: %2"), {heading, text});
     return {std::move(heading), std::move(text), std::move(spoken)};
 }
@@ -313,15 +314,19 @@ PersonLines DescribePerson(const MatchPerson& person)
 {
     const BirthRecord& b = person.Birth;
     PersonLines lines;
+    //: Shown for a saved reading that holds no name.
     lines.Name = b.PersonName.empty() ? Compose(ORVANTA_TR("Matching", "(no name)")) : Verbatim(b.PersonName);
     const ClockTime birth{b.BirthYear, b.BirthMonth, b.BirthDay, b.BirthHour, b.BirthMinute, 0};
     //: A birth's date and clock time, as "12 Mar 1975, 07:05".
     lines.Birth = Compose(ORVANTA_TR("Matching", "%1, %2"), {DayMonth(birth, true), HourMinute(birth)});
+    //: A birth place as latitude and longitude with their sides: "28°39′ N, 77°13′ E".
     lines.Place = Compose(ORVANTA_TR("Matching", "%1 %2, %3 %4"),
                           {Verbatim(DegreesMinutesText(b.LatitudeDegrees, b.LatitudeMinutes)),
+                           //: North or South, after a latitude.
                            b.LatitudeSouth ? Compose(ORVANTA_TR("Matching", "S"))
                                            : Compose(ORVANTA_TR("Matching", "N")),
                            Verbatim(DegreesMinutesText(b.LongitudeDegrees, b.LongitudeMinutes)),
+                           //: East or West, after a longitude.
                            b.LongitudeEast ? Compose(ORVANTA_TR("Matching", "E"))
                                            : Compose(ORVANTA_TR("Matching", "W"))});
     lines.Rashi = Verbatim(std::string(person.Moon.Rashi.VedicName));

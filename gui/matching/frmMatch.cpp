@@ -194,6 +194,7 @@ QWidget* frmMatch::BuildResult(QWidget* parent)
     tblKootas_ = new QTableWidget(KootaCount + 1, ColumnCount, result);
     tblKootas_->setObjectName(QStringLiteral("tblKootas"));
     tblKootas_->setAccessibleName(tr("The eight kootas"));
+    //: The columns of the kootas' table: the koota, each side's class, the points got, the most a koota gives.
     tblKootas_->setHorizontalHeaderLabels({tr("Koota"), tr("Bride"), tr("Groom"), tr("Points"), tr("Maximum")});
     tblKootas_->verticalHeader()->hide();
     tblKootas_->setEditTriggers(QAbstractItemView::NoEditTriggers);
