@@ -2,8 +2,6 @@
 #include "gui/matching/frmMatch.h"
 
 #include <QFileInfo>
-#include <QGridLayout>
-#include <QGroupBox>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
@@ -15,6 +13,7 @@
 #include <algorithm>
 
 #include "core/matching/MatchReport.h"
+#include "gui/matching/MatchSidePanel.h"
 #include "gui/matching/frmMatchReport.h"
 #include "gui/reading/StayLabel.h"
 #include "gui/report/ReadingFileAccess.h"
@@ -30,28 +29,13 @@ namespace orvanta {
 
 namespace {
 
-constexpr int kSideWidth = 350;
-constexpr int kValueWidth = kSideWidth - 110;  // beside the captions
-constexpr int kNoticeWidth = 2 * kSideWidth + 80;
+constexpr int kNoticeWidth = 780;  // the window's width within its margins
 enum Column { KootaColumn, BrideColumn, GroomColumn, PointsColumn, MaximumColumn, ColumnCount };
 
 std::size_t At(MatchRole role) { return role == MatchRole::Bride ? 0 : 1; }
 
 // What stands in place of a value not known yet.
 QString Dash() { return QStringLiteral("\u2014"); }
-
-// A value of a side: wrapping, selectable, and reached by the keyboard, so a
-// screen reader reads it as a field.
-QLabel* MakeValue(const QString& name, QWidget* parent)
-{
-    auto* label = new QLabel(Dash(), parent);
-    label->setObjectName(name);
-    label->setWordWrap(true);
-    label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    label->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
-    label->setFocusPolicy(Qt::StrongFocus);
-    return label;
-}
 
 // A reading whose birth data name no sign of their own has no Moon to match.
 std::optional<MatchPerson> Matchable(std::optional<MatchPerson> person)
@@ -87,12 +71,17 @@ frmMatch::frmMatch(Services& services, std::optional<MatchPerson> onScreen, QWid
 
     auto* sides = new QHBoxLayout;
     sides->setSpacing(10);
-    sides->addWidget(BuildSide(MatchRole::Bride, central), 1);
+    for (const MatchRole role : {MatchRole::Bride, MatchRole::Groom}) {
+        sides_[At(role)] = new MatchSidePanel(role, onScreen_.has_value(), central);
+        connect(sides_[At(role)], &MatchSidePanel::OpenRequested, this, [this, role] { AskForReading(role); });
+        connect(sides_[At(role)], &MatchSidePanel::ScreenRequested, this, [this, role] { UseReadingOnScreen(role); });
+    }
+    sides->addWidget(sides_[At(MatchRole::Bride)], 1);
     cmdSwap_ = MakeButton(QStringLiteral("cmdSwap"), tr("S&wap \u21C4"), central);
     cmdSwap_->setAccessibleName(tr("Swap the bride and the groom"));
     connect(cmdSwap_, &QPushButton::clicked, this, &frmMatch::cmdSwap_Click);
     sides->addWidget(cmdSwap_, 0, Qt::AlignVCenter);
-    sides->addWidget(BuildSide(MatchRole::Groom, central), 1);
+    sides->addWidget(sides_[At(MatchRole::Groom)], 1);
     column->addLayout(sides);
     column->addWidget(BuildResult(central));
 
@@ -117,8 +106,8 @@ frmMatch::frmMatch(Services& services, std::optional<MatchPerson> onScreen, QWid
 void frmMatch::BuildMenus()
 {
     QMenu* file = AddMenu(*menuBar(), "mnuFile", tr("&File"));
-    AddMenuEntry(*file, "mnuOpenBride", tr("Open &Bride's Reading\u2026"), this, &frmMatch::cmdOpenBride_Click);
-    AddMenuEntry(*file, "mnuOpenGroom", tr("Open &Groom's Reading\u2026"), this, &frmMatch::cmdOpenGroom_Click);
+    AddMenuEntry(*file, "mnuOpenBride", tr("Open &Bride's Reading\u2026"), this, &frmMatch::mnuOpenBride_Click);
+    AddMenuEntry(*file, "mnuOpenGroom", tr("Open &Groom's Reading\u2026"), this, &frmMatch::mnuOpenGroom_Click);
     AddMenuEntry(*file, "mnuSwap", tr("S&wap Bride and Groom"), this, &frmMatch::cmdSwap_Click);
     AddMenuSeparator(*file, "mnuFile1");
     AddMenuEntry(*file, "mnuReport", tr("&Report\u2026"), this, &frmMatch::cmdReport_Click);
@@ -126,61 +115,6 @@ void frmMatch::BuildMenus()
     AddMenuEntry(*file, "mnuClose", tr("&Close"), this, &frmMatch::cmdClose_Click);
     AddHelpMenu(*menuBar(), this, &frmMatch::mnuOnline_Click, &frmMatch::mnuVisit_Click, &frmMatch::mnuUpdate_Click,
                 &frmMatch::mnuAbout_Click);
-}
-
-// A side's frame: captions down the left, the person's lines beside them, and
-// the two ways of filling it at the foot.
-QWidget* frmMatch::BuildSide(MatchRole role, QWidget* parent)
-{
-    const bool bride = role == MatchRole::Bride;
-    const QString who = bride ? QStringLiteral("Bride") : QStringLiteral("Groom");
-    Side& side = sides_[At(role)];
-    side.Frame = new QGroupBox(bride ? tr("Bride") : tr("Groom"), parent);
-    side.Frame->setObjectName(QStringLiteral("fra") + who);
-    side.Frame->setMinimumWidth(kSideWidth);
-    auto* grid = new QGridLayout(side.Frame);
-    grid->setHorizontalSpacing(10);
-    grid->setVerticalSpacing(6);
-    grid->setColumnStretch(1, 1);
-
-    const QStringList captions = Captions();
-    const char* names[] = {"Name", "Birth", "Place", "Rashi", "Nakshatra", "Method"};
-    for (int i = 0; i < 6; ++i) {
-        QLabel* caption = MakeLabel(captions[i], side.Frame);
-        QLabel* value = MakeValue(QStringLiteral("lbl") + who + QLatin1String(names[i]), side.Frame);
-        caption->setBuddy(value);
-        side.Lines[static_cast<std::size_t>(i)] = value;
-        grid->addWidget(caption, i, 0, Qt::AlignTop);
-        grid->addWidget(value, i, 1);
-    }
-    side.Lines[0]->setFont(WindowFont(11, true));
-    side.Lines[5]->setFont(WindowFont(8));
-
-    side.Open = new QPushButton(bride ? tr("Open &Bride's Reading\u2026") : tr("Open &Groom's Reading\u2026"),
-                                side.Frame);
-    side.Open->setObjectName(QStringLiteral("cmdOpen") + who);
-    side.Screen = new QPushButton(bride ? tr("&Use Reading on Screen") : tr("U&se Reading on Screen"), side.Frame);
-    side.Screen->setObjectName(QStringLiteral("cmdScreen") + who);
-    side.Screen->setAccessibleName(bride ? tr("Use the reading on screen as the bride's")
-                                         : tr("Use the reading on screen as the groom's"));
-    side.Screen->setEnabled(onScreen_.has_value());
-    if (!onScreen_) {
-        side.Screen->setToolTip(tr("No reading is on screen: open a saved reading instead."));
-    }
-    connect(side.Open, &QPushButton::clicked, this,
-            bride ? &frmMatch::cmdOpenBride_Click : &frmMatch::cmdOpenGroom_Click);
-    connect(side.Screen, &QPushButton::clicked, this,
-            bride ? &frmMatch::cmdScreenBride_Click : &frmMatch::cmdScreenGroom_Click);
-    // The buttons stay at the foot when the other side's lines run longer.
-    auto* buttons = new QHBoxLayout;
-    buttons->setSpacing(8);
-    buttons->addWidget(side.Open);
-    buttons->addWidget(side.Screen);
-    buttons->addStretch(1);
-    grid->setRowStretch(6, 1);
-    grid->setRowMinimumHeight(6, 6);
-    grid->addLayout(buttons, 7, 0, 1, 2);
-    return side.Frame;
 }
 
 // The kootas' table, then the verdict, the scale it reads, and the notices.
@@ -212,10 +146,10 @@ QWidget* frmMatch::BuildResult(QWidget* parent)
     header->setSectionResizeMode(MaximumColumn, QHeaderView::ResizeToContents);
     column->addWidget(tblKootas_);
 
-    lblVerdict_ = MakeValue(QStringLiteral("lblVerdict"), result);
+    lblVerdict_ = MakeMatchValue(QStringLiteral("lblVerdict"), result);
     lblVerdict_->setFont(WindowFont(11, true));
     column->addWidget(lblVerdict_);
-    lblScale_ = MakeValue(QStringLiteral("lblScale"), result);
+    lblScale_ = MakeMatchValue(QStringLiteral("lblScale"), result);
     lblScale_->setFont(WindowFont(8));
     column->addWidget(lblScale_);
     notices_ = new QVBoxLayout;
@@ -236,11 +170,8 @@ void frmMatch::SetKeyboardOrder()
         previous = widget;
     };
     for (const MatchRole role : {MatchRole::Bride, MatchRole::Groom}) {
-        const Side& side = sides_[At(role)];
-        next(side.Open);
-        next(side.Screen);
-        for (QLabel* line : side.Lines) {
-            next(line);
+        for (QWidget* widget : sides_[At(role)]->KeyboardOrder()) {
+            next(widget);
         }
         if (role == MatchRole::Bride) {
             next(cmdSwap_);
@@ -251,12 +182,7 @@ void frmMatch::SetKeyboardOrder()
     next(lblScale_);
     next(cmdReport_);
     next(cmdClose_);
-    sides_[0].Open->setFocus();
-}
-
-QStringList frmMatch::Captions() const
-{
-    return {tr("Name"), tr("Born"), tr("Place"), tr("Rashi"), tr("Nakshatra"), tr("Method")};
+    sides_[At(MatchRole::Bride)]->KeyboardOrder().front()->setFocus();
 }
 
 const std::optional<MatchPerson>& frmMatch::Person(MatchRole role) const
@@ -311,8 +237,9 @@ void frmMatch::UseReadingOnScreen(MatchRole role)
 
 void frmMatch::Refresh()
 {
-    ShowSide(MatchRole::Bride);
-    ShowSide(MatchRole::Groom);
+    for (const MatchRole role : {MatchRole::Bride, MatchRole::Groom}) {
+        sides_[At(role)]->Show(people_[At(role)]);
+    }
     const auto& bride = people_[At(MatchRole::Bride)];
     const auto& groom = people_[At(MatchRole::Groom)];
     match_ = bride && groom ? MatchReadings(bride->Moon, groom->Moon) : std::nullopt;
@@ -326,29 +253,6 @@ void frmMatch::Refresh()
         setMinimumSize(sizeHint());
         resize(std::max(width(), minimumWidth()), std::max(height(), minimumHeight()));
     });
-}
-
-void frmMatch::ShowSide(MatchRole role)
-{
-    const Side& side = sides_[At(role)];
-    const std::optional<MatchPerson>& person = people_[At(role)];
-    const QStringList captions = Captions();
-    std::array<QString, 6> values;
-    values.fill(Dash());
-    if (person) {
-        const PersonLines lines = DescribePerson(*person);
-        values = {Translated(lines.Name), Translated(lines.Birth), Translated(lines.Place),
-                  Translated(lines.Rashi), Translated(lines.Nakshatra), Translated(lines.Method)};
-    } else {
-        values[0] = role == MatchRole::Bride ? tr("No bride's reading yet") : tr("No groom's reading yet");
-    }
-    const QString whose = role == MatchRole::Bride ? tr("Bride") : tr("Groom");
-    for (std::size_t i = 0; i < values.size(); ++i) {
-        side.Lines[i]->setText(values[i]);
-        FitHeightToWidth(side.Lines[i], kValueWidth);
-        //: A field of one side of the matching window, as a screen reader says it: "Bride, Rashi: Thula".
-        side.Lines[i]->setAccessibleName(tr("%1, %2: %3").arg(whose, captions[static_cast<int>(i)], values[i]));
-    }
 }
 
 void frmMatch::ShowKootas(const std::optional<Match>& match)
@@ -444,10 +348,8 @@ void frmMatch::ShowNotices(const std::optional<Match>& match)
     setTabOrder(previous, cmdReport_);
 }
 
-void frmMatch::cmdOpenBride_Click() { AskForReading(MatchRole::Bride); }
-void frmMatch::cmdOpenGroom_Click() { AskForReading(MatchRole::Groom); }
-void frmMatch::cmdScreenBride_Click() { UseReadingOnScreen(MatchRole::Bride); }
-void frmMatch::cmdScreenGroom_Click() { UseReadingOnScreen(MatchRole::Groom); }
+void frmMatch::mnuOpenBride_Click() { AskForReading(MatchRole::Bride); }
+void frmMatch::mnuOpenGroom_Click() { AskForReading(MatchRole::Groom); }
 
 void frmMatch::cmdSwap_Click()
 {

@@ -6,7 +6,6 @@
 #pragma once
 
 #include <QMainWindow>
-#include <QStringList>
 #include <array>
 #include <optional>
 
@@ -15,12 +14,12 @@
 class QLabel;
 class QPushButton;
 class QTableWidget;
-class QGroupBox;
 class QVBoxLayout;
 
 namespace orvanta {
 
 struct Services;
+class MatchSidePanel;
 
 class frmMatch : public QMainWindow {
     Q_OBJECT
@@ -38,10 +37,8 @@ public:
     const std::optional<MatchPerson>& Person(MatchRole role) const;
 
 private slots:
-    void cmdOpenBride_Click();
-    void cmdOpenGroom_Click();
-    void cmdScreenBride_Click();
-    void cmdScreenGroom_Click();
+    void mnuOpenBride_Click();
+    void mnuOpenGroom_Click();
     void cmdSwap_Click();
     void cmdReport_Click();
     void cmdClose_Click();
@@ -51,24 +48,12 @@ private slots:
     void mnuAbout_Click();
 
 private:
-    // The labels and buttons of one side.
-    struct Side {
-        QGroupBox* Frame = nullptr;
-        std::array<QLabel*, 6> Lines{};  // name, birth, place, rashi, nakshatra, method
-        QPushButton* Open = nullptr;
-        QPushButton* Screen = nullptr;
-    };
-
-    // The captions of a side's six lines.
-    QStringList Captions() const;
     void BuildMenus();
-    QWidget* BuildSide(MatchRole role, QWidget* parent);
     QWidget* BuildResult(QWidget* parent);
     void SetKeyboardOrder();
     void AskForReading(MatchRole role);
     void UseReadingOnScreen(MatchRole role);
     void Refresh();
-    void ShowSide(MatchRole role);
     void ShowKootas(const std::optional<Match>& match);
     void ShowNotices(const std::optional<Match>& match);
 
@@ -76,7 +61,7 @@ private:
     const std::optional<MatchPerson> onScreen_;
     std::array<std::optional<MatchPerson>, 2> people_;
     std::optional<Match> match_;
-    std::array<Side, 2> sides_;
+    std::array<MatchSidePanel*, 2> sides_{};
     QPushButton* cmdSwap_ = nullptr;
     QPushButton* cmdReport_ = nullptr;
     QPushButton* cmdClose_ = nullptr;
