@@ -7,6 +7,7 @@
 #include "core/reading/Reading.h"
 #include "gui/app/Translations.h"
 #include "gui/app/frmMain.h"
+#include "gui/matching/frmMatch.h"
 #include "gui/reading/frmResult.h"
 #include "gui/support/LanguagePreference.h"
 #include "gui/support/Services.h"
@@ -48,6 +49,8 @@ frmMain* ShowMainWindow(Services& services)
         ShowResultWindow(reading, services);
         window->close();
     });
+    QObject::connect(window, &frmMain::MatchRequested, window,
+                     [&services](const std::optional<MatchPerson>& onScreen) { ShowMatchWindow(services, onScreen); });
     // The windows speak the new language at once: the main window opens again
     // in it, keeping what the user has entered.
     QObject::connect(window, &frmMain::LanguageChanged, window, [window, &services] {
@@ -76,8 +79,20 @@ frmResult* ShowResultWindow(const Reading& reading, Services& services)
                          ShowResultWindow(ComposeReading(services.Record, method, services.Precise), services);
                          window->close();
                      });
+    // The reading on screen with the birth data it was composed from.
+    QObject::connect(window, &frmResult::MatchWithRequested, window, [reading, &services] {
+        ShowMatchWindow(services, MatchPerson{services.Record, reading});
+    });
     window->show();
     qCDebug(lcWindows) << "result window shown:" << services.Record.RashiName.c_str();
+    return window;
+}
+
+frmMatch* ShowMatchWindow(Services& services, const std::optional<MatchPerson>& onScreen)
+{
+    auto* window = new frmMatch(services, onScreen);
+    window->show();
+    qCDebug(lcWindows) << "matching window shown";
     return window;
 }
 
