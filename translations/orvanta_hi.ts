@@ -211,6 +211,584 @@
     </message>
 </context>
 <context>
+    <name>MatchCommand</name>
+    <message>
+        <location filename="../gui/app/MatchCommand.cpp" line="43"/>
+        <source>No rashi can be found for this birth.</source>
+        <translation>इस जन्म के लिए कोई राशि नहीं मिल सकी।</translation>
+    </message>
+    <message>
+        <location filename="../gui/app/MatchCommand.cpp" line="50"/>
+        <source>Please Check The File.</source>
+        <translation>कृपया फाइल जाँचें।</translation>
+    </message>
+    <message>
+        <location filename="../gui/app/MatchCommand.cpp" line="59"/>
+        <source>%1: %2, born %3 at %4; %5, %6
+</source>
+        <extracomment>A person&apos;s line of the printed match: role, name, birth, place, rashi, nakshatra.</extracomment>
+        <translation>%1: %2, जन्म %3, %4; %5, %6
+</translation>
+    </message>
+    <message>
+        <location filename="../gui/app/MatchCommand.cpp" line="68"/>
+        <location filename="../gui/app/MatchCommand.cpp" line="72"/>
+        <source>Bride</source>
+        <translation>वधू</translation>
+    </message>
+    <message>
+        <location filename="../gui/app/MatchCommand.cpp" line="68"/>
+        <location filename="../gui/app/MatchCommand.cpp" line="72"/>
+        <source>Groom</source>
+        <translation>वर</translation>
+    </message>
+    <message>
+        <location filename="../gui/app/MatchCommand.cpp" line="72"/>
+        <source>Koota</source>
+        <translation>कूट</translation>
+    </message>
+    <message>
+        <location filename="../gui/app/MatchCommand.cpp" line="72"/>
+        <source>Points</source>
+        <translation>गुण</translation>
+    </message>
+    <message>
+        <location filename="../gui/app/MatchCommand.cpp" line="75"/>
+        <source>%1 of %2</source>
+        <translation>%2 में से %1</translation>
+    </message>
+    <message>
+        <location filename="../gui/app/MatchCommand.cpp" line="77"/>
+        <source>Total</source>
+        <translation>कुल</translation>
+    </message>
+</context>
+<context>
+    <name>Matching</name>
+    <message>
+        <location filename="../core/matching/KootaTables.h" line="203"/>
+        <source>Varna</source>
+        <extracomment>The eight kootas of Ashtakoota matching, left in Sanskrit.</extracomment>
+        <translation>वर्ण</translation>
+    </message>
+    <message>
+        <location filename="../core/matching/KootaTables.h" line="204"/>
+        <source>Vashya</source>
+        <translation>वश्य</translation>
+    </message>
+    <message>
+        <location filename="../core/matching/KootaTables.h" line="205"/>
+        <source>Tara</source>
+        <translation>तारा</translation>
+    </message>
+    <message>
+        <location filename="../core/matching/KootaTables.h" line="206"/>
+        <source>Yoni</source>
+        <translation>योनि</translation>
+    </message>
+    <message>
+        <location filename="../core/matching/KootaTables.h" line="207"/>
+        <source>Graha Maitri</source>
+        <translation>ग्रह मैत्री</translation>
+    </message>
+    <message>
+        <location filename="../core/matching/KootaTables.h" line="208"/>
+        <source>Gana</source>
+        <translation>गण</translation>
+    </message>
+    <message>
+        <location filename="../core/matching/KootaTables.h" line="209"/>
+        <source>Bhakoot</source>
+        <translation>भकूट</translation>
+    </message>
+    <message>
+        <location filename="../core/matching/KootaTables.h" line="210"/>
+        <source>Nadi</source>
+        <translation>नाड़ी</translation>
+    </message>
+    <message>
+        <location filename="../core/matching/KootaTables.h" line="215"/>
+        <source>Brahmin</source>
+        <extracomment>A varna (class) of a rashi in matching.</extracomment>
+        <translation>ब्राह्मण</translation>
+    </message>
+    <message>
+        <location filename="../core/matching/KootaTables.h" line="216"/>
+        <source>Kshatriya</source>
+        <translation>क्षत्रिय</translation>
+    </message>
+    <message>
+        <location filename="../core/matching/KootaTables.h" line="217"/>
+        <source>Vaishya</source>
+        <translation>वैश्य</translation>
+    </message>
+    <message>
+        <location filename="../core/matching/KootaTables.h" line="218"/>
+        <source>Shudra</source>
+        <translation>शूद्र</translation>
+    </message>
+    <message>
+        <location filename="../core/matching/KootaTables.h" line="223"/>
+        <source>Four-footed</source>
+        <extracomment>A vashya group of rashis: four-footed, human, water, forest (Leo), insect (Scorpio).</extracomment>
+        <translation>चतुष्पद</translation>
+    </message>
+    <message>
+        <location filename="../core/matching/KootaTables.h" line="224"/>
+        <source>Human</source>
+        <translation>मानव</translation>
+    </message>
+    <message>
+        <location filename="../core/matching/KootaTables.h" line="225"/>
+        <source>Water</source>
+        <translation>जलचर</translation>
+    </message>
+    <message>
+        <location filename="../core/matching/KootaTables.h" line="226"/>
+        <source>Forest</source>
+        <translation>वनचर</translation>
+    </message>
+    <message>
+        <location filename="../core/matching/KootaTables.h" line="227"/>
+        <source>Insect</source>
+        <translation>कीट</translation>
+    </message>
+    <message>
+        <location filename="../core/matching/KootaTables.h" line="234"/>
+        <source>Janma</source>
+        <extracomment>A tara: the other&apos;s nakshatra counted from one&apos;s own, by nines.</extracomment>
+        <translation>जन्म</translation>
+    </message>
+    <message>
+        <location filename="../core/matching/KootaTables.h" line="235"/>
+        <source>Sampat</source>
+        <translation>संपत</translation>
+    </message>
+    <message>
+        <location filename="../core/matching/KootaTables.h" line="236"/>
+        <source>Vipat</source>
+        <translation>विपत</translation>
+    </message>
+    <message>
+        <location filename="../core/matching/KootaTables.h" line="237"/>
+        <source>Kshema</source>
+        <translation>क्षेम</translation>
+    </message>
+    <message>
+        <location filename="../core/matching/KootaTables.h" line="238"/>
+        <source>Pratyak</source>
+        <translation>प्रत्यरि</translation>
+    </message>
+    <message>
+        <location filename="../core/matching/KootaTables.h" line="239"/>
+        <source>Sadhana</source>
+        <translation>साधक</translation>
+    </message>
+    <message>
+        <location filename="../core/matching/KootaTables.h" line="240"/>
+        <source>Vadha</source>
+        <translation>वध</translation>
+    </message>
+    <message>
+        <location filename="../core/matching/KootaTables.h" line="241"/>
+        <source>Mitra</source>
+        <translation>मित्र</translation>
+    </message>
+    <message>
+        <location filename="../core/matching/KootaTables.h" line="242"/>
+        <source>Ati-mitra</source>
+        <translation>अतिमित्र</translation>
+    </message>
+    <message>
+        <location filename="../core/matching/KootaTables.h" line="247"/>
+        <source>Horse</source>
+        <extracomment>A yoni (the animal of a nakshatra) in matching.</extracomment>
+        <translation>अश्व</translation>
+    </message>
+    <message>
+        <location filename="../core/matching/KootaTables.h" line="248"/>
+        <source>Elephant</source>
+        <translation>गज</translation>
+    </message>
+    <message>
+        <location filename="../core/matching/KootaTables.h" line="249"/>
+        <source>Ram</source>
+        <translation>मेष</translation>
+    </message>
+    <message>
+        <location filename="../core/matching/KootaTables.h" line="250"/>
+        <source>Serpent</source>
+        <translation>सर्प</translation>
+    </message>
+    <message>
+        <location filename="../core/matching/KootaTables.h" line="251"/>
+        <source>Dog</source>
+        <translation>श्वान</translation>
+    </message>
+    <message>
+        <location filename="../core/matching/KootaTables.h" line="252"/>
+        <source>Cat</source>
+        <translation>मार्जार</translation>
+    </message>
+    <message>
+        <location filename="../core/matching/KootaTables.h" line="253"/>
+        <source>Rat</source>
+        <translation>मूषक</translation>
+    </message>
+    <message>
+        <location filename="../core/matching/KootaTables.h" line="254"/>
+        <source>Cow</source>
+        <translation>गौ</translation>
+    </message>
+    <message>
+        <location filename="../core/matching/KootaTables.h" line="255"/>
+        <source>Buffalo</source>
+        <translation>महिष</translation>
+    </message>
+    <message>
+        <location filename="../core/matching/KootaTables.h" line="256"/>
+        <source>Tiger</source>
+        <translation>व्याघ्र</translation>
+    </message>
+    <message>
+        <location filename="../core/matching/KootaTables.h" line="257"/>
+        <source>Deer</source>
+        <translation>मृग</translation>
+    </message>
+    <message>
+        <location filename="../core/matching/KootaTables.h" line="258"/>
+        <source>Monkey</source>
+        <translation>वानर</translation>
+    </message>
+    <message>
+        <location filename="../core/matching/KootaTables.h" line="259"/>
+        <source>Mongoose</source>
+        <translation>नकुल</translation>
+    </message>
+    <message>
+        <location filename="../core/matching/KootaTables.h" line="260"/>
+        <source>Lion</source>
+        <translation>सिंह</translation>
+    </message>
+    <message>
+        <location filename="../core/matching/KootaTables.h" line="276"/>
+        <source>Deva</source>
+        <extracomment>A gana (temperament) of a nakshatra: divine, human, demonic.</extracomment>
+        <translation>देव</translation>
+    </message>
+    <message>
+        <location filename="../core/matching/KootaTables.h" line="277"/>
+        <source>Manushya</source>
+        <translation>मनुष्य</translation>
+    </message>
+    <message>
+        <location filename="../core/matching/KootaTables.h" line="278"/>
+        <source>Rakshasa</source>
+        <translation>राक्षस</translation>
+    </message>
+    <message>
+        <location filename="../core/matching/KootaTables.h" line="283"/>
+        <source>Adi</source>
+        <extracomment>A nadi of a nakshatra: first, middle, last.</extracomment>
+        <translation>आदि</translation>
+    </message>
+    <message>
+        <location filename="../core/matching/KootaTables.h" line="284"/>
+        <source>Madhya</source>
+        <translation>मध्य</translation>
+    </message>
+    <message>
+        <location filename="../core/matching/KootaTables.h" line="285"/>
+        <source>Antya</source>
+        <translation>अंत्य</translation>
+    </message>
+    <message>
+        <location filename="../core/matching/Match.cpp" line="70"/>
+        <source>%1 (%2)</source>
+        <extracomment>A tara and its number: the other&apos;s nakshatra counted from one&apos;s own.</extracomment>
+        <translation>%1 (%2)</translation>
+    </message>
+    <message>
+        <location filename="../core/matching/Match.cpp" line="86"/>
+        <location filename="../core/matching/Match.cpp" line="100"/>
+        <source>%1 or %2</source>
+        <extracomment>Two values, either of which may hold where a Moon cannot be told exactly.</extracomment>
+        <translation>%1 या %2</translation>
+    </message>
+    <message>
+        <location filename="../core/matching/Match.cpp" line="103"/>
+        <source>%1 to %2</source>
+        <extracomment>The least and the most of several possible points.</extracomment>
+        <translation>%1 से %2</translation>
+    </message>
+    <message>
+        <location filename="../core/matching/Match.cpp" line="110"/>
+        <source>%1: %2</source>
+        <extracomment>A notice&apos;s heading and its text, as a screen reader says them.</extracomment>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <location filename="../core/matching/Match.cpp" line="151"/>
+        <source>%1: the bride %2, the groom %3; %4 of %5 points.</source>
+        <translation>%1: वधू %2, वर %3; %5 में से %4 गुण।</translation>
+    </message>
+    <message>
+        <location filename="../core/matching/Match.cpp" line="159"/>
+        <source>That holds here.</source>
+        <translation>यहाँ यह बात लागू होती है।</translation>
+    </message>
+    <message>
+        <location filename="../core/matching/Match.cpp" line="161"/>
+        <source>Whether that holds here depends on the Moon in doubt.</source>
+        <translation>यहाँ यह बात लागू होती है या नहीं, यह संदिग्ध चंद्रमा पर निर्भर है।</translation>
+    </message>
+    <message>
+        <location filename="../core/matching/Match.cpp" line="162"/>
+        <source>That does not hold here.</source>
+        <translation>यहाँ यह बात लागू नहीं होती।</translation>
+    </message>
+    <message>
+        <location filename="../core/matching/Match.cpp" line="183"/>
+        <source>The dosha itself depends on the Moon in doubt.</source>
+        <translation>दोष स्वयं संदिग्ध चंद्रमा पर निर्भर है।</translation>
+    </message>
+    <message>
+        <location filename="../core/matching/Match.cpp" line="188"/>
+        <location filename="../core/matching/Match.cpp" line="393"/>
+        <source>%1 %2</source>
+        <extracomment>Two sentences of a note, one after the other.</extracomment>
+        <translation>%1 %2</translation>
+    </message>
+    <message>
+        <location filename="../core/matching/Match.cpp" line="195"/>
+        <source>Nadi dosha</source>
+        <translation>नाड़ी दोष</translation>
+    </message>
+    <message>
+        <location filename="../core/matching/Match.cpp" line="196"/>
+        <source>Both Moons are in the %1 nadi, which gets 0 of 8 points. The tradition lifts this dosha where the two are in one rashi but different nakshatras, or in one nakshatra but different padas.</source>
+        <translation>दोनों चंद्रमा %1 नाड़ी में हैं, जिसे 8 में से 0 गुण मिलते हैं। परंपरा के अनुसार यह दोष तब नहीं रहता, जब दोनों की राशि एक हो पर नक्षत्र अलग हों, या नक्षत्र एक हो पर चरण अलग हों।</translation>
+    </message>
+    <message>
+        <location filename="../core/matching/Match.cpp" line="207"/>
+        <source>dvirdvadasha</source>
+        <translation>द्विर्द्वादश</translation>
+    </message>
+    <message>
+        <location filename="../core/matching/Match.cpp" line="208"/>
+        <source>navapanchama</source>
+        <translation>नवपंचम</translation>
+    </message>
+    <message>
+        <location filename="../core/matching/Match.cpp" line="209"/>
+        <source>shadashtaka</source>
+        <translation>षडाष्टक</translation>
+    </message>
+    <message>
+        <location filename="../core/matching/Match.cpp" line="210"/>
+        <source>Bhakoot dosha</source>
+        <translation>भकूट दोष</translation>
+    </message>
+    <message>
+        <location filename="../core/matching/Match.cpp" line="211"/>
+        <source>Counted from the bride&apos;s rashi the groom&apos;s is number %1, and hers counted from his is number %2 (%3), which gets 0 of 7 points. The tradition lifts this dosha where the two rashis have one lord, or a lord that counts the other a friend.</source>
+        <translation>वधू की राशि से गिनें तो वर की राशि क्रम में %1 है, और वर की राशि से गिनें तो वधू की क्रम में %2 (%3), जिसे 7 में से 0 गुण मिलते हैं। परंपरा के अनुसार यह दोष तब नहीं रहता, जब दोनों राशियों का स्वामी एक हो, या एक का स्वामी दूसरे के स्वामी को मित्र मानता हो।</translation>
+    </message>
+    <message>
+        <location filename="../core/matching/Match.cpp" line="222"/>
+        <source>18 or more of 36: the match may be considered.</source>
+        <translation>36 में से 18 या अधिक: इस मिलान पर विचार किया जा सकता है।</translation>
+    </message>
+    <message>
+        <location filename="../core/matching/Match.cpp" line="224"/>
+        <source>Below 18 of 36: the match is not recommended.</source>
+        <translation>36 में से 18 से कम: यह मिलान उचित नहीं माना जाता।</translation>
+    </message>
+    <message>
+        <location filename="../core/matching/Match.cpp" line="228"/>
+        <source>Cannot be told: with the Moon in doubt the total may fall on either side of 18.</source>
+        <translation>तय नहीं किया जा सकता: संदिग्ध चंद्रमा के कारण कुल गुण 18 से कम भी हो सकते हैं और अधिक भी।</translation>
+    </message>
+    <message>
+        <location filename="../core/matching/Match.cpp" line="242"/>
+        <source>The bride&apos;s rashi cannot be told by this method.</source>
+        <translation>इस विधि से वधू की राशि तय नहीं की जा सकती।</translation>
+    </message>
+    <message>
+        <location filename="../core/matching/Match.cpp" line="243"/>
+        <source>The groom&apos;s rashi cannot be told by this method.</source>
+        <translation>इस विधि से वर की राशि तय नहीं की जा सकती।</translation>
+    </message>
+    <message>
+        <location filename="../core/matching/Match.cpp" line="246"/>
+        <source>The bride&apos;s pada cannot be told by this method.</source>
+        <translation>इस विधि से वधू का चरण तय नहीं किया जा सकता।</translation>
+    </message>
+    <message>
+        <location filename="../core/matching/Match.cpp" line="247"/>
+        <source>The groom&apos;s pada cannot be told by this method.</source>
+        <translation>इस विधि से वर का चरण तय नहीं किया जा सकता।</translation>
+    </message>
+    <message>
+        <location filename="../core/matching/Match.cpp" line="249"/>
+        <source>The bride&apos;s Moon is within this method&apos;s accuracy of the middle of its rashi, where Vashya changes.</source>
+        <translation>वधू का चंद्रमा अपनी राशि के मध्य से इस विधि की सटीकता-सीमा के भीतर है, जहाँ वश्य बदलता है।</translation>
+    </message>
+    <message>
+        <location filename="../core/matching/Match.cpp" line="251"/>
+        <source>The groom&apos;s Moon is within this method&apos;s accuracy of the middle of its rashi, where Vashya changes.</source>
+        <translation>वर का चंद्रमा अपनी राशि के मध्य से इस विधि की सटीकता-सीमा के भीतर है, जहाँ वश्य बदलता है।</translation>
+    </message>
+    <message>
+        <location filename="../core/matching/Match.cpp" line="318"/>
+        <source>(no name)</source>
+        <extracomment>Shown for a saved reading that holds no name.</extracomment>
+        <translation>(नाम नहीं)</translation>
+    </message>
+    <message>
+        <location filename="../core/matching/Match.cpp" line="321"/>
+        <source>%1, %2</source>
+        <extracomment>A birth&apos;s date and clock time, as &quot;12 Mar 1975, 07:05&quot;.</extracomment>
+        <translation>%1, %2</translation>
+    </message>
+    <message>
+        <location filename="../core/matching/Match.cpp" line="323"/>
+        <source>%1 %2, %3 %4</source>
+        <extracomment>A birth place as latitude and longitude with their sides: &quot;28°39′ N, 77°13′ E&quot;.</extracomment>
+        <translation>%1 %2, %3 %4</translation>
+    </message>
+    <message>
+        <location filename="../core/matching/Match.cpp" line="326"/>
+        <source>S</source>
+        <extracomment>North or South, after a latitude.</extracomment>
+        <translation>द</translation>
+    </message>
+    <message>
+        <location filename="../core/matching/Match.cpp" line="327"/>
+        <source>N</source>
+        <translation>उ</translation>
+    </message>
+    <message>
+        <location filename="../core/matching/Match.cpp" line="330"/>
+        <source>E</source>
+        <extracomment>East or West, after a longitude.</extracomment>
+        <translation>पू</translation>
+    </message>
+    <message>
+        <location filename="../core/matching/Match.cpp" line="331"/>
+        <source>W</source>
+        <translation>प</translation>
+    </message>
+    <message>
+        <location filename="../core/matching/Match.cpp" line="370"/>
+        <source>%1 of %2</source>
+        <translation>%2 में से %1</translation>
+    </message>
+    <message>
+        <location filename="../core/matching/Match.cpp" line="376"/>
+        <source>The traditional scale: a match may be considered with at least half of the 36 points (18), as the Hindi texts on melapaka give it; the doshas are weighed beside the total.</source>
+        <translation>पारंपरिक पैमाना: 36 गुणों में से कम से कम आधे (18) मिलने पर मिलान पर विचार किया जा सकता है, जैसा मेलापक पर हिंदी ग्रंथ बताते हैं; कुल गुणों के साथ दोषों का भी विचार किया जाता है।</translation>
+    </message>
+    <message>
+        <location filename="../core/matching/Match.cpp" line="395"/>
+        <source>Score cannot be told exactly</source>
+        <translation>गुण ठीक-ठीक तय नहीं किए जा सकते</translation>
+    </message>
+    <message>
+        <location filename="../core/matching/Match.cpp" line="396"/>
+        <source>%1 The kootas that depend on it show each possible value, and the total is %2.</source>
+        <translation>%1 जो कूट इस पर निर्भर हैं, वे हर संभव मान दिखाते हैं, और कुल गुण %2 हैं।</translation>
+    </message>
+    <message>
+        <location filename="../core/matching/MatchReport.cpp" line="48"/>
+        <source>Name: </source>
+        <translation>नाम: </translation>
+    </message>
+    <message>
+        <location filename="../core/matching/MatchReport.cpp" line="49"/>
+        <source>Born: </source>
+        <translation>जन्म: </translation>
+    </message>
+    <message>
+        <location filename="../core/matching/MatchReport.cpp" line="50"/>
+        <source>Place: </source>
+        <translation>स्थान: </translation>
+    </message>
+    <message>
+        <location filename="../core/matching/MatchReport.cpp" line="51"/>
+        <source>Rashi: </source>
+        <translation>राशि: </translation>
+    </message>
+    <message>
+        <location filename="../core/matching/MatchReport.cpp" line="52"/>
+        <source>Nakshatra: </source>
+        <translation>नक्षत्र: </translation>
+    </message>
+    <message>
+        <location filename="../core/matching/MatchReport.cpp" line="53"/>
+        <source>Method: </source>
+        <translation>विधि: </translation>
+    </message>
+    <message>
+        <location filename="../core/matching/MatchReport.cpp" line="62"/>
+        <source>Bride: </source>
+        <translation>वधू: </translation>
+    </message>
+    <message>
+        <location filename="../core/matching/MatchReport.cpp" line="63"/>
+        <source>Groom: </source>
+        <translation>वर: </translation>
+    </message>
+    <message>
+        <location filename="../core/matching/MatchReport.cpp" line="65"/>
+        <source>The Eight Kootas (Ashtakoota): </source>
+        <translation>आठ कूट (अष्टकूट): </translation>
+    </message>
+    <message>
+        <location filename="../core/matching/MatchReport.cpp" line="68"/>
+        <location filename="../core/matching/MatchReport.cpp" line="79"/>
+        <location filename="../core/matching/MatchReport.cpp" line="82"/>
+        <source>%1: </source>
+        <extracomment>A koota&apos;s line in the report: its name, then the bride&apos;s and the groom&apos;s class and the points.</extracomment>
+        <translation>%1: </translation>
+    </message>
+    <message>
+        <location filename="../core/matching/MatchReport.cpp" line="69"/>
+        <source>the bride %1, the groom %2 — %3 of %4</source>
+        <translation>वधू %1, वर %2 — %4 में से %3</translation>
+    </message>
+    <message>
+        <location filename="../core/matching/MatchReport.cpp" line="74"/>
+        <source>Result: </source>
+        <translation>परिणाम: </translation>
+    </message>
+    <message>
+        <location filename="../core/matching/MatchReport.cpp" line="75"/>
+        <source>Total: </source>
+        <translation>कुल: </translation>
+    </message>
+    <message>
+        <location filename="../core/matching/MatchReport.cpp" line="76"/>
+        <source>Verdict: </source>
+        <translation>निष्कर्ष: </translation>
+    </message>
+    <message>
+        <location filename="../core/matching/MatchReport.cpp" line="77"/>
+        <source>Scale: </source>
+        <translation>पैमाना: </translation>
+    </message>
+    <message>
+        <location filename="../core/matching/MatchReport.cpp" line="85"/>
+        <source>Doshas: </source>
+        <translation>दोष: </translation>
+    </message>
+    <message>
+        <location filename="../core/matching/MatchReport.cpp" line="85"/>
+        <source>None</source>
+        <translation>कोई नहीं</translation>
+    </message>
+</context>
+<context>
     <name>MoonStay</name>
     <message>
         <location filename="../core/reading/StayText.cpp" line="32"/>
@@ -466,25 +1044,25 @@
         <translation>%1 चरण %2</translation>
     </message>
     <message>
-        <location filename="../core/reading/NakshatraText.cpp" line="81"/>
+        <location filename="../core/reading/NakshatraText.cpp" line="82"/>
         <source>%1&#xa0;(%2)</source>
         <extracomment>The first syllable of a name for the pada: %1 in Latin letters (&quot;Va&quot;), %2 in Devanagari. A language written in Devanagari may show %2 alone.</extracomment>
         <translation>%2</translation>
     </message>
     <message>
-        <location filename="../core/reading/NakshatraText.cpp" line="93"/>
+        <location filename="../core/reading/NakshatraText.cpp" line="94"/>
         <source>Nakshatra %1, pada&#xa0;%2 — lord&#xa0;%3 — name&#xa0;syllable&#xa0;%4</source>
         <extracomment>The birth star under the rashi: %1 the nakshatra&apos;s name, %2 the pada (1 to 4), %3 the nakshatra&apos;s lord (a planet), %4 the name syllable (&quot;Va (वा)&quot;). No-break spaces keep each fact whole.</extracomment>
         <translation>नक्षत्र %1, चरण&#xa0;%2 — स्वामी&#xa0;%3 — नामाक्षर&#xa0;%4</translation>
     </message>
     <message>
-        <location filename="../core/reading/NakshatraText.cpp" line="99"/>
+        <location filename="../core/reading/NakshatraText.cpp" line="100"/>
         <source>Nakshatra %1, pada %2, lord %3, name syllable %4.</source>
         <extracomment>The line above as a screen reader says it: %1 the nakshatra&apos;s name, %2 the pada, %3 its lord, %4 the name syllable (&quot;Va (वा)&quot;).</extracomment>
         <translation>नक्षत्र %1, चरण %2, स्वामी %3, नामाक्षर %4।</translation>
     </message>
     <message>
-        <location filename="../core/reading/NakshatraText.cpp" line="122"/>
+        <location filename="../core/reading/NakshatraText.cpp" line="123"/>
         <source>%1: %2</source>
         <extracomment>A notice as a screen reader says it: %1 its heading, %2 its text.</extracomment>
         <translation>%1: %2</translation>
@@ -551,6 +1129,7 @@
         <location filename="../core/ephemeris/Nakshatra.h" line="32"/>
         <location filename="../core/ephemeris/Nakshatra.h" line="41"/>
         <location filename="../core/ephemeris/Nakshatra.h" line="50"/>
+        <location filename="../core/matching/KootaTables.h" line="270"/>
         <source>Venus</source>
         <translation>शुक्र</translation>
     </message>
@@ -558,6 +1137,7 @@
         <location filename="../core/ephemeris/Nakshatra.h" line="33"/>
         <location filename="../core/ephemeris/Nakshatra.h" line="42"/>
         <location filename="../core/ephemeris/Nakshatra.h" line="51"/>
+        <location filename="../core/matching/KootaTables.h" line="265"/>
         <source>Sun</source>
         <translation>सूर्य</translation>
     </message>
@@ -565,6 +1145,7 @@
         <location filename="../core/ephemeris/Nakshatra.h" line="34"/>
         <location filename="../core/ephemeris/Nakshatra.h" line="43"/>
         <location filename="../core/ephemeris/Nakshatra.h" line="52"/>
+        <location filename="../core/matching/KootaTables.h" line="266"/>
         <source>Moon</source>
         <translation>चंद्र</translation>
     </message>
@@ -572,6 +1153,7 @@
         <location filename="../core/ephemeris/Nakshatra.h" line="35"/>
         <location filename="../core/ephemeris/Nakshatra.h" line="44"/>
         <location filename="../core/ephemeris/Nakshatra.h" line="53"/>
+        <location filename="../core/matching/KootaTables.h" line="267"/>
         <source>Mars</source>
         <translation>मंगल</translation>
     </message>
@@ -586,6 +1168,7 @@
         <location filename="../core/ephemeris/Nakshatra.h" line="37"/>
         <location filename="../core/ephemeris/Nakshatra.h" line="46"/>
         <location filename="../core/ephemeris/Nakshatra.h" line="55"/>
+        <location filename="../core/matching/KootaTables.h" line="269"/>
         <source>Jupiter</source>
         <translation>गुरु</translation>
     </message>
@@ -593,6 +1176,7 @@
         <location filename="../core/ephemeris/Nakshatra.h" line="38"/>
         <location filename="../core/ephemeris/Nakshatra.h" line="47"/>
         <location filename="../core/ephemeris/Nakshatra.h" line="56"/>
+        <location filename="../core/matching/KootaTables.h" line="271"/>
         <source>Saturn</source>
         <translation>शनि</translation>
     </message>
@@ -600,6 +1184,7 @@
         <location filename="../core/ephemeris/Nakshatra.h" line="39"/>
         <location filename="../core/ephemeris/Nakshatra.h" line="48"/>
         <location filename="../core/ephemeris/Nakshatra.h" line="57"/>
+        <location filename="../core/matching/KootaTables.h" line="268"/>
         <source>Mercury</source>
         <translation>बुध</translation>
     </message>
@@ -607,25 +1192,25 @@
 <context>
     <name>PreciseMoon</name>
     <message>
-        <location filename="../core/ephemeris/PreciseMoon.cpp" line="66"/>
+        <location filename="../core/ephemeris/PreciseMoon.cpp" line="79"/>
         <source>Swiss Ephemeris could not compute the Moon: %1</source>
         <extracomment>%1 the library&apos;s own message, in English.</extracomment>
         <translation>स्विस एफेमेरिस चंद्रमा की गणना नहीं कर सका: %1</translation>
     </message>
     <message>
-        <location filename="../core/ephemeris/PreciseMoon.cpp" line="97"/>
+        <location filename="../core/ephemeris/PreciseMoon.cpp" line="110"/>
         <source>Swiss Ephemeris files</source>
         <extracomment>Where a precise Moon came from: the ephemeris files installed with the library.</extracomment>
         <translation>स्विस एफेमेरिस की फाइलें</translation>
     </message>
     <message>
-        <location filename="../core/ephemeris/PreciseMoon.cpp" line="101"/>
+        <location filename="../core/ephemeris/PreciseMoon.cpp" line="114"/>
         <source>Swiss Ephemeris analytic theory (its files for this date were not found)</source>
         <extracomment>Where a precise Moon came from: the library&apos;s built-in theory, for want of its files.</extracomment>
         <translation>स्विस एफेमेरिस का विश्लेषणात्मक सिद्धांत (इस तारीख के लिए इसकी फाइलें नहीं मिलीं)</translation>
     </message>
     <message>
-        <location filename="../core/ephemeris/PreciseMoon.cpp" line="162"/>
+        <location filename="../core/ephemeris/PreciseMoon.cpp" line="175"/>
         <source>Swiss Ephemeris is not available on this computer.</source>
         <translation>स्विस एफेमेरिस इस कंप्यूटर पर उपलब्ध नहीं है।</translation>
     </message>
@@ -893,6 +1478,7 @@
         <translation>राशि के लिए शुभ: </translation>
     </message>
     <message>
+        <location filename="../core/matching/MatchReport.cpp" line="40"/>
         <location filename="../core/report/ReportDocument.cpp" line="81"/>
         <source>Report Generated By %1</source>
         <extracomment>The report&apos;s footer: %1 the program&apos;s web address.</extracomment>
@@ -2156,6 +2742,100 @@ Do you want to check for an update?</source>
     </message>
 </context>
 <context>
+    <name>orvanta::MatchSidePanel</name>
+    <message>
+        <location filename="../gui/matching/MatchSidePanel.cpp" line="44"/>
+        <source>Bride</source>
+        <translation>वधू</translation>
+    </message>
+    <message>
+        <location filename="../gui/matching/MatchSidePanel.cpp" line="44"/>
+        <source>Groom</source>
+        <translation>वर</translation>
+    </message>
+    <message>
+        <location filename="../gui/matching/MatchSidePanel.cpp" line="65"/>
+        <source>Open &amp;Bride&apos;s Reading…</source>
+        <translation>वधू का राशिफल खोलें (&amp;B)…</translation>
+    </message>
+    <message>
+        <location filename="../gui/matching/MatchSidePanel.cpp" line="65"/>
+        <source>Open &amp;Groom&apos;s Reading…</source>
+        <translation>वर का राशिफल खोलें (&amp;G)…</translation>
+    </message>
+    <message>
+        <location filename="../gui/matching/MatchSidePanel.cpp" line="67"/>
+        <source>&amp;Use Reading on Screen</source>
+        <translation>स्क्रीन पर दिख रहा राशिफल लें (&amp;U)</translation>
+    </message>
+    <message>
+        <location filename="../gui/matching/MatchSidePanel.cpp" line="67"/>
+        <source>U&amp;se Reading on Screen</source>
+        <translation>स्क्रीन पर दिख रहा राशिफल लें (&amp;S)</translation>
+    </message>
+    <message>
+        <location filename="../gui/matching/MatchSidePanel.cpp" line="69"/>
+        <source>Use the reading on screen as the bride&apos;s</source>
+        <translation>स्क्रीन पर दिख रहे राशिफल को वधू का मानें</translation>
+    </message>
+    <message>
+        <location filename="../gui/matching/MatchSidePanel.cpp" line="70"/>
+        <source>Use the reading on screen as the groom&apos;s</source>
+        <translation>स्क्रीन पर दिख रहे राशिफल को वर का मानें</translation>
+    </message>
+    <message>
+        <location filename="../gui/matching/MatchSidePanel.cpp" line="73"/>
+        <source>No reading is on screen: open a saved reading instead.</source>
+        <translation>स्क्रीन पर कोई राशिफल नहीं है: इसके बजाय सहेजा गया राशिफल खोलें।</translation>
+    </message>
+    <message>
+        <location filename="../gui/matching/MatchSidePanel.cpp" line="90"/>
+        <source>Name</source>
+        <translation>नाम</translation>
+    </message>
+    <message>
+        <location filename="../gui/matching/MatchSidePanel.cpp" line="90"/>
+        <source>Born</source>
+        <translation>जन्म</translation>
+    </message>
+    <message>
+        <location filename="../gui/matching/MatchSidePanel.cpp" line="90"/>
+        <source>Place</source>
+        <translation>स्थान</translation>
+    </message>
+    <message>
+        <location filename="../gui/matching/MatchSidePanel.cpp" line="90"/>
+        <source>Rashi</source>
+        <translation>राशि</translation>
+    </message>
+    <message>
+        <location filename="../gui/matching/MatchSidePanel.cpp" line="90"/>
+        <source>Nakshatra</source>
+        <translation>नक्षत्र</translation>
+    </message>
+    <message>
+        <location filename="../gui/matching/MatchSidePanel.cpp" line="90"/>
+        <source>Method</source>
+        <translation>विधि</translation>
+    </message>
+    <message>
+        <location filename="../gui/matching/MatchSidePanel.cpp" line="103"/>
+        <source>No bride&apos;s reading yet</source>
+        <translation>वधू का राशिफल अभी नहीं खुला</translation>
+    </message>
+    <message>
+        <location filename="../gui/matching/MatchSidePanel.cpp" line="103"/>
+        <source>No groom&apos;s reading yet</source>
+        <translation>वर का राशिफल अभी नहीं खुला</translation>
+    </message>
+    <message>
+        <location filename="../gui/matching/MatchSidePanel.cpp" line="109"/>
+        <source>%1, %2: %3</source>
+        <extracomment>A field of one side of the matching window, as a screen reader says it: &quot;Bride, Rashi: Thula&quot;.</extracomment>
+        <translation>%1, %2: %3</translation>
+    </message>
+</context>
+<context>
     <name>orvanta::NakshatraPanel</name>
     <message>
         <location filename="../gui/reading/NakshatraPanel.cpp" line="22"/>
@@ -2204,12 +2884,12 @@ Do you want to check for an update?</source>
 <context>
     <name>orvanta::SignStayPanel</name>
     <message>
-        <location filename="../gui/reading/SignStayPanel.cpp" line="171"/>
+        <location filename="../gui/reading/SignStayPanel.cpp" line="182"/>
         <source>When the Moon entered this rashi and when it leaves it</source>
         <translation>चंद्रमा के इस राशि में आने और इससे निकलने का समय</translation>
     </message>
     <message>
-        <location filename="../gui/reading/SignStayPanel.cpp" line="172"/>
+        <location filename="../gui/reading/SignStayPanel.cpp" line="183"/>
         <source>Notice: the rashi depends on the exact birth time</source>
         <translation>सूचना: राशि सटीक जन्म समय पर निर्भर है</translation>
     </message>
@@ -2644,168 +3324,173 @@ Do you want to check for an update?</source>
         <translation>गणना करें (&amp;C)</translation>
     </message>
     <message>
-        <location filename="../gui/app/frmMain.cpp" line="60"/>
+        <location filename="../gui/app/frmMain.cpp" line="59"/>
+        <source>&amp;Match Two Readings…</source>
+        <translation>दो राशिफलों का मिलान करें (&amp;M)…</translation>
+    </message>
+    <message>
+        <location filename="../gui/app/frmMain.cpp" line="61"/>
         <source>&amp;Preferences…</source>
         <translation>वरीयताएँ (&amp;P)…</translation>
     </message>
     <message>
-        <location filename="../gui/app/frmMain.cpp" line="73"/>
+        <location filename="../gui/app/frmMain.cpp" line="74"/>
         <source>&amp;Open Previously Saved Reading</source>
         <translation>पहले सहेजा गया राशिफल खोलें (&amp;O)</translation>
     </message>
     <message>
-        <location filename="../gui/app/frmMain.cpp" line="95"/>
+        <location filename="../gui/app/frmMain.cpp" line="96"/>
         <source>Night sky with the Moon</source>
         <translation>रात के आकाश में चंद्रमा</translation>
     </message>
     <message>
-        <location filename="../gui/app/frmMain.cpp" line="111"/>
-        <location filename="../gui/app/frmMain.cpp" line="115"/>
+        <location filename="../gui/app/frmMain.cpp" line="112"/>
+        <location filename="../gui/app/frmMain.cpp" line="116"/>
         <source>Name</source>
         <translation>नाम</translation>
     </message>
     <message>
-        <location filename="../gui/app/frmMain.cpp" line="118"/>
+        <location filename="../gui/app/frmMain.cpp" line="119"/>
         <source>Date of Birth</source>
         <translation>जन्म की तारीख</translation>
     </message>
     <message>
-        <location filename="../gui/app/frmMain.cpp" line="120"/>
+        <location filename="../gui/app/frmMain.cpp" line="121"/>
         <source>Time of Birth</source>
         <translation>जन्म का समय</translation>
     </message>
     <message>
-        <location filename="../gui/app/frmMain.cpp" line="122"/>
+        <location filename="../gui/app/frmMain.cpp" line="123"/>
         <source>Time Zone</source>
         <translation>समय क्षेत्र</translation>
     </message>
     <message>
-        <location filename="../gui/app/frmMain.cpp" line="130"/>
+        <location filename="../gui/app/frmMain.cpp" line="131"/>
         <source>Latitude</source>
         <translation>अक्षांश</translation>
     </message>
     <message>
-        <location filename="../gui/app/frmMain.cpp" line="130"/>
+        <location filename="../gui/app/frmMain.cpp" line="131"/>
         <source>North</source>
         <translation>उत्तर</translation>
     </message>
     <message>
-        <location filename="../gui/app/frmMain.cpp" line="131"/>
+        <location filename="../gui/app/frmMain.cpp" line="132"/>
         <source>South</source>
         <translation>दक्षिण</translation>
     </message>
     <message>
-        <location filename="../gui/app/frmMain.cpp" line="132"/>
+        <location filename="../gui/app/frmMain.cpp" line="133"/>
         <source>Longitude</source>
         <translation>देशांतर</translation>
     </message>
     <message>
-        <location filename="../gui/app/frmMain.cpp" line="132"/>
+        <location filename="../gui/app/frmMain.cpp" line="133"/>
         <source>East</source>
         <translation>पूर्व</translation>
     </message>
     <message>
-        <location filename="../gui/app/frmMain.cpp" line="133"/>
+        <location filename="../gui/app/frmMain.cpp" line="134"/>
         <source>West</source>
         <translation>पश्चिम</translation>
     </message>
     <message>
-        <location filename="../gui/app/frmMain.cpp" line="141"/>
+        <location filename="../gui/app/frmMain.cpp" line="142"/>
         <source>Find My Rashi</source>
         <translation>मेरी राशि जानें</translation>
     </message>
     <message>
-        <location filename="../gui/app/frmMain.cpp" line="155"/>
+        <location filename="../gui/app/frmMain.cpp" line="156"/>
         <source>Month of Birth</source>
         <translation>जन्म का महीना</translation>
     </message>
     <message>
-        <location filename="../gui/app/frmMain.cpp" line="156"/>
+        <location filename="../gui/app/frmMain.cpp" line="157"/>
         <source>Day of Birth</source>
         <translation>जन्म का दिन</translation>
     </message>
     <message>
-        <location filename="../gui/app/frmMain.cpp" line="157"/>
+        <location filename="../gui/app/frmMain.cpp" line="158"/>
         <source>Year of Birth</source>
         <translation>जन्म का वर्ष</translation>
     </message>
     <message>
-        <location filename="../gui/app/frmMain.cpp" line="167"/>
+        <location filename="../gui/app/frmMain.cpp" line="168"/>
         <source>Hour of Birth</source>
         <translation>जन्म का घंटा</translation>
     </message>
     <message>
-        <location filename="../gui/app/frmMain.cpp" line="168"/>
+        <location filename="../gui/app/frmMain.cpp" line="169"/>
         <source>Minute of Birth</source>
         <translation>जन्म का मिनट</translation>
     </message>
     <message>
-        <location filename="../gui/app/frmMain.cpp" line="169"/>
+        <location filename="../gui/app/frmMain.cpp" line="170"/>
         <source>Second of Birth</source>
         <translation>जन्म का सेकंड</translation>
     </message>
     <message>
-        <location filename="../gui/app/frmMain.cpp" line="176"/>
+        <location filename="../gui/app/frmMain.cpp" line="177"/>
         <source>HH:MM:SS</source>
         <extracomment>A caption beside the lists of the time of birth: hours, minutes, seconds.</extracomment>
         <translation>घं:मि:से</translation>
     </message>
     <message>
-        <location filename="../gui/app/frmMain.cpp" line="184"/>
+        <location filename="../gui/app/frmMain.cpp" line="185"/>
         <source>Time Zone Hours</source>
         <translation>समय क्षेत्र के घंटे</translation>
     </message>
     <message>
-        <location filename="../gui/app/frmMain.cpp" line="185"/>
+        <location filename="../gui/app/frmMain.cpp" line="186"/>
         <source>Time Zone Minutes</source>
         <translation>समय क्षेत्र के मिनट</translation>
     </message>
     <message>
-        <location filename="../gui/app/frmMain.cpp" line="187"/>
+        <location filename="../gui/app/frmMain.cpp" line="188"/>
         <source>TZ Help</source>
         <extracomment>A link beside the time zone&apos;s boxes that opens the list of time zones.</extracomment>
         <translation>समय क्षेत्र सहायता</translation>
     </message>
     <message>
-        <location filename="../gui/app/frmMain.cpp" line="189"/>
+        <location filename="../gui/app/frmMain.cpp" line="190"/>
         <source>Pick the time zone from a list</source>
         <translation>सूची से समय क्षेत्र चुनें</translation>
     </message>
     <message>
-        <location filename="../gui/app/frmMain.cpp" line="192"/>
+        <location filename="../gui/app/frmMain.cpp" line="193"/>
         <source>DST</source>
         <extracomment>A check box: daylight saving time was in force at the birth.</extracomment>
         <translation>डेलाइट सेविंग</translation>
     </message>
     <message>
-        <location filename="../gui/app/frmMain.cpp" line="200"/>
+        <location filename="../gui/app/frmMain.cpp" line="201"/>
         <source>Hour</source>
         <extracomment>A small caption under the box of the time zone&apos;s hours.</extracomment>
         <translation>घंटे</translation>
     </message>
     <message>
-        <location filename="../gui/app/frmMain.cpp" line="202"/>
+        <location filename="../gui/app/frmMain.cpp" line="203"/>
         <source>Min</source>
         <extracomment>A small caption under the box of the time zone&apos;s minutes (of time).</extracomment>
         <translation>मिनट</translation>
     </message>
     <message>
-        <location filename="../gui/app/frmMain.cpp" line="221"/>
+        <location filename="../gui/app/frmMain.cpp" line="222"/>
         <source>City</source>
         <translation>शहर</translation>
     </message>
     <message>
-        <location filename="../gui/app/frmMain.cpp" line="222"/>
+        <location filename="../gui/app/frmMain.cpp" line="223"/>
         <source>State</source>
         <translation>राज्य</translation>
     </message>
     <message>
-        <location filename="../gui/app/frmMain.cpp" line="223"/>
+        <location filename="../gui/app/frmMain.cpp" line="224"/>
         <source>Country</source>
         <translation>देश</translation>
     </message>
     <message>
-        <location filename="../gui/app/frmMain.cpp" line="235"/>
+        <location filename="../gui/app/frmMain.cpp" line="236"/>
         <source>Click Here To Find
 Latitude &amp;&amp; Longitude</source>
         <extracomment>A button in two lines; &quot;&amp;&amp;&quot; shows one &quot;&amp;&quot;.</extracomment>
@@ -2813,41 +3498,183 @@ Latitude &amp;&amp; Longitude</source>
 जानने के लिए यहाँ क्लिक करें</translation>
     </message>
     <message>
-        <location filename="../gui/app/frmMain.cpp" line="237"/>
+        <location filename="../gui/app/frmMain.cpp" line="238"/>
         <source>Click Here To Find Latitude &amp; Longitude</source>
         <translation>अक्षांश और देशांतर जानने के लिए यहाँ क्लिक करें</translation>
     </message>
     <message>
-        <location filename="../gui/app/frmMain.cpp" line="399"/>
+        <location filename="../gui/app/frmMain.cpp" line="411"/>
         <source>Please Enter City</source>
         <translation>कृपया शहर दर्ज करें</translation>
     </message>
     <message>
-        <location filename="../gui/app/frmMain.cpp" line="400"/>
+        <location filename="../gui/app/frmMain.cpp" line="412"/>
         <source>Please Enter State</source>
         <translation>कृपया राज्य दर्ज करें</translation>
     </message>
     <message>
-        <location filename="../gui/app/frmMain.cpp" line="401"/>
+        <location filename="../gui/app/frmMain.cpp" line="413"/>
         <source>Please Enter Country</source>
         <translation>कृपया देश दर्ज करें</translation>
     </message>
     <message>
-        <location filename="../gui/app/frmMain.cpp" line="419"/>
+        <location filename="../gui/app/frmMain.cpp" line="431"/>
         <source>Select the source file</source>
         <extracomment>The title of the dialog that opens a saved reading.</extracomment>
         <translation>सहेजी गई राशिफल फाइल चुनें</translation>
     </message>
     <message>
-        <location filename="../gui/app/frmMain.cpp" line="432"/>
+        <location filename="../gui/app/frmMain.cpp" line="445"/>
         <source>Please Check The File.</source>
         <translation>कृपया फाइल जाँचें।</translation>
     </message>
     <message>
-        <location filename="../gui/app/frmMain.cpp" line="476"/>
+        <location filename="../gui/app/frmMain.cpp" line="489"/>
         <source>The atlas of places cannot be used (%1). Please type the coordinates and the time zone yourself.</source>
         <extracomment>%1 says why, in a phrase of its own (&quot;The atlas … cannot be read: …&quot;).</extracomment>
         <translation>स्थानों के एटलस का उपयोग नहीं किया जा सकता (%1)। कृपया अक्षांश-देशांतर और समय क्षेत्र स्वयं दर्ज करें।</translation>
+    </message>
+</context>
+<context>
+    <name>orvanta::frmMatch</name>
+    <message>
+        <location filename="../gui/matching/frmMatch.cpp" line="64"/>
+        <source>Match Two Readings — %1</source>
+        <translation>दो राशिफलों का मिलान — %1</translation>
+    </message>
+    <message>
+        <location filename="../gui/matching/frmMatch.cpp" line="80"/>
+        <source>S&amp;wap ⇄</source>
+        <translation>अदला-बदली ⇄ (&amp;W)</translation>
+    </message>
+    <message>
+        <location filename="../gui/matching/frmMatch.cpp" line="81"/>
+        <source>Swap the bride and the groom</source>
+        <translation>वधू और वर की अदला-बदली करें</translation>
+    </message>
+    <message>
+        <location filename="../gui/matching/frmMatch.cpp" line="90"/>
+        <location filename="../gui/matching/frmMatch.cpp" line="113"/>
+        <source>&amp;Report…</source>
+        <translation>रिपोर्ट (&amp;R)…</translation>
+    </message>
+    <message>
+        <location filename="../gui/matching/frmMatch.cpp" line="91"/>
+        <location filename="../gui/matching/frmMatch.cpp" line="115"/>
+        <source>&amp;Close</source>
+        <translation>बंद करें (&amp;C)</translation>
+    </message>
+    <message>
+        <location filename="../gui/matching/frmMatch.cpp" line="108"/>
+        <source>&amp;File</source>
+        <translation>फाइल (&amp;F)</translation>
+    </message>
+    <message>
+        <location filename="../gui/matching/frmMatch.cpp" line="109"/>
+        <source>Open &amp;Bride&apos;s Reading…</source>
+        <translation>वधू का राशिफल खोलें (&amp;B)…</translation>
+    </message>
+    <message>
+        <location filename="../gui/matching/frmMatch.cpp" line="110"/>
+        <source>Open &amp;Groom&apos;s Reading…</source>
+        <translation>वर का राशिफल खोलें (&amp;G)…</translation>
+    </message>
+    <message>
+        <location filename="../gui/matching/frmMatch.cpp" line="111"/>
+        <source>S&amp;wap Bride and Groom</source>
+        <translation>वधू और वर की अदला-बदली (&amp;W)</translation>
+    </message>
+    <message>
+        <location filename="../gui/matching/frmMatch.cpp" line="130"/>
+        <source>The eight kootas</source>
+        <translation>आठ कूट</translation>
+    </message>
+    <message>
+        <location filename="../gui/matching/frmMatch.cpp" line="132"/>
+        <source>Koota</source>
+        <extracomment>The columns of the kootas&apos; table: the koota, each side&apos;s class, the points got, the most a koota gives.</extracomment>
+        <translation>कूट</translation>
+    </message>
+    <message>
+        <location filename="../gui/matching/frmMatch.cpp" line="132"/>
+        <source>Bride</source>
+        <translation>वधू</translation>
+    </message>
+    <message>
+        <location filename="../gui/matching/frmMatch.cpp" line="132"/>
+        <source>Groom</source>
+        <translation>वर</translation>
+    </message>
+    <message>
+        <location filename="../gui/matching/frmMatch.cpp" line="132"/>
+        <source>Points</source>
+        <translation>गुण</translation>
+    </message>
+    <message>
+        <location filename="../gui/matching/frmMatch.cpp" line="132"/>
+        <source>Maximum</source>
+        <translation>अधिकतम</translation>
+    </message>
+    <message>
+        <location filename="../gui/matching/frmMatch.cpp" line="197"/>
+        <location filename="../gui/matching/frmMatch.cpp" line="206"/>
+        <location filename="../gui/matching/frmMatch.cpp" line="211"/>
+        <source>Please Check The File.</source>
+        <translation>कृपया फाइल जाँचें।</translation>
+    </message>
+    <message>
+        <location filename="../gui/matching/frmMatch.cpp" line="207"/>
+        <source>“%1”: %2</source>
+        <translation>“%1”: %2</translation>
+    </message>
+    <message>
+        <location filename="../gui/matching/frmMatch.cpp" line="212"/>
+        <source>No rashi can be found for the birth in “%1”.</source>
+        <translation>“%1” के जन्म के लिए कोई राशि नहीं मिल सकी।</translation>
+    </message>
+    <message>
+        <location filename="../gui/matching/frmMatch.cpp" line="222"/>
+        <source>Open the Bride&apos;s Reading</source>
+        <translation>वधू का राशिफल खोलें</translation>
+    </message>
+    <message>
+        <location filename="../gui/matching/frmMatch.cpp" line="222"/>
+        <source>Open the Groom&apos;s Reading</source>
+        <translation>वर का राशिफल खोलें</translation>
+    </message>
+    <message>
+        <location filename="../gui/matching/frmMatch.cpp" line="224"/>
+        <source>Saved Readings</source>
+        <translation>सहेजे गए राशिफल</translation>
+    </message>
+    <message>
+        <location filename="../gui/matching/frmMatch.cpp" line="281"/>
+        <location filename="../gui/matching/frmMatch.cpp" line="284"/>
+        <source>Total</source>
+        <translation>कुल</translation>
+    </message>
+    <message>
+        <location filename="../gui/matching/frmMatch.cpp" line="308"/>
+        <source>Open a reading for the bride and one for the groom.</source>
+        <translation>वधू का एक राशिफल और वर का एक राशिफल खोलें।</translation>
+    </message>
+</context>
+<context>
+    <name>orvanta::frmMatchReport</name>
+    <message>
+        <location filename="../gui/matching/frmMatchReport.cpp" line="21"/>
+        <source>Matching Report — %1</source>
+        <translation>मिलान रिपोर्ट — %1</translation>
+    </message>
+    <message>
+        <location filename="../gui/matching/frmMatchReport.cpp" line="31"/>
+        <source>&amp;Print</source>
+        <translation>प्रिंट करें (&amp;P)</translation>
+    </message>
+    <message>
+        <location filename="../gui/matching/frmMatchReport.cpp" line="32"/>
+        <source>&amp;Close</source>
+        <translation>बंद करें (&amp;C)</translation>
     </message>
 </context>
 <context>
@@ -3232,58 +4059,63 @@ Latitude &amp;&amp; Longitude</source>
     </message>
     <message>
         <location filename="../gui/reading/frmResult.cpp" line="265"/>
-        <location filename="../gui/reading/frmResult.cpp" line="335"/>
+        <location filename="../gui/reading/frmResult.cpp" line="336"/>
         <source>&amp;Back</source>
         <translation>वापस (&amp;B)</translation>
     </message>
     <message>
         <location filename="../gui/reading/frmResult.cpp" line="267"/>
-        <location filename="../gui/reading/frmResult.cpp" line="336"/>
+        <location filename="../gui/reading/frmResult.cpp" line="337"/>
         <source>&amp;Save</source>
         <translation>सहेजें (&amp;S)</translation>
     </message>
     <message>
-        <location filename="../gui/reading/frmResult.cpp" line="302"/>
+        <location filename="../gui/reading/frmResult.cpp" line="268"/>
+        <source>&amp;Match With…</source>
+        <translation>दूसरे राशिफल से मिलान करें (&amp;M)…</translation>
+    </message>
+    <message>
+        <location filename="../gui/reading/frmResult.cpp" line="303"/>
         <source>Rashi</source>
         <extracomment>The heading that shows the rashi&apos;s name once the reading is loaded.</extracomment>
         <translation>राशि</translation>
     </message>
     <message>
-        <location filename="../gui/reading/frmResult.cpp" line="404"/>
+        <location filename="../gui/reading/frmResult.cpp" line="405"/>
         <source>About Software</source>
         <translation>सॉफ्टवेयर के बारे में</translation>
     </message>
     <message>
-        <location filename="../gui/reading/frmResult.cpp" line="407"/>
+        <location filename="../gui/reading/frmResult.cpp" line="408"/>
         <source>Orvanta Online</source>
         <extracomment>A frame around a link to the program&apos;s discussion board; Orvanta is the program&apos;s name.</extracomment>
         <translation>Orvanta ऑनलाइन</translation>
     </message>
     <message>
-        <location filename="../gui/reading/frmResult.cpp" line="411"/>
+        <location filename="../gui/reading/frmResult.cpp" line="412"/>
         <source>Questions about your rashi? Ask them on the Orvanta discussion board - click here to visit the site.</source>
         <translation>अपनी राशि के बारे में कोई प्रश्न है? उसे Orvanta चर्चा मंच पर पूछें - साइट पर जाने के लिए यहाँ क्लिक करें।</translation>
     </message>
     <message>
-        <location filename="../gui/reading/frmResult.cpp" line="440"/>
+        <location filename="../gui/reading/frmResult.cpp" line="441"/>
         <source>Back</source>
         <extracomment>Page buttons: the previous page of the reading.</extracomment>
         <translation>पिछला</translation>
     </message>
     <message>
-        <location filename="../gui/reading/frmResult.cpp" line="446"/>
+        <location filename="../gui/reading/frmResult.cpp" line="447"/>
         <source>Next</source>
         <extracomment>Page buttons: the next page of the reading.</extracomment>
         <translation>अगला</translation>
     </message>
     <message>
-        <location filename="../gui/reading/frmResult.cpp" line="482"/>
+        <location filename="../gui/reading/frmResult.cpp" line="483"/>
         <source>Click here to visit our home page: %1</source>
         <extracomment>%1 the program&apos;s web address.</extracomment>
         <translation>हमारे होम पेज पर जाने के लिए यहाँ क्लिक करें: %1</translation>
     </message>
     <message>
-        <location filename="../gui/reading/frmResult.cpp" line="510"/>
+        <location filename="../gui/reading/frmResult.cpp" line="511"/>
         <source>Lucky for %1</source>
         <extracomment>The lucky page&apos;s tab: %1 the rashi&apos;s name.</extracomment>
         <translation>%1 के लिए शुभ</translation>
@@ -3292,44 +4124,44 @@ Latitude &amp;&amp; Longitude</source>
 <context>
     <name>orvanta::frmSave</name>
     <message>
-        <location filename="../gui/report/frmSave.cpp" line="130"/>
+        <location filename="../gui/report/frmSave.cpp" line="75"/>
         <source>Talk about your rashi with other readers on the Orvanta discussion board.</source>
         <translation>Orvanta चर्चा मंच पर दूसरे पाठकों के साथ अपनी राशि पर बात करें।</translation>
     </message>
     <message>
-        <location filename="../gui/report/frmSave.cpp" line="138"/>
+        <location filename="../gui/report/ReportView.cpp" line="80"/>
         <source>Report</source>
-        <extracomment>What a screen reader calls the report of the reading.</extracomment>
+        <extracomment>What a screen reader calls the report of a reading or of a match.</extracomment>
         <translation>रिपोर्ट</translation>
     </message>
     <message>
-        <location filename="../gui/report/frmSave.cpp" line="150"/>
+        <location filename="../gui/report/frmSave.cpp" line="85"/>
         <source>Visit the Orvanta web site now</source>
         <translation>अभी Orvanta की वेबसाइट पर जाएँ</translation>
     </message>
     <message>
-        <location filename="../gui/report/frmSave.cpp" line="153"/>
+        <location filename="../gui/report/frmSave.cpp" line="88"/>
         <source>&amp;Save</source>
         <translation>सहेजें (&amp;S)</translation>
     </message>
     <message>
-        <location filename="../gui/report/frmSave.cpp" line="154"/>
+        <location filename="../gui/report/frmSave.cpp" line="89"/>
         <source>&amp;Print</source>
         <translation>प्रिंट करें (&amp;P)</translation>
     </message>
     <message>
-        <location filename="../gui/report/frmSave.cpp" line="216"/>
+        <location filename="../gui/report/frmSave.cpp" line="150"/>
         <source>Save Your Rashi Details</source>
         <extracomment>The save dialog&apos;s title, and the name of its one kind of file (a reading, *.ras).</extracomment>
         <translation>अपनी राशि का विवरण सहेजें</translation>
     </message>
     <message>
-        <location filename="../gui/report/frmSave.cpp" line="216"/>
+        <location filename="../gui/report/frmSave.cpp" line="150"/>
         <source>Rich Text Format</source>
         <translation>रिच टेक्स्ट फॉर्मेट</translation>
     </message>
     <message>
-        <location filename="../gui/report/frmSave.cpp" line="221"/>
+        <location filename="../gui/report/frmSave.cpp" line="155"/>
         <source>The Reading Could Not Be Saved.</source>
         <translation>राशिफल सहेजा नहीं जा सका।</translation>
     </message>

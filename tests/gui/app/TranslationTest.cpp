@@ -25,6 +25,7 @@
 
 #include "core/common/BirthRecord.h"
 #include "core/reading/RashiCatalogue.h"
+#include "core/report/ReadingFile.h"
 #include "core/timezone/TimeZoneTable.h"
 #include "gui/app/StartUp.h"
 #include "gui/app/frmMain.h"
@@ -168,6 +169,23 @@ struct Tour {
         Platform.SaveFileAnswers.push_back(QStringLiteral("/full/asha.ras"));
         Platform.FailingPaths.insert(QStringLiteral("/full/asha.ras"));
         QTest::mouseClick(report->findChild<QPushButton*>(QStringLiteral("cmdSave")), Qt::LeftButton);
+        report->close();
+
+        // The reading matched with a saved one, and the match's report.
+        result->findChild<QAction*>(QStringLiteral("mnuMatchWith"))->trigger();
+        QWidget* match = testing::VisibleWindow("frmMatch");
+        BirthRecord groom = testing::Birth(12, 3, 1975, 9, 5);
+        groom.PersonName = "Ravi";
+        Platform.Files[QStringLiteral("/readings/ravi.ras")] = QByteArray::fromStdString(EncodeReadingFile(groom));
+        Platform.OpenFileAnswers.push_back(QStringLiteral("/readings/ravi.ras"));
+        QTest::mouseClick(match->findChild<QPushButton*>(QStringLiteral("cmdOpenGroom")), Qt::LeftButton);
+        Collect(match);
+        QTest::mouseClick(match->findChild<QPushButton*>(QStringLiteral("cmdReport")), Qt::LeftButton);
+        Collect(Platform.LastModal);
+        const QString matchReport = Platform.LastModal->findChild<QTextBrowser*>()->toPlainText();
+        for (const QString& line : matchReport.split(QLatin1Char('\n'), Qt::SkipEmptyParts)) {
+            Shown.append(QStringLiteral("match report: ") + line);
+        }
         testing::CloseAllWindows();
 
         // A birth a minute from a change of sign and of pada: the notices,
@@ -224,7 +242,7 @@ TEST(Translation, LocalesWithoutATranslationShowExactlyTheEnglishTexts)
 bool IsData(const QString& text)
 {
     static const QRegularExpression data(QStringLiteral(
-        "^([-+0-9 .,:;°'\u2032\u00A0]*|Asha|Orvanta( Free)?|https?://\\S+|English|\u0939\u093F\u0928\u094D\u0926\u0940)$"));
+        "^([-+0-9 .,:;°'\u2032\u00A0]*|Asha|Ravi|Orvanta( Free)?|https?://\\S+|English|\u0939\u093F\u0928\u094D\u0926\u0940)$"));
     return data.match(text).hasMatch();
 }
 
@@ -257,6 +275,7 @@ TEST(Translation, EveryTextAWindowShowsIsLookedUp)
 QSet<QString> LatinAllowedInHindi()
 {
     QSet<QString> allowed{QStringLiteral("Orvanta"), QStringLiteral("Free"), QStringLiteral("Asha"),
+                          QStringLiteral("Ravi"),
                           QStringLiteral("GNU"), QStringLiteral("GeoNames"), QStringLiteral("CC"),
                           QStringLiteral("BY"), QStringLiteral("AGPL"), QStringLiteral("Astrodienst"),
                           QStringLiteral("AG"), QStringLiteral("Swiss"), QStringLiteral("Ephemeris"),
