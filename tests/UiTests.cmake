@@ -22,7 +22,7 @@ add_executable(orvanta_ui_tests
   gui/support/WebPagesTest.cpp
   gui/reading/frmResultTest.cpp
   gui/reading/SignStayPanelTest.cpp
-  gui/reading/NakshatraPanelTest.cpp
+  gui/reading/BirthStarPageTest.cpp
   gui/report/frmSaveTest.cpp
   gui/timezone/frmTimeZoneTest.cpp
   gui/widgets/ClickableLabelTest.cpp

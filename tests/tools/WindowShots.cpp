@@ -10,6 +10,7 @@
 #include <QMenuBar>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QTabWidget>
 #include <QTest>
 #include <cstdio>
 
@@ -135,6 +136,13 @@ int main(int argc, char** argv)
     Settle();
     QWidget* result = TopLevel("frmResult");
     Shoot(result, "result");
+    QTest::mouseClick(Child<QWidget>(result, "lblBirthStar"), Qt::LeftButton);
+    Shoot(result, "result-birth-star");
+    const QSize usual = result->size();
+    result->resize(result->minimumSizeHint());
+    Shoot(result, "result-birth-star-smallest");
+    result->resize(usual);
+    Child<QTabWidget>(result, "TS")->setCurrentIndex(0);
     Child<QPushButton>(result, "cmdSave")->click();
     Shoot(platform.LastModal, "report");
     platform.LastModal->close();
@@ -152,6 +160,8 @@ int main(int argc, char** argv)
     Settle();
     QWidget* differ = TopLevel("frmResult");
     Shoot(differ, "result-differ");
+    QTest::mouseClick(Child<QWidget>(differ, "lblBirthStar"), Qt::LeftButton);
+    Shoot(differ, "result-differ-birth-star");
     differ->close();
     Settle();
 
