@@ -6,6 +6,7 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QDir>
+#include <QFile>
 #include <QLineEdit>
 #include <QMenuBar>
 #include <QPushButton>
@@ -145,6 +146,15 @@ int main(int argc, char** argv)
     Child<QTabWidget>(result, "TS")->setCurrentIndex(0);
     Child<QPushButton>(result, "cmdSave")->click();
     Shoot(platform.LastModal, "report");
+    // The report as a PDF too, for pdftoppm and pdftotext.
+    const QString pdf = folder + QStringLiteral("/report.pdf");
+    platform.SaveFileAnswers = {pdf};
+    Child<QPushButton>(platform.LastModal, "cmdSavePdf")->click();
+    QFile pdfFile(pdf);
+    if (!pdfFile.open(QIODevice::WriteOnly) || pdfFile.write(platform.Files[pdf]) <= 0) {
+        ++failures;
+    }
+    std::printf("%s\n", qPrintable(pdf));
     platform.LastModal->close();
     result->close();
     Settle();
