@@ -112,7 +112,8 @@ struct Page {
     std::span<const ResultFieldBox> Boxes;
 };
 
-// Tab k shows Frame k; the eighth page, About, is built on its own.
+// Tab k shows Frame k; the eighth page, About, is built on its own, and the
+// birth star's page comes before it where there is a birth star.
 constexpr Page kPages[] = {
     {QT_TRANSLATE_NOOP("orvanta::frmResult", "Sign Characteristics"), kSignCharacteristics},
     {QT_TRANSLATE_NOOP("orvanta::frmResult", "Physique And Looks"), kPhysiqueAndLooks},
@@ -569,9 +570,12 @@ void frmResult::ShowBirthStarLine()
     lblBirthStar->setAccessibleName(Translated(star->ShortSpoken));
 }
 
+// Tab by tab, not page by page: the birth star's tab stands among the pages.
 void frmResult::TS_Click(int index)
 {
-    ShowResultPage(index + 1);
+    if (index >= 0) {
+        TS->setCurrentIndex(index);
+    }
 }
 
 void frmResult::cmdBack_Click()

@@ -5,6 +5,7 @@
 #include <QApplication>
 #include <QLabel>
 #include <QPushButton>
+#include <QTabBar>
 #include <QTabWidget>
 #include <QTest>
 #include <gtest/gtest.h>
@@ -110,6 +111,11 @@ TEST_F(BirthStarPageTest, ComesBetweenTheSignsPagesAndAbout)
     for (int i = chain.size() - 1; i > 0; --i) {
         QTest::mouseClick(button(chain[i], "cmdBack"), Qt::LeftButton);
         EXPECT_EQ(FrontPage(), chain[i - 1]);
+    }
+    QTabBar* bar = Tabs().tabBar();
+    for (const int tab : {7, 8, 6}) {
+        QTest::mouseClick(bar, Qt::LeftButton, {}, bar->tabRect(tab).center());
+        EXPECT_EQ(FrontPage(), chain[tab]);
     }
     window->ShowResultPage(8);
     EXPECT_EQ(FrontPage(), "Frame8");
