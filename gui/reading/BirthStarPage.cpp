@@ -63,15 +63,14 @@ void BirthStarPage::showEvent(QShowEvent* event)
     QWidget::showEvent(event);
 }
 
-QLabel* BirthStarPage::AddField(QGridLayout& grid, int row, const char* name, const QString& caption,
-                                const QString& value)
+void BirthStarPage::AddField(QGridLayout& grid, int row, const char* name, const QString& caption,
+                             const QString& value)
 {
     QLabel* label = MakeCaption(caption, grid.parentWidget());
     QLabel* shown = MakeValue(QLatin1String(name), value, tr("%1: %2").arg(caption, value), grid.parentWidget());
     label->setBuddy(shown);
     grid.addWidget(label, row, 0);
     grid.addWidget(shown, row, 1);
-    return shown;
 }
 
 // Four rows, pada 1 to 4, the birth's marked in words as well as by look.
@@ -137,9 +136,8 @@ void BirthStarPage::Build()
     grid->setHorizontalSpacing(12);
     grid->setVerticalSpacing(8);
     grid->setColumnStretch(1, 1);
+    // In the column first: the fields take the grid's widget for their parent.
     column->addLayout(grid);
-    // The layout needs its widget before fields are added under it.
-    content->setLayout(column);
     int row = 0;
     AddField(*grid, row++, "lblStarName", tr("Nakshatra"), ToQString(at.Name));
     AddField(*grid, row++, "lblStarPada", tr("Pada"), tr("%1 of 4").arg(at.Pada));

@@ -35,7 +35,7 @@ protected:
 
 private:
     void Build();
-    QLabel* AddField(QGridLayout& grid, int row, const char* name, const QString& caption, const QString& value);
+    void AddField(QGridLayout& grid, int row, const char* name, const QString& caption, const QString& value);
     QWidget* BuildSyllables(QWidget* parent);
     void SetKeyboardOrder();
 
