@@ -4,7 +4,6 @@
 #include <swephexp.h>
 
 #include <cmath>
-#include <mutex>
 #include <utility>
 
 namespace orvanta {
@@ -40,24 +39,16 @@ bool LibraryCanTakeFolder(const std::string& folder)
     return !folder.empty() && folder.size() <= 200 && folder.find_first_of(":;") == std::string::npos;
 }
 
-// The library is one per process; so is what this module last told it.
-struct LibraryState {
-    std::mutex Lock;
-    std::optional<std::string> Folder;
-};
-
-LibraryState& Library()
+// Giving the library a folder closes its open files, so only a change is
+// given. The library's state is per thread (thread-local in Debian's
+// build), and so is the record of what this thread last told it: a
+// thread's first computation always gives its folder.
+void UseFolder(const std::string& folder)
 {
-    static LibraryState state;
-    return state;
-}
-
-// Giving the library a folder closes its open files, so only a change is given.
-void UseFolder(LibraryState& library, const std::string& folder)
-{
-    if (library.Folder != folder) {
+    thread_local std::optional<std::string> told;
+    if (told != folder) {
         swe_set_ephe_path(folder.c_str());
-        library.Folder = folder;
+        told = folder;
     }
 }
 
@@ -126,12 +117,9 @@ PreciseMoonResult SwissEphemerisMoon::MoonAt(double julianDayUt, Ayanamsa ayanam
     if (!std::isfinite(julianDayUt)) {
         return Failure("the moment is not a number");
     }
-    LibraryState& library = Library();
-    const std::lock_guard<std::mutex> lock(library.Lock);
-
     int32 ephemeris = SEFLG_MOSEPH;
     if (LibraryCanTakeFolder(folder_)) {
-        UseFolder(library, folder_);
+        UseFolder(folder_);
         ephemeris = SEFLG_SWIEPH;
     }
     swe_set_sid_mode(SiderealModeOf(ayanamsa), 0, 0);
@@ -144,8 +132,11 @@ PreciseMoonResult SwissEphemerisMoon::MoonAt(double julianDayUt, Ayanamsa ayanam
     if (used < 0) {
         return Failure(error);
     }
+    const int32 data = used & (SEFLG_SWIEPH | SEFLG_MOSEPH);
     double ayanamsaDegrees = 0.0;
-    if (swe_get_ayanamsa_ex_ut(julianDayUt, used & (SEFLG_SWIEPH | SEFLG_MOSEPH), &ayanamsaDegrees, error) < 0) {
+    double meanAyanamsaDegrees = 0.0;
+    if (swe_get_ayanamsa_ex_ut(julianDayUt, data, &ayanamsaDegrees, error) < 0 ||
+        swe_get_ayanamsa_ex_ut(julianDayUt, data | SEFLG_NONUT, &meanAyanamsaDegrees, error) < 0) {
         return Failure(error);
     }
 
@@ -154,6 +145,7 @@ PreciseMoonResult SwissEphemerisMoon::MoonAt(double julianDayUt, Ayanamsa ayanam
     // This ayanamsa includes nutation, so adding it gives the apparent tropical longitude.
     p.TropicalLongitude = Normalized(moon[0] + ayanamsaDegrees);
     p.AyanamsaDegrees = ayanamsaDegrees;
+    p.MeanAyanamsaDegrees = meanAyanamsaDegrees;
     p.SpeedDegreesPerDay = moon[3];
     const bool analytic = (used & SEFLG_MOSEPH) != 0;
     p.Data = analytic ? PreciseMoonData::AnalyticTheory : PreciseMoonData::EphemerisFiles;

@@ -14,9 +14,9 @@
 namespace orvanta {
 
 struct NakshatraText {
-    // "Nakshatra Rohini, pada 2 — lord Moon — name syllable Va (व)"
+    // "Nakshatra Rohini, pada 2 — lord Moon — name syllable Va (वा)"
     UiText Line;
-    UiText LineSpoken;  // the same without the Devanagari, for screen readers
+    UiText LineSpoken;  // the same as one sentence, for screen readers
 
     // "Rohini 2 · Va (व)", for where there is room for one short line, and
     // the same in words for screen readers.
@@ -39,7 +39,7 @@ struct NakshatraText {
 // "pada 2 of Rohini"
 UiText PadaName(int padaOfZodiac);
 
-// "Va (व)"
+// "Va (वा)"
 UiText SyllableText(const NameSyllable& syllable);
 
 NakshatraText DescribeNakshatra(const NakshatraStay& stay);
