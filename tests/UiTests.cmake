@@ -24,6 +24,7 @@ add_executable(orvanta_ui_tests
   gui/reading/SignStayPanelTest.cpp
   gui/reading/BirthStarPageTest.cpp
   gui/report/frmSaveTest.cpp
+  gui/matching/frmMatchTest.cpp
   gui/timezone/frmTimeZoneTest.cpp
   gui/widgets/ClickableLabelTest.cpp
   gui/widgets/EntryBoxesTest.cpp

@@ -39,16 +39,29 @@ bool LibraryCanTakeFolder(const std::string& folder)
     return !folder.empty() && folder.size() <= 200 && folder.find_first_of(":;") == std::string::npos;
 }
 
+// The library's state is per thread (thread-local in Debian's build), and
+// so is the record of what this thread last told it: a thread's first
+// computation always gives its folder. The library keeps open files and
+// tables for each thread that used it, so they are closed as it ends.
+struct ThreadLibrary {
+    std::optional<std::string> Folder;
+
+    ~ThreadLibrary()
+    {
+        if (Folder) {
+            swe_close();
+        }
+    }
+};
+
 // Giving the library a folder closes its open files, so only a change is
-// given. The library's state is per thread (thread-local in Debian's
-// build), and so is the record of what this thread last told it: a
-// thread's first computation always gives its folder.
+// given.
 void UseFolder(const std::string& folder)
 {
-    thread_local std::optional<std::string> told;
-    if (told != folder) {
+    thread_local ThreadLibrary library;
+    if (library.Folder != folder) {
         swe_set_ephe_path(folder.c_str());
-        told = folder;
+        library.Folder = folder;
     }
 }
 

@@ -45,7 +45,7 @@ QString HelpText(const QCommandLineParser& parser)
 {
     QString text = parser.helpText();
     text.remove(0, text.indexOf(QLatin1Char('\n')));
-    return QStringLiteral("Usage: orvanta [options] [FILE]") + text;
+    return QStringLiteral("Usage: orvanta [options] [FILE]\n       orvanta --match BRIDE-FILE GROOM-FILE") + text;
 }
 
 }  // namespace
@@ -77,8 +77,12 @@ CommandLine ParseCommandLine(const QStringList& arguments)
         QStringLiteral("Orvanta finds the rashi, the sign the Moon stood in at a person's birth in\n"
                        "Vedic astrology, and shows its reading. Given a saved reading (.ras), it\n"
                        "opens it as \"Open Previously Saved Reading\" does."));
+    const QCommandLineOption match(QStringLiteral("match"),
+                                   QStringLiteral("Print the match of two saved readings, the bride's FILE\n"
+                                                  "first and the groom's second, and end."));
     parser.addOption(help);
     parser.addOption(version);
+    parser.addOption(match);
     parser.addPositionalArgument(QStringLiteral("FILE"), QStringLiteral("A saved reading to open."),
                                  QStringLiteral("[FILE]"));
     // Qt's options are words after one dash ("-platform offscreen").
@@ -88,8 +92,11 @@ CommandLine ParseCommandLine(const QStringList& arguments)
     CommandLine result;
     const bool understood = parser.parse(arguments);
     const QStringList files = parser.positionalArguments();
-    if (!understood || files.size() > 1) {
-        const QString why = understood ? QStringLiteral("Give at most one reading file.") : parser.errorText();
+    const bool matching = understood && parser.isSet(match);
+    if (!understood || (matching ? files.size() != 2 : files.size() > 1)) {
+        const QString why = !understood ? parser.errorText()
+                            : matching  ? QStringLiteral("Give --match two reading files, the bride's first.")
+                                        : QStringLiteral("Give at most one reading file.");
         result.EndNow = true;
         result.TextIsError = true;
         result.Status = UsageStatus;
@@ -100,6 +107,8 @@ CommandLine ParseCommandLine(const QStringList& arguments)
     } else if (parser.isSet(version)) {
         result.EndNow = true;
         result.Text = VersionText() + QLatin1Char('\n');
+    } else if (matching) {
+        result.MatchFiles = files;
     } else if (!files.isEmpty()) {
         result.ReadingFile = files.front();
     }

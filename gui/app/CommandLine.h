@@ -1,7 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The program's command line: `orvanta [FILE]` opens a saved reading, while
-// --help, --version and a wrong command line print their text and end the
-// program before any window (or display) is needed. Qt's own options
+// The program's command line: `orvanta [FILE]` opens a saved reading,
+// `orvanta --match BRIDE GROOM` prints the match of two, while --help,
+// --version and a wrong command line print their text and end the program
+// before any window (or display) is needed. Qt's own options
 // (-platform, -style, ...) are accepted and left to Qt.
 #pragma once
 
@@ -12,6 +13,7 @@ namespace orvanta {
 
 struct CommandLine {
     QString ReadingFile;  // the reading file to open; empty when none was given
+    QStringList MatchFiles;  // with --match: the bride's and the groom's reading files
     // When set, the program prints Text (to standard error when TextIsError)
     // and ends with Status instead of starting.
     bool EndNow = false;
