@@ -18,6 +18,7 @@
 #include "gui/support/WebPages.h"
 #include "gui/widgets/ClickableLabel.h"
 #include "gui/widgets/Controls.h"
+#include "gui/widgets/QtText.h"
 #include "gui/widgets/WindowFont.h"
 #include "platform/Platform.h"
 
