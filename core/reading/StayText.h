@@ -49,8 +49,8 @@ UiText ThresholdTime(const ClockTime& birth, double changeMinutesFromBirth);
 
 // "Moon in Rohini from 14 Jun 01:00 to 15 Jun 04:12 (birthplace clock)":
 // either end may be missing; the year is given only where the stay reaches
-// into another one than the birth's. `place` is the sign's or the
-// nakshatra's name.
+// into another one than the birth's. The place is a name, or a text such as
+// "pada 2 of Rohini".
 UiText MoonStayLine(const UiText& place, const ClockTime& birth, const std::optional<ClockTime>& entered,
                     const std::optional<ClockTime>& leaves);
 

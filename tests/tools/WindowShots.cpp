@@ -8,8 +8,8 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QDir>
+#include <QFile>
 #include <QLocale>
-#include <QTabWidget>
 #include <QTextBrowser>
 #include <QTimer>
 #include <QLineEdit>
@@ -17,6 +17,7 @@
 #include <QPrinter>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QTabWidget>
 #include <QTest>
 #include <cstdio>
 #include <deque>
@@ -222,22 +223,31 @@ int main(int argc, char** argv)
     Settle();
     QWidget* result = TopLevel("frmResult");
     Shoot(result, "result");
+    const QSize usual = result->size();
     auto* pages = Child<QTabWidget>(result, "TS");
     for (int page = 1; page < pages->count(); ++page) {
         pages->setCurrentIndex(page);
         Shoot(result, qPrintable(QStringLiteral("result-page%1").arg(page + 1)));
     }
     pages->setCurrentIndex(0);
+    QTest::mouseClick(Child<QWidget>(result, "lblBirthStar"), Qt::LeftButton);
+    Shoot(result, "result-birth-star", usual);
+    Shoot(result, "result-birth-star-smallest");
+    result->resize(usual);
+    pages->setCurrentIndex(0);
     Child<QPushButton>(result, "cmdSave")->click();
     QWidget* report = platform.LastModal;
     Shoot(report, "report");
-    // The report as the printer gets it, into a PDF file beside the pictures.
-    QPrinter pdf(QPrinter::HighResolution);
-    pdf.setOutputFormat(QPrinter::PdfFormat);
-    pdf.setOutputFileName(folder + QStringLiteral("/report.pdf"));
-    if (!QtPlatform::PrintDocumentOn(pdf, *Child<QTextBrowser>(report, "RTB")->document())) {
+    // The report as a PDF too, for pdftoppm and pdftotext.
+    const QString pdf = folder + QStringLiteral("/report.pdf");
+    platform.SaveFileAnswers = {pdf};
+    platform.ShotNames = {QStringLiteral("dialog-save-pdf")};
+    Child<QPushButton>(report, "cmdSavePdf")->click();
+    QFile pdfFile(pdf);
+    if (!pdfFile.open(QIODevice::WriteOnly) || pdfFile.write(platform.Files[pdf]) <= 0) {
         ++failures;
     }
+    std::printf("%s\n", qPrintable(pdf));
     // Saving where the disk refuses it, after Qt's save dialog.
     platform.SaveFileAnswers.push_back(QStringLiteral("/full/asha.ras"));
     platform.FailingPaths.insert(QStringLiteral("/full/asha.ras"));
@@ -286,6 +296,8 @@ int main(int argc, char** argv)
     Shoot(differ, "result-differ");
     // Tall enough for the whole column under the rashi.
     Shoot(differ, "result-differ-tall", QSize(differ->width(), 900));
+    QTest::mouseClick(Child<QWidget>(differ, "lblBirthStar"), Qt::LeftButton);
+    Shoot(differ, "result-differ-birth-star");
     differ->close();
     Settle();
 
