@@ -75,7 +75,7 @@ add_executable(orvanta_window_shots
   platform/FakePlatform.h platform/FakePlatform.cpp
 )
 target_include_directories(orvanta_window_shots PRIVATE "${CMAKE_CURRENT_SOURCE_DIR}")
-target_link_libraries(orvanta_window_shots PRIVATE orvanta_gui_app Qt6::Test)
+target_link_libraries(orvanta_window_shots PRIVATE orvanta_gui_startup Qt6::Test)
 target_compile_definitions(orvanta_window_shots PRIVATE ORVANTA_ATLAS_DATABASE="${ORVANTA_ATLAS_DATABASE}")
 add_dependencies(orvanta_window_shots orvanta_atlas_database)
 

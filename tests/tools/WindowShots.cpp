@@ -14,7 +14,6 @@
 #include <QTimer>
 #include <QLineEdit>
 #include <QMenuBar>
-#include <QPrinter>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTabWidget>

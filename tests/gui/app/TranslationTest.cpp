@@ -157,6 +157,8 @@ struct Tour {
         main->SetEntry(testing::EntryOfBirth());
         QTest::mouseClick(main->findChild<QPushButton*>(QStringLiteral("cmdRashi")), Qt::LeftButton);
         QWidget* result = testing::VisibleWindow("frmResult");
+        // The birth star's page is built when first shown.
+        QTest::mouseClick(result->findChild<QLabel*>(QStringLiteral("lblBirthStar")), Qt::LeftButton);
         Collect(result);
         QTest::mouseClick(result->findChild<QPushButton*>(QStringLiteral("cmdSave")), Qt::LeftButton);
         QWidget* report = Platform.LastModal;
@@ -193,7 +195,9 @@ struct Tour {
         main = ShowMainWindow(Shared);
         main->SetEntry(testing::EntryOfBirth(7, 1, 1990, 5, 38));
         QTest::mouseClick(main->findChild<QPushButton*>(QStringLiteral("cmdRashi")), Qt::LeftButton);
-        Collect(testing::VisibleWindow("frmResult"));
+        QWidget* near = testing::VisibleWindow("frmResult");
+        QTest::mouseClick(near->findChild<QLabel*>(QStringLiteral("lblBirthStar")), Qt::LeftButton);
+        Collect(near);
         testing::CloseAllWindows();
 
         for (const auto& m : Platform.Messages) {
@@ -280,7 +284,7 @@ QSet<QString> LatinAllowedInHindi()
                           QStringLiteral("BY"), QStringLiteral("AGPL"), QStringLiteral("Astrodienst"),
                           QStringLiteral("AG"), QStringLiteral("Swiss"), QStringLiteral("Ephemeris"),
                           QStringLiteral("English"), QStringLiteral("UTC"), QStringLiteral("ras"),
-                          QStringLiteral("notes")};
+                          QStringLiteral("notes"), QStringLiteral("PDF")};
     for (const RashiCatalogueRow& row : RashiCatalogue()) {
         allowed.insert(QString::fromUtf8(row.EnglishName.data(), row.EnglishName.size()));
     }
@@ -355,9 +359,11 @@ TEST(Translation, InHindiAReadingNamesItsRashiAndNakshatraInDevanagari)
     ASSERT_NE(result, nullptr);
 
     EXPECT_EQ(result->findChild<QLabel*>(QStringLiteral("lblVedicName"))->text(), QStringLiteral("तुला"));
-    const QString star = result->findChild<QLabel*>(QStringLiteral("lblNakshatra"))->text();
-    EXPECT_TRUE(star.startsWith(QStringLiteral("नक्षत्र स्वाती, चरण"))) << star.toStdString();
+    const QString star = result->findChild<QLabel*>(QStringLiteral("lblBirthStar"))->text();
+    EXPECT_TRUE(star.startsWith(QStringLiteral("स्वाती\u00A0"))) << star.toStdString();
     EXPECT_TRUE(result->findChild<QLabel*>(QStringLiteral("lblSignStay"))->text().contains(QStringLiteral("तुला")));
+    QTest::mouseClick(result->findChild<QLabel*>(QStringLiteral("lblBirthStar")), Qt::LeftButton);
+    EXPECT_EQ(result->findChild<QLabel*>(QStringLiteral("lblStarName"))->text(), QStringLiteral("स्वाती"));
 
     QTest::mouseClick(result->findChild<QPushButton*>(QStringLiteral("cmdSave")), Qt::LeftButton);
     const QString report = platform.LastModal->findChild<QTextBrowser*>()->toPlainText();
@@ -426,7 +432,9 @@ TEST(Translation, DevanagariIsDrawnInTheDevanagariFontInEitherLanguage)
         main->close();
         QWidget* result = ShowFirstWorkedBirth(services);
         ASSERT_NE(result, nullptr);
-        result->grab();  // the syllable "Ta (त)" is drawn
+        result->grab();  // the syllable "Ta (ता)" is drawn
+        QTest::mouseClick(result->findChild<QLabel*>(QStringLiteral("lblBirthStar")), Qt::LeftButton);
+        result->grab();  // and the four padas' syllables
         QTest::mouseClick(result->findChild<QPushButton*>(QStringLiteral("cmdSave")), Qt::LeftButton);
         platform.LastModal->grab();
         testing::CloseAllWindows();
