@@ -130,6 +130,7 @@ void BirthStarPage::Build()
     QLabel* title = MakeValue(QStringLiteral("lblBirthStarTitle"), Translated(text.Short),
                               Translated(text.ShortSpoken), content);
     title->setFont(WindowFont(14, true));
+    SetPlainText(*title, title->text());  // its syllable's Devanagari in the Devanagari font
     column->addWidget(title);
 
     auto* grid = new QGridLayout;

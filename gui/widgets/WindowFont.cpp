@@ -96,13 +96,15 @@ QString WithDevanagariFont(const QString& text)
 
 void SetPlainText(QLabel& label, const QString& text)
 {
-    if (WindowsWriteDevanagari() || !HasDevanagari(text)) {
-        label.setTextFormat(Qt::PlainText);
-        label.setText(text);
-    } else {
-        label.setTextFormat(Qt::RichText);
-        label.setText(WithDevanagariFont(text));
-    }
+    // The whole label in the Devanagari font where its text has Devanagari
+    // (that font carries Latin letters too), in the windows' own otherwise;
+    // its size and weight stay.
+    QFont font = label.font();
+    font.setFamilies(!WindowsWriteDevanagari() && HasDevanagari(text) ? DevanagariFamilies()
+                                                                       : WindowFont(9).families());
+    label.setFont(font);
+    label.setTextFormat(Qt::PlainText);
+    label.setText(text);
 }
 
 void UseDevanagariFont(QTextDocument& document)

@@ -25,7 +25,8 @@ bool HasDevanagari(const QString& text);
 // Devanagari font where the windows' font is another.
 QString WithDevanagariFont(const QString& text);
 
-// Shows a plain text in a label, its Devanagari in the Devanagari font.
+// Shows a plain text in a label, its Devanagari in the Devanagari font
+// (the whole label, so that its text stays plain).
 void SetPlainText(QLabel& label, const QString& text);
 
 // Gives the Devanagari of a document the Devanagari font.
