@@ -18,6 +18,7 @@
 #include <QRegularExpression>
 #include <QSet>
 #include <QTabWidget>
+#include <QTableWidget>
 #include <QTest>
 #include <QTextBrowser>
 #include <QTranslator>
@@ -105,6 +106,14 @@ struct Tour {
         }
         for (auto* w : window->findChildren<QListWidget*>()) {
             for (int i = 0; i < w->count(); ++i) Add(w, w->item(i)->text());
+        }
+        for (auto* w : window->findChildren<QTableWidget*>()) {
+            for (int c = 0; c < w->columnCount(); ++c) {
+                if (w->horizontalHeaderItem(c) != nullptr) Add(w, w->horizontalHeaderItem(c)->text());
+                for (int r = 0; r < w->rowCount(); ++r) {
+                    if (w->item(r, c) != nullptr) Add(w, w->item(r, c)->text());
+                }
+            }
         }
         for (auto* w : window->findChildren<QLineEdit*>()) {
             if (w->isReadOnly()) Add(w, w->text());
