@@ -1,11 +1,18 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/ephemeris/PreciseMoon.h"
 
+#include <dirent.h>
 #include <swephexp.h>
+#include <sys/stat.h>
 
+#include <algorithm>
 #include <cmath>
+#include <cstdlib>
+#include <cstring>
 #include <mutex>
+#include <string>
 #include <utility>
+#include <vector>
 
 namespace orvanta {
 
@@ -52,6 +59,60 @@ LibraryState& Library()
     return state;
 }
 
+// The folders the library will look in for its files: SE_EPHE_PATH where it
+// is set (the library prefers it to any folder it is given, up to its own
+// length limit), else the folder last given, else its built-in list.
+std::vector<std::string> SearchedFolders(const std::optional<std::string>& given)
+{
+    const char* environment = std::getenv("SE_EPHE_PATH");
+    std::string list = given.value_or(SE_EPHE_PATH);
+    if (environment != nullptr && *environment != '\0' && std::strlen(environment) <= AS_MAXCH - 1 - 13) {
+        list = environment;
+    }
+    std::vector<std::string> folders;
+    std::size_t start = 0;
+    while (start <= list.size()) {
+        const std::size_t end = std::min(list.find_first_of(":;", start), list.size());
+        if (end > start) {
+            folders.push_back(list.substr(start, end - start));
+        }
+        start = end + 1;
+    }
+    return folders;
+}
+
+// The library opens its files (sepl_18.se1, semo_18.se1, sedeltat.txt, ...)
+// with a blocking fopen and reads them as they come: a pipe or a terminal
+// under one of those names would hold the reading for good. The first such
+// name in the folders, if any.
+std::optional<std::string> FileOtherThanRegular(const std::vector<std::string>& folders)
+{
+    for (const std::string& folder : folders) {
+        DIR* listing = ::opendir(folder.c_str());
+        if (listing == nullptr) {
+            continue;
+        }
+        std::optional<std::string> found;
+        while (const dirent* entry = ::readdir(listing)) {
+            const char* name = entry->d_name;
+            if (std::strncmp(name, "se", 2) != 0 && std::strncmp(name, "swe_", 4) != 0) {
+                continue;  // not a name the library opens
+            }
+            struct stat status {};
+            const std::string path = folder + "/" + name;
+            if (::stat(path.c_str(), &status) == 0 && !S_ISREG(status.st_mode)) {
+                found = path;
+                break;
+            }
+        }
+        ::closedir(listing);
+        if (found) {
+            return found;
+        }
+    }
+    return std::nullopt;
+}
+
 // Giving the library a folder closes its open files, so only a change is given.
 void UseFolder(LibraryState& library, const std::string& folder)
 {
@@ -68,12 +129,17 @@ double Normalized(double degrees)
     return up < 360.0 ? up : 0.0;  // a tiny negative rounds up to 360
 }
 
-PreciseMoonResult Failure(std::string reason)
+PreciseMoonResult Failure(UiText reason)
 {
     PreciseMoonResult failed;
-    failed.Problem = Compose(ORVANTA_TR("PreciseMoon", "Swiss Ephemeris could not compute the Moon: %1"),
-                             {Verbatim(std::move(reason))});
+    failed.Problem =
+        Compose(ORVANTA_TR("PreciseMoon", "Swiss Ephemeris could not compute the Moon: %1"), {std::move(reason)});
     return failed;
+}
+
+PreciseMoonResult Failure(std::string reason)
+{
+    return Failure(Verbatim(std::move(reason)));
 }
 
 }  // namespace
@@ -129,8 +195,12 @@ PreciseMoonResult SwissEphemerisMoon::MoonAt(double julianDayUt, Ayanamsa ayanam
     LibraryState& library = Library();
     const std::lock_guard<std::mutex> lock(library.Lock);
 
+    const bool filesFolder = LibraryCanTakeFolder(folder_);
+    if (const auto odd = FileOtherThanRegular(SearchedFolders(filesFolder ? folder_ : library.Folder))) {
+        return Failure(Compose(ORVANTA_TR("PreciseMoon", "%1 is not a regular file."), {Verbatim(*odd)}));
+    }
     int32 ephemeris = SEFLG_MOSEPH;
-    if (LibraryCanTakeFolder(folder_)) {
+    if (filesFolder) {
         UseFolder(library, folder_);
         ephemeris = SEFLG_SWIEPH;
     }
