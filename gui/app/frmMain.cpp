@@ -414,15 +414,24 @@ void frmMain::cmdOpen_Click()
 
 void frmMain::OpenReadingFile(const QString& path)
 {
-    const ReadingFileCheck read = ReadReadingFileAt(services_.Platform, path);
-    // A date or time the lists cannot show changes nothing, rather than leave
-    // the user's own date beside the file's other values.
-    if (!read.Entry) {
-        services_.Platform.ShowMessage(this, tr("Please Check The File."), MessageIcon::Error,
-                              ReadingFileProblemDetail(path, read.Problem));
-        return;
+    if (const std::optional<BirthDataEntry> entry = ReadReadingFile(services_.Platform, this, path)) {
+        OpenEntry(*entry);
     }
-    SetEntry(*read.Entry);
+}
+
+std::optional<BirthDataEntry> frmMain::ReadReadingFile(Platform& platform, QWidget* parent, const QString& path)
+{
+    ReadingFileCheck read = ReadReadingFileAt(platform, path);
+    if (!read.Entry) {
+        platform.ShowMessage(parent, tr("Please Check The File."), MessageIcon::Error,
+                             ReadingFileProblemDetail(path, read.Problem));
+    }
+    return std::move(read.Entry);
+}
+
+void frmMain::OpenEntry(const BirthDataEntry& entry)
+{
+    SetEntry(entry);
     cmdRashi_Click();
 }
 
