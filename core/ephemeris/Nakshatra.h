@@ -56,41 +56,56 @@ struct NameSyllable {
     std::string_view Devanagari;  // UTF-8
 };
 
-// The first syllable of a name for each pada, nakshatra by nakshatra: the
-// Avakahada (Hoda) chakra as Balabhadra's Hora Ratnam gives it, tabulated at
-// srigaruda.com/hoa-chakra (its 27 mansions; Abhijit's sounds left out).
-// The Devanagari is the table's, but for Pushya pada 2, printed there as
-// "ह" beside its reading "he" and written here "हे". The Latin is the
-// table's IAST in everyday spelling: c as Ch, ch as Chh, retroflex and
-// dental letters alike, ś and ṣ as Sh, ṅ as Ng, ñ as Ny.
+// The first syllable of a name for each pada, nakshatra by nakshatra, as
+// Hindi almanacs print it: the name-letter table (चरणाक्षर) of the Hindi
+// primer Saral Jyotish, p. 83. The muhurta book Muhūrtarāj prints the same
+// table (नक्षत्र-वर्ण … सारणी, p. 15), but for Krittika's अ इ, and with
+// Abhijit's sounds जू जे जो खा as a 28th row that a division into 27 leaves
+// out. Long vowels stand as printed, and so does a bare consonant (घ, ष, ठ).
+// The Hoda chakra tabulated at srigaruda.com/hoa-chakra from Balabhadra's
+// Hora Ratnam, this table's earlier source, has the same consonant in
+// every cell but short vowels throughout (and Pushya 2 printed "ह" beside
+// its reading "he"); the rule its note quotes from Balabhadra, Uttara
+// Ashadha's four sounds spread over its first three padas, its own cells
+// do not follow.
+//
+// The Latin spells every cell by one rule, so that no two letters read
+// alike: क K, ख Kh, ग G, घ Gh, ङ Ng, च Ch, छ Chh, ज J, झ Jh, ञ Ny; the
+// retroflex ट Ṭ, ठ Ṭh, ड Ḍ, ढ Ḍh, ण Ṇ beside the dental त T, थ Th, द D, ध Dh,
+// न N; प P, फ Ph, भ Bh, म M, य Y, र R, ल L, व V, ष Sh, स S, ह H; then the vowel
+// a, i, u, e or o, long and short alike, as almanacs in Latin write them.
+//
+// Other lists differ besides those two: Telugu almanacs give Shravana
+// Abhijit's sounds (జూ జే జో ఖ) and Uttara Bhadrapada దు శం ఝా థ; an English
+// translation of Hora Ratnam gives Shravana Kha Khi Khu Khe.
 inline constexpr std::array<std::array<NameSyllable, 4>, 27> NameSyllableTable{{
-    {{{"Chu", "चु"}, {"Che", "चे"}, {"Cho", "चो"}, {"La", "ल"}}},     // Ashwini
-    {{{"Li", "लि"}, {"Lu", "लु"}, {"Le", "ले"}, {"Lo", "लो"}}},       // Bharani
-    {{{"A", "अ"}, {"I", "इ"}, {"U", "उ"}, {"E", "ए"}}},               // Krittika
-    {{{"O", "ओ"}, {"Va", "व"}, {"Vi", "वि"}, {"Vu", "वु"}}},          // Rohini
-    {{{"Ve", "वे"}, {"Vo", "वो"}, {"Ka", "क"}, {"Ki", "कि"}}},        // Mrigashira
-    {{{"Ku", "कु"}, {"Gha", "घ"}, {"Nga", "ङ"}, {"Chha", "छ"}}},      // Ardra
-    {{{"Ke", "के"}, {"Ko", "को"}, {"Ha", "ह"}, {"Hi", "हि"}}},        // Punarvasu
-    {{{"Hu", "हु"}, {"He", "हे"}, {"Ho", "हो"}, {"Da", "ड"}}},        // Pushya
-    {{{"Di", "डि"}, {"Du", "डु"}, {"De", "डे"}, {"Do", "डो"}}},       // Ashlesha
-    {{{"Ma", "म"}, {"Mi", "मि"}, {"Mu", "मु"}, {"Me", "मे"}}},        // Magha
-    {{{"Mo", "मो"}, {"Ta", "ट"}, {"Ti", "टि"}, {"Tu", "टु"}}},        // Purva Phalguni
-    {{{"Te", "टे"}, {"To", "टो"}, {"Pa", "प"}, {"Pi", "पि"}}},        // Uttara Phalguni
-    {{{"Pu", "पु"}, {"Sha", "ष"}, {"Na", "ण"}, {"Tha", "ठ"}}},        // Hasta
-    {{{"Pe", "पे"}, {"Po", "पो"}, {"Ra", "र"}, {"Ri", "रि"}}},        // Chitra
-    {{{"Ru", "रु"}, {"Re", "रे"}, {"Ro", "रो"}, {"Ta", "त"}}},        // Swati
-    {{{"Ti", "ति"}, {"Tu", "तु"}, {"Te", "ते"}, {"To", "तो"}}},       // Vishakha
-    {{{"Na", "न"}, {"Ni", "नि"}, {"Nu", "नु"}, {"Ne", "ने"}}},        // Anuradha
-    {{{"No", "नो"}, {"Ya", "य"}, {"Yi", "यि"}, {"Yu", "यु"}}},        // Jyeshtha
-    {{{"Ye", "ये"}, {"Yo", "यो"}, {"Bha", "भ"}, {"Bhi", "भि"}}},      // Mula
-    {{{"Bhu", "भु"}, {"Dha", "ध"}, {"Pha", "फ"}, {"Dha", "ढ"}}},      // Purva Ashadha
-    {{{"Bhe", "भे"}, {"Bho", "भो"}, {"Ja", "ज"}, {"Ji", "जि"}}},      // Uttara Ashadha
-    {{{"Khi", "खि"}, {"Khu", "खु"}, {"Khe", "खे"}, {"Kho", "खो"}}},   // Shravana
-    {{{"Ga", "ग"}, {"Gi", "गि"}, {"Gu", "गु"}, {"Ge", "गे"}}},        // Dhanishta
-    {{{"Go", "गो"}, {"Sa", "स"}, {"Si", "सि"}, {"Su", "सु"}}},        // Shatabhisha
-    {{{"Se", "से"}, {"So", "सो"}, {"Da", "द"}, {"Di", "दि"}}},        // Purva Bhadrapada
-    {{{"Du", "दु"}, {"Tha", "थ"}, {"Jha", "झ"}, {"Nya", "ञ"}}},       // Uttara Bhadrapada
-    {{{"De", "दे"}, {"Do", "दो"}, {"Cha", "च"}, {"Chi", "चि"}}},      // Revati
+    {{{"Chu", "चू"}, {"Che", "चे"}, {"Cho", "चो"}, {"La", "ला"}}},      // Ashwini
+    {{{"Li", "ली"}, {"Lu", "लू"}, {"Le", "ले"}, {"Lo", "लो"}}},        // Bharani
+    {{{"A", "आ"}, {"I", "ई"}, {"U", "उ"}, {"E", "ए"}}},                // Krittika
+    {{{"O", "ओ"}, {"Va", "वा"}, {"Vi", "वी"}, {"Vu", "वू"}}},          // Rohini
+    {{{"Ve", "वे"}, {"Vo", "वो"}, {"Ka", "का"}, {"Ki", "की"}}},        // Mrigashira
+    {{{"Ku", "कू"}, {"Gha", "घ"}, {"Nga", "ङ"}, {"Chha", "छ"}}},       // Ardra
+    {{{"Ke", "के"}, {"Ko", "को"}, {"Ha", "हा"}, {"Hi", "ही"}}},        // Punarvasu
+    {{{"Hu", "हू"}, {"He", "हे"}, {"Ho", "हो"}, {"Ḍa", "डा"}}},        // Pushya
+    {{{"Ḍi", "डी"}, {"Ḍu", "डू"}, {"Ḍe", "डे"}, {"Ḍo", "डो"}}},        // Ashlesha
+    {{{"Ma", "मा"}, {"Mi", "मी"}, {"Mu", "मू"}, {"Me", "मे"}}},        // Magha
+    {{{"Mo", "मो"}, {"Ṭa", "टा"}, {"Ṭi", "टी"}, {"Ṭu", "टू"}}},        // Purva Phalguni
+    {{{"Ṭe", "टे"}, {"Ṭo", "टो"}, {"Pa", "पा"}, {"Pi", "पी"}}},        // Uttara Phalguni
+    {{{"Pu", "पू"}, {"Sha", "ष"}, {"Ṇa", "ण"}, {"Ṭha", "ठ"}}},         // Hasta
+    {{{"Pe", "पे"}, {"Po", "पो"}, {"Ra", "रा"}, {"Ri", "री"}}},        // Chitra
+    {{{"Ru", "रू"}, {"Re", "रे"}, {"Ro", "रो"}, {"Ta", "ता"}}},        // Swati
+    {{{"Ti", "ती"}, {"Tu", "तू"}, {"Te", "ते"}, {"To", "तो"}}},        // Vishakha
+    {{{"Na", "ना"}, {"Ni", "नी"}, {"Nu", "नू"}, {"Ne", "ने"}}},        // Anuradha
+    {{{"No", "नो"}, {"Ya", "या"}, {"Yi", "यी"}, {"Yu", "यू"}}},        // Jyeshtha
+    {{{"Ye", "ये"}, {"Yo", "यो"}, {"Bha", "भा"}, {"Bhi", "भी"}}},      // Mula
+    {{{"Bhu", "भू"}, {"Dha", "धा"}, {"Pha", "फा"}, {"Ḍha", "ढा"}}},    // Purva Ashadha
+    {{{"Bhe", "भे"}, {"Bho", "भो"}, {"Ja", "जा"}, {"Ji", "जी"}}},      // Uttara Ashadha
+    {{{"Khi", "खी"}, {"Khu", "खू"}, {"Khe", "खे"}, {"Kho", "खो"}}},    // Shravana (Telugu: జూ జే జో ఖ)
+    {{{"Ga", "गा"}, {"Gi", "गी"}, {"Gu", "गू"}, {"Ge", "गे"}}},        // Dhanishta
+    {{{"Go", "गो"}, {"Sa", "सा"}, {"Si", "सी"}, {"Su", "सू"}}},        // Shatabhisha
+    {{{"Se", "से"}, {"So", "सो"}, {"Da", "दा"}, {"Di", "दी"}}},        // Purva Bhadrapada
+    {{{"Du", "दू"}, {"Tha", "थ"}, {"Jha", "झ"}, {"Nya", "ञ"}}},        // Uttara Bhadrapada (Telugu: దు శం ఝా థ)
+    {{{"De", "दे"}, {"Do", "दो"}, {"Cha", "चा"}, {"Chi", "ची"}}},      // Revati
 }};
 
 // Where a longitude stands among the mansions.

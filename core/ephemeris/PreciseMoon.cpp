@@ -9,7 +9,7 @@
 #include <cmath>
 #include <cstdlib>
 #include <cstring>
-#include <mutex>
+#include <optional>
 #include <string>
 #include <utility>
 #include <vector>
@@ -47,16 +47,23 @@ bool LibraryCanTakeFolder(const std::string& folder)
     return !folder.empty() && folder.size() <= 200 && folder.find_first_of(":;") == std::string::npos;
 }
 
-// The library is one per process; so is what this module last told it.
-struct LibraryState {
-    std::mutex Lock;
-    std::optional<std::string> Folder;
-};
-
-LibraryState& Library()
+// The library's state is per thread (thread-local in Debian's build), and
+// so is the record of the folder this thread last told it.
+std::optional<std::string>& FolderTold()
 {
-    static LibraryState state;
-    return state;
+    thread_local std::optional<std::string> told;
+    return told;
+}
+
+// Giving the library a folder closes its open files, so only a change is
+// given: a thread's first computation always gives its folder.
+void UseFolder(const std::string& folder)
+{
+    std::optional<std::string>& told = FolderTold();
+    if (told != folder) {
+        swe_set_ephe_path(folder.c_str());
+        told = folder;
+    }
 }
 
 // The folders the library will look in for its files: SE_EPHE_PATH where it
@@ -111,15 +118,6 @@ std::optional<std::string> FileOtherThanRegular(const std::vector<std::string>& 
         }
     }
     return std::nullopt;
-}
-
-// Giving the library a folder closes its open files, so only a change is given.
-void UseFolder(LibraryState& library, const std::string& folder)
-{
-    if (library.Folder != folder) {
-        swe_set_ephe_path(folder.c_str());
-        library.Folder = folder;
-    }
 }
 
 double Normalized(double degrees)
@@ -192,16 +190,13 @@ PreciseMoonResult SwissEphemerisMoon::MoonAt(double julianDayUt, Ayanamsa ayanam
     if (!std::isfinite(julianDayUt)) {
         return Failure("the moment is not a number");
     }
-    LibraryState& library = Library();
-    const std::lock_guard<std::mutex> lock(library.Lock);
-
     const bool filesFolder = LibraryCanTakeFolder(folder_);
-    if (const auto odd = FileOtherThanRegular(SearchedFolders(filesFolder ? folder_ : library.Folder))) {
+    if (const auto odd = FileOtherThanRegular(SearchedFolders(filesFolder ? folder_ : FolderTold()))) {
         return Failure(Compose(ORVANTA_TR("PreciseMoon", "%1 is not a regular file."), {Verbatim(*odd)}));
     }
     int32 ephemeris = SEFLG_MOSEPH;
     if (filesFolder) {
-        UseFolder(library, folder_);
+        UseFolder(folder_);
         ephemeris = SEFLG_SWIEPH;
     }
     swe_set_sid_mode(SiderealModeOf(ayanamsa), 0, 0);
@@ -214,8 +209,11 @@ PreciseMoonResult SwissEphemerisMoon::MoonAt(double julianDayUt, Ayanamsa ayanam
     if (used < 0) {
         return Failure(error);
     }
+    const int32 data = used & (SEFLG_SWIEPH | SEFLG_MOSEPH);
     double ayanamsaDegrees = 0.0;
-    if (swe_get_ayanamsa_ex_ut(julianDayUt, used & (SEFLG_SWIEPH | SEFLG_MOSEPH), &ayanamsaDegrees, error) < 0) {
+    double meanAyanamsaDegrees = 0.0;
+    if (swe_get_ayanamsa_ex_ut(julianDayUt, data, &ayanamsaDegrees, error) < 0 ||
+        swe_get_ayanamsa_ex_ut(julianDayUt, data | SEFLG_NONUT, &meanAyanamsaDegrees, error) < 0) {
         return Failure(error);
     }
 
@@ -224,6 +222,7 @@ PreciseMoonResult SwissEphemerisMoon::MoonAt(double julianDayUt, Ayanamsa ayanam
     // This ayanamsa includes nutation, so adding it gives the apparent tropical longitude.
     p.TropicalLongitude = Normalized(moon[0] + ayanamsaDegrees);
     p.AyanamsaDegrees = ayanamsaDegrees;
+    p.MeanAyanamsaDegrees = meanAyanamsaDegrees;
     p.SpeedDegreesPerDay = moon[3];
     const bool analytic = (used & SEFLG_MOSEPH) != 0;
     p.Data = analytic ? PreciseMoonData::AnalyticTheory : PreciseMoonData::EphemerisFiles;

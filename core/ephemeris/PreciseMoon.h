@@ -52,6 +52,9 @@ struct PreciseMoonPosition {
     double TropicalLongitude = 0;   // apparent, of the true equinox of date; 0 to 360
     double SiderealLongitude = 0;   // 0 to 360
     double AyanamsaDegrees = 0;     // tropical minus sidereal (about 24 degrees)
+    // The same without nutation: what a longitude of the mean equinox of
+    // date, as the classic series gives, less makes this sidereal one.
+    double MeanAyanamsaDegrees = 0;
     double SpeedDegreesPerDay = 0;  // of the sidereal longitude
     PreciseMoonData Data = PreciseMoonData::EphemerisFiles;
     double AccuracyDegrees = EphemerisFilesAccuracyDegrees;
@@ -86,9 +89,10 @@ std::string DefaultEphemerisFolder();
 
 // Swiss Ephemeris with its files looked for in one folder; where they are
 // missing (or the folder cannot be given to the library) the analytic
-// theory answers. The library's folder and sidereal mode are process-wide:
-// each computation sets its own first, under a lock. The environment
-// variable SE_EPHE_PATH, where set, overrides the folder inside the library.
+// theory answers. Debian's library keeps its folder, open files and
+// sidereal mode per thread, so each computation sets them for its own
+// thread first, and threads may compute at once. The environment variable
+// SE_EPHE_PATH, where set, overrides the folder inside the library.
 class SwissEphemerisMoon final : public PreciseMoonSource {
 public:
     explicit SwissEphemerisMoon(std::string ephemerisFolder = DefaultEphemerisFolder());

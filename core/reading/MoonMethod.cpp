@@ -33,12 +33,27 @@ UiText PadaOf(const MoonComputation& moon)
                    {Verbatim(std::to_string(at.Pada)), Verbatim(std::string(at.Name))});
 }
 
-UiText Capitalised(const MoonMethod& method)
+double Normalized(double degrees)
 {
-    if (method.Ephemeris == MoonEphemeris::ClassicSeries) {
+    const double r = std::fmod(degrees, 360.0);
+    const double up = r < 0.0 ? r + 360.0 : r;
+    return up < 360.0 ? up : 0.0;
+}
+
+// The other method's name at the start of the line. The classic series
+// compared under an ayanamsa not its own carries it, `beforeVerb` with the
+// comma that closes the aside before "puts".
+UiText Capitalised(const MoonMethod& method, const MoonMethod& shownMethod, bool beforeVerb)
+{
+    if (method.Ephemeris == MoonEphemeris::SwissEphemeris) {
+        return MethodName(method);
+    }
+    if (shownMethod.Ephemeris == MoonEphemeris::ClassicSeries || method.Ayanamsa == ClassicSeriesAyanamsa) {
         return Compose(ORVANTA_TR("CrossCheck", "The classic series"));
     }
-    return MethodName(method);
+    const UiText ayanamsa = Verbatim(std::string(AyanamsaName(method.Ayanamsa)));
+    return beforeVerb ? Compose(ORVANTA_TR("CrossCheck", "The classic series, with the %1 ayanamsa,"), {ayanamsa})
+                      : Compose(ORVANTA_TR("CrossCheck", "The classic series, with the %1 ayanamsa"), {ayanamsa});
 }
 
 // The same ayanamsa with the other ephemeris.
@@ -52,6 +67,32 @@ MoonMethod Other(const MoonMethod& method)
 UiText ShowTheReadingBy(const MoonMethod& method)
 {
     return Compose(ORVANTA_TR("CrossCheck", "Show the reading by %1"), {MethodName(method)});
+}
+
+// Where one Moon names no sign: what the other says, and the reading by
+// the other where it is the one that names a sign.
+CrossCheck NamesNoSign(const MoonComputation& shown, const MoonMethod& shownMethod, const MoonComputation& other)
+{
+    const MoonMethod otherMethod = Other(shownMethod);
+    CrossCheck check;
+    if (shown.RashiName.empty() && other.RashiName.empty()) {
+        check.Line = Compose(ORVANTA_TR("CrossCheck", "Neither method names a rashi for this birth. "
+                                                      "This reading follows %1."),
+                             {MethodName(shownMethod)});
+        return check;
+    }
+    const bool otherNames = !other.RashiName.empty();
+    const MoonComputation& placed = otherNames ? other : shown;
+    check.Line = Compose(ORVANTA_TR("CrossCheck", "%1 names no rashi for this birth; %2 puts the Moon at %3 in %4, "
+                                                  "%5. This reading follows %6."),
+                         {Capitalised(otherNames ? shownMethod : otherMethod, shownMethod, false),
+                          otherNames ? MethodName(otherMethod) : MethodName(shownMethod),
+                          PlaceInSign(placed.MoonLongitude), Rashi(placed), PadaOf(placed), MethodName(shownMethod)});
+    if (otherNames) {
+        check.Offers = otherMethod.Ephemeris;
+        check.Link = ShowTheReadingBy(otherMethod);
+    }
+    return check;
 }
 
 }  // namespace
@@ -76,16 +117,37 @@ UiText MethodName(const MoonMethod& method)
                    {Verbatim(std::string(AyanamsaName(method.Ayanamsa)))});
 }
 
+double ClassicLongitudeInZodiac(double classicTropical, double classicSidereal, Ayanamsa ayanamsa,
+                                const PreciseMoonPosition& precise)
+{
+    // The series gives the Moon of the mean equinox of date, so the mean
+    // ayanamsa puts it where the library puts its own.
+    return ayanamsa == ClassicSeriesAyanamsa ? classicSidereal
+                                             : Normalized(classicTropical - precise.MeanAyanamsaDegrees);
+}
+
+MoonComputation ClassicInZodiac(const MoonComputation& classic, Ayanamsa ayanamsa, const PreciseMoonPosition& precise)
+{
+    if (ayanamsa == ClassicSeriesAyanamsa) {
+        return classic;
+    }
+    return WithLongitudes(classic, classic.TropicalLongitude,
+                          ClassicLongitudeInZodiac(classic.TropicalLongitude, classic.MoonLongitude, ayanamsa, precise));
+}
+
 CrossCheck CompareMethods(const MoonComputation& shown, const MoonMethod& shownMethod, const MoonComputation& other)
 {
+    if (shown.RashiName.empty() || other.RashiName.empty()) {
+        return NamesNoSign(shown, shownMethod, other);
+    }
     const MoonMethod otherMethod = Other(shownMethod);
+    CrossCheck check;
     const NakshatraPosition here = NakshatraOf(shown.MoonLongitude);
     const NakshatraPosition there = NakshatraOf(other.MoonLongitude);
-    CrossCheck check;
     if (shown.RashiName == other.RashiName && here.PadaOfZodiac() == there.PadaOfZodiac()) {
         check.Line = Compose(ORVANTA_TR("CrossCheck", "%1: Moon at %2 in %3, %4 %5 \u2014 same rashi and pada"),
-                             {Capitalised(otherMethod), PlaceInSign(other.MoonLongitude), Rashi(other),
-                              MethodName(shownMethod), PlaceInSign(shown.MoonLongitude)});
+                             {Capitalised(otherMethod, shownMethod, false), PlaceInSign(other.MoonLongitude),
+                              Rashi(other), MethodName(shownMethod), PlaceInSign(shown.MoonLongitude)});
         return check;
     }
     const bool sameRashi = shown.RashiName == other.RashiName;
@@ -94,7 +156,7 @@ CrossCheck CompareMethods(const MoonComputation& shown, const MoonMethod& shownM
                                              "This reading follows %5.")
                   : ORVANTA_TR("CrossCheck", "%1 puts the Moon at %2 in %3, %4; %5 at %6 in %7. "
                                              "This reading follows %5."),
-        {Capitalised(otherMethod), PlaceInSign(other.MoonLongitude), Rashi(other), PadaOf(other),
+        {Capitalised(otherMethod, shownMethod, true), PlaceInSign(other.MoonLongitude), Rashi(other), PadaOf(other),
          MethodName(shownMethod), PlaceInSign(shown.MoonLongitude), sameRashi ? PadaOf(shown) : Rashi(shown)});
     check.Offers = otherMethod.Ephemeris;
     check.Link = ShowTheReadingBy(otherMethod);

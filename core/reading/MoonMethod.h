@@ -44,8 +44,22 @@ struct CrossCheck {
     UiText Link;
 };
 
+// The ayanamsa the classic series's own formula stands for.
+inline constexpr Ayanamsa ClassicSeriesAyanamsa = Ayanamsa::Lahiri;
+
+// The classic series's Moon in the zodiac of `precise`, the precise Moon
+// given with `ayanamsa`, so that the two are compared like with like: as
+// it is under its own ayanamsa, else its tropical longitude less the mean
+// ayanamsa of the same instant.
+double ClassicLongitudeInZodiac(double classicTropical, double classicSidereal, Ayanamsa ayanamsa,
+                                const PreciseMoonPosition& precise);
+MoonComputation ClassicInZodiac(const MoonComputation& classic, Ayanamsa ayanamsa, const PreciseMoonPosition& precise);
+
 // `shown` is the Moon the reading follows by `shownMethod`, `other` the
-// same birth's by the other method.
+// same birth's by the other method; a classic Moon compared with a precise
+// one that the reading follows stands in its zodiac (ClassicInZodiac), and
+// the line says so under an ayanamsa not its own. A Moon that names no
+// sign (the classic series's for years outside its lists) is said to.
 CrossCheck CompareMethods(const MoonComputation& shown, const MoonMethod& shownMethod, const MoonComputation& other);
 
 // The line where Swiss Ephemeris could not answer: why, and that the

@@ -71,8 +71,9 @@ NakshatraText DescribeNakshatra(const NakshatraStay& stay)
     text.Line = Compose(ORVANTA_TR("Nakshatra", "Nakshatra %1, pada\u00A0%2 \u2014 lord\u00A0%3 \u2014 "
                                                 "name\u00A0syllable\u00A0%4"),
                         {name, pada, Lord(p.Lord), SyllableText(p.Syllable)});
+    // The Devanagari too, for a reader with a Hindi voice and for a braille display.
     text.LineSpoken = Compose(ORVANTA_TR("Nakshatra", "Nakshatra %1, pada %2, lord %3, name syllable %4."),
-                              {name, pada, Lord(p.Lord), Name(p.Syllable.Latin)});
+                              {name, pada, Lord(p.Lord), SyllableText(p.Syllable)});
 
     // A change of nakshatra is always one of the pada's ends.
     const PadaCrossing* change = NearerChange(stay.PadaEntered, stay.PadaLeaves);

@@ -42,13 +42,13 @@ Reading ComposeReading(BirthRecord& record, const MoonMethod& method, const Prec
     // The precise Moon is asked for only where a source is given, and then
     // on every reading: its word is the cross-check's.
     std::optional<MoonComputation> preciseMoon;
-    double preciseAccuracy = EphemerisFilesAccuracyDegrees;
+    std::optional<PreciseMoonPosition> precisePosition;
     if (precise != nullptr) {
         const PreciseMoonResult at = precise->MoonAt(JulianDayUt(classic.Centuries), ayanamsa);
         if (at) {
+            precisePosition = at.Position;
             preciseMoon = WithLongitudes(classic, at.Position->TropicalLongitude, at.Position->SiderealLongitude);
             reading.PreciseData = at.Position->Data;
-            preciseAccuracy = at.Position->AccuracyDegrees;
         } else {
             reading.Check = PreciseMoonMissing(at.Problem);
         }
@@ -56,8 +56,13 @@ Reading ComposeReading(BirthRecord& record, const MoonMethod& method, const Prec
     const bool followPrecise = method.Ephemeris == MoonEphemeris::SwissEphemeris && preciseMoon;
     reading.Moon = followPrecise ? *preciseMoon : classic;
     reading.Method = {followPrecise ? MoonEphemeris::SwissEphemeris : MoonEphemeris::ClassicSeries, ayanamsa};
+    // The precise Moon is checked against the classic one in its own
+    // zodiac; the classic reading is checked as it stands, against the
+    // reading the link offers.
     if (preciseMoon) {
-        reading.Check = CompareMethods(reading.Moon, reading.Method, followPrecise ? classic : *preciseMoon);
+        reading.Check = CompareMethods(reading.Moon, reading.Method,
+                                       followPrecise ? ClassicInZodiac(classic, ayanamsa, *precisePosition)
+                                                     : *preciseMoon);
     }
 
     StoreRashiName(reading.Moon, record);
@@ -69,7 +74,8 @@ Reading ComposeReading(BirthRecord& record, const MoonMethod& method, const Prec
         return reading;
     }
     if (followPrecise) {
-        AddStays(reading, CrossingSearch(PreciseLongitude(*precise, classic.Centuries, ayanamsa), preciseAccuracy));
+        AddStays(reading, CrossingSearch(PreciseLongitude(*precise, classic.Centuries, ayanamsa),
+                                         precisePosition->AccuracyDegrees));
     } else {
         AddStays(reading, CrossingSearch(ReadingLongitude(classic.Centuries), MethodAccuracyDegrees));
     }

@@ -7,7 +7,10 @@
 #include <cmath>
 #include <cstdlib>
 #include <filesystem>
+#include <iterator>
 #include <string>
+#include <thread>
+#include <vector>
 
 #include "core/ephemeris/MoonRashi.h"
 #include "ChildProcess.h"
@@ -106,6 +109,9 @@ TEST(PreciseMoon, MatchesMeeusExample47a)
     const PreciseMoonResult result = SwissEphemerisMoon().MoonAt(julianDayUt, DefaultAyanamsa);
     ASSERT_TRUE(result) << English(result.Problem);
     EXPECT_NEAR(result.Position->TropicalLongitude, 133.167265, 0.003);
+    // The ayanamsa without nutation differs from the true one by the
+    // nutation in longitude Meeus gives there.
+    EXPECT_NEAR(result.Position->AyanamsaDegrees - result.Position->MeanAyanamsaDegrees, 0.004610, 1e-5);
 }
 
 // Where the files cannot be had, the analytic theory answers, says so and
@@ -139,6 +145,48 @@ TEST(PreciseMoon, WithoutItsFilesUsesTheAnalyticTheoryAndSaysSo)
     }
     EXPECT_EQ(English(DescribeData(PreciseMoonData::AnalyticTheory)),
               "Swiss Ephemeris analytic theory (its files for this date were not found)");
+}
+
+// The library keeps its folder per thread: a second thread computes exactly
+// as the first, also when its first folder is the one the first thread told
+// the library last, and while two threads compute at once.
+TEST(PreciseMoon, OtherThreadsComputeExactlyAsThisOne)
+{
+    const SwissEphemerisMoon sources[] = {SwissEphemerisMoon(), SwissEphemerisMoon("/nonexistent/orvanta-ephemeris")};
+    using Results = std::vector<PreciseMoonResult>;
+    // Every source, instant and ayanamsa, in the sources' order or its reverse.
+    const auto computeAll = [&](bool reversed) {
+        Results results;
+        for (std::size_t i = 0; i < std::size(sources); ++i) {
+            const SwissEphemerisMoon& source = sources[reversed ? std::size(sources) - 1 - i : i];
+            for (const Reference& r : kReferences) {
+                for (const AyanamsaRow& row : AyanamsaTable) {
+                    results.push_back(source.MoonAt(InstantOf(r.Instant), row.Value));
+                }
+            }
+        }
+        return results;
+    };
+    const Results here = computeAll(false);  // the folder without files told last
+    Results first, second;
+    std::thread one([&] { first = computeAll(true); });
+    std::thread two([&] { second = computeAll(true); });
+    one.join();
+    two.join();
+
+    // The reverse order visits the sources reversed but each one's rows forward.
+    const std::size_t perSource = here.size() / std::size(sources);
+    for (const Results* there : {&first, &second}) {
+        ASSERT_EQ(there->size(), here.size());
+        for (std::size_t i = 0; i < here.size(); ++i) {
+            const std::size_t source = i / perSource;
+            const PreciseMoonResult& want = here[(std::size(sources) - 1 - source) * perSource + i % perSource];
+            const PreciseMoonResult& got = (*there)[i];
+            ASSERT_TRUE(want && got) << i;
+            EXPECT_EQ(got.Position->Data, want.Position->Data) << i;
+            EXPECT_EQ(got.Position->SiderealLongitude, want.Position->SiderealLongitude) << i;
+        }
+    }
 }
 
 TEST(PreciseMoon, MomentsTheLibraryCannotTakeFailWithAReason)

@@ -49,8 +49,8 @@ NakshatraStay Rohini(int pada, double padaEntered, double padaLeaves)
 TEST(DescribeNakshatra, Line)
 {
     const NakshatraText text = DescribeNakshatra(Rohini(13, -120, 200));
-    EXPECT_EQ(Plain(text.Line), "Nakshatra Rohini, pada 2 \u2014 lord Moon \u2014 name syllable Va (व)");
-    EXPECT_EQ(English(text.LineSpoken), "Nakshatra Rohini, pada 2, lord Moon, name syllable Va.");
+    EXPECT_EQ(Plain(text.Line), "Nakshatra Rohini, pada 2 \u2014 lord Moon \u2014 name syllable Va (वा)");
+    EXPECT_EQ(Plain(text.LineSpoken), "Nakshatra Rohini, pada 2, lord Moon, name syllable Va (वा).");
 }
 
 TEST(DescribeNakshatra, StayAndNotices)
@@ -66,14 +66,14 @@ TEST(DescribeNakshatra, StayAndNotices)
          "Moon in Rohini from 14 Jun 01:00 to 15 Jun 04:12 (birthplace clock)"},
         {"pada change 9 minutes ahead", Rohini(13, -300, 9.02), StayCertainty::NearChange, "Close to a pada change",
          "The Moon entered pada 3 of Rohini 9 minutes after the recorded birth time. With a birth time of 10:10 or "
-         "later, it is pada 3 of Rohini with the name syllable Vi (वि)."},
+         "later, it is pada 3 of Rohini with the name syllable Vi (वी)."},
         {"nakshatra change 12 minutes behind", Rohini(12, -12.4, 300), StayCertainty::NearChange,
          "Close to a nakshatra change",
          "The Moon entered pada 1 of Rohini 12 minutes before the recorded birth time. With a birth time of 09:47 or "
          "earlier, it is pada 4 of Krittika with the name syllable E (ए)."},
         {"within the accuracy", Rohini(13, -300, 4), StayCertainty::CannotTell, "Pada cannot be told",
          "The pada cannot be told by this method: the Moon entered pada 3 of Rohini 4 minutes after the recorded "
-         "birth time, within its accuracy of about 6 minutes. The name syllable is Va (व) or Vi (वि)."},
+         "birth time, within its accuracy of about 6 minutes. The name syllable is Va (वा) or Vi (वी)."},
     };
     for (const auto& c : cases) {
         const NakshatraText text = DescribeNakshatra(c.Stay);

@@ -321,7 +321,7 @@ TEST(ResultWindowBirthStar, TheFirstWorkedBirthShowsItsBirthStarAndItsReport)
     ASSERT_TRUE(star && stay);
     EXPECT_TRUE(star->isVisible() && stay->isVisible());
     EXPECT_EQ(QTextDocumentFragment::fromHtml(star->text()).toPlainText().replace(QChar(0xA0), QLatin1Char(' ')),
-              QStringLiteral("Nakshatra Swati, pada 4 \u2014 lord Rahu \u2014 name syllable Ta (\u0924)"));
+              QStringLiteral("Nakshatra Swati, pada 4 \u2014 lord Rahu \u2014 name syllable Ta (\u0924\u093E)"));
     EXPECT_TRUE(stay->text().startsWith(QStringLiteral("Moon in Swati from"))) << stay->text().toStdString();
     EXPECT_FALSE(star->accessibleName().isEmpty());
 
