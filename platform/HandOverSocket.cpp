@@ -92,12 +92,7 @@ public:
         connect(&notifier_, &QSocketNotifier::activated, this, [this] { Read(); });
         QTimer::singleShot(kIdleConnectionMs, this, [this] { Close(); });
     }
-    ~Connection() override
-    {
-        if (fd_ >= 0) {
-            ::close(fd_);
-        }
-    }
+    ~Connection() override { Shut(); }
     Connection(const Connection&) = delete;
     Connection& operator=(const Connection&) = delete;
 
@@ -131,15 +126,21 @@ private:
         }
     }
 
+    void Shut()
+    {
+        if (fd_ >= 0) {
+            notifier_.setEnabled(false);  // before its descriptor goes
+            ::close(fd_);
+            fd_ = -1;
+        }
+    }
+
     void Close()
     {
-        if (fd_ < 0) {
-            return;
+        if (fd_ >= 0) {
+            Shut();
+            deleteLater();
         }
-        notifier_.setEnabled(false);
-        ::close(fd_);
-        fd_ = -1;
-        deleteLater();
     }
 
     int fd_;
@@ -178,14 +179,15 @@ HandOverServer::HandOverServer(const QString& path, uid_t owner, std::function<v
         return;
     }
     fd_ = fd;
-    auto* notifier = new QSocketNotifier(fd_, QSocketNotifier::Read, this);
-    connect(notifier, &QSocketNotifier::activated, this, [this] { Accept(); });
+    notifier_ = new QSocketNotifier(fd_, QSocketNotifier::Read, this);
+    connect(notifier_, &QSocketNotifier::activated, this, [this] { Accept(); });
     path_ = name;
 }
 
 HandOverServer::~HandOverServer()
 {
     if (fd_ >= 0) {
+        delete notifier_;  // before its descriptor goes
         ::close(fd_);
         ::unlink(path_.constData());
     }

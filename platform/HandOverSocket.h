@@ -12,6 +12,8 @@
 #include <functional>
 #include <sys/types.h>
 
+class QSocketNotifier;
+
 namespace orvanta {
 
 class HandOverServer : public QObject {
@@ -30,6 +32,7 @@ private:
     void Accept();
 
     int fd_ = -1;
+    QSocketNotifier* notifier_ = nullptr;
     QByteArray path_;
     uid_t owner_;
     std::function<void(const QByteArray&)> received_;

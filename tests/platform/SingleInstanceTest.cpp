@@ -3,13 +3,21 @@
 // paths: nothing that is not the user's own may block or hang a start.
 #include "platform/SingleInstance.h"
 
+#include "platform/HandOverSocket.h"
+
 #include <QDateTime>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QSysInfo>
 #include <QTemporaryDir>
+#include <QTest>
+#include <poll.h>
+#include <sys/socket.h>
+#include <sys/un.h>
+#include <thread>
 #include <csignal>
+#include <cstring>
 #include <functional>
 #include <gtest/gtest.h>
 #include <pwd.h>
@@ -231,6 +239,60 @@ TEST_F(UsersFolder, AnotherUsersLockIsReplaced)
     EXPECT_TRUE(QFileInfo::exists(lock));
     EXPECT_TRUE(ClearLockPath(lock, me + 1));
     EXPECT_FALSE(QFileInfo::exists(lock));
+}
+
+// Sends bytes as a start that does not follow the hand-over would, and
+// gives what came back before the socket was closed.
+QByteArray SendRaw(const QString& path, const QByteArray& bytes)
+{
+    const int fd = ::socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0);
+    sockaddr_un address{};
+    address.sun_family = AF_UNIX;
+    const QByteArray name = Native(path);
+    std::memcpy(address.sun_path, name.constData(), static_cast<std::size_t>(name.size()));
+    QByteArray answer;
+    if (::connect(fd, reinterpret_cast<const sockaddr*>(&address), sizeof address) == 0) {
+        ::send(fd, bytes.constData(), static_cast<std::size_t>(bytes.size()), MSG_NOSIGNAL);
+        ::shutdown(fd, SHUT_WR);
+        pollfd ready{fd, POLLIN, 0};
+        char c = 0;
+        while (::poll(&ready, 1, 5000) > 0 && ::recv(fd, &c, 1, 0) == 1) {
+            answer += c;
+        }
+    }
+    ::close(fd);
+    return answer;
+}
+
+// The running copy's side of the hand-over: only a whole message is taken
+// and answered; one too long, or cut off, is dropped, and the next start
+// is still heard. Nothing but the owner's socket is talked to.
+TEST_F(UsersFolder, TheHandOverTakesWholeMessagesOnly)
+{
+    const QString path = Path("orvanta.socket");
+    QList<QByteArray> received;
+    HandOverServer server(path, ::geteuid(), [&](const QByteArray& message) { received << message; });
+    ASSERT_TRUE(server.Listening());
+    EXPECT_EQ(ModeOf(path) & 0777, 0600u);
+
+    QByteArray tooLong, cutOff;
+    HandOverAnswer answer = HandOverAnswer::NoListener, otherOwner = HandOverAnswer::Taken;
+    std::thread starts([&] {
+        tooLong = SendRaw(path, QByteArray(70 * 1024, 'x'));
+        cutOff = SendRaw(path, "/home/ravi/ha");
+        otherOwner = SendHandOver(path, ::geteuid() + 1, QByteArray("/home/ravi/a.ras", 17), 5000);
+        answer = SendHandOver(path, ::geteuid(), QByteArray("/home/ravi/ravi.ras", 20), 5000);
+    });
+    QTRY_COMPARE_WITH_TIMEOUT(received.size(), 1, 20000);
+    starts.join();
+    EXPECT_EQ(received.front(), QByteArray("/home/ravi/ravi.ras"));
+    EXPECT_EQ(answer, HandOverAnswer::Taken);
+    EXPECT_TRUE(tooLong.isEmpty());
+    EXPECT_TRUE(cutOff.isEmpty());
+    EXPECT_EQ(otherOwner, HandOverAnswer::NoListener);
+
+    WriteFile(Path("plain"));
+    EXPECT_EQ(SendHandOver(Path("plain"), ::geteuid(), QByteArray("x", 2), 1000), HandOverAnswer::NoListener);
 }
 
 // Only a real folder of the owner's own holds the lock; a wider one of its
