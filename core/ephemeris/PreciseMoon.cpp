@@ -9,6 +9,8 @@
 #include <cmath>
 #include <cstdlib>
 #include <cstring>
+#include <ctime>
+#include <map>
 #include <optional>
 #include <string>
 #include <utility>
@@ -90,31 +92,74 @@ std::vector<std::string> SearchedFolders(const std::optional<std::string>& given
 
 // The library opens its files (sepl_18.se1, semo_18.se1, sedeltat.txt, ...)
 // with a blocking fopen and reads them as they come: a pipe or a terminal
-// under one of those names would hold the reading for good. The first such
-// name in the folders, if any.
+// under one of those names would hold the reading for good.
+struct FolderListing {
+    std::optional<std::string> Odd;  // the first entry that is no regular file
+    bool HasLinks = false;           // what they point to can change unseen
+};
+
+FolderListing LookThrough(const std::string& folder)
+{
+    FolderListing listing;
+    DIR* entries = ::opendir(folder.c_str());
+    if (entries == nullptr) {
+        return listing;
+    }
+    while (const dirent* entry = ::readdir(entries)) {
+        const char* name = entry->d_name;
+        if (std::strncmp(name, "se", 2) != 0 && std::strncmp(name, "swe_", 4) != 0) {
+            continue;  // not a name the library opens
+        }
+        const std::string path = folder + "/" + name;
+        struct stat status {};
+        listing.HasLinks = listing.HasLinks || (::lstat(path.c_str(), &status) == 0 && S_ISLNK(status.st_mode));
+        if (::stat(path.c_str(), &status) == 0 && !S_ISREG(status.st_mode)) {
+            listing.Odd = path;
+            break;
+        }
+    }
+    ::closedir(entries);
+    return listing;
+}
+
+bool SameMoment(const timespec& a, const timespec& b)
+{
+    return a.tv_sec == b.tv_sec && a.tv_nsec == b.tv_nsec;
+}
+
+// The first entry in the folders that is no regular file, if any. A folder
+// is looked through again only once it has changed (an entry added, taken
+// away or renamed), as a computation costs less than looking; except a
+// folder with links, or one changed within the last seconds, which file
+// times too coarse could hide a change of.
 std::optional<std::string> FileOtherThanRegular(const std::vector<std::string>& folders)
 {
+    struct Seen {
+        struct stat Status {};
+        std::optional<std::string> Odd;
+    };
+    thread_local std::map<std::string, Seen> seen;
+    const std::time_t settled = std::time(nullptr) - 2;
     for (const std::string& folder : folders) {
-        DIR* listing = ::opendir(folder.c_str());
-        if (listing == nullptr) {
+        struct stat status {};
+        if (::stat(folder.c_str(), &status) != 0) {
+            continue;  // nothing to open there
+        }
+        const auto known = seen.find(folder);
+        if (known != seen.end() && known->second.Status.st_dev == status.st_dev &&
+            known->second.Status.st_ino == status.st_ino && SameMoment(known->second.Status.st_mtim, status.st_mtim) &&
+            SameMoment(known->second.Status.st_ctim, status.st_ctim)) {
+            if (known->second.Odd) {
+                return known->second.Odd;
+            }
             continue;
         }
-        std::optional<std::string> found;
-        while (const dirent* entry = ::readdir(listing)) {
-            const char* name = entry->d_name;
-            if (std::strncmp(name, "se", 2) != 0 && std::strncmp(name, "swe_", 4) != 0) {
-                continue;  // not a name the library opens
-            }
-            struct stat status {};
-            const std::string path = folder + "/" + name;
-            if (::stat(path.c_str(), &status) == 0 && !S_ISREG(status.st_mode)) {
-                found = path;
-                break;
-            }
+        FolderListing listing = LookThrough(folder);
+        if (!listing.HasLinks && status.st_mtime < settled && status.st_ctime < settled) {
+            seen[folder] = {status, listing.Odd};
         }
-        ::closedir(listing);
-        if (found) {
-            return found;
+        if (listing.Odd) {
+            return listing.Odd;
         }
     }
     return std::nullopt;

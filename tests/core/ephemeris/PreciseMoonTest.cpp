@@ -252,6 +252,30 @@ TEST(PreciseMoon, NoFileTheLibraryOpensCanHangIt)
     fs::remove_all(root);
 }
 
+// A folder found in order is not looked through on every computation, but
+// a pipe put there later is still found.
+TEST(PreciseMoon, APipeAddedToAFolderFoundInOrderIsFound)
+{
+    namespace fs = std::filesystem;
+    const fs::path folder = fs::temp_directory_path() / ("orvanta-ephe-later-" + std::to_string(::getpid()));
+    fs::remove_all(folder);
+    fs::create_directories(folder);
+    for (const char* file : {"sepl_18.se1", "semo_18.se1"}) {
+        fs::copy_file(fs::path(DefaultEphemerisFolder()) / file, folder / file);
+    }
+    // Past the few seconds in which a change could hide in the folder's time.
+    std::this_thread::sleep_for(std::chrono::seconds(3));
+    const SwissEphemerisMoon moon(folder.string());
+    const double instant = InstantOf(kReferences[0].Instant);
+    ASSERT_TRUE(moon.MoonAt(instant, Ayanamsa::Lahiri));
+    ASSERT_EQ(::mkfifo((folder / "semo_12.se1").c_str(), 0600), 0);
+    EXPECT_TRUE(testing::SucceedsWithin(std::chrono::seconds(10), [&] {
+        const PreciseMoonResult result = moon.MoonAt(instant, Ayanamsa::Lahiri);
+        return !result && English(result.Problem).find("semo_12.se1 is not a regular file.") != std::string::npos;
+    }));
+    fs::remove_all(folder);
+}
+
 TEST(PreciseMoon, TheUnavailableSourceNeverComputes)
 {
     const UnavailablePreciseMoon unavailable;
