@@ -234,8 +234,8 @@ HandOverAnswer SendHandOver(const QString& path, uid_t owner, const QByteArray& 
     }
     qsizetype sent = 0;
     while (sent < message.size()) {
-        const ssize_t n = ::send(socket.get(), message.constData() + sent, static_cast<std::size_t>(message.size() - sent),
-                                 MSG_NOSIGNAL);
+        const auto left = static_cast<std::size_t>(message.size() - sent);
+        const ssize_t n = ::send(socket.get(), message.constData() + sent, left, MSG_NOSIGNAL);
         if (n > 0) {
             sent += n;
         } else if (n < 0 && errno == EINTR) {

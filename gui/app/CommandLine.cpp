@@ -75,9 +75,11 @@ QStringList AvailablePlatforms(const QString& givenFolder)
         const QDir plugins(folder);
         for (const QString& file : plugins.entryList(QDir::Files)) {
             // Read from the file's metadata; nothing is loaded.
-            const QJsonObject meta = QPluginLoader(plugins.filePath(file)).metaData();
-            for (const auto& key : meta.value(QStringLiteral("MetaData")).toObject().value(QStringLiteral("Keys")).toArray()) {
-                keys << key.toString().toLower();
+            const QJsonObject meta =
+                QPluginLoader(plugins.filePath(file)).metaData().value(QStringLiteral("MetaData")).toObject();
+            const QJsonArray names = meta.value(QStringLiteral("Keys")).toArray();
+            for (const auto& name : names) {
+                keys << name.toString().toLower();
             }
         }
     }

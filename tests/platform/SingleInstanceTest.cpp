@@ -187,7 +187,8 @@ TEST_F(UsersFolder, NothingPlantedAtTheLockBlocksOrHangsAStart)
          false},
         {"a lock naming a living process of the user's that holds none",
          [](const QString& lock, const QString&) {
-             WriteFile(lock, QByteArray::number(::getpid()) + "\nOrvanta\n" + QSysInfo::machineHostName().toUtf8() + '\n');
+             const QByteArray host = QSysInfo::machineHostName().toUtf8();
+             WriteFile(lock, QByteArray::number(::getpid()) + "\nOrvanta\n" + host + '\n');
              GiveToTestUser(lock);
          },
          false},

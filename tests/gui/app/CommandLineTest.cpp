@@ -155,7 +155,8 @@ TEST(StartUp, AHandedOverFileThatIsNoReadingLeavesTheWindowAsItWas)
         platform.Files[QStringLiteral("/home/user/bad.ras")] = "not a reading";
         BirthRecord record;
         Services services(record, platform);
-        ASSERT_TRUE(StartUp(services, c.Started ? QStringLiteral("/home/user/") + QLatin1String(c.Started) : QString()));
+        const QString started = c.Started ? QStringLiteral("/home/user/") + QLatin1String(c.Started) : QString();
+        ASSERT_TRUE(StartUp(services, started));
         QWidget* before = VisibleWindow(c.Started ? "frmResult" : "frmMain");
         ASSERT_NE(before, nullptr);
         if (c.Started == nullptr) {
@@ -241,7 +242,8 @@ TEST(OrvantaProgram, AnswersWithoutADisplay)
         }
         if (c.Locale != nullptr) {
             environment.insert(QStringLiteral("LANG"), QLatin1String(c.Locale));
-            environment.insert(QStringLiteral("LANGUAGE"), QString::fromLatin1(c.Locale).section(QLatin1Char('.'), 0, 0));
+            const QString language = QString::fromLatin1(c.Locale).section(QLatin1Char('.'), 0, 0);
+            environment.insert(QStringLiteral("LANGUAGE"), language);
         }
         QProcess program;
         program.setProcessEnvironment(environment);
