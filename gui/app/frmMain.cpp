@@ -249,13 +249,18 @@ void frmMain::SetKeyboardOrder()
 
 void frmMain::Form_Load()
 {
+    QStringList months;
     for (const std::string_view month : MonthList) {
-        cboMonth_->addItem(Translated(MonthListContext, month));
+        months << Translated(MonthListContext, month);
     }
+    cboMonth_->addItems(months);
+    // One insertion a list: item by item costs a model update each.
     auto fill = [](QComboBox* list, ListRange range) {
+        QStringList numbers;
         for (int n = range.First; n <= range.Last; ++n) {
-            list->addItem(QString::number(n));
+            numbers << QString::number(n);
         }
+        list->addItems(numbers);
     };
     fill(cboDate_, DayList);
     fill(cboYear_, YearList);
