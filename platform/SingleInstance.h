@@ -22,10 +22,10 @@ bool MakePrivateFolder(const QString& path, uid_t owner);
 // The first of the folders that is or can be made private.
 QString FirstPrivateFolder(const QStringList& candidates, uid_t owner);
 
-// Readies a lock path: anything there that is not a regular
-// file of the owner's (a link, a folder, a pipe, another user's file) is
-// removed, and an owner's file the owner may not read and write is opened
-// up for the owner. False when the path cannot be made usable.
+// Readies a lock path: anything there that is not a regular file of the
+// owner's (a link, a folder, a pipe, another user's file) is removed, and an
+// owner's file the owner may not read and write is opened up for the owner.
+// False when the path cannot be made usable.
 bool ClearLockPath(const QString& path, uid_t owner);
 
 class HandOverServer;
