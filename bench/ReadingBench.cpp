@@ -7,19 +7,16 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QDir>
-#include <QEventLoop>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QStandardPaths>
-#include <QTimer>
 #include <array>
-#include <chrono>
-#include <functional>
 #include <cstdio>
 #include <vector>
 
 #include "BenchTiming.h"
+#include "WindowFirstPaint.h"
 #include "core/common/BirthRecord.h"
 #include "core/ephemeris/PreciseMoon.h"
 #include "core/reading/Reading.h"
@@ -31,42 +28,11 @@
 #include "platform/QtPlatform.h"
 
 using namespace orvanta;
-using Clock = std::chrono::steady_clock;
+using bench::Clock;
 
 namespace {
 
 constexpr int kReadings = 50;
-
-double Millis(Clock::duration span) { return std::chrono::duration<double, std::milli>(span).count(); }
-
-// Ends a local event loop once any widget of a result window has painted and
-// the paint has been flushed (the next turn of the loop).
-class FirstResultPaint : public QObject {
-public:
-    explicit FirstResultPaint(QEventLoop& loop) : loop_(loop) { qApp->installEventFilter(this); }
-    ~FirstResultPaint() override { qApp->removeEventFilter(this); }
-
-    Clock::time_point Painted;
-
-protected:
-    bool eventFilter(QObject* watched, QEvent* event) override
-    {
-        auto* widget = qobject_cast<QWidget*>(watched);
-        if (!seen_ && event->type() == QEvent::Paint && widget != nullptr &&
-            qobject_cast<frmResult*>(widget->window()) != nullptr) {
-            seen_ = true;
-            QTimer::singleShot(0, this, [this] {
-                Painted = Clock::now();
-                loop_.quit();
-            });
-        }
-        return false;
-    }
-
-private:
-    QEventLoop& loop_;
-    bool seen_ = false;
-};
 
 template <typename T>
 T* Child(QWidget* window, const char* name)
@@ -113,20 +79,7 @@ double ComputationMillis(const BirthRecord& birth)
         kept += static_cast<double>(ComposeReading(record).Rashi.Nature.size());
     }
     bench::KeepValue(kept);
-    return Millis(Clock::now() - start) / repeats;
-}
-
-// Time from `start` to the first paint of a result window, or a negative
-// value when none was painted.
-double MillisToFirstPaint(const std::function<void()>& start)
-{
-    QEventLoop loop;
-    FirstResultPaint paint(loop);
-    QTimer::singleShot(5000, &loop, &QEventLoop::quit);
-    const auto started = Clock::now();
-    start();
-    loop.exec();
-    return paint.Painted < started ? -1.0 : Millis(paint.Painted - started);
+    return bench::Millis(Clock::now() - start) / repeats;
 }
 
 int CloseResultWindows()
@@ -151,7 +104,7 @@ double NakshatraMicros(const Reading& reading)
         const NakshatraStay stay = FindNakshatraStay(reading.Moon);
         bench::KeepValue(static_cast<double>(English(DescribeNakshatra(stay).Text).size()));
     }
-    return Millis(Clock::now() - start) * 1000.0 / repeats;
+    return bench::Millis(Clock::now() - start) * 1000.0 / repeats;
 }
 
 // The window's whole use of the search: the crossings and the composed line.
@@ -163,7 +116,7 @@ double SignStayMicros(const Reading& reading)
         const std::optional<SignStay> stay = FindSignStay(reading.Moon);
         bench::KeepValue(stay ? static_cast<double>(English(DescribeSignStay(*stay).Text).size()) : 0.0);
     }
-    return Millis(Clock::now() - start) * 1000.0 / repeats;
+    return bench::Millis(Clock::now() - start) * 1000.0 / repeats;
 }
 
 }  // namespace
@@ -186,7 +139,7 @@ int main(int argc, char** argv)
         QWidget* main = ShowMainWindow(services);
         FillMainWindow(main, i);
         SettleEvents();
-        return MillisToFirstPaint([main] { Child<QPushButton>(main, "cmdRashi")->click(); });
+        return bench::MillisToFirstPaint<frmResult>([main] { Child<QPushButton>(main, "cmdRashi")->click(); });
     };
 
     // The first reading of a run opens Swiss Ephemeris's files.
@@ -237,7 +190,7 @@ int main(int argc, char** argv)
             std::swap(order[0], order[1]);
         }
         for (const Reading* shown : order) {
-            const double ms = MillisToFirstPaint([&] { ShowResultWindow(*shown, services); });
+            const double ms = bench::MillisToFirstPaint<frmResult>([&] { ShowResultWindow(*shown, services); });
             (shown == &withStar ? withStarMs : withoutStarMs).push_back(ms);
             CloseResultWindows();
         }

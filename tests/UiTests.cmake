@@ -25,6 +25,7 @@ add_executable(orvanta_ui_tests
   gui/reading/SignStayPanelTest.cpp
   gui/reading/NakshatraPanelTest.cpp
   gui/report/frmSaveTest.cpp
+  gui/matching/frmMatchTest.cpp
   gui/timezone/frmTimeZoneTest.cpp
   gui/widgets/ClickableLabelTest.cpp
   gui/widgets/EntryBoxesTest.cpp

@@ -50,21 +50,34 @@ bool LibraryCanTakeFolder(const std::string& folder)
 }
 
 // The library's state is per thread (thread-local in Debian's build), and
-// so is the record of the folder this thread last told it.
-std::optional<std::string>& FolderTold()
+// so is the record of what this thread last told it: a thread's first
+// computation always gives its folder. The library keeps open files and
+// tables for each thread that used it, so they are closed as it ends.
+struct ThreadLibrary {
+    std::optional<std::string> Folder;
+
+    ~ThreadLibrary()
+    {
+        if (Folder) {
+            swe_close();
+        }
+    }
+};
+
+ThreadLibrary& ThisThreadsLibrary()
 {
-    thread_local std::optional<std::string> told;
-    return told;
+    thread_local ThreadLibrary library;
+    return library;
 }
 
 // Giving the library a folder closes its open files, so only a change is
-// given: a thread's first computation always gives its folder.
+// given.
 void UseFolder(const std::string& folder)
 {
-    std::optional<std::string>& told = FolderTold();
-    if (told != folder) {
+    ThreadLibrary& library = ThisThreadsLibrary();
+    if (library.Folder != folder) {
         swe_set_ephe_path(folder.c_str());
-        told = folder;
+        library.Folder = folder;
     }
 }
 
@@ -236,7 +249,7 @@ PreciseMoonResult SwissEphemerisMoon::MoonAt(double julianDayUt, Ayanamsa ayanam
         return Failure("the moment is not a number");
     }
     const bool filesFolder = LibraryCanTakeFolder(folder_);
-    if (const auto odd = FileOtherThanRegular(SearchedFolders(filesFolder ? folder_ : FolderTold()))) {
+    if (const auto odd = FileOtherThanRegular(SearchedFolders(filesFolder ? folder_ : ThisThreadsLibrary().Folder))) {
         return Failure(Compose(ORVANTA_TR("PreciseMoon", "%1 is not a regular file."), {Verbatim(*odd)}));
     }
     int32 ephemeris = SEFLG_MOSEPH;

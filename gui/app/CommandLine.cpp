@@ -54,8 +54,12 @@ QString HelpText(const QCommandLineParser& parser)
 {
     QString text = parser.helpText();
     text.remove(0, text.indexOf(QLatin1Char('\n')));
-    //: The command's synopsis; "orvanta" is the command and stays as it is.
-    return QCoreApplication::translate("CommandLine", "Usage: orvanta [options] [FILE]") + text;
+    //: The command's synopsis, two lines aligned under each other; "orvanta" and
+    //: "--match" are typed as they are, FILE as in "A saved reading to open.".
+    return QCoreApplication::translate("CommandLine",
+                                       "Usage: orvanta [options] [FILE]\n"
+                                       "       orvanta --match BRIDE-FILE GROOM-FILE") +
+           text;
 }
 
 // The keys of the display platforms Qt can load, where QGuiApplication
@@ -128,8 +132,13 @@ CommandLine ParseCommandLine(const QStringList& arguments)
         "CommandLine", "Orvanta finds the rashi, the sign the Moon stood in at a person's birth in\n"
                        "Vedic astrology, and shows its reading. Given a saved reading (.ras), it\n"
                        "opens it as \"Open Previously Saved Reading\" does."));
+    const QCommandLineOption match(
+        QStringLiteral("match"), QCoreApplication::translate("CommandLine",
+                                                             "Print the match of two saved readings, the bride's FILE\n"
+                                                             "first and the groom's second, and end."));
     parser.addOption(help);
     parser.addOption(version);
+    parser.addOption(match);
     //: The name of the command's argument in its help, as in "Usage: orvanta [options] [FILE]".
     const QString file = QCoreApplication::translate("CommandLine", "FILE");
     parser.addPositionalArgument(file, QCoreApplication::translate("CommandLine", "A saved reading to open."),
@@ -141,12 +150,14 @@ CommandLine ParseCommandLine(const QStringList& arguments)
     CommandLine result;
     const bool understood = parser.parse(arguments);
     const QStringList files = parser.positionalArguments();
+    const bool matching = understood && parser.isSet(match);
     const QString platform = parser.value(QStringLiteral("platform"));
     QString why;
     if (!understood) {
         why = parser.errorText();
-    } else if (files.size() > 1) {
-        why = QCoreApplication::translate("CommandLine", "Give at most one reading file.");
+    } else if (matching ? files.size() != 2 : files.size() > 1) {
+        why = matching ? QCoreApplication::translate("CommandLine", "Give --match two reading files, the bride's first.")
+                       : QCoreApplication::translate("CommandLine", "Give at most one reading file.");
     } else if (parser.isSet(QStringLiteral("platform"))) {
         const QStringList available = AvailablePlatforms(parser.value(QStringLiteral("platformpluginpath")));
         if (!PlatformAvailable(platform, available)) {
@@ -166,6 +177,8 @@ CommandLine ParseCommandLine(const QStringList& arguments)
     } else if (parser.isSet(version)) {
         result.EndNow = true;
         result.Text = VersionText() + QLatin1Char('\n');
+    } else if (matching) {
+        result.MatchFiles = files;
     } else if (!files.isEmpty()) {
         result.ReadingFile = files.front();
     }

@@ -1,10 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The program's command line: `orvanta [FILE]` opens a saved reading, while
-// --help, --version and a wrong command line print their text and end the
-// program before any window (or display) is needed, in the user's language.
-// Qt's own options (-platform, -style, ...) are accepted and left to Qt; a
-// -platform that names no platform Qt has is refused here, where Qt would
-// abort.
+// The program's command line: `orvanta [FILE]` opens a saved reading,
+// `orvanta --match BRIDE GROOM` prints the match of two, while --help,
+// --version and a wrong command line print their text and end the program
+// before any window (or display) is needed, in the user's language. Qt's own
+// options (-platform, -style, ...) are accepted and left to Qt; a -platform
+// that names no platform Qt has is refused here, where Qt would abort.
 #pragma once
 
 #include <QString>
@@ -14,6 +14,7 @@ namespace orvanta {
 
 struct CommandLine {
     QString ReadingFile;  // the reading file to open; empty when none was given
+    QStringList MatchFiles;  // with --match: the bride's and the groom's reading files
     // When set, the program prints Text (to standard error when TextIsError)
     // and ends with Status instead of starting.
     bool EndNow = false;

@@ -6,6 +6,7 @@
 
 #include "core/reading/Reading.h"
 #include "gui/app/frmMain.h"
+#include "gui/matching/frmMatch.h"
 #include "gui/reading/frmResult.h"
 #include "gui/support/Services.h"
 
@@ -45,6 +46,8 @@ frmMain* ShowMainWindow(Services& services)
         ShowResultWindow(reading, services);
         window->close();
     });
+    QObject::connect(window, &frmMain::MatchRequested, window,
+                     [&services](const std::optional<MatchPerson>& onScreen) { ShowMatchWindow(services, onScreen); });
     window->show();
     qCDebug(lcWindows) << "main window shown";
     return window;
@@ -63,8 +66,20 @@ frmResult* ShowResultWindow(const Reading& reading, Services& services)
                          ShowResultWindow(ComposeReading(services.Record, method, services.Precise), services);
                          window->close();
                      });
+    // The reading on screen with the birth data it was composed from.
+    QObject::connect(window, &frmResult::MatchWithRequested, window, [reading, &services] {
+        ShowMatchWindow(services, MatchPerson{services.Record, reading});
+    });
     window->show();
     qCDebug(lcWindows) << "result window shown:" << services.Record.RashiName.c_str();
+    return window;
+}
+
+frmMatch* ShowMatchWindow(Services& services, const std::optional<MatchPerson>& onScreen)
+{
+    auto* window = new frmMatch(services, onScreen);
+    window->show();
+    qCDebug(lcWindows) << "matching window shown";
     return window;
 }
 

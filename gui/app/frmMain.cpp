@@ -54,6 +54,7 @@ void frmMain::BuildMenus()
 {
     QMenu* file = AddMenu(*menuBar(), "mnuFile", tr("&File"));
     AddMenuEntry(*file, "mnuCalculate", tr("&Calculate"), this, &frmMain::mnuCalculate_Click);
+    AddMenuEntry(*file, "mnuMatch", tr("&Match Two Readings\u2026"), this, &frmMain::mnuMatch_Click);
     AddMenuSeparator(*file, "mnuFile1");
     AddMenuEntry(*file, "mnuPreferences", tr("&Preferences\u2026"), this, &frmMain::mnuPreferences_Click)
         ->setMenuRole(QAction::PreferencesRole);
@@ -367,6 +368,17 @@ void frmMain::mnuPreferences_Click()
 {
     auto* preferences = new frmPreferences(services_, this);
     services_.Platform.ShowModal(*preferences);
+}
+
+// Quietly: an entry that does not pass the checks is simply not offered.
+void frmMain::mnuMatch_Click()
+{
+    std::optional<MatchPerson> onScreen;
+    ComposedPerson composed = ComposeMatchPerson(Entry(), services_.Method, services_.Precise);
+    if (!composed.Refusal) {
+        onScreen = std::move(composed.Person);
+    }
+    emit MatchRequested(onScreen);
 }
 
 void frmMain::lblTZHelp_Click()

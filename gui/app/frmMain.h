@@ -9,6 +9,7 @@
 
 #include "core/entry/BirthDataEntry.h"
 #include "core/entry/InputRules.h"
+#include "core/matching/Match.h"
 
 class QCheckBox;
 class QComboBox;
@@ -63,11 +64,15 @@ public:
 signals:
     // The reading is composed and the record holds its birth data.
     void ReadingReady(const orvanta::Reading& reading);
+    // The user wants to match two readings; the entry on screen, composed
+    // when it passes the checks, is offered to either side.
+    void MatchRequested(const std::optional<orvanta::MatchPerson>& onScreen);
 
 public slots:
     void cmdRashi_Click();
     void mnuCalculate_Click();
     void mnuPreferences_Click();
+    void mnuMatch_Click();
     void lblTZHelp_Click();
     void cmdBrowser_Click();
     void cmdOpen_Click();

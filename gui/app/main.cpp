@@ -7,6 +7,7 @@
 #include "core/common/BirthRecord.h"
 #include "core/ephemeris/PreciseMoon.h"
 #include "gui/app/CommandLine.h"
+#include "gui/app/MatchCommand.h"
 #include "gui/app/StartUp.h"
 #include "gui/app/Translations.h"
 #include "gui/support/Services.h"
@@ -22,10 +23,19 @@ int main(int argc, char** argv)
     if (commandLine.EndNow) {
         return orvanta::PrintAndEnd(arguments, argc, argv);
     }
+    QCoreApplication::setOrganizationName(QStringLiteral("Orvanta"));
+    QCoreApplication::setApplicationName(QStringLiteral("Orvanta"));
+
+    // A printed match needs the settings and the files, never a display.
+    if (!commandLine.MatchFiles.isEmpty()) {
+        QCoreApplication app(argc, argv);
+        orvanta::InstallTranslations(app, QLocale());
+        orvanta::QtPlatform platform;
+        const orvanta::SwissEphemerisMoon precise;
+        return orvanta::PrintMatch(platform, &precise, commandLine.MatchFiles);
+    }
 
     QApplication app(argc, argv);
-    QApplication::setOrganizationName(QStringLiteral("Orvanta"));
-    QApplication::setApplicationName(QStringLiteral("Orvanta"));
     QApplication::setDesktopFileName(QStringLiteral("app.orvanta.Orvanta"));
     orvanta::InstallTranslations(app, QLocale());
     orvanta::ApplyWindowFont();

@@ -263,6 +263,7 @@ void frmResult::BuildMenus()
     AddMenuEntry(*mnuFile, "mnuBack", tr("&Back"), this, &frmResult::mnuBack_Click);
     AddMenuSeparator(*mnuFile, "mnuFile1");
     AddMenuEntry(*mnuFile, "mnuSave", tr("&Save"), this, &frmResult::mnuSave_Click);
+    AddMenuEntry(*mnuFile, "mnuMatchWith", tr("&Match With\u2026"), this, &frmResult::mnuMatchWith_Click);
     AddHelpMenu(*menuBar(), this, &frmResult::mnuOnline_Click, &frmResult::mnuVisit_Click,
                 &frmResult::mnuUpdate_Click, &frmResult::mnuAbout_Click);
 }
@@ -543,6 +544,7 @@ void frmResult::cmdSave_Click()
 
 void frmResult::mnuBack_Click() { cmdBack_Click(); }
 void frmResult::mnuSave_Click() { cmdSave_Click(); }
+void frmResult::mnuMatchWith_Click() { emit MatchWithRequested(); }
 void frmResult::mnuOnline_Click() { OpenHelpPage(services_.Platform); }
 void frmResult::mnuVisit_Click() { OpenHomePage(services_.Platform); }
 void frmResult::mnuUpdate_Click() { OpenDownloadPage(services_.Platform); }

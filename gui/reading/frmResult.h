@@ -42,6 +42,8 @@ signals:
     void BackRequested();
     // The user wants the same birth's reading by the other method.
     void OtherMethodRequested(orvanta::MoonEphemeris ephemeris);
+    // The user wants to match this reading with another.
+    void MatchWithRequested();
 
 private slots:
     void TS_Click(int index);
@@ -49,6 +51,7 @@ private slots:
     void cmdSave_Click();
     void mnuBack_Click();
     void mnuSave_Click();
+    void mnuMatchWith_Click();
     void mnuOnline_Click();
     void mnuVisit_Click();
     void mnuUpdate_Click();

@@ -9,75 +9,20 @@
 #include <QTextDocument>
 #include <QUrl>
 #include <QVBoxLayout>
-#include <string_view>
 
 #include "core/common/BirthRecord.h"
 #include "core/report/ReadingFile.h"
 #include "core/report/ReportDocument.h"
+#include "gui/report/ReportView.h"
 #include "gui/support/WebPages.h"
 #include "gui/widgets/ClickableLabel.h"
 #include "gui/widgets/Controls.h"
-#include "gui/widgets/QtText.h"
 #include "gui/widgets/WindowFont.h"
 #include "platform/Platform.h"
 
 namespace orvanta {
 
 namespace {
-
-constexpr qreal kReportPointSize = 9.75;
-
-QTextCharFormat FormatFor(ReportStyle style)
-{
-    QTextCharFormat format;
-    switch (style) {
-    case ReportStyle::Heading:
-        format.setFontWeight(QFont::Bold);
-        format.setForeground(QColor(128, 0, 128));
-        break;
-    case ReportStyle::FieldLabel:
-        format.setFontWeight(QFont::Normal);
-        format.setForeground(QColor(0, 128, 128));
-        break;
-    case ReportStyle::FieldValue:
-        format.setFontWeight(QFont::Normal);
-        format.setForeground(QColor(0, 0, 0));
-        break;
-    }
-    return format;
-}
-
-// Inserts a text at the caret; a CR LF in it starts a new paragraph.
-void InsertLines(QTextCursor& caret, std::string_view text, const QTextCharFormat& format)
-{
-    for (;;) {
-        const std::size_t lineBreak = text.find("\r\n");
-        caret.insertText(ToQString(text.substr(0, lineBreak)), format);
-        if (lineBreak == std::string_view::npos) {
-            return;
-        }
-        caret.insertBlock(QTextBlockFormat(), format);
-        text.remove_prefix(lineBreak + 2);
-    }
-}
-
-// Each run follows the last at the caret. A run with a translatable form
-// shows it translated, then the line breaks its English ends with.
-void RenderRuns(QTextDocument& document, const std::vector<ReportRun>& runs)
-{
-    document.clear();
-    QTextCursor caret(&document);
-    for (const ReportRun& run : runs) {
-        const QTextCharFormat format = FormatFor(run.Style);
-        if (run.Shown.IsPlain() && run.Shown.Plain.empty()) {
-            InsertLines(caret, run.Text, format);
-            continue;
-        }
-        const std::size_t english = std::min(run.Text.size(), English(run.Shown).size());
-        InsertLines(caret, ToStdString(Translated(run.Shown)), format);
-        InsertLines(caret, std::string_view(run.Text).substr(english), format);
-    }
-}
 
 // Only web addresses may reach the browser: a link of any other kind could
 // make the desktop run or open something local.
@@ -132,16 +77,7 @@ frmSave::frmSave(const Reading& reading, BirthRecord& record, Platform& platform
     connect(Label14, &ClickableLabel::clicked, this, &frmSave::Label14_Click);
     column->addWidget(Label14);
 
-    RTB = new QTextBrowser(this);
-    RTB->setObjectName(QStringLiteral("RTB"));
-    RTB->setAccessibleName(tr("Report"));
-    RTB->setReadOnly(true);
-    RTB->setOpenLinks(false);
-    RTB->setOpenExternalLinks(false);
-    RTB->setFont(WindowFont(kReportPointSize));
-    RTB->document()->setDefaultFont(WindowFont(kReportPointSize));
-    RTB->document()->setDocumentMargin(8);
-    RTB->setMinimumSize(560, 420);
+    RTB = MakeReportBrowser(QStringLiteral("RTB"), this);
     column->addWidget(RTB, 1);
 
     auto* row = new QHBoxLayout;
@@ -184,7 +120,7 @@ const QTextDocument& frmSave::ReportDocument() const
 
 void frmSave::Form_Load()
 {
-    RenderRuns(*RTB->document(), BuildReportDocument(reading_));
+    RenderReportRuns(*RTB->document(), BuildReportDocument(reading_));
     EnableReportLinks();
     RTB->moveCursor(QTextCursor::Start);
 }

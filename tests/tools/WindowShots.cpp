@@ -16,11 +16,13 @@
 #include "core/atlas/PlaceLookup.h"
 #include "core/common/BirthRecord.h"
 #include "core/ephemeris/PreciseMoon.h"
+#include "core/report/ReadingFile.h"
 #include "gui/app/frmMain.h"
 #include "gui/app/WindowFlow.h"
 #include "gui/support/Services.h"
 #include "gui/widgets/WindowFont.h"
 #include "platform/FakePlatform.h"
+#include "TestRecords.h"
 
 using namespace orvanta;
 
@@ -138,6 +140,29 @@ int main(int argc, char** argv)
     Child<QPushButton>(result, "cmdSave")->click();
     Shoot(platform.LastModal, "report");
     platform.LastModal->close();
+
+    // The reading on screen matched with a saved one; then a groom whose pada
+    // cannot be told, and the match's report.
+    Action(result, "mnuMatchWith")->trigger();
+    Settle();
+    QWidget* match = TopLevel("frmMatch");
+    Shoot(match, "match-one-side");
+    BirthRecord groom = testing::Birth(12, 3, 1975, 9, 5);
+    groom.PersonName = "Ravi";
+    groom.LatitudeDegrees = 50;
+    platform.Files[QStringLiteral("/readings/ravi.ras")] = QByteArray::fromStdString(EncodeReadingFile(groom));
+    groom.BirthHour = 7;
+    platform.Files[QStringLiteral("/readings/ravi-early.ras")] = QByteArray::fromStdString(EncodeReadingFile(groom));
+    platform.OpenFileAnswers.push_back(QStringLiteral("/readings/ravi.ras"));
+    Child<QPushButton>(match, "cmdOpenGroom")->click();
+    Shoot(match, "match");
+    Child<QPushButton>(match, "cmdReport")->click();
+    Shoot(platform.LastModal, "match-report");
+    platform.LastModal->close();
+    platform.OpenFileAnswers.push_back(QStringLiteral("/readings/ravi-early.ras"));
+    Child<QPushButton>(match, "cmdOpenGroom")->click();
+    Shoot(match, "match-doubt");
+    match->close();
     result->close();
     Settle();
 

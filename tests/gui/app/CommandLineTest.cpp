@@ -57,6 +57,8 @@ TEST(CommandLine, TellsAFileToOpenFromTextToPrint)
         {{QStringLiteral("-platform"), QStringLiteral("nosuchplatform")}, true, 2, {},
          QStringLiteral("orvanta: There is no display platform \"nosuchplatform\"; there are: ")},
         {{QStringLiteral("-platform"), QStringLiteral("nosuch;OFFSCREEN:fontengine=freetype")}, false, 0, {}, {}},
+        {{QStringLiteral("--match"), QStringLiteral("a.ras")}, true, 2, {},
+         QStringLiteral("orvanta: Give --match two")},
     };
     for (const ParseCase& c : cases) {
         SCOPED_TRACE(c.Arguments.join(QLatin1Char(' ')).toStdString());
@@ -70,6 +72,55 @@ TEST(CommandLine, TellsAFileToOpenFromTextToPrint)
             EXPECT_TRUE(line.Text.contains(usage)) << "a refusal shows the usage";
         }
     }
+    const CommandLine match = ParseCommandLine({QStringLiteral("orvanta"), QStringLiteral("--match"),
+                                                QStringLiteral("asha.ras"), QStringLiteral("ravi.ras")});
+    EXPECT_FALSE(match.EndNow);
+    EXPECT_EQ(match.MatchFiles, QStringList({QStringLiteral("asha.ras"), QStringLiteral("ravi.ras")}));
+    EXPECT_TRUE(match.ReadingFile.isEmpty());
+}
+
+// `orvanta --match` prints the table of two saved readings without a window
+// or a display, and says why a file does not open.
+TEST(OrvantaProgram, PrintsAMatch)
+{
+    QTemporaryDir folder;
+    BirthRecord asha = testing::Birth(1, 1, 2000, 12, 0);
+    asha.PersonName = "Asha";
+    QFile ashaFile(folder.filePath(QStringLiteral("asha.ras")));
+    ASSERT_TRUE(ashaFile.open(QIODevice::WriteOnly));
+    ashaFile.write(QByteArray::fromStdString(EncodeReadingFile(asha)));
+    ashaFile.close();
+    QFile notes(folder.filePath(QStringLiteral("notes.ras")));
+    ASSERT_TRUE(notes.open(QIODevice::WriteOnly));
+    notes.write("Dear diary,\r\n");
+    notes.close();
+
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"}) {
+        environment.remove(QLatin1String(name));
+    }
+    environment.insert(QStringLiteral("XDG_CONFIG_HOME"), folder.path());  // the default Moon method
+    environment.insert(QStringLiteral("LANG"), QStringLiteral("C.UTF-8"));
+    const auto run = [&](const QStringList& files, QString& output, QString& errors) {
+        QProcess program;
+        program.setProcessEnvironment(environment);
+        program.start(QStringLiteral(ORVANTA_PROGRAM), QStringList{QStringLiteral("--match")} + files);
+        EXPECT_TRUE(program.waitForFinished(30000));
+        output = QString::fromUtf8(program.readAllStandardOutput());
+        errors = QString::fromUtf8(program.readAllStandardError());
+        return program.exitCode();
+    };
+    QString output, errors;
+    EXPECT_EQ(run({ashaFile.fileName(), ashaFile.fileName()}, output, errors), 0) << errors.toStdString();
+    for (const char* line :
+         {"Bride: Asha, born 1 Jan 2000, 12:00", "Yoni          Buffalo    Buffalo    4 of 4",
+          "Total                               28 of 36", "Nadi dosha: Both Moons are in the Antya"}) {
+        EXPECT_TRUE(output.contains(QString::fromUtf8(line))) << line << "\n" << output.toStdString();
+    }
+    EXPECT_EQ(run({ashaFile.fileName(), notes.fileName()}, output, errors), 1);
+    EXPECT_TRUE(output.isEmpty());
+    EXPECT_TRUE(errors.startsWith(QStringLiteral("orvanta: notes.ras: Please Check The File.")))
+        << errors.toStdString();
 }
 
 

@@ -136,7 +136,7 @@ TEST_F(MainWindowTest, MenusCarryTheirEntriesAndSeparators)
             entries << (entry->isSeparator() ? QStringLiteral("-") : QStringLiteral("  ") + entry->text());
         }
     }
-    EXPECT_EQ(entries, QStringList({"&File", "  &Calculate", "-", "  &Preferences\u2026", "&Help", "  &Online Help", "  &Visit Us Online", "-",
+    EXPECT_EQ(entries, QStringList({"&File", "  &Calculate", "  &Match Two Readings\u2026", "-", "  &Preferences\u2026", "&Help", "  &Online Help", "  &Visit Us Online", "-",
                                     "  Check for Software &Update", "-", "  &About Software"}));
 }
 

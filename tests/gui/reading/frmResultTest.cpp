@@ -190,7 +190,8 @@ TEST_F(ResultWindowTest, MenusInTheirOrder)
         return names;
     };
     EXPECT_EQ(Find<QMenu>("mnuFile")->title(), "&File");
-    EXPECT_EQ(entries(Find<QMenu>("mnuFile")), QStringList({"mnuBack=&Back", "mnuFile1=-", "mnuSave=&Save"}));
+    EXPECT_EQ(entries(Find<QMenu>("mnuFile")),
+              QStringList({"mnuBack=&Back", "mnuFile1=-", "mnuSave=&Save", "mnuMatchWith=&Match With\u2026"}));
     EXPECT_EQ(Find<QMenu>("mnuHelp")->title(), "&Help");
     EXPECT_EQ(entries(Find<QMenu>("mnuHelp")),
               QStringList({"mnuOnline=&Online Help", "mnuVisit=&Visit Us Online", "mnuHelp1=-",
