@@ -35,7 +35,7 @@ set(expected
   "SignStay|Close to a sign change"
   "StartUp|Application is already running"
   "CommandLine|Show this help and end."
-  "CommandLine|Usage: orvanta [options] [FILE]")
+  "CommandLine|Give at most one reading file.")
 set(missing "")
 foreach(entry IN LISTS expected)
   string(REPLACE "|" ";" parts "${entry}")

@@ -243,6 +243,7 @@ struct ProcessCase {
 // --help exactly, in English: a locale without a translation prints it too.
 const QString kEnglishHelp = QStringLiteral(
     "Usage: orvanta [options] [FILE]\n"
+    "       orvanta --match BRIDE-FILE GROOM-FILE\n"
     "Orvanta finds the rashi, the sign the Moon stood in at a person's birth in\n"
     "Vedic astrology, and shows its reading. Given a saved reading (.ras), it\n"
     "opens it as \"Open Previously Saved Reading\" does.\n"
@@ -250,6 +251,8 @@ const QString kEnglishHelp = QStringLiteral(
     "Options:\n"
     "  -h, --help     Show this help and end.\n"
     "  -v, --version  Show the version and end.\n"
+    "  --match        Print the match of two saved readings, the bride's FILE\n"
+    "                 first and the groom's second, and end.\n"
     "\n"
     "Arguments:\n"
     "  FILE           A saved reading to open.\n");
