@@ -3,11 +3,13 @@
 # Checks what a built tree installs and packages: the desktop entry and the
 # metainfo pass their validators, a saved reading is known by its own file
 # type while Sun and CMU raster images stay images, the manual page reads
-# without warnings and describes the reading file as written, the licence
-# files and credits are in place, the two .debs (the program, and the atlas
-# for every architecture) hold their files and nothing else, the program's
-# dependencies were read off the executable, and lintian finds no error or
-# warning in either.
+# without warnings and describes the reading file as written and the
+# settings, the licence files and credits are in place, the two .debs (the
+# program, and the atlas for every architecture) hold their files and
+# nothing else, the program's dependencies were read off the executable, the
+# manual page, the package and the metainfo say what the program does, the
+# packaged program leaves updates to the package manager, and lintian finds
+# no error or warning in either.
 # Usage: packaging/check-package.sh [build-dir]   (default: build)
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -138,11 +140,20 @@ zcat "$page" | grep -q "Orvanta $version" && pass "manual page names version $ve
   || fail "manual page does not name version $version"
 # What the program writes besides the fifteen inputs: the signed zone hours
 # and the name line.
-reading_files=$(LC_ALL=C.UTF-8 MANWIDTH=200 man -l "$page" 2>/dev/null | sed -n '/^READING FILES/,/^[A-Z]/p')
+# Justified lines take extra spaces, where depends on the lines before: squeeze them.
+reading_files=$(LC_ALL=C.UTF-8 MANWIDTH=200 man -l "$page" 2>/dev/null | sed -n '/^READING FILES/,/^[A-Z]/p' | tr -s ' ')
 if grep -q 'Line 11, the zone.s hours' <<<"$reading_files" && grep -q 'optional sixteenth line' <<<"$reading_files"; then
   pass "manual page: the signed line 11 and the sixteenth, name line"
 else
   fail "manual page's READING FILES lacks the signed line 11 or the sixteenth line"
+fi
+# The settings a user may want to read or reset by hand.
+files_section=$(LC_ALL=C.UTF-8 MANWIDTH=200 man -l "$page" 2>/dev/null | sed -n '/^FILES/,/^[A-Z]/p' | tr -s ' ')
+if grep -q '\[Reading\]' <<<"$files_section" && grep -q 'MoonPosition' <<<"$files_section" \
+   && grep -q 'Ayanamsa' <<<"$files_section"; then
+  pass "manual page: FILES names the settings' [Reading] section, MoonPosition and Ayanamsa"
+else
+  fail "manual page's FILES lacks [Reading], MoonPosition or Ayanamsa"
 fi
 for gz in "$page" "$share/doc/orvanta/changelog.gz"; do
   # Bytes 4 to 7 of a gzip header hold the time stamp; flag 8 marks a stored name.
@@ -299,6 +310,39 @@ if [ ${#unnamed[@]} -eq 0 ]; then
 else
   fail "linked but not in the copyright file: ${unnamed[*]}"
 fi
+
+# What the program does, where a user looks it up before installing or
+# running it: the manual page, the package's description, the software
+# centre's text.
+described() {
+  local what=$1 text
+  text=$(tr -s ' \n' ' ' | tr '[:upper:]' '[:lower:]')
+  local missing=()
+  for topic in "birth star" nakshatra "swiss ephemeris" preferences ayanamsa; do
+    grep -q "$topic" <<<"$text" || missing+=("$topic")
+  done
+  if [ ${#missing[@]} -eq 0 ]; then
+    pass "$what describes the birth star, Swiss Ephemeris, Preferences and the ayanamsa"
+  else
+    fail "$what does not mention: ${missing[*]}"
+  fi
+}
+LC_ALL=C.UTF-8 MANWIDTH=200 man -l "$page" 2>/dev/null | sed -n '/^DESCRIPTION/,/^OPTIONS/p' | described "manual page"
+dpkg-deb -f "$deb" Description | described "Debian description"
+sed -n '/<description>/,/<\/description>/p' "$metainfo" | described "metainfo"
+
+# Updates: the package manager brings them, so the packaged program never
+# reminds; the program a build installs reminds unless it was built not to.
+unpacked="$work/unpacked"
+dpkg-deb -x "$deb" "$unpacked"
+packaging/check-update-reminder.sh "$unpacked/usr/bin/orvanta" quiet >"$work/reminder.log" 2>&1 \
+  && pass "the .deb's program leaves updates to the package manager" \
+  || { cat "$work/reminder.log"; fail "the .deb's program reminds of updates"; }
+reminds=$(sed -n 's/^ORVANTA_UPDATE_REMINDER:BOOL=//p' "$build/CMakeCache.txt")
+case "$reminds" in ON | on | TRUE | true | 1 | YES | yes) installed=reminds ;; *) installed=quiet ;; esac
+packaging/check-update-reminder.sh "$stage/usr/bin/orvanta" "$installed" >"$work/reminder.log" 2>&1 \
+  && pass "the installed program $installed of updates, as the build was configured" \
+  || { cat "$work/reminder.log"; fail "the installed program is not $installed"; }
 
 # Errors and warnings fail; the remaining notes are shown.
 if lintian --fail-on error,warning --display-info "$deb" "$data_deb" >"$work/lintian.log" 2>&1; then

@@ -22,6 +22,9 @@ enum class MessageIcon { Information, Error };
 // Why a file could not be read.
 enum class ReadFailure { Missing, NotAFile, NotPermitted, Failed };
 
+// What came of a print job.
+enum class PrintOutcome { Printed, NoPrinter, Failed };
+
 // What a file dialog shows: its title, one filter (a name and a pattern such
 // as "*.ras"), and the extension added to a name typed without one.
 struct FileDialogRequest {
@@ -62,8 +65,9 @@ public:
     virtual void OpenWebPage(const QString& address) = 0;
 
     // Prints the whole document on the default printer as one job, without a
-    // dialog. Returns false when nothing was printed (no printer, say).
-    virtual bool PrintDocument(const QTextDocument& document) = 0;
+    // dialog; says whether there was a printer to print on, and whether the
+    // job went through.
+    virtual PrintOutcome PrintDocument(const QTextDocument& document) = 0;
 
     // The per-user settings store.
     virtual std::optional<QString> ReadSetting(const QString& section, const QString& key) = 0;

@@ -230,14 +230,20 @@ void QtPlatform::OpenWebPage(const QString& address)
     QDesktopServices::openUrl(QUrl(address));
 }
 
-bool QtPlatform::PrintDocument(const QTextDocument& document)
+PrintOutcome QtPlatform::PrintDocument(const QTextDocument& document)
 {
-    const QPrinterInfo info = QPrinterInfo::defaultPrinter();
+    // Without a default, a printer that is there still counts: the job goes
+    // to the first, as a desktop's own print dialog would offer it.
+    QPrinterInfo info = QPrinterInfo::defaultPrinter();
     if (info.isNull()) {
-        return false;
+        const QList<QPrinterInfo> printers = QPrinterInfo::availablePrinters();
+        if (printers.isEmpty()) {
+            return PrintOutcome::NoPrinter;
+        }
+        info = printers.front();
     }
     QPrinter printer(info);
-    return PrintDocumentOn(printer, document);
+    return PrintDocumentOn(printer, document) ? PrintOutcome::Printed : PrintOutcome::Failed;
 }
 
 bool QtPlatform::PrintDocumentOn(QPrinter& printer, const QTextDocument& document)

@@ -28,7 +28,7 @@ public:
     ReadFailure WhyUnreadable(const QString& path) override;
     bool WriteFileAtomically(const QString& path, const QByteArray& bytes) override;
     void OpenWebPage(const QString& address) override;
-    bool PrintDocument(const QTextDocument& document) override;
+    PrintOutcome PrintDocument(const QTextDocument& document) override;
     std::optional<QString> ReadSetting(const QString& section, const QString& key) override;
     bool WriteSetting(const QString& section, const QString& key, const QString& value) override;
     QDate Today() override;

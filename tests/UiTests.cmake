@@ -23,7 +23,7 @@ add_executable(orvanta_ui_tests
   gui/support/WebPagesTest.cpp
   gui/reading/frmResultTest.cpp
   gui/reading/SignStayPanelTest.cpp
-  gui/reading/NakshatraPanelTest.cpp
+  gui/reading/BirthStarPageTest.cpp
   gui/report/frmSaveTest.cpp
   gui/matching/frmMatchTest.cpp
   gui/timezone/frmTimeZoneTest.cpp
@@ -31,7 +31,7 @@ add_executable(orvanta_ui_tests
   gui/widgets/EntryBoxesTest.cpp
 )
 target_include_directories(orvanta_ui_tests PRIVATE "${CMAKE_CURRENT_SOURCE_DIR}")
-target_link_libraries(orvanta_ui_tests PRIVATE orvanta_gui_app Qt6::Test GTest::gtest)
+target_link_libraries(orvanta_ui_tests PRIVATE orvanta_gui_startup Qt6::Test GTest::gtest)
 # The command-line tests also start the built program.
 add_dependencies(orvanta_ui_tests orvanta)
 target_compile_definitions(orvanta_ui_tests PRIVATE
@@ -46,6 +46,16 @@ gtest_discover_tests(orvanta_ui_tests DISCOVERY_MODE PRE_TEST
 add_test(NAME PlacesSpokenThroughAtSpi
          COMMAND "${PROJECT_SOURCE_DIR}/scripts/check-place-speech" "$<TARGET_FILE:orvanta>")
 set_tests_properties(PlacesSpokenThroughAtSpi PROPERTIES TIMEOUT 200)
+
+# The update reminder, from outside: the program as built reminds unless the
+# build was told not to, and the one packaged for a package manager never does.
+add_test(NAME UpdateReminderOfTheProgramAsBuilt
+         COMMAND "${PROJECT_SOURCE_DIR}/packaging/check-update-reminder.sh" "$<TARGET_FILE:orvanta>"
+                 "$<IF:$<BOOL:${ORVANTA_UPDATE_REMINDER}>,reminds,quiet>")
+if(TARGET orvanta_packaged)
+  add_test(NAME NoUpdateReminderInThePackagedProgram
+           COMMAND "${PROJECT_SOURCE_DIR}/packaging/check-update-reminder.sh" "$<TARGET_FILE:orvanta_packaged>" quiet)
+endif()
 
 # Pictures on screens of different pixel density: a program of its own, as it
 # sets up its two offscreen screens before QApplication.

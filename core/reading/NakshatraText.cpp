@@ -74,6 +74,16 @@ NakshatraText DescribeNakshatra(const NakshatraStay& stay)
     // The Devanagari too, for a reader with a Hindi voice and for a braille display.
     text.LineSpoken = Compose(ORVANTA_TR("Nakshatra", "Nakshatra %1, pada %2, lord %3, name syllable %4."),
                               {name, pada, Lord(p.Lord), SyllableText(p.Syllable)});
+    text.Short = Compose(ORVANTA_TR("Nakshatra", "%1\u00A0%2 \u00B7 %3"), {name, pada, SyllableText(p.Syllable)});
+    text.ShortSpoken = Compose(ORVANTA_TR("Nakshatra", "Birth star %1, pada %2, name syllable %3"),
+                               {name, pada, SyllableText(p.Syllable)});
+    text.Lord = Lord(p.Lord);
+    const int first = p.Index * 4;
+    for (int k = 0; k < 4; ++k) {
+        text.Syllables[k] = SyllableText(PadaPosition(first + k).Syllable);
+    }
+    text.NakshatraStayLine = MoonStayLine(name, stay.Birth, stay.Entered, stay.Leaves);
+    text.PadaStayLine = MoonStayLine(PadaName(p.PadaOfZodiac()), stay.Birth, stay.PadaEntered, stay.PadaLeaves);
 
     // A change of nakshatra is always one of the pada's ends.
     const PadaCrossing* change = NearerChange(stay.PadaEntered, stay.PadaLeaves);
@@ -87,7 +97,7 @@ NakshatraText DescribeNakshatra(const NakshatraStay& stay)
         text.Text = NearChangeText(stay, *change);
         break;
     case StayCertainty::Settled:
-        text.Text = MoonStayLine(stay.Position.Name, stay.Birth, stay.Entered, stay.Leaves);
+        text.Text = text.NakshatraStayLine;
         break;
     }
     if (text.Certainty == StayCertainty::Settled) {

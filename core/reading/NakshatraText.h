@@ -5,6 +5,8 @@
 // notice that says which way the answer turns.
 #pragma once
 
+#include <array>
+
 #include "core/common/UiText.h"
 #include "core/ephemeris/NakshatraStay.h"
 #include "core/reading/StayText.h"
@@ -15,6 +17,18 @@ struct NakshatraText {
     // "Nakshatra Rohini, pada 2 — lord Moon — name syllable Va (वा)"
     UiText Line;
     UiText LineSpoken;  // the same as one sentence, for screen readers
+
+    // "Rohini 2 · Va (व)", for where there is room for one short line, and
+    // the same in words for screen readers.
+    UiText Short;
+    UiText ShortSpoken;
+
+    UiText Lord;                       // "Moon"
+    std::array<UiText, 4> Syllables;   // each pada's, "O (ओ)" for pada 1 first
+    // Both stays whatever the certainty: "Moon in Rohini from …", "Moon in
+    // pada 2 of Rohini from …".
+    UiText NakshatraStayLine;
+    UiText PadaStayLine;
 
     StayCertainty Certainty = StayCertainty::Settled;
     UiText Heading;  // empty for the quiet stay line; marks a notice

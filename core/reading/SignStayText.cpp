@@ -87,7 +87,7 @@ SignStayText DescribeSignStay(const SignStay& stay)
         text.Text = NearChangeText(stay, *change);
         break;
     case StayCertainty::Settled:
-        text.Text = MoonStayLine(stay.Reading.RashiName, stay.Birth, stay.Entered, stay.Leaves);
+        text.Text = MoonStayLine(Verbatim(std::string(stay.Reading.RashiName)), stay.Birth, stay.Entered, stay.Leaves);
         break;
     }
     if (text.Certainty != StayCertainty::Settled) {

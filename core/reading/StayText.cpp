@@ -102,7 +102,7 @@ UiText ThresholdTime(const ClockTime& birth, double changeMinutesFromBirth)
     return Compose(ORVANTA_TR("MoonStay", "%1\u00A0on\u00A0%2"), {HourMinute(at), DayMonth(at, at.Year != birth.Year)});
 }
 
-UiText MoonStayLine(std::string_view place, const ClockTime& birth, const std::optional<ClockTime>& entered,
+UiText MoonStayLine(const UiText& place, const ClockTime& birth, const std::optional<ClockTime>& entered,
                     const std::optional<ClockTime>& leaves)
 {
     std::optional<ClockTime> from, to;
@@ -113,7 +113,7 @@ UiText MoonStayLine(std::string_view place, const ClockTime& birth, const std::o
         to = ToMinute(*leaves);
     }
     const bool withYear = (from && from->Year != birth.Year) || (to && to->Year != birth.Year);
-    const UiText name = Verbatim(std::string(place));
+    const UiText& name = place;
     if (from && to) {
         return Compose(ORVANTA_TR("MoonStay", "Moon in %1 from %2 to %3 (birthplace clock)"),
                        {name, DateAndTime(*from, withYear), DateAndTime(*to, withYear)});

@@ -49,13 +49,14 @@ UiText ThresholdTime(const ClockTime& birth, double changeMinutesFromBirth);
 
 // "Moon in Rohini from 14 Jun 01:00 to 15 Jun 04:12 (birthplace clock)":
 // either end may be missing; the year is given only where the stay reaches
-// into another one than the birth's.
-UiText MoonStayLine(std::string_view place, const ClockTime& birth, const std::optional<ClockTime>& entered,
+// into another one than the birth's. The place is a name, or a text such as
+// "pada 2 of Rohini".
+UiText MoonStayLine(const UiText& place, const ClockTime& birth, const std::optional<ClockTime>& entered,
                     const std::optional<ClockTime>& leaves);
 
 // The same between two crossings (anything with a Clock), either missing.
 template <typename Crossing>
-UiText MoonStayLine(std::string_view place, const ClockTime& birth, const std::optional<Crossing>& entered,
+UiText MoonStayLine(const UiText& place, const ClockTime& birth, const std::optional<Crossing>& entered,
                     const std::optional<Crossing>& leaves)
 {
     const auto clock = [](const std::optional<Crossing>& c) {

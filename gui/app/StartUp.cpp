@@ -14,6 +14,13 @@ namespace orvanta {
 
 namespace {
 
+// A distribution's package manager brings updates; its build leaves the
+// reminder out (ORVANTA_UPDATE_REMINDER=0).
+#ifndef ORVANTA_UPDATE_REMINDER
+#define ORVANTA_UPDATE_REMINDER 1
+#endif
+constexpr bool kRemindOfUpdates = ORVANTA_UPDATE_REMINDER != 0;
+
 // A second start with a file gives it to the running copy and ends quietly.
 // Without a file, or when that copy does not take it, the user is told;
 // unless the copy has ended meanwhile, and this start carries on in its place.
@@ -38,7 +45,9 @@ bool StartUp(Services& services, const QString& readingFile)
     if (!platform.ClaimSingleInstance() && SecondStartEnds(platform, readingFile)) {
         return false;
     }
-    RemindOfUpdate(platform);
+    if (kRemindOfUpdates) {
+        RemindOfUpdate(platform);
+    }
 
     frmMain* main = ShowMainWindow(services);
     platform.OnReadingHandedOver([&services](const QString& path) { OpenReadingInOpenWindow(services, path); });

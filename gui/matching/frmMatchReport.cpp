@@ -51,11 +51,11 @@ const QTextDocument& frmMatchReport::ReportDocument() const
     return *RTB->document();
 }
 
-// The whole report on the default printer as one job; with no printer
-// nothing is printed and nothing is said, as with the reading's report.
+// The whole report on the default printer as one job; with no printer, or
+// when the job fails, the user is told, as with the reading's report.
 void frmMatchReport::cmdPrint_Click()
 {
-    platform_.PrintDocument(ReportDocument());
+    PrintReport(platform_, this, ReportDocument());
 }
 
 }  // namespace orvanta

@@ -7,10 +7,12 @@
 
 namespace orvanta {
 
-CrossCheckLabel::CrossCheckLabel(int width, QWidget* parent) : QLabel(parent)
+CrossCheckLabel::CrossCheckLabel(int width, QWidget* parent) : QLabel(parent), fixedWidth_(width > 0)
 {
     setObjectName(QStringLiteral("lblCrossCheck"));
-    setFixedWidth(width);
+    if (width > 0) {
+        setFixedWidth(width);
+    }
     setWordWrap(true);
     setFont(WindowFont(8));
     setAlignment(Qt::AlignHCenter | Qt::AlignTop);
@@ -40,7 +42,9 @@ void CrossCheckLabel::Show(const Reading& reading)
     // A line with a link takes the keyboard focus, for the link.
     setTextInteractionFlags(offered_ ? Qt::TextBrowserInteraction : Qt::TextSelectableByMouse);
     setFocusPolicy(offered_ ? Qt::StrongFocus : Qt::NoFocus);
-    FitHeightToWidth(this, width());
+    if (fixedWidth_) {
+        FitHeightToWidth(this, width());
+    }
 }
 
 }  // namespace orvanta

@@ -13,7 +13,8 @@ namespace orvanta {
 class CrossCheckLabel : public QLabel {
     Q_OBJECT
 public:
-    // The label keeps this width; the line wraps within it.
+    // The label keeps this width, or with 0 the width its layout gives it;
+    // the line wraps within it.
     explicit CrossCheckLabel(int width, QWidget* parent = nullptr);
 
     void Show(const Reading& reading);
@@ -24,6 +25,7 @@ signals:
 
 private:
     std::optional<MoonEphemeris> offered_;
+    bool fixedWidth_;
 };
 
 }  // namespace orvanta

@@ -27,8 +27,9 @@
 #include "core/support/ProductText.h"
 #include "core/support/WebLinks.h"
 #include "gui/reading/CrossCheckLabel.h"
-#include "gui/reading/NakshatraPanel.h"
+#include "gui/reading/BirthStarPage.h"
 #include "gui/reading/SignStayPanel.h"
+#include "gui/reading/StayLabel.h"
 #include "gui/report/frmSave.h"
 #include "gui/support/Services.h"
 #include "gui/support/WebPages.h"
@@ -111,7 +112,8 @@ struct Page {
     std::span<const ResultFieldBox> Boxes;
 };
 
-// Tab k shows Frame k; the eighth page, About, is built on its own.
+// Tab k shows Frame k; the eighth page, About, is built on its own, and the
+// birth star's page comes before it where there is a birth star.
 constexpr Page kPages[] = {
     {QT_TRANSLATE_NOOP("orvanta::frmResult", "Sign Characteristics"), kSignCharacteristics},
     {QT_TRANSLATE_NOOP("orvanta::frmResult", "Physique And Looks"), kPhysiqueAndLooks},
@@ -307,10 +309,16 @@ QWidget* frmResult::BuildHeader(QWidget* parent)
     fraSignStay->setObjectName(QStringLiteral("fraSignStay"));
     column->addSpacing(2);
     column->addWidget(fraSignStay);
-    fraNakshatra = new NakshatraPanel(kHeaderWidth, header);
-    fraNakshatra->setObjectName(QStringLiteral("fraNakshatra"));
+    // One line on the birth star here; its page tells the rest, and the
+    // line leads there.
+    lblBirthStar = new ClickableLabel(QString(), header);
+    lblBirthStar->setObjectName(QStringLiteral("lblBirthStar"));
+    lblBirthStar->setAlignment(Qt::AlignCenter);
+    lblBirthStar->setTextFormat(Qt::PlainText);
+    lblBirthStar->setAccessibleDescription(tr("Shows the page on the birth star"));
+    connect(lblBirthStar, &ClickableLabel::clicked, this, &frmResult::ShowBirthStarPage);
     column->addSpacing(2);
-    column->addWidget(fraNakshatra);
+    column->addWidget(lblBirthStar);
     lblCrossCheck = new CrossCheckLabel(kHeaderWidth, header);
     connect(lblCrossCheck, &CrossCheckLabel::OtherMethodChosen, this, &frmResult::OtherMethodRequested);
     column->addSpacing(2);
@@ -365,6 +373,8 @@ QWidget* frmResult::BuildPages(QWidget* parent)
     auto* tabStyle = new UprightTabStyle;
     tabStyle->setParent(TS->tabBar());
     TS->tabBar()->setStyle(tabStyle);
+    // Every tab stays in sight: the window grows no shorter than its tabs.
+    TS->tabBar()->setUsesScrollButtons(false);
     connect(TS, &QTabWidget::tabBarClicked, this, &frmResult::TS_Click);
 
     for (int k = 1; k < kPageCount; ++k) {
@@ -398,8 +408,20 @@ QWidget* frmResult::BuildPages(QWidget* parent)
         }
         grid->addLayout(BuildPageButtons(k, frame), row, 0, 1, 2);
         TS->addTab(frame, Tr(field.Caption));
+        pages_.push_back(frame);
     }
-    TS->addTab(BuildAboutPage(), tr("About Software"));
+    // The birth star follows the sign's pages as the nakshatra divides the
+    // signs, and the report tells of it after them; About stays the last page.
+    if (reading_.Nakshatra && reading_.NakshatraLines) {
+        auto* lastOfSign = pages_.back()->findChild<QPushButton*>(Name("cmdNext", kLuckyTab));
+        fraBirthStar = new BirthStarPage(reading_, lastOfSign, TS);
+        connect(fraBirthStar, &BirthStarPage::StepRequested, this,
+                [this](int step) { TS->setCurrentIndex(TS->indexOf(fraBirthStar) + step); });
+        connect(fraBirthStar, &BirthStarPage::OtherMethodChosen, this, &frmResult::OtherMethodRequested);
+        TS->addTab(fraBirthStar, tr("Birth Star"));
+    }
+    pages_.push_back(BuildAboutPage());
+    TS->addTab(pages_.back(), tr("About Software"));
 
     auto* Frame9 = new QGroupBox(tr("Orvanta Online"), side);
     Frame9->setObjectName(QStringLiteral("Frame9"));
@@ -414,6 +436,10 @@ QWidget* frmResult::BuildPages(QWidget* parent)
 
     column->addWidget(Frame9);
     column->addWidget(TS, 1);
+    // In the narrowest window the invitation takes two lines; its least
+    // height says so, or the tabs under it would lose what it takes.
+    const int frameWidth = Frame9->sizeHint().width() - Label61->sizeHint().width();
+    FitHeightToWidth(Label61, TS->minimumSizeHint().width() - frameWidth);
     return side;
 }
 
@@ -425,20 +451,22 @@ QLayout* frmResult::BuildPageButtons(int page, QWidget* frame)
     row->setContentsMargins(0, 6, 0, 0);
     row->setSpacing(8);
     row->addStretch(1);
-    auto addStep = [&](const char* name, const QString& caption, int target) {
+    // A step goes to the neighbouring tab, which may be the birth star's.
+    auto addStep = [&](const char* name, const QString& caption, int step) {
         QPushButton* button = MakeButton(Name(name, page), caption, frame);
-        connect(button, &QPushButton::clicked, this, [this, target] { ShowResultPage(target); });
+        connect(button, &QPushButton::clicked, this,
+                [this, frame, step] { TS->setCurrentIndex(TS->indexOf(frame) + step); });
         row->addWidget(button);
     };
     auto addGap = [&] { row->addSpacing(88 + row->spacing()); };
 
     if (page > 1) {
-        addStep("cmdBack", tr("Back"), page - 1);
+        addStep("cmdBack", tr("Back"), -1);
     } else {
         addGap();
     }
     if (page < kPageCount) {
-        addStep("cmdNext", tr("Next"), page + 1);
+        addStep("cmdNext", tr("Next"), +1);
     } else {
         addGap();
     }
@@ -491,7 +519,7 @@ void frmResult::Form_Load()
     ShowResultPage(1);
     lblVedicName->setText(vedicName);
     fraSignStay->Show(reading_.SignStay);
-    fraNakshatra->Show(reading_.NakshatraLines);
+    ShowBirthStarLine();
     lblCrossCheck->Show(reading_);
     for (const ShownField& shown : fields_) {
         if (shown.Field->LoadCaption != nullptr) {
@@ -522,12 +550,33 @@ void frmResult::ShowResultPage(int page)
     if (page < 1 || page > kPageCount) {
         return;
     }
-    TS->setCurrentIndex(page - 1);
+    TS->setCurrentWidget(pages_[static_cast<std::size_t>(page - 1)]);
 }
 
+void frmResult::ShowBirthStarPage()
+{
+    if (fraBirthStar != nullptr) {
+        TS->setCurrentWidget(fraBirthStar);
+    }
+}
+
+void frmResult::ShowBirthStarLine()
+{
+    const std::optional<NakshatraText>& star = reading_.NakshatraLines;
+    lblBirthStar->setVisible(star.has_value() && fraBirthStar != nullptr);
+    if (lblBirthStar->isHidden()) {
+        return;
+    }
+    lblBirthStar->setText(Translated(star->Short));
+    lblBirthStar->setAccessibleName(Translated(star->ShortSpoken));
+}
+
+// Tab by tab, not page by page: the birth star's tab stands among the pages.
 void frmResult::TS_Click(int index)
 {
-    ShowResultPage(index + 1);
+    if (index >= 0) {
+        TS->setCurrentIndex(index);
+    }
 }
 
 void frmResult::cmdBack_Click()

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The result window: the selected rashi's picture, name and headline fields
-// beside eight tabbed pages of its texts, with the way back to the main
-// window and on to the report window.
+// beside tabbed pages of its texts and of the birth star, with the way back
+// to the main window and on to the report window.
 #pragma once
 
 #include <QMainWindow>
@@ -21,7 +21,8 @@ struct ResultFieldBox;
 struct Services;
 class SharpPicture;
 class CrossCheckLabel;
-class NakshatraPanel;
+class BirthStarPage;
+class ClickableLabel;
 class SignStayPanel;
 
 class frmResult : public QMainWindow {
@@ -30,8 +31,11 @@ public:
     // Shows the reading; the services' record is what Save writes.
     frmResult(const Reading& reading, Services& services, QWidget* parent = nullptr);
 
-    // Selects tab k (1 to 8) and brings its page to the front.
+    // Brings page k to the front and selects its tab: 1 to 7 the sign's
+    // pages, 8 About.
     void ShowResultPage(int page);
+    // The page on the birth star, where the reading has one.
+    void ShowBirthStarPage();
 
     // How often this window has decoded a sign picture: loading decodes one,
     // and a move to a screen of another pixel density one more.
@@ -67,6 +71,7 @@ private:
     QWidget* BuildAboutPage();
     void Form_Load();
     void ShowPicture(const QString& key);
+    void ShowBirthStarLine();
     void FitHeight();
 
     // A field of the selected rashi with the caption and box that show it.
@@ -83,7 +88,9 @@ private:
     SharpPicture* picRashi = nullptr;
     QLabel* lblVedicName = nullptr;
     SignStayPanel* fraSignStay = nullptr;
-    NakshatraPanel* fraNakshatra = nullptr;
+    ClickableLabel* lblBirthStar = nullptr;
+    BirthStarPage* fraBirthStar = nullptr;  // null without a birth star
+    std::vector<QWidget*> pages_;           // the given pages, 1 to 8, by number
     CrossCheckLabel* lblCrossCheck = nullptr;
     std::vector<ShownField> fields_;
 };

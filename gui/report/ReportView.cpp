@@ -10,6 +10,7 @@
 
 #include "gui/widgets/QtText.h"
 #include "gui/widgets/WindowFont.h"
+#include "platform/Platform.h"
 
 namespace orvanta {
 
@@ -79,11 +80,32 @@ QTextBrowser* MakeReportBrowser(const QString& objectName, QWidget* parent)
     browser->setReadOnly(true);
     browser->setOpenLinks(false);
     browser->setOpenExternalLinks(false);
-    browser->setFont(WindowFont(kReportPointSize));
-    browser->document()->setDefaultFont(WindowFont(kReportPointSize));
+    // Latin ligatures would reach the text of a PDF or a printout as single
+    // characters ("ﬁ"), which a search for "fi" misses; scripts that need
+    // shaping, Devanagari among them, are still shaped.
+    QFont font = WindowFont(kReportPointSize);
+    font.setStyleStrategy(QFont::PreferNoShaping);
+    browser->setFont(font);
+    browser->document()->setDefaultFont(font);
     browser->document()->setDocumentMargin(8);
     browser->setMinimumSize(560, 420);
     return browser;
+}
+
+void PrintReport(Platform& platform, QWidget* window, const QTextDocument& document, const QString& advice)
+{
+    switch (platform.PrintDocument(document)) {
+    case PrintOutcome::Printed:
+        break;
+    case PrintOutcome::NoPrinter:
+        platform.ShowMessage(window, QCoreApplication::translate("orvanta::frmSave", "No Printer Is Available."),
+                             MessageIcon::Information, advice);
+        break;
+    case PrintOutcome::Failed:
+        platform.ShowMessage(window, QCoreApplication::translate("orvanta::frmSave", "The Report Could Not Be Printed."),
+                             MessageIcon::Error);
+        break;
+    }
 }
 
 }  // namespace orvanta

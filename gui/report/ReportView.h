@@ -15,11 +15,18 @@ class QWidget;
 
 namespace orvanta {
 
+class Platform;
+
 // Replaces the document's text with the runs, each shown translated where it
 // has a translatable form.
 void RenderReportRuns(QTextDocument& document, const std::vector<ReportRun>& runs);
 
 // The browser a report is shown in, named and spoken of as "Report".
 QTextBrowser* MakeReportBrowser(const QString& objectName, QWidget* parent);
+
+// Prints the whole report on the default printer as one job. A user whose
+// click printed nothing is told why: no printer (with `advice` under it, if
+// any) or a failed job.
+void PrintReport(Platform& platform, QWidget* window, const QTextDocument& document, const QString& advice = {});
 
 }  // namespace orvanta

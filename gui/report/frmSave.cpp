@@ -13,10 +13,12 @@
 #include "core/common/BirthRecord.h"
 #include "core/report/ReadingFile.h"
 #include "core/report/ReportDocument.h"
+#include "gui/report/ReportPdf.h"
 #include "gui/report/ReportView.h"
 #include "gui/support/WebPages.h"
 #include "gui/widgets/ClickableLabel.h"
 #include "gui/widgets/Controls.h"
+#include "gui/widgets/QtText.h"
 #include "gui/widgets/WindowFont.h"
 #include "platform/Platform.h"
 
@@ -86,30 +88,37 @@ frmSave::frmSave(const Reading& reading, BirthRecord& record, Platform& platform
     Label3->setObjectName(QStringLiteral("Label3"));
     connect(Label3, &ClickableLabel::clicked, this, &frmSave::Label3_Click);
     QPushButton* cmdSave = MakeButton(QStringLiteral("cmdSave"), tr("&Save"), this);
+    // For users with no printer, and for mailing a reading.
+    QPushButton* cmdSavePdf = MakeButton(QStringLiteral("cmdSavePdf"), tr("Save as P&DF\u2026"), this);
     QPushButton* cmdPrint = MakeButton(QStringLiteral("cmdPrint"), tr("&Print"), this);
-    cmdSave->setAutoDefault(false);
-    cmdPrint->setAutoDefault(false);
+    for (QPushButton* button : {cmdSave, cmdSavePdf, cmdPrint}) {
+        button->setAutoDefault(false);
+    }
     connect(cmdSave, &QPushButton::clicked, this, &frmSave::cmdSave_Click);
+    connect(cmdSavePdf, &QPushButton::clicked, this, &frmSave::cmdSavePdf_Click);
     connect(cmdPrint, &QPushButton::clicked, this, &frmSave::cmdPrint_Click);
     row->addWidget(Label3);
     row->addStretch(1);
     row->addWidget(cmdSave);
+    row->addWidget(cmdSavePdf);
     row->addWidget(cmdPrint);
     column->addLayout(row);
     resize(660, 600);
 
-    SetKeyboardOrder(Label14, Label3, cmdSave, cmdPrint);
+    SetKeyboardOrder({Label3, cmdSave, cmdSavePdf, cmdPrint, Label14});
     Form_Load();
 }
 
-// The report first, then the bottom row from left to right, then the link
-// above the report; the report holds the focus when the window opens.
-void frmSave::SetKeyboardOrder(QWidget* Label14, QWidget* Label3, QWidget* cmdSave, QWidget* cmdPrint)
+// The report first, then the given controls in order (the bottom row from
+// left to right, then the link above the report); the report holds the
+// focus when the window opens.
+void frmSave::SetKeyboardOrder(std::initializer_list<QWidget*> after)
 {
-    setTabOrder(RTB, Label3);
-    setTabOrder(Label3, cmdSave);
-    setTabOrder(cmdSave, cmdPrint);
-    setTabOrder(cmdPrint, Label14);
+    QWidget* previous = RTB;
+    for (QWidget* next : after) {
+        setTabOrder(previous, next);
+        previous = next;
+    }
     RTB->setFocus();
 }
 
@@ -155,14 +164,30 @@ void frmSave::cmdSave_Click()
     }
 }
 
-// Prints the whole report on the default printer as one job; with no printer
-// nothing is printed and nothing is said.
+// The same report as a PDF file, put in place whole or not at all, as a
+// reading file is.
+void frmSave::cmdSavePdf_Click()
+{
+    const QString path = platform_.AskSaveFileName(
+        this, {tr("Save the Report as PDF"), tr("PDF Documents"), QStringLiteral("*.pdf"), QStringLiteral("pdf")});
+    if (path.isEmpty()) {
+        return;
+    }
+    const QString name = ToQString(record_.PersonName).trimmed();
+    const QString title = name.isEmpty() ? tr("Rashi Reading") : tr("Rashi Reading of %1").arg(name);
+    if (!platform_.WriteFileAtomically(path, ReportPdf(ReportDocument(), title))) {
+        platform_.ShowMessage(this, tr("The PDF Could Not Be Saved."), MessageIcon::Error);
+    }
+}
+
+// Prints the whole report, whatever is selected in it.
 void frmSave::cmdPrint_Click()
 {
     QTextCursor cursor = RTB->textCursor();
     cursor.clearSelection();
     RTB->setTextCursor(cursor);
-    platform_.PrintDocument(ReportDocument());
+    PrintReport(platform_, this, ReportDocument(),
+                tr("Save as PDF keeps the report as a file to print elsewhere or to mail."));
 }
 
 void frmSave::Label3_Click() { OpenHomePage(platform_); }

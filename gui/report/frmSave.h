@@ -1,9 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The report window: the reading laid out as one rich-text document, with
-// Save and Print. Web addresses in the document open in the browser.
+// Save, Save as PDF and Print. Web addresses in the document open in the
+// browser.
 #pragma once
 
 #include <QDialog>
+#include <initializer_list>
 
 #include "core/reading/Reading.h"
 
@@ -27,13 +29,14 @@ public:
 
 private slots:
     void cmdSave_Click();
+    void cmdSavePdf_Click();
     void cmdPrint_Click();
     void Label3_Click();
     void Label14_Click();
     void ReportLinkHandler(const QUrl& link);
 
 private:
-    void SetKeyboardOrder(QWidget* Label14, QWidget* Label3, QWidget* cmdSave, QWidget* cmdPrint);
+    void SetKeyboardOrder(std::initializer_list<QWidget*> after);
     void Form_Load();
     void EnableReportLinks();
 

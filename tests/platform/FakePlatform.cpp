@@ -76,13 +76,16 @@ void FakePlatform::OpenWebPage(const QString& address)
     OpenedPages.push_back(address);
 }
 
-bool FakePlatform::PrintDocument(const QTextDocument& document)
+PrintOutcome FakePlatform::PrintDocument(const QTextDocument& document)
 {
     if (!PrinterAvailable) {
-        return false;
+        return PrintOutcome::NoPrinter;
+    }
+    if (PrintFails) {
+        return PrintOutcome::Failed;
     }
     PrintedDocuments.push_back(document.toPlainText());
-    return true;
+    return PrintOutcome::Printed;
 }
 
 std::optional<QString> FakePlatform::ReadSetting(const QString& section, const QString& key)

@@ -49,6 +49,7 @@ public:
     std::deque<QString> SaveFileAnswers;
     std::deque<QString> OpenFileAnswers;
     bool PrinterAvailable = true;
+    bool PrintFails = false;  // with a printer there, the job fails
     bool OtherCopyRunning = false;
     bool OtherCopyTakesReadings = true;    // answers a hand-over
     bool OtherCopyEndsOnHandOver = false;  // and is gone when this start tries
@@ -65,7 +66,7 @@ public:
     ReadFailure WhyUnreadable(const QString& path) override;
     bool WriteFileAtomically(const QString& path, const QByteArray& bytes) override;
     void OpenWebPage(const QString& address) override;
-    bool PrintDocument(const QTextDocument& document) override;
+    PrintOutcome PrintDocument(const QTextDocument& document) override;
     std::optional<QString> ReadSetting(const QString& section, const QString& key) override;
     bool WriteSetting(const QString& section, const QString& key, const QString& value) override;
     QDate Today() override;

@@ -4,6 +4,7 @@
 #include <QApplication>
 #include <QCoreApplication>
 #include <QFile>
+#include <QPrinterInfo>
 #include <QProcess>
 #include <QSysInfo>
 #include <QTemporaryDir>
@@ -12,6 +13,7 @@
 #include <QFileInfo>
 #include <QSettings>
 #include <QStandardPaths>
+#include <QTextDocument>
 #include <gtest/gtest.h>
 #include <chrono>
 #include <csignal>
@@ -98,6 +100,17 @@ TEST(SingleInstance, AnUnwritableLockPlaceDoesNotKeepTheProgramFromStarting)
 {
     QtPlatform platform(QStringLiteral("/proc/orvanta-no-such-folder/orvanta.lock"));
     EXPECT_TRUE(platform.ClaimSingleInstance());
+}
+
+// A desktop with no printer set up, as on most machines that build this.
+TEST(Printing, WithoutAPrinterTheJobSaysSo)
+{
+    if (!QPrinterInfo::availablePrinters().isEmpty()) {
+        GTEST_SKIP() << "this machine has a printer";
+    }
+    QtPlatform platform;
+    QTextDocument document(QStringLiteral("Common: Mesha"));
+    EXPECT_EQ(platform.PrintDocument(document), PrintOutcome::NoPrinter);
 }
 
 TEST(Files, OnlyRegularFilesAreReadAndNoMoreThanTheLimit)

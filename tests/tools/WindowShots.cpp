@@ -6,10 +6,12 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QDir>
+#include <QFile>
 #include <QLineEdit>
 #include <QMenuBar>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QTabWidget>
 #include <QTest>
 #include <cstdio>
 
@@ -137,8 +139,24 @@ int main(int argc, char** argv)
     Settle();
     QWidget* result = TopLevel("frmResult");
     Shoot(result, "result");
+    QTest::mouseClick(Child<QWidget>(result, "lblBirthStar"), Qt::LeftButton);
+    Shoot(result, "result-birth-star");
+    const QSize usual = result->size();
+    result->resize(result->minimumSizeHint());
+    Shoot(result, "result-birth-star-smallest");
+    result->resize(usual);
+    Child<QTabWidget>(result, "TS")->setCurrentIndex(0);
     Child<QPushButton>(result, "cmdSave")->click();
     Shoot(platform.LastModal, "report");
+    // The report as a PDF too, for pdftoppm and pdftotext.
+    const QString pdf = folder + QStringLiteral("/report.pdf");
+    platform.SaveFileAnswers = {pdf};
+    Child<QPushButton>(platform.LastModal, "cmdSavePdf")->click();
+    QFile pdfFile(pdf);
+    if (!pdfFile.open(QIODevice::WriteOnly) || pdfFile.write(platform.Files[pdf]) <= 0) {
+        ++failures;
+    }
+    std::printf("%s\n", qPrintable(pdf));
     platform.LastModal->close();
 
     // The reading on screen matched with a saved one; then a groom whose pada
@@ -177,6 +195,8 @@ int main(int argc, char** argv)
     Settle();
     QWidget* differ = TopLevel("frmResult");
     Shoot(differ, "result-differ");
+    QTest::mouseClick(Child<QWidget>(differ, "lblBirthStar"), Qt::LeftButton);
+    Shoot(differ, "result-differ-birth-star");
     differ->close();
     Settle();
 

@@ -53,6 +53,39 @@ TEST(DescribeNakshatra, Line)
     EXPECT_EQ(Plain(text.LineSpoken), "Nakshatra Rohini, pada 2, lord Moon, name syllable Va (वा).");
 }
 
+// The result window's page on the birth star: the short line, the four
+// padas' syllables and both stays, which stay whole under a notice.
+TEST(DescribeNakshatra, PageTexts)
+{
+    const struct {
+        const char* What;
+        NakshatraStay Stay;
+        const char* PadaStay;
+    } cases[] = {
+        {"mid-pada", Rohini(13, -120, 200),
+         "Moon in pada 2 of Rohini from 14 Jun 08:00 to 14 Jun 13:20 (birthplace clock)"},
+        {"pada change 9 minutes ahead", Rohini(13, -300, 9.02),
+         "Moon in pada 2 of Rohini from 14 Jun 05:00 to 14 Jun 10:09 (birthplace clock)"},
+    };
+    // Rohini's syllables as the table spells them, padas 12 to 15 of the zodiac.
+    std::string rohini[4];
+    for (int k = 0; k < 4; ++k) {
+        rohini[k] = Plain(SyllableText(NameSyllableTable[3][k]));
+    }
+    for (const auto& c : cases) {
+        const NakshatraText text = DescribeNakshatra(c.Stay);
+        EXPECT_EQ(Plain(text.Short), "Rohini 2 \u00B7 " + rohini[1]) << c.What;
+        EXPECT_EQ(Plain(text.ShortSpoken), "Birth star Rohini, pada 2, name syllable " + rohini[1]) << c.What;
+        EXPECT_EQ(English(text.Lord), "Moon") << c.What;
+        for (int k = 0; k < 4; ++k) {
+            EXPECT_EQ(Plain(text.Syllables[k]), rohini[k]) << c.What << ", pada " << k + 1;
+        }
+        EXPECT_EQ(Plain(text.NakshatraStayLine), "Moon in Rohini from 14 Jun 01:00 to 15 Jun 04:12 (birthplace clock)")
+            << c.What;
+        EXPECT_EQ(Plain(text.PadaStayLine), c.PadaStay) << c.What;
+    }
+}
+
 TEST(DescribeNakshatra, StayAndNotices)
 {
     const struct {

@@ -206,7 +206,8 @@ TEST_F(MatchWindowTest, FilesThatAreNoReadingsChangeNothing)
     EXPECT_EQ(Text("lblBrideName"), "Asha");
 }
 
-// The report lays out both people and the kootas, and prints through the platform.
+// The report lays out both people and the kootas, and prints through the
+// platform, or says there is no printer.
 TEST_F(MatchWindowTest, ReportShowsAndPrintsTheMatch)
 {
     Open(Asha());
@@ -228,6 +229,9 @@ TEST_F(MatchWindowTest, ReportShowsAndPrintsTheMatch)
     QTest::mouseClick(report->findChild<QPushButton*>(QStringLiteral("cmdPrint")), Qt::LeftButton);
     ASSERT_EQ(platform.PrintedDocuments.size(), 1);
     EXPECT_EQ(platform.PrintedDocuments[0], text);
+    platform.PrinterAvailable = false;
+    QTest::mouseClick(report->findChild<QPushButton*>(QStringLiteral("cmdPrint")), Qt::LeftButton);
+    EXPECT_EQ(platform.LastMessage(), "No Printer Is Available.");
     report->close();
 }
 

@@ -79,6 +79,7 @@ TEST_F(ReportWindowTest, ShowsTheRunsAsParagraphs)
     EXPECT_FALSE(RTB->openLinks());
     EXPECT_FALSE(RTB->openExternalLinks());
     EXPECT_EQ(window->findChild<QPushButton*>("cmdSave")->text(), "&Save");
+    EXPECT_EQ(window->findChild<QPushButton*>("cmdSavePdf")->text(), "Save as P&DF\u2026");
     EXPECT_EQ(window->findChild<QPushButton*>("cmdPrint")->text(), "&Print");
 }
 
@@ -189,7 +190,7 @@ TEST_F(ReportWindowTest, KeyboardOrderStartsAtTheReport)
     window->activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
     EXPECT_EQ(QApplication::focusWidget(), RTB);
-    const QStringList expected = {"RTB", "Label3", "cmdSave", "cmdPrint", "Label14", "RTB"};
+    const QStringList expected = {"RTB", "Label3", "cmdSave", "cmdSavePdf", "cmdPrint", "Label14", "RTB"};
     QStringList order;
     QWidget* w = RTB;
     while (order.size() < expected.size()) {
