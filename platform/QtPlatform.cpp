@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "platform/QtPlatform.h"
 
+#include "platform/FileNames.h"
 #include "platform/ModalLoops.h"
 
 #include <QCoreApplication>
@@ -22,6 +23,7 @@
 
 #include <algorithm>
 #include <cerrno>
+#include <csignal>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -121,7 +123,12 @@ QString AskFileName(QWidget* parent, const FileDialogRequest& request, QFileDial
 
 }  // namespace
 
-QtPlatform::QtPlatform(QString lockPath) : instance_(std::move(lockPath), ::geteuid()) {}
+QtPlatform::QtPlatform(QString lockPath) : instance_(std::move(lockPath), ::geteuid())
+{
+    // Over a file-size limit a write would end the program with SIGXFSZ and
+    // lose the user's session; ignored, the write fails and is reported.
+    std::signal(SIGXFSZ, SIG_IGN);
+}
 
 QtPlatform::~QtPlatform() = default;
 
@@ -157,7 +164,7 @@ std::optional<QByteArray> QtPlatform::ReadFile(const QString& path, qint64 limit
 {
     // Opened without blocking and checked on the open descriptor, so a pipe
     // put in the file's place after a check can still not hold the program.
-    const int fd = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    const int fd = ::open(NativeFileName(path).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
     if (fd < 0) {
         return std::nullopt;
     }
@@ -190,7 +197,7 @@ std::optional<QByteArray> QtPlatform::ReadFile(const QString& path, qint64 limit
 
 ReadFailure QtPlatform::WhyUnreadable(const QString& path)
 {
-    const QByteArray name = QFile::encodeName(path);
+    const QByteArray name = NativeFileName(path);
     struct stat status {};
     if (::stat(name.constData(), &status) != 0) {
         return errno == EACCES ? ReadFailure::NotPermitted : ReadFailure::Missing;

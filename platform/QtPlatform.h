@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The platform over Qt: QMessageBox, QFileDialog, QSaveFile,
-// QDesktopServices, QPrinter, QSettings, QDate, and QLockFile with
-// QLocalServer for the one running copy.
+// QDesktopServices, QPrinter, QSettings, QDate, and a lock file with a Unix
+// socket for the one running copy.
 #pragma once
 
 #include <QString>

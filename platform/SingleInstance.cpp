@@ -6,18 +6,19 @@
 #include <QElapsedTimer>
 #include <QFile>
 #include <QFileInfo>
-#include <QLocalServer>
-#include <QLocalSocket>
-#include <QLockFile>
 #include <QLoggingCategory>
 #include <QStandardPaths>
+#include <QSysInfo>
 #include <QThread>
-#include <QTimer>
 #include <QWidget>
 #include <cerrno>
+#include <fcntl.h>
+#include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include "platform/FileNames.h"
+#include "platform/HandOverSocket.h"
 #include "platform/ModalLoops.h"
 
 namespace orvanta {
@@ -28,44 +29,18 @@ namespace {
 // start the program itself follow its windows and messages through them.
 Q_LOGGING_CATEGORY(lcInstance, "orvanta.instance", QtInfoMsg)
 
-// A lock older than this whose holder cannot be told (unreadable, empty, or
-// written on another host) is taken over. A live holder keeps its lock
-// however old it is: Qt holds an flock on it for the holder's lifetime. The
-// few seconds cover a copy preempted between creating its lock and locking it.
-constexpr int kStaleLockMilliseconds = 5000;
-
 // How long a later start keeps trying to reach the running copy, which may
 // itself be starting; and how long it waits for the copy's answer.
 constexpr int kHandOverPatienceMs = 10000;
 constexpr int kAnswerPatienceMs = 5000;
 
-// A handed-over file name is no longer than this; a longer message is no
-// hand-over, and a start that says nothing is cut off after a while.
-constexpr qsizetype kMaxHandOverBytes = 64 * 1024;
-constexpr int kIdleConnectionMs = 10000;
-
-const QByteArray kTaken = QByteArrayLiteral("1");
-
 // Lock names in the folder, tried in turn when one cannot be cleared (a
 // folder with something in it); each lock has its socket beside it.
 constexpr const char* kNameSuffixes[] = {"", "-2", "-3"};
 
-bool IsOwnersSocket(const QString& path, uid_t owner)
+bool SameFile(const struct stat& a, const struct stat& b)
 {
-    struct stat status {};
-    return ::lstat(QFile::encodeName(path).constData(), &status) == 0 && S_ISSOCK(status.st_mode) &&
-           status.st_uid == owner;
-}
-
-// Whatever lies at the path goes: this copy holds the lock, so it is stale.
-bool ClearSocketPath(const QString& path)
-{
-    const QByteArray name = QFile::encodeName(path);
-    struct stat status {};
-    if (::lstat(name.constData(), &status) != 0) {
-        return errno == ENOENT;
-    }
-    return (S_ISDIR(status.st_mode) ? ::rmdir(name.constData()) : ::unlink(name.constData())) == 0;
+    return a.st_dev == b.st_dev && a.st_ino == b.st_ino;
 }
 
 // The running copy answers a hand-over by coming to the front at once, over
@@ -125,8 +100,7 @@ bool ClearLockPath(const QString& path, uid_t owner)
         return (status.st_mode & readWrite) == readWrite ||
                ::chmod(name.constData(), (status.st_mode & 07777) | readWrite) == 0;
     }
-    const int removed = S_ISDIR(status.st_mode) ? ::rmdir(name.constData()) : ::unlink(name.constData());
-    return removed == 0 || errno == ENOENT;
+    return RemoveEntry(name) || errno == ENOENT;
 }
 
 QString SingleInstance::DefaultFolder(uid_t owner)
@@ -175,17 +149,19 @@ bool SingleInstance::UsablePaths()
 
 bool SingleInstance::Claim()
 {
-    if (!lock_ || !lock_->isLocked()) {
+    if (!lock_.Held()) {
         // A lock that cannot be made at all (no folder of the user's own, a
         // read-only folder) must not keep the program from starting.
         if (!UsablePaths()) {
             return true;
         }
-        lock_ = std::make_unique<QLockFile>(lockPath_);
-        lock_->setStaleLockTime(kStaleLockMilliseconds);
-        if (!lock_->tryLock(0)) {
-            return lock_->error() != QLockFile::LockFailedError;
+        const InstanceLock::Result taken = lock_.Take(lockPath_, owner_);
+        if (taken != InstanceLock::Result::Taken) {
+            return taken == InstanceLock::Result::Unusable;
         }
+        // Qt's lock files of earlier versions kept a companion here; held
+        // by no one now, and a pipe or a folder there would stop them.
+        RemoveEntry(QFile::encodeName(lockPath_ + QStringLiteral(".rmlock")));
     }
     Listen();
     return true;
@@ -193,40 +169,19 @@ bool SingleInstance::Claim()
 
 void SingleInstance::Listen()
 {
-    if (server_ || !ClearSocketPath(socketPath_)) {
+    if (server_) {
         return;
     }
-    server_ = std::make_unique<QLocalServer>();
-    server_->setSocketOptions(QLocalServer::UserAccessOption);
-    if (!server_->listen(socketPath_)) {
-        qCWarning(lcInstance) << "cannot take hand-overs:" << server_->errorString();
+    server_ = std::make_unique<HandOverServer>(socketPath_, owner_,
+                                               [this](const QByteArray& name) { Received(FileNameFromNative(name)); });
+    if (!server_->Listening()) {
         server_.reset();
-        return;
     }
-    QObject::connect(server_.get(), &QLocalServer::newConnection, server_.get(), [this] {
-        while (QLocalSocket* socket = server_->nextPendingConnection()) {
-            QObject::connect(socket, &QLocalSocket::disconnected, socket, &QObject::deleteLater);
-            QTimer::singleShot(kIdleConnectionMs, socket, &QLocalSocket::abort);
-            QObject::connect(socket, &QLocalSocket::readyRead, socket, [this, socket, message = QByteArray()]() mutable {
-                message += socket->readAll();
-                const qsizetype end = message.indexOf('\0');
-                if (end < 0) {
-                    if (message.size() > kMaxHandOverBytes) {
-                        socket->abort();
-                    }
-                    return;
-                }
-                socket->write(kTaken);
-                socket->disconnectFromServer();
-                Received(QString::fromUtf8(message.left(end)));
-            });
-        }
-    });
 }
 
 void SingleInstance::Received(const QString& path)
 {
-    qCDebug(lcInstance) << "handed over:" << path;
+    qCDebug(lcInstance) << "handed over:" << ShownFileName(path);
     BringToFront();
     RunOutsideModalLoops(*server_, [this, path] { Deliver(path); });
 }
@@ -256,27 +211,77 @@ bool SingleInstance::HandOver(const QString& path)
     if (!UsablePaths()) {
         return false;
     }
-    const QByteArray message = QFileInfo(path).absoluteFilePath().toUtf8() + '\0';
+    const QByteArray message = NativeFileName(AbsoluteFileName(path)) + '\0';
     QElapsedTimer clock;
     clock.start();
     while (clock.elapsed() < kHandOverPatienceMs) {
-        if (IsOwnersSocket(socketPath_, owner_)) {
-            QLocalSocket socket;
-            socket.connectToServer(socketPath_);
-            if (socket.waitForConnected(kAnswerPatienceMs)) {
-                socket.write(message);
-                const bool taken = socket.waitForReadyRead(kAnswerPatienceMs) && socket.read(1) == kTaken;
-                qCDebug(lcInstance) << (taken ? "handed over:" : "not taken:") << path;
-                return taken;
-            }
+        const HandOverAnswer answer = SendHandOver(socketPath_, owner_, message, kAnswerPatienceMs);
+        if (answer != HandOverAnswer::NoListener) {
+            const bool taken = answer == HandOverAnswer::Taken;
+            qCDebug(lcInstance) << (taken ? "handed over:" : "not taken:") << ShownFileName(path);
+            return taken;
         }
         // The running copy may have ended meanwhile; then this start is the one.
-        if (lock_ && lock_->tryLock(0)) {
+        if (lock_.Held() || lock_.Take(lockPath_, owner_) == InstanceLock::Result::Taken) {
             return false;
         }
         QThread::msleep(100);
     }
     return false;
+}
+
+InstanceLock::Result InstanceLock::Take(const QString& path, uid_t owner)
+{
+    if (Held()) {
+        return Result::Taken;
+    }
+    const QByteArray name = QFile::encodeName(path);
+    // A copy that ends removes its lock; one that opened the file just before
+    // may then hold a lock on a file that is gone, and must open it anew.
+    for (int attempt = 0; attempt < 3; ++attempt) {
+        const int fd = ::open(name.constData(), O_RDWR | O_CREAT | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC, 0600);
+        if (fd < 0) {
+            return Result::Unusable;
+        }
+        struct stat opened {};
+        if (::fstat(fd, &opened) != 0 || !S_ISREG(opened.st_mode) || opened.st_uid != owner) {
+            ::close(fd);
+            return Result::Unusable;
+        }
+        if (::flock(fd, LOCK_EX | LOCK_NB) != 0) {
+            const bool held = errno == EWOULDBLOCK;
+            ::close(fd);
+            return held ? Result::HeldByAnother : Result::Unusable;
+        }
+        struct stat named {};
+        if (::lstat(name.constData(), &named) != 0 || !SameFile(named, opened)) {
+            ::close(fd);
+            continue;
+        }
+        // Whatever the file held before (however large) is cut away unread.
+        const QByteArray holder = QByteArray::number(::getpid()) + "\nOrvanta\n" +
+                                  QSysInfo::machineHostName().toUtf8() + '\n';
+        if (::ftruncate(fd, 0) != 0 || ::pwrite(fd, holder.constData(), static_cast<size_t>(holder.size()), 0) < 0) {
+            qCDebug(lcInstance) << "lock held, but its holder not written";
+        }
+        fd_ = fd;
+        path_ = name;
+        return Result::Taken;
+    }
+    return Result::Unusable;
+}
+
+InstanceLock::~InstanceLock()
+{
+    if (fd_ < 0) {
+        return;
+    }
+    struct stat opened {};
+    struct stat named {};
+    if (::fstat(fd_, &opened) == 0 && ::lstat(path_.constData(), &named) == 0 && SameFile(opened, named)) {
+        ::unlink(path_.constData());
+    }
+    ::close(fd_);
 }
 
 }  // namespace orvanta

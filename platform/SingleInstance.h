@@ -1,18 +1,16 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// One running copy per user: a lock file marks it, and a local socket beside
+// One running copy per user: a lock file marks it, and a Unix socket beside
 // the lock takes the reading files that later starts hand over. Both live in
 // a folder only the user can write, and nothing found at their paths that is
-// not the user's own is trusted or waited on.
+// not the user's own is trusted, read or waited on.
 #pragma once
 
+#include <QByteArray>
 #include <QString>
 #include <QStringList>
 #include <functional>
 #include <memory>
 #include <sys/types.h>
-
-class QLocalServer;
-class QLockFile;
 
 namespace orvanta {
 
@@ -24,11 +22,35 @@ bool MakePrivateFolder(const QString& path, uid_t owner);
 // The first of the folders that is or can be made private.
 QString FirstPrivateFolder(const QStringList& candidates, uid_t owner);
 
-// Readies a lock path for QLockFile: anything there that is not a regular
-// file of the owner's (a link, a folder, a pipe, another user's file) is
-// removed, and an owner's file the owner may not read and write is opened
-// up for the owner. False when the path cannot be made usable.
+// Readies a lock path: anything there that is not a regular file of the
+// owner's (a link, a folder, a pipe, another user's file) is removed, and an
+// owner's file the owner may not read and write is opened up for the owner.
+// False when the path cannot be made usable.
 bool ClearLockPath(const QString& path, uid_t owner);
+
+class HandOverServer;
+
+// The lock itself: a file of the owner's that a running copy holds an flock
+// on. The kernel lets go of an flock when its process ends, however it
+// ends, so a lock no copy holds is stale at once whatever the file says;
+// what a copy writes in it (pid, name, host) is for people and never read.
+class InstanceLock {
+public:
+    enum class Result { Taken, HeldByAnother, Unusable };
+
+    InstanceLock() = default;
+    ~InstanceLock();
+    InstanceLock(const InstanceLock&) = delete;
+    InstanceLock& operator=(const InstanceLock&) = delete;
+
+    // The path must have been readied by ClearLockPath.
+    Result Take(const QString& path, uid_t owner);
+    bool Held() const { return fd_ >= 0; }
+
+private:
+    int fd_ = -1;
+    QByteArray path_;
+};
 
 class SingleInstance {
 public:
@@ -66,8 +88,8 @@ private:
     uid_t owner_;
     QString lockPath_;
     QString socketPath_;
-    std::unique_ptr<QLockFile> lock_;
-    std::unique_ptr<QLocalServer> server_;
+    InstanceLock lock_;
+    std::unique_ptr<HandOverServer> server_;  // after the lock: it goes first
     std::function<void(const QString&)> open_;
     QStringList waiting_;
 };

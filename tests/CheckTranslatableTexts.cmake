@@ -59,7 +59,9 @@ set(expected
   "Planet|Ketu"
   "Ayanamsa|Lahiri"
   "SignStay|Close to a sign change"
-  "StartUp|Application is already running")
+  "StartUp|Application is already running"
+  "CommandLine|Show this help and end."
+  "CommandLine|Give at most one reading file.")
 # Texts whose comment says what they are: context, text, a word of the comment.
 set(commented
   "orvanta::Catalogue|Mixed|type of a rashi"

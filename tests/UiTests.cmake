@@ -17,6 +17,7 @@ add_executable(orvanta_ui_tests
   gui/app/SecondStartTest.cpp
   platform/QtPlatformTest.cpp
   platform/SingleInstanceTest.cpp
+  platform/FileNamesTest.cpp
   resources/ResourcesTest.cpp
   gui/support/UpdateReminderTest.cpp
   gui/support/frmAboutTest.cpp

@@ -29,8 +29,11 @@ constexpr std::size_t MaxQueryBytes = 200;
 constexpr std::size_t MinWholeNameBytes = 3;
 
 constexpr const char* MatchSql = "SELECT rowid FROM name_index WHERE name_index MATCH ?1 ORDER BY rowid";
+// A place whose region or zone is missing from the atlas is left out like
+// one without coordinates: one damaged row must not stop the search.
 constexpr const char* CandidateSql =
-    "SELECT population, region, country, latitude, longitude FROM place WHERE id = ?1";
+    "SELECT p.population, p.region, p.country, p.latitude, p.longitude "
+    "FROM place p JOIN region r ON r.id = p.region JOIN zone z ON z.id = p.zone WHERE p.id = ?1";
 constexpr const char* RegionsSql = "SELECT id, name FROM region";
 constexpr const char* PlaceSql =
     "SELECT p.name, r.name, p.country, p.latitude, p.longitude, p.population, z.name "
@@ -267,8 +270,9 @@ struct PlaceAtlas::Connection {
         }
     }
 
-    // How much a place weighs, or nothing when the filter keeps it out or
-    // its coordinates are no coordinates (a damaged or hand-made atlas).
+    // How much a place weighs, or nothing when the filter keeps it out, its
+    // coordinates are no coordinates or its region or zone is not in the
+    // atlas (a damaged or hand-made one).
     std::optional<double> Weigh(std::int64_t place, double weight, const std::vector<Qualifier>* filter)
     {
         sqlite3_stmt* s = CandidateRow->Handle;

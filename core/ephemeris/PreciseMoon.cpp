@@ -1,10 +1,20 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/ephemeris/PreciseMoon.h"
 
+#include <dirent.h>
 #include <swephexp.h>
+#include <sys/stat.h>
 
+#include <algorithm>
 #include <cmath>
+#include <cstdlib>
+#include <cstring>
+#include <ctime>
+#include <map>
+#include <optional>
+#include <string>
 #include <utility>
+#include <vector>
 
 namespace orvanta {
 
@@ -54,15 +64,118 @@ struct ThreadLibrary {
     }
 };
 
+ThreadLibrary& ThisThreadsLibrary()
+{
+    thread_local ThreadLibrary library;
+    return library;
+}
+
 // Giving the library a folder closes its open files, so only a change is
 // given.
 void UseFolder(const std::string& folder)
 {
-    thread_local ThreadLibrary library;
+    ThreadLibrary& library = ThisThreadsLibrary();
     if (library.Folder != folder) {
         swe_set_ephe_path(folder.c_str());
         library.Folder = folder;
     }
+}
+
+// The folders the library will look in for its files: SE_EPHE_PATH where it
+// is set (the library prefers it to any folder it is given, up to its own
+// length limit), else the folder last given, else its built-in list.
+std::vector<std::string> SearchedFolders(const std::optional<std::string>& given)
+{
+    const char* environment = std::getenv("SE_EPHE_PATH");
+    std::string list = given.value_or(SE_EPHE_PATH);
+    if (environment != nullptr && *environment != '\0' && std::strlen(environment) <= AS_MAXCH - 1 - 13) {
+        list = environment;
+    }
+    std::vector<std::string> folders;
+    std::size_t start = 0;
+    while (start <= list.size()) {
+        const std::size_t end = std::min(list.find_first_of(":;", start), list.size());
+        if (end > start) {
+            folders.push_back(list.substr(start, end - start));
+        }
+        start = end + 1;
+    }
+    return folders;
+}
+
+// The library opens its files (sepl_18.se1, semo_18.se1, sedeltat.txt, ...)
+// with a blocking fopen and reads them as they come: a pipe or a terminal
+// under one of those names would hold the reading for good.
+struct FolderListing {
+    std::optional<std::string> Odd;  // the first entry that is no regular file
+    bool HasLinks = false;           // what they point to can change unseen
+};
+
+FolderListing LookThrough(const std::string& folder)
+{
+    FolderListing listing;
+    DIR* entries = ::opendir(folder.c_str());
+    if (entries == nullptr) {
+        return listing;
+    }
+    while (const dirent* entry = ::readdir(entries)) {
+        const char* name = entry->d_name;
+        if (std::strncmp(name, "se", 2) != 0 && std::strncmp(name, "swe_", 4) != 0) {
+            continue;  // not a name the library opens
+        }
+        const std::string path = folder + "/" + name;
+        struct stat status {};
+        listing.HasLinks = listing.HasLinks || (::lstat(path.c_str(), &status) == 0 && S_ISLNK(status.st_mode));
+        if (::stat(path.c_str(), &status) == 0 && !S_ISREG(status.st_mode)) {
+            listing.Odd = path;
+            break;
+        }
+    }
+    ::closedir(entries);
+    return listing;
+}
+
+bool SameMoment(const timespec& a, const timespec& b)
+{
+    return a.tv_sec == b.tv_sec && a.tv_nsec == b.tv_nsec;
+}
+
+// The first entry in the folders that is no regular file, if any. A folder
+// is looked through again only once it has changed (an entry added, taken
+// away or renamed), as a computation costs less than looking; except a
+// folder with links, or one changed within the last seconds, which file
+// times too coarse could hide a change of.
+std::optional<std::string> FileOtherThanRegular(const std::vector<std::string>& folders)
+{
+    struct Seen {
+        struct stat Status {};
+        std::optional<std::string> Odd;
+    };
+    thread_local std::map<std::string, Seen> seen;
+    const std::time_t settled = std::time(nullptr) - 2;
+    for (const std::string& folder : folders) {
+        struct stat status {};
+        if (::stat(folder.c_str(), &status) != 0) {
+            continue;  // nothing to open there
+        }
+        const auto known = seen.find(folder);
+        if (known != seen.end() && known->second.Status.st_dev == status.st_dev &&
+            known->second.Status.st_ino == status.st_ino && SameMoment(known->second.Status.st_mtim, status.st_mtim) &&
+            SameMoment(known->second.Status.st_ctim, status.st_ctim)) {
+            if (known->second.Odd) {
+                return known->second.Odd;
+            }
+            continue;
+        }
+        FolderListing listing = LookThrough(folder);
+        if (!listing.HasLinks && status.st_mtime < settled && status.st_ctime < settled) {
+            seen[folder] = {status, listing.Odd};
+        }
+        if (listing.Odd) {
+            return listing.Odd;
+        }
+    }
+    return std::nullopt;
 }
 
 double Normalized(double degrees)
@@ -72,13 +185,18 @@ double Normalized(double degrees)
     return up < 360.0 ? up : 0.0;  // a tiny negative rounds up to 360
 }
 
-PreciseMoonResult Failure(std::string reason)
+PreciseMoonResult Failure(UiText reason)
 {
     PreciseMoonResult failed;
-    //: %1 the library's own message, in English.
-    failed.Problem = Compose(ORVANTA_TR("PreciseMoon", "Swiss Ephemeris could not compute the Moon: %1"),
-                             {Verbatim(std::move(reason))});
+    //: %1 why: the library's own message, in English, or a text of this context.
+    failed.Problem =
+        Compose(ORVANTA_TR("PreciseMoon", "Swiss Ephemeris could not compute the Moon: %1"), {std::move(reason)});
     return failed;
+}
+
+PreciseMoonResult Failure(std::string reason)
+{
+    return Failure(Verbatim(std::move(reason)));
 }
 
 }  // namespace
@@ -133,8 +251,12 @@ PreciseMoonResult SwissEphemerisMoon::MoonAt(double julianDayUt, Ayanamsa ayanam
     if (!std::isfinite(julianDayUt)) {
         return Failure("the moment is not a number");
     }
+    const bool filesFolder = LibraryCanTakeFolder(folder_);
+    if (const auto odd = FileOtherThanRegular(SearchedFolders(filesFolder ? folder_ : ThisThreadsLibrary().Folder))) {
+        return Failure(Compose(ORVANTA_TR("PreciseMoon", "%1 is not a regular file."), {Verbatim(*odd)}));
+    }
     int32 ephemeris = SEFLG_MOSEPH;
-    if (LibraryCanTakeFolder(folder_)) {
+    if (filesFolder) {
         UseFolder(folder_);
         ephemeris = SEFLG_SWIEPH;
     }

@@ -2,8 +2,9 @@
 // The program's command line: `orvanta [FILE]` opens a saved reading,
 // `orvanta --match BRIDE GROOM` prints the match of two, while --help,
 // --version and a wrong command line print their text and end the program
-// before any window (or display) is needed. Qt's own options
-// (-platform, -style, ...) are accepted and left to Qt.
+// before any window (or display) is needed, in the user's language. Qt's own
+// options (-platform, -style, ...) are accepted and left to Qt; a -platform
+// that names no platform Qt has is refused here, where Qt would abort.
 #pragma once
 
 #include <QString>
@@ -22,15 +23,19 @@ struct CommandLine {
     int Status = 0;
 };
 
-// The arguments as main received them, the program's own name first.
+// The arguments as main received them, the program's own name first; a
+// file name that is not UTF-8 keeps its bytes (platform/FileNames.h).
 QStringList ArgumentsOf(int argc, char** argv);
 
+// Its texts are looked up in the context "CommandLine" (and Qt's own).
 CommandLine ParseCommandLine(const QStringList& arguments);
 
 // "Orvanta" and the version the build was made from.
 QString VersionText();
 
-// Prints what the command line asked to print; returns its exit status.
-int PrintAndEnd(const CommandLine& commandLine);
+// For a command line that ends the program: prints what it asked to print,
+// with the translations for the user's locale, and returns its exit status.
+// Needs no display; call it before any application object exists.
+int PrintAndEnd(const QStringList& arguments, int& argc, char** argv);
 
 }  // namespace orvanta

@@ -11,6 +11,7 @@
 #include "gui/report/ReadingFileAccess.h"
 #include "gui/support/MoonPreferences.h"
 #include "gui/widgets/QtText.h"
+#include "platform/FileNames.h"
 #include "platform/Platform.h"
 
 namespace orvanta {
@@ -46,7 +47,7 @@ std::optional<MatchPerson> PersonIn(Platform& platform, const PreciseMoonSource*
         }
     }
     if (!person) {
-        Print(stderr, QStringLiteral("orvanta: %1: %2 %3\n").arg(QFileInfo(path).fileName(),
+        Print(stderr, QStringLiteral("orvanta: %1: %2 %3\n").arg(ShownFileName(QFileInfo(path).fileName()),
                                                                   Printed::tr("Please Check The File."), why));
     }
     return person;

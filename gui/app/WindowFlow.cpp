@@ -99,11 +99,17 @@ frmMatch* ShowMatchWindow(Services& services, const std::optional<MatchPerson>& 
 void OpenReadingInOpenWindow(Services& services, const QString& path)
 {
     frmMain* main = OpenWindow<frmMain>();
+    frmResult* result = OpenWindow<frmResult>();
+    // A file that is no reading is only reported: the window stays as it was.
+    QWidget* shown = main != nullptr ? static_cast<QWidget*>(main) : result;
+    const std::optional<BirthDataEntry> entry = frmMain::ReadReadingFile(services.Platform, shown, path);
+    if (!entry) {
+        return;
+    }
     if (main == nullptr) {
-        frmResult* result = OpenWindow<frmResult>();
         main = result != nullptr ? BackToMainWindow(*result, services) : ShowMainWindow(services);
     }
-    main->OpenReadingFile(path);
+    main->OpenEntry(*entry);
     QWidget* front = OpenWindow<frmResult>();
     if (front == nullptr) {
         front = OpenWindow<frmMain>();

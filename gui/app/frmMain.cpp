@@ -258,13 +258,18 @@ void frmMain::SetKeyboardOrder()
 
 void frmMain::Form_Load()
 {
+    QStringList months;
     for (int month = 1; month <= static_cast<int>(MonthList.size()); ++month) {
-        cboMonth_->addItem(MonthName(month));
+        months << MonthName(month);
     }
+    cboMonth_->addItems(months);
+    // One insertion a list: item by item costs a model update each.
     auto fill = [](QComboBox* list, ListRange range) {
+        QStringList numbers;
         for (int n = range.First; n <= range.Last; ++n) {
-            list->addItem(QString::number(n));
+            numbers << QString::number(n);
         }
+        list->addItems(numbers);
     };
     fill(cboDate_, DayList);
     fill(cboYear_, YearList);
@@ -438,15 +443,24 @@ void frmMain::cmdOpen_Click()
 
 void frmMain::OpenReadingFile(const QString& path)
 {
-    const ReadingFileCheck read = ReadReadingFileAt(services_.Platform, path);
-    // A date or time the lists cannot show changes nothing, rather than leave
-    // the user's own date beside the file's other values.
-    if (!read.Entry) {
-        services_.Platform.ShowMessage(this, tr("Please Check The File."), MessageIcon::Error,
-                              ReadingFileProblemDetail(path, read.Problem));
-        return;
+    if (const std::optional<BirthDataEntry> entry = ReadReadingFile(services_.Platform, this, path)) {
+        OpenEntry(*entry);
     }
-    SetEntry(*read.Entry);
+}
+
+std::optional<BirthDataEntry> frmMain::ReadReadingFile(Platform& platform, QWidget* parent, const QString& path)
+{
+    ReadingFileCheck read = ReadReadingFileAt(platform, path);
+    if (!read.Entry) {
+        platform.ShowMessage(parent, tr("Please Check The File."), MessageIcon::Error,
+                             ReadingFileProblemDetail(path, read.Problem));
+    }
+    return std::move(read.Entry);
+}
+
+void frmMain::OpenEntry(const BirthDataEntry& entry)
+{
+    SetEntry(entry);
     cmdRashi_Click();
 }
 

@@ -5,6 +5,7 @@
 #pragma once
 
 #include <QMainWindow>
+#include <optional>
 
 #include "core/entry/BirthDataEntry.h"
 #include "core/entry/InputRules.h"
@@ -21,6 +22,7 @@ class QPushButton;
 
 namespace orvanta {
 
+class Platform;
 struct PlaceInputs;
 struct PlaceLookup;
 struct Reading;
@@ -48,8 +50,16 @@ public:
     void SetEntry(const BirthDataEntry& entry);
 
     // Opens a reading file as "Open Previously Saved Reading" does once its
-    // dialog has given the name: the same checks, messages and reading.
+    // dialog has given the name: the same checks, messages and reading. A
+    // file that is no reading changes nothing, rather than leave the user's
+    // own date beside the file's other values.
     void OpenReadingFile(const QString& path);
+
+    // A reading file's entry; or nothing, once "Please Check The File." has
+    // been shown over `parent`, the window the user looks at.
+    static std::optional<BirthDataEntry> ReadReadingFile(Platform& platform, QWidget* parent, const QString& path);
+    // Puts a saved entry into the boxes and finds its rashi.
+    void OpenEntry(const BirthDataEntry& entry);
 
 signals:
     // The reading is composed and the record holds its birth data.

@@ -18,9 +18,10 @@ int main(int argc, char** argv)
 {
     // The whole command line is judged before Qt looks for a display, so
     // help, version and a wrong command line answer without one.
-    const orvanta::CommandLine commandLine = orvanta::ParseCommandLine(orvanta::ArgumentsOf(argc, argv));
+    const QStringList arguments = orvanta::ArgumentsOf(argc, argv);
+    const orvanta::CommandLine commandLine = orvanta::ParseCommandLine(arguments);
     if (commandLine.EndNow) {
-        return orvanta::PrintAndEnd(commandLine);
+        return orvanta::PrintAndEnd(arguments, argc, argv);
     }
     QCoreApplication::setOrganizationName(QStringLiteral("Orvanta"));
     QCoreApplication::setApplicationName(QStringLiteral("Orvanta"));

@@ -4,6 +4,7 @@
 #include <QFileInfo>
 
 #include "gui/widgets/QtText.h"
+#include "platform/FileNames.h"
 #include "platform/Platform.h"
 
 namespace orvanta {
@@ -37,7 +38,7 @@ ReadingFileCheck ReadReadingFileAt(Platform& platform, const QString& path)
 
 QString ReadingFileProblemDetail(const QString& path, const ReadingFileProblem& problem)
 {
-    return Translated(DescribeReadingFileProblem(ToStdString(QFileInfo(path).fileName()), problem));
+    return Translated(DescribeReadingFileProblem(ToStdString(ShownFileName(QFileInfo(path).fileName())), problem));
 }
 
 }  // namespace orvanta

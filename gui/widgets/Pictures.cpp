@@ -1,7 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "gui/widgets/Pictures.h"
 
+#include <QIconEngine>
 #include <QPainter>
+#include <QPixmapCache>
 #include <QSvgRenderer>
 
 namespace orvanta {
@@ -20,26 +22,48 @@ QPixmap RenderPicture(const QString& resource, QSize size, qreal devicePixelRati
     return pixmap;
 }
 
+namespace {
+
+// An icon drawn from its SVG at the size it is asked for, when it is asked
+// for: a window shows before its icon is needed, if it ever is (an
+// offscreen window or a Wayland desktop never asks).
+class SvgIconEngine : public QIconEngine {
+public:
+    explicit SvgIconEngine(QString resource) : resource_(std::move(resource)) {}
+
+    QPixmap pixmap(const QSize& size, QIcon::Mode, QIcon::State) override
+    {
+        const QString key = QStringLiteral("orvanta-icon-%1x%2").arg(size.width()).arg(size.height());
+        QPixmap drawn;
+        if (!QPixmapCache::find(key, &drawn)) {
+            drawn = RenderPicture(resource_, size, 1.0);
+            QPixmapCache::insert(key, drawn);
+        }
+        return drawn;
+    }
+
+    void paint(QPainter* painter, const QRect& rect, QIcon::Mode mode, QIcon::State state) override
+    {
+        const qreal ratio = painter->device() != nullptr ? painter->device()->devicePixelRatioF() : 1.0;
+        painter->drawPixmap(rect, pixmap(rect.size() * ratio, mode, state));
+    }
+
+    QList<QSize> availableSizes(QIcon::Mode, QIcon::State) override
+    {
+        return {QSize(16, 16), QSize(32, 32), QSize(64, 64)};
+    }
+
+    QIconEngine* clone() const override { return new SvgIconEngine(resource_); }
+
+private:
+    QString resource_;
+};
+
+}  // namespace
+
 QIcon ProgramIcon()
 {
-    // Drawn once per process; QIcon scales down from the nearest size.
-    static const QIcon icon = [] {
-        QIcon result;
-        QSvgRenderer renderer(QStringLiteral(":/icons/orvanta.svg"));
-        if (!renderer.isValid()) {
-            return result;
-        }
-        for (const int side : {16, 32, 64}) {
-            QPixmap pixmap(side, side);
-            pixmap.fill(Qt::transparent);
-            QPainter painter(&pixmap);
-            renderer.render(&painter);
-            painter.end();
-            result.addPixmap(pixmap);
-        }
-        return result;
-    }();
-    return icon;
+    return QIcon(new SvgIconEngine(QStringLiteral(":/icons/orvanta.svg")));
 }
 
 }  // namespace orvanta

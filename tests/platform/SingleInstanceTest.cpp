@@ -3,16 +3,25 @@
 // paths: nothing that is not the user's own may block or hang a start.
 #include "platform/SingleInstance.h"
 
+#include "platform/HandOverSocket.h"
+
 #include <QDateTime>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QSysInfo>
 #include <QTemporaryDir>
+#include <QTest>
+#include <poll.h>
+#include <sys/socket.h>
+#include <sys/un.h>
+#include <thread>
 #include <csignal>
+#include <cstring>
 #include <functional>
 #include <gtest/gtest.h>
 #include <pwd.h>
+#include <sys/resource.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -79,6 +88,13 @@ int RunAsTestUser(const std::function<int()>& work)
     return -1;
 }
 
+long PeakMemoryKiB()
+{
+    rusage usage {};
+    ::getrusage(RUSAGE_SELF, &usage);
+    return usage.ru_maxrss;
+}
+
 // A folder to plant things in.
 class UsersFolder : public ::testing::Test {
 protected:
@@ -138,6 +154,53 @@ TEST_F(UsersFolder, NothingPlantedAtTheLockBlocksOrHangsAStart)
              ASSERT_EQ(::chmod(Native(lock).constData(), 0), 0);
          },
          false},
+        // Qt's lock files kept a companion, which earlier versions opened.
+        {"a pipe at the companion",
+         [](const QString& lock, const QString&) {
+             WriteFile(lock, "999999\nOrvanta\n" + QSysInfo::machineHostName().toUtf8() + '\n');
+             GiveToTestUser(lock);
+             ASSERT_EQ(::mkfifo(Native(lock + QStringLiteral(".rmlock")).constData(), 0600), 0);
+             GiveToTestUser(lock + QStringLiteral(".rmlock"));
+         },
+         false},
+        {"a folder at the companion",
+         [](const QString& lock, const QString&) {
+             WriteFile(lock, "999999\nOrvanta\n" + QSysInfo::machineHostName().toUtf8() + '\n');
+             GiveToTestUser(lock);
+             ASSERT_TRUE(QDir().mkdir(lock + QStringLiteral(".rmlock")));
+             GiveToTestUser(lock + QStringLiteral(".rmlock"));
+         },
+         false},
+        // No copy holds these, however fresh: each is stale at once.
+        {"an empty lock", [](const QString& lock, const QString&) { WriteFile(lock); GiveToTestUser(lock); }, false},
+        {"random bytes",
+         [](const QString& lock, const QString&) {
+             WriteFile(lock, QByteArray::fromHex("9a00ff13e2c4017b5d") + QByteArray(4000, '\x17'));
+             GiveToTestUser(lock);
+         },
+         false},
+        {"another host's lock",
+         [](const QString& lock, const QString&) {
+             WriteFile(lock, "4242\nOrvanta\nelsewhere.example\n");
+             GiveToTestUser(lock);
+         },
+         false},
+        {"a lock naming a living process of the user's that holds none",
+         [](const QString& lock, const QString&) {
+             const QByteArray host = QSysInfo::machineHostName().toUtf8();
+             WriteFile(lock, QByteArray::number(::getpid()) + "\nOrvanta\n" + host + '\n');
+             GiveToTestUser(lock);
+         },
+         false},
+        // Read, it would take a second and a gigabyte (below, the memory).
+        {"a lock of a gigabyte",
+         [](const QString& lock, const QString&) {
+             QFile file(lock);
+             ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+             ASSERT_TRUE(file.resize(qint64{1} << 30));
+             GiveToTestUser(lock);
+         },
+         false},
         {"another user's lock, fresh and readable to all",
          [](const QString& lock, const QString&) {
              WriteFile(lock, QByteArray::number(::getpid()) + "\nOrvanta\n" + QSysInfo::machineHostName().toUtf8());
@@ -155,11 +218,13 @@ TEST_F(UsersFolder, NothingPlantedAtTheLockBlocksOrHangsAStart)
         const QString lock = place.filePath(QStringLiteral("orvanta.lock"));
         c.Plant(lock, place.path());
         const int status = RunAsTestUser([&] {
+            const long before = PeakMemoryKiB();
             SingleInstance first(lock, TestUser());
             SingleInstance second(lock, TestUser());
-            return !first.Claim() ? 1 : second.Claim() ? 2 : 0;
+            return !first.Claim() ? 1 : second.Claim() ? 2 : PeakMemoryKiB() - before > 64 * 1024 ? 3 : 0;
         });
-        EXPECT_EQ(status, 0) << "-1: the start hung; 1: it was refused; 2: a second copy was let in";
+        EXPECT_EQ(status, 0) << "-1: the start hung; 1: it was refused; 2: a second copy was let in; "
+                                "3: it took much memory";
     }
 }
 
@@ -175,6 +240,60 @@ TEST_F(UsersFolder, AnotherUsersLockIsReplaced)
     EXPECT_TRUE(QFileInfo::exists(lock));
     EXPECT_TRUE(ClearLockPath(lock, me + 1));
     EXPECT_FALSE(QFileInfo::exists(lock));
+}
+
+// Sends bytes as a start that does not follow the hand-over would, and
+// gives what came back before the socket was closed.
+QByteArray SendRaw(const QString& path, const QByteArray& bytes)
+{
+    const int fd = ::socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0);
+    sockaddr_un address{};
+    address.sun_family = AF_UNIX;
+    const QByteArray name = Native(path);
+    std::memcpy(address.sun_path, name.constData(), static_cast<std::size_t>(name.size()));
+    QByteArray answer;
+    if (::connect(fd, reinterpret_cast<const sockaddr*>(&address), sizeof address) == 0) {
+        ::send(fd, bytes.constData(), static_cast<std::size_t>(bytes.size()), MSG_NOSIGNAL);
+        ::shutdown(fd, SHUT_WR);
+        pollfd ready{fd, POLLIN, 0};
+        char c = 0;
+        while (::poll(&ready, 1, 5000) > 0 && ::recv(fd, &c, 1, 0) == 1) {
+            answer += c;
+        }
+    }
+    ::close(fd);
+    return answer;
+}
+
+// The running copy's side of the hand-over: only a whole message is taken
+// and answered; one too long, or cut off, is dropped, and the next start
+// is still heard. Nothing but the owner's socket is talked to.
+TEST_F(UsersFolder, TheHandOverTakesWholeMessagesOnly)
+{
+    const QString path = Path("orvanta.socket");
+    QList<QByteArray> received;
+    HandOverServer server(path, ::geteuid(), [&](const QByteArray& message) { received << message; });
+    ASSERT_TRUE(server.Listening());
+    EXPECT_EQ(ModeOf(path) & 0777, 0600u);
+
+    QByteArray tooLong, cutOff;
+    HandOverAnswer answer = HandOverAnswer::NoListener, otherOwner = HandOverAnswer::Taken;
+    std::thread starts([&] {
+        tooLong = SendRaw(path, QByteArray(70 * 1024, 'x'));
+        cutOff = SendRaw(path, "/home/ravi/ha");
+        otherOwner = SendHandOver(path, ::geteuid() + 1, QByteArray("/home/ravi/a.ras", 17), 5000);
+        answer = SendHandOver(path, ::geteuid(), QByteArray("/home/ravi/ravi.ras", 20), 5000);
+    });
+    QTRY_COMPARE_WITH_TIMEOUT(received.size(), 1, 20000);
+    starts.join();
+    EXPECT_EQ(received.front(), QByteArray("/home/ravi/ravi.ras"));
+    EXPECT_EQ(answer, HandOverAnswer::Taken);
+    EXPECT_TRUE(tooLong.isEmpty());
+    EXPECT_TRUE(cutOff.isEmpty());
+    EXPECT_EQ(otherOwner, HandOverAnswer::NoListener);
+
+    WriteFile(Path("plain"));
+    EXPECT_EQ(SendHandOver(Path("plain"), ::geteuid(), QByteArray("x", 2), 1000), HandOverAnswer::NoListener);
 }
 
 // Only a real folder of the owner's own holds the lock; a wider one of its

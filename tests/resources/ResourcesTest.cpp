@@ -6,6 +6,8 @@
 #include <QSvgRenderer>
 #include <gtest/gtest.h>
 
+#include "gui/widgets/Pictures.h"
+
 namespace orvanta {
 namespace {
 
@@ -61,6 +63,18 @@ TEST(Resources, EveryPictureLoadsCleanlyAndDraws)
         renderer.render(&painter);
         painter.end();
         EXPECT_TRUE(DiffersFromCorner(image));
+    }
+}
+
+// The window icon is drawn when a size is asked for, at that size.
+TEST(Resources, TheProgramIconIsDrawnAtTheSizeAskedFor)
+{
+    const QIcon icon = ProgramIcon();
+    ASSERT_FALSE(icon.isNull());
+    for (const int side : {16, 32, 48, 64}) {
+        const QPixmap pixmap = icon.pixmap(QSize(side, side));
+        ASSERT_EQ(pixmap.size(), QSize(side, side));
+        EXPECT_TRUE(DiffersFromCorner(pixmap.toImage())) << side;
     }
 }
 

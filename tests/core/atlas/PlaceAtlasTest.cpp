@@ -1,28 +1,26 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/atlas/PlaceAtlas.h"
 
-#include <signal.h>
 #include <sqlite3.h>
 #include <sys/stat.h>
-#include <sys/wait.h>
 #include <unistd.h>
 
 #include <chrono>
 #include <filesystem>
 #include <fstream>
-#include <functional>
 #include <set>
-#include <thread>
 
 #include <gtest/gtest.h>
 
 #include "core/atlas/AtlasSchema.h"
 #include "core/atlas/ZoneInForce.h"
+#include "ChildProcess.h"
 
 namespace orvanta {
 namespace {
 
 namespace fs = std::filesystem;
+using testing::SucceedsWithin;
 
 PlaceAtlas& Atlas()
 {
@@ -250,28 +248,6 @@ TEST(PlaceAtlas, AMissingOrBrokenDatabaseMakesTheAtlasUnavailable)
     }
 }
 
-// Runs `body` in a child process and tells whether it ended within the time
-// with status 0, so that a search that hangs fails the test, not the suite.
-bool SucceedsWithin(std::chrono::seconds limit, const std::function<bool()>& body)
-{
-    const pid_t child = fork();
-    if (child == 0) {
-        _exit(body() ? 0 : 1);
-    }
-    const auto deadline = std::chrono::steady_clock::now() + limit;
-    int status = 0;
-    while (waitpid(child, &status, WNOHANG) == 0) {
-        if (std::chrono::steady_clock::now() > deadline) {
-            kill(child, SIGKILL);
-            waitpid(child, &status, 0);
-            ADD_FAILURE() << "still searching after " << limit.count() << " s";
-            return false;
-        }
-        std::this_thread::sleep_for(std::chrono::milliseconds(10));
-    }
-    return WIFEXITED(status) && WEXITSTATUS(status) == 0;
-}
-
 TEST(PlaceAtlas, APipeInPlaceOfTheAtlasIsUnavailableAtOnce)
 {
     const ScratchFolder folder;
@@ -290,8 +266,14 @@ TEST(PlaceAtlas, APipeInPlaceOfTheAtlasIsUnavailableAtOnce)
     }
 }
 
-// An atlas made by hand, its rows as given: name, latitude, longitude.
-void MakeAtlas(const fs::path& path, const std::vector<std::tuple<std::string, std::string, std::string>>& rows)
+// A row of an atlas made by hand. Region 1 and zone 1 are the atlas's only ones.
+struct HandMadeRow {
+    std::string Name, Latitude, Longitude;
+    int Region = 1;
+    int Zone = 1;
+};
+
+void MakeAtlas(const fs::path& path, const std::vector<HandMadeRow>& rows)
 {
     sqlite3* db = nullptr;
     ASSERT_EQ(sqlite3_open(path.c_str(), &db), SQLITE_OK);
@@ -299,12 +281,13 @@ void MakeAtlas(const fs::path& path, const std::vector<std::tuple<std::string, s
                       "INSERT INTO meta VALUES ('schema', '" + std::to_string(atlas_schema::Version) + "');"
                       "INSERT INTO zone VALUES (1, 'Europe/Berlin'); INSERT INTO region VALUES (1, 'Somewhere');";
     for (std::size_t i = 0; i < rows.size(); ++i) {
-        const auto& [name, latitude, longitude] = rows[i];
+        const HandMadeRow& row = rows[i];
         const auto id = static_cast<std::int64_t>(i + 1);
-        sql += "INSERT INTO place VALUES (" + std::to_string(id) + ", '" + name + "', 1, 'DE', " + latitude + ", " +
-               longitude + ", " + std::to_string(1000 - id) + ", 1);";
+        sql += "INSERT INTO place VALUES (" + std::to_string(id) + ", '" + row.Name + "', " +
+               std::to_string(row.Region) + ", 'DE', " + row.Latitude + ", " + row.Longitude + ", " +
+               std::to_string(1000 - id) + ", " + std::to_string(row.Zone) + ");";
         sql += "INSERT INTO name_index(rowid, own) VALUES (" +
-               std::to_string(atlas_schema::NameRowId(id, 0, 2)) + ", '" + name + "');";
+               std::to_string(atlas_schema::NameRowId(id, 0, 2)) + ", '" + row.Name + "');";
     }
     EXPECT_EQ(sqlite3_exec(db, sql.c_str(), nullptr, nullptr, nullptr), SQLITE_OK) << sqlite3_errmsg(db);
     sqlite3_close(db);
@@ -327,6 +310,28 @@ TEST(PlaceAtlas, RowsWhoseCoordinatesAreNoCoordinatesAreLeftOut)
     ASSERT_EQ(result.Status, AtlasStatus::Ok) << English(result.Problem);
     EXPECT_EQ(Labels(result), (std::vector<std::string>{"Testdorf Mitte, Somewhere, Germany",
                                                         "Testdorf Rand, Somewhere, Germany"}));
+}
+
+// A row that names a region or zone the atlas lacks is skipped, and the
+// search goes on answering for the rest of the run.
+TEST(PlaceAtlas, RowsWhoseRegionOrZoneIsMissingAreLeftOut)
+{
+    const ScratchFolder folder;
+    const fs::path path = folder.Path() / "atlas.sqlite";
+    MakeAtlas(path, {
+                        {"Testdorf Nord", "50", "10", 7, 1},
+                        {"Testdorf Ost", "50", "10", 1, 9},
+                        {"Testdorf Mitte", "50.5", "10.25"},
+                    });
+    PlaceAtlas atlas(path.string());
+    for (const char* typed : {"testdorf", "testdorf nord", "testdorf m"}) {
+        SCOPED_TRACE(typed);
+        const PlaceSearchResult result = atlas.Search(typed);
+        ASSERT_EQ(result.Status, AtlasStatus::Ok) << English(result.Problem);
+        EXPECT_EQ(Labels(result), std::string_view(typed) == "testdorf nord"
+                                      ? std::vector<std::string>{}
+                                      : std::vector<std::string>{"Testdorf Mitte, Somewhere, Germany"});
+    }
 }
 
 TEST(PlaceAtlas, FindsTheDatabaseInstalledOrInTheBuildTree)

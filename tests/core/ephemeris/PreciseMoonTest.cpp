@@ -2,14 +2,18 @@
 #include "core/ephemeris/PreciseMoon.h"
 
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include <cmath>
+#include <cstdlib>
+#include <filesystem>
 #include <iterator>
 #include <string>
 #include <thread>
 #include <vector>
 
 #include "core/ephemeris/MoonRashi.h"
+#include "ChildProcess.h"
 #include "TestRecords.h"
 
 namespace orvanta {
@@ -195,6 +199,81 @@ TEST(PreciseMoon, MomentsTheLibraryCannotTakeFailWithAReason)
         EXPECT_EQ(problem.rfind("Swiss Ephemeris could not compute the Moon: ", 0), 0u) << problem;
         EXPECT_GT(problem.size(), std::string("Swiss Ephemeris could not compute the Moon: ").size()) << problem;
     }
+}
+
+// The library opens its files with a blocking open: a pipe among them,
+// where it looks for them, refuses the computation instead of hanging it.
+// Links to the real files keep working.
+TEST(PreciseMoon, NoFileTheLibraryOpensCanHangIt)
+{
+    namespace fs = std::filesystem;
+    const fs::path root = fs::temp_directory_path() / ("orvanta-ephe-" + std::to_string(::getpid()));
+    fs::remove_all(root);
+    const fs::path real = DefaultEphemerisFolder();
+    const auto folderOf = [&](const char* name, const char* pipe) {
+        const fs::path folder = root / name;
+        fs::create_directories(folder);
+        for (const char* file : {"sepl_18.se1", "semo_18.se1"}) {
+            if (pipe == nullptr || std::string_view(file) != pipe) {
+                fs::create_symlink(real / file, folder / file);
+            }
+        }
+        if (pipe != nullptr) {
+            EXPECT_EQ(::mkfifo((root / (std::string(name) + ".pipe")).c_str(), 0600), 0);
+            fs::create_symlink(root / (std::string(name) + ".pipe"), folder / pipe);
+        }
+        return folder.string();
+    };
+    const struct {
+        const char* Name;
+        std::string Folder;  // given to the source
+        std::string Environment;  // SE_EPHE_PATH; empty for none
+        bool Computes;
+    } cases[] = {
+        {"links to the files", folderOf("links", nullptr), "", true},
+        {"a pipe for the planets' file", folderOf("planets", "sepl_18.se1"), "", false},
+        {"a pipe for the delta-T table", folderOf("deltat", "sedeltat.txt"), "", false},
+        {"a pipe where SE_EPHE_PATH points", real.string(), folderOf("environment", "semo_18.se1"), false},
+    };
+    const double instant = InstantOf(kReferences[0].Instant);
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.Name);
+        EXPECT_TRUE(testing::SucceedsWithin(std::chrono::seconds(10), [&] {
+            if (!c.Environment.empty()) {
+                ::setenv("SE_EPHE_PATH", c.Environment.c_str(), 1);
+            }
+            const PreciseMoonResult result = SwissEphemerisMoon(c.Folder).MoonAt(instant, Ayanamsa::Lahiri);
+            if (c.Computes) {
+                return result && result.Position->Data == PreciseMoonData::EphemerisFiles;
+            }
+            return !result && English(result.Problem).find("is not a regular file.") != std::string::npos;
+        }));
+    }
+    fs::remove_all(root);
+}
+
+// A folder found in order is not looked through on every computation, but
+// a pipe put there later is still found.
+TEST(PreciseMoon, APipeAddedToAFolderFoundInOrderIsFound)
+{
+    namespace fs = std::filesystem;
+    const fs::path folder = fs::temp_directory_path() / ("orvanta-ephe-later-" + std::to_string(::getpid()));
+    fs::remove_all(folder);
+    fs::create_directories(folder);
+    for (const char* file : {"sepl_18.se1", "semo_18.se1"}) {
+        fs::copy_file(fs::path(DefaultEphemerisFolder()) / file, folder / file);
+    }
+    // Past the few seconds in which a change could hide in the folder's time.
+    std::this_thread::sleep_for(std::chrono::seconds(3));
+    const SwissEphemerisMoon moon(folder.string());
+    const double instant = InstantOf(kReferences[0].Instant);
+    ASSERT_TRUE(moon.MoonAt(instant, Ayanamsa::Lahiri));
+    ASSERT_EQ(::mkfifo((folder / "semo_12.se1").c_str(), 0600), 0);
+    EXPECT_TRUE(testing::SucceedsWithin(std::chrono::seconds(10), [&] {
+        const PreciseMoonResult result = moon.MoonAt(instant, Ayanamsa::Lahiri);
+        return !result && English(result.Problem).find("semo_12.se1 is not a regular file.") != std::string::npos;
+    }));
+    fs::remove_all(folder);
 }
 
 TEST(PreciseMoon, TheUnavailableSourceNeverComputes)

@@ -2,7 +2,10 @@
 // The command line: what it asks for, the start-up it leads to, and the
 // program itself answering --help, --version and a wrong command line.
 #include <QFile>
+#include <QLibraryInfo>
+#include <QLineEdit>
 #include <QProcess>
+#include <QTest>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
@@ -50,6 +53,10 @@ TEST(CommandLine, TellsAFileToOpenFromTextToPrint)
          QStringLiteral("ravi.ras"), {}},
         {{QStringLiteral("-style=fusion"), QStringLiteral("--reverse")}, false, 0, {}, {}},
         {{QStringLiteral("-platform")}, true, 2, {}, QStringLiteral("orvanta: Missing value after '-platform'.")},
+        // A platform Qt does not have is refused here: Qt itself would abort.
+        {{QStringLiteral("-platform"), QStringLiteral("nosuchplatform")}, true, 2, {},
+         QStringLiteral("orvanta: There is no display platform \"nosuchplatform\"; there are: ")},
+        {{QStringLiteral("-platform"), QStringLiteral("nosuch;OFFSCREEN:fontengine=freetype")}, false, 0, {}, {}},
         {{QStringLiteral("--match"), QStringLiteral("a.ras")}, true, 2, {},
          QStringLiteral("orvanta: Give --match two")},
     };
@@ -175,12 +182,85 @@ TEST(StartUp, OpensTheGivenReadingOrHandsItToTheRunningCopy)
     }
 }
 
+// A file that a running copy is handed: read first, so that one that is no
+// reading leaves the window the user sees as it was, and is only reported.
+TEST(StartUp, AHandedOverFileThatIsNoReadingLeavesTheWindowAsItWas)
+{
+    const QString checkFile = QStringLiteral("Please Check The File.");
+    const struct {
+        const char* Name;
+        const char* Started;   // the file the running copy started with; null for none
+        const char* HandedOver;
+        const char* Window;  // the window showing afterwards
+        bool NewWindow;           // a window of its own for the handed-over reading
+    } cases[] = {
+        {"no reading, over the result window", "ravi.ras", "bad.ras", "frmResult", false},
+        {"a missing file, over the result window", "ravi.ras", "gone.ras", "frmResult", false},
+        {"no reading, over the main window", nullptr, "bad.ras", "frmMain", false},
+        {"a reading, over the result window", "ravi.ras", "ravi.ras", "frmResult", true},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.Name);
+        FakePlatform platform;
+        platform.Files[QStringLiteral("/home/user/ravi.ras")] = QByteArray::fromStdString(EncodeReadingFile(Ravi()));
+        platform.Files[QStringLiteral("/home/user/bad.ras")] = "not a reading";
+        BirthRecord record;
+        Services services(record, platform);
+        const QString started = c.Started ? QStringLiteral("/home/user/") + QLatin1String(c.Started) : QString();
+        ASSERT_TRUE(StartUp(services, started));
+        QWidget* before = VisibleWindow(c.Started ? "frmResult" : "frmMain");
+        ASSERT_NE(before, nullptr);
+        if (c.Started == nullptr) {
+            QTest::keyClicks(before->findChild<QLineEdit*>(QStringLiteral("txtName")), QStringLiteral("Mira"));
+        }
+
+        platform.ReceiveHandOver(QStringLiteral("/home/user/") + QLatin1String(c.HandedOver));
+        QWidget* after = VisibleWindow(c.Window);
+        ASSERT_NE(after, nullptr);
+        EXPECT_EQ(after != before, c.NewWindow);
+        EXPECT_EQ(VisibleWindow(std::string_view(c.Window) == "frmMain" ? "frmResult" : "frmMain"), nullptr)
+            << "one window only";
+        EXPECT_EQ(platform.Messages.size(), c.NewWindow ? 0u : 1u);
+        if (!platform.Messages.empty()) {
+            EXPECT_EQ(platform.Messages.front().Text, checkFile);
+            EXPECT_TRUE(platform.Messages.front().Detail.contains(QLatin1String(c.HandedOver)));
+        }
+        if (c.Started == nullptr) {
+            EXPECT_EQ(after->findChild<QLineEdit*>(QStringLiteral("txtName"))->text(), QStringLiteral("Mira"));
+        }
+        CloseAllWindows();
+    }
+}
+
 struct ProcessCase {
     QStringList Arguments;
     int Status;
     QString Output;  // standard output exactly; null: only checked to hold no usage
     const char* ErrorHolds;  // in standard error
+    const char* Locale = nullptr;  // LANG and LANGUAGE; none (the C locale) when null
 };
+
+// --help exactly, in English: a locale without a translation prints it too.
+const QString kEnglishHelp = QStringLiteral(
+    "Usage: orvanta [options] [FILE]\n"
+    "       orvanta --match BRIDE-FILE GROOM-FILE\n"
+    "Orvanta finds the rashi, the sign the Moon stood in at a person's birth in\n"
+    "Vedic astrology, and shows its reading. Given a saved reading (.ras), it\n"
+    "opens it as \"Open Previously Saved Reading\" does.\n"
+    "\n"
+    "Options:\n"
+    "  -h, --help     Show this help and end.\n"
+    "  -v, --version  Show the version and end.\n"
+    "  --match        Print the match of two saved readings, the bride's FILE\n"
+    "                 first and the groom's second, and end.\n"
+    "\n"
+    "Arguments:\n"
+    "  FILE           A saved reading to open.\n");
+
+bool QtHasGermanTexts()
+{
+    return QFile::exists(QLibraryInfo::path(QLibraryInfo::TranslationsPath) + QStringLiteral("/qtbase_de.qm"));
+}
 
 // The built program itself, with no display to be had: whatever it prints
 // and ends on is answered before Qt looks for one.
@@ -195,12 +275,29 @@ TEST(OrvantaProgram, AnswersWithoutADisplay)
         {{QStringLiteral("-style"), QStringLiteral("fusion"), QStringLiteral("-x")}, 2, QStringLiteral(""),
          "Unknown option 'x'."},
         {{QStringLiteral("-platform"), QStringLiteral("offscreen"), QStringLiteral("-v")}, 0, version, ""},
+        {{QStringLiteral("-platform"), QStringLiteral("nosuchplatform")}, 2, QStringLiteral(""),
+         "There is no display platform \"nosuchplatform\"; there are: "},
+        {{QStringLiteral("--help")}, 0, kEnglishHelp, ""},
+        {{QStringLiteral("--help")}, 0, kEnglishHelp, "", "hi_IN.UTF-8"},
+        // The texts are read before the command line is answered: Qt's own
+        // parts of them are in German already.
+        {{QStringLiteral("--bogus")}, 2, QStringLiteral(""), "Unbekannte Option 'bogus'.\n\nUsage", "de_DE.UTF-8"},
     };
     for (const ProcessCase& c : cases) {
         SCOPED_TRACE(c.Arguments.join(QLatin1Char(' ')).toStdString());
+        if (c.Locale != nullptr && QByteArray(c.Locale).startsWith("de") && !QtHasGermanTexts()) {
+            ADD_FAILURE() << "Qt's German texts are missing (qt6-translations-l10n)";
+            continue;
+        }
         QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-        for (const char* display : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"}) {
-            environment.remove(QLatin1String(display));
+        for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM", "LANG", "LANGUAGE", "LC_ALL",
+                                 "LC_MESSAGES"}) {
+            environment.remove(QLatin1String(name));
+        }
+        if (c.Locale != nullptr) {
+            environment.insert(QStringLiteral("LANG"), QLatin1String(c.Locale));
+            const QString language = QString::fromLatin1(c.Locale).section(QLatin1Char('.'), 0, 0);
+            environment.insert(QStringLiteral("LANGUAGE"), language);
         }
         QProcess program;
         program.setProcessEnvironment(environment);

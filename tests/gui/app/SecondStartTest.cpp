@@ -10,9 +10,11 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
+#include <cstdio>
 #include <gtest/gtest.h>
 #include <memory>
 #include <sys/stat.h>
+#include <unistd.h>
 
 #include "core/common/BirthRecord.h"
 #include "core/ephemeris/MoonRashi.h"
@@ -28,11 +30,14 @@ const QByteArray kMainWindow = "orvanta.windows: main window shown";
 const QByteArray kResultWindow = "orvanta.windows: result window shown: ";
 const QByteArray kAlreadyRunning = "orvanta.messages: \"Application is already running\"";
 const QByteArray kHandedOver = "orvanta.instance: handed over: ";
+const QByteArray kCheckTheFile = "orvanta.messages: \"Please Check The File.\"";
 
 // One start of the program, with the user's places of the test's own.
 class Copy {
 public:
-    Copy(const QString& home, const QStringList& arguments)
+    // The program itself, or another that starts it (a shell that gives it
+    // a name QProcess cannot: bytes that are not UTF-8).
+    Copy(const QString& home, const QStringList& arguments, const QString& program = QStringLiteral(ORVANTA_PROGRAM))
     {
         QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
         environment.remove(QStringLiteral("DISPLAY"));
@@ -44,7 +49,7 @@ public:
         environment.insert(QStringLiteral("QT_MESSAGE_PATTERN"), QStringLiteral("%{category}: %{message}"));
         process_.setProcessEnvironment(environment);
         process_.setWorkingDirectory(home);
-        process_.start(QStringLiteral(ORVANTA_PROGRAM), arguments);
+        process_.start(program, arguments);
     }
     ~Copy()
     {
@@ -94,14 +99,31 @@ protected:
         ASSERT_NE(rashiOf["ravi.ras"], rashiOf["asha.ras"]) << "two readings the running copy can tell apart";
     }
 
-    // Writes the reading and notes the rashi it opens to.
+    // QTemporaryDir goes by Qt's decoding of names and cannot remove these.
+    void TearDown() override
+    {
+        for (const char* name : {"r\xe9sum\xe9.ras", "\xff.ras"}) {
+            ::unlink((QFile::encodeName(home.path()) + '/' + name).constData());
+        }
+    }
+
+    // Writes the reading under the name's bytes and notes the rashi it opens to.
     void WriteReading(const char* name, BirthRecord record)
     {
-        QFile file(home.filePath(QLatin1String(name)));
-        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-        file.write(QByteArray::fromStdString(EncodeReadingFile(record)));
+        const QByteArray path = QFile::encodeName(home.path()) + '/' + name;
+        FILE* file = std::fopen(path.constData(), "wb");
+        ASSERT_NE(file, nullptr);
+        std::fputs(EncodeReadingFile(record).c_str(), file);
+        std::fclose(file);
         ComputeMoonRashi(record);
         rashiOf[name] = QByteArray::fromStdString(record.RashiName);
+    }
+
+    // The program started by a shell with a name whose bytes printf makes.
+    QStringList ThroughShell(const char* printfName) const
+    {
+        return {QStringLiteral("-c"), QStringLiteral("exec \"$0\" \"$(printf '%1')\"").arg(QLatin1String(printfName)),
+                QStringLiteral(ORVANTA_PROGRAM)};
     }
 
     QTemporaryDir home;
@@ -115,10 +137,21 @@ TEST_F(SecondStartTest, ALaterStartHandsItsReadingToTheRunningCopy)
     Copy first(home.path(), {});
     ASSERT_TRUE(first.WaitFor(kMainWindow)) << first.Log().toStdString();
 
+    QFile bad(home.filePath(QStringLiteral("bad.ras")));
+    ASSERT_TRUE(bad.open(QIODevice::WriteOnly));
+    bad.write("not a reading");
+    bad.close();
     const struct {
         const char* File;  // given as the file's name only: the later start's own folder
         int Results;       // result windows the running copy has shown by then
-    } handOvers[] = {{"ravi.ras", 1}, {"asha.ras", 2}};
+        int MainWindows;   // and main windows
+    } handOvers[] = {
+        {"ravi.ras", 1, 1},
+        // From the result window by a fresh main window, as Back does.
+        {"asha.ras", 2, 2},
+        // Only reported (its box stays open, so it comes last): the result window stays.
+        {"bad.ras", 2, 2},
+    };
     for (const auto& handOver : handOvers) {
         SCOPED_TRACE(handOver.File);
         Copy later(home.path(), {QLatin1String(handOver.File)});
@@ -127,16 +160,42 @@ TEST_F(SecondStartTest, ALaterStartHandsItsReadingToTheRunningCopy)
         EXPECT_FALSE(later.Log().contains("orvanta.windows")) << later.Log().toStdString();
         EXPECT_FALSE(later.Log().contains("orvanta.messages")) << later.Log().toStdString();
 
-        ASSERT_TRUE(first.WaitFor(kResultWindow, handOver.Results)) << first.Log().toStdString();
+        const bool reading = rashiOf.count(handOver.File) > 0;
+        ASSERT_TRUE(reading ? first.WaitFor(kResultWindow, handOver.Results) : first.WaitFor(kCheckTheFile))
+            << first.Log().toStdString();
         EXPECT_TRUE(first.Log().contains(kHandedOver + '"' + home.filePath(QLatin1String(handOver.File)).toUtf8()));
-        EXPECT_EQ(first.Count(kResultWindow + rashiOf[handOver.File] + '\n'), 1) << first.Log().toStdString();
+        EXPECT_EQ(first.Count(kResultWindow), handOver.Results) << first.Log().toStdString();
+        EXPECT_EQ(first.Count(kMainWindow), handOver.MainWindows) << first.Log().toStdString();
+        if (reading) {
+            EXPECT_EQ(first.Count(kResultWindow + rashiOf[handOver.File] + '\n'), 1) << first.Log().toStdString();
+        }
     }
-    // From the result window the reading went by a fresh main window, as Back does.
-    EXPECT_EQ(first.Count(kMainWindow), 2);
 
     Copy withoutFile(home.path(), {});
     EXPECT_TRUE(withoutFile.WaitFor(kAlreadyRunning)) << withoutFile.Log().toStdString();
     EXPECT_FALSE(withoutFile.Log().contains("orvanta.windows"));
+}
+
+// Names as an older system or an unpacked archive leaves them, in Latin-1:
+// the first start opens one, and a later one hands the other over.
+TEST_F(SecondStartTest, ReadingsWhoseNamesAreNotUtf8OpenByTheirBytes)
+{
+    WriteReading("r\xe9sum\xe9.ras", orvanta::testing::Ravi());
+    BirthRecord asha = orvanta::testing::Birth(20, 6, 1990, 12, 0, 5, 30, true);
+    asha.PersonName = "Asha";
+    WriteReading("\xff.ras", asha);
+
+    Copy first(home.path(), ThroughShell("r\\351sum\\351.ras"), QStringLiteral("/bin/sh"));
+    ASSERT_TRUE(first.WaitFor(kResultWindow + rashiOf["r\xe9sum\xe9.ras"] + '\n')) << first.Log().toStdString();
+
+    Copy later(home.path(), ThroughShell("\\377.ras"), QStringLiteral("/bin/sh"));
+    ASSERT_TRUE(later.WaitForEnd());
+    EXPECT_EQ(later.ExitCode(), 0) << later.Log().toStdString();
+    ASSERT_TRUE(first.WaitFor(kResultWindow + rashiOf["\xff.ras"] + '\n')) << first.Log().toStdString();
+    // Shown with a replacement character where the byte is no text.
+    EXPECT_TRUE(first.Log().contains(kHandedOver + '"' + home.filePath(QStringLiteral("\uFFFD.ras")).toUtf8()))
+        << first.Log().toStdString();
+    EXPECT_FALSE(first.Log().contains(kCheckTheFile)) << first.Log().toStdString();
 }
 
 // The running copy is this test, with a real box open when a later start

@@ -29,6 +29,7 @@
 #include "core/report/ReadingFile.h"
 #include "core/timezone/TimeZoneTable.h"
 #include "gui/app/StartUp.h"
+#include "gui/app/CommandLine.h"
 #include "gui/app/frmMain.h"
 #include "gui/app/Translations.h"
 #include "gui/app/WindowFlow.h"
@@ -461,6 +462,37 @@ TEST(Translation, DevanagariIsDrawnInTheDevanagariFontInEitherLanguage)
     EXPECT_EQ(QFontInfo(DevanagariFont(9)).family(), QStringLiteral("Lohit Devanagari"));
     EXPECT_EQ(WithDevanagariFont(QStringLiteral("Ta (त) < lord")),
               QStringLiteral("Ta (<span style=\"font-family:'Lohit Devanagari'\">त) &lt; </span>lord"));
+}
+
+// The command line's help and refusals are looked up too, in their own
+// context, and every part of them.
+TEST(Translation, TheCommandLinesTextsAreLookedUp)
+{
+    MarkingTranslator marking;
+    QCoreApplication::installTranslator(&marking);
+    const auto textOf = [](QStringList arguments) {
+        return ParseCommandLine(QStringList{QStringLiteral("orvanta")} + arguments).Text;
+    };
+    const QString printed = textOf({QStringLiteral("--help")}) + textOf({QStringLiteral("a.ras"), QStringLiteral("b.ras")}) +
+                            textOf({QStringLiteral("--match"), QStringLiteral("a.ras")}) +
+                            textOf({QStringLiteral("-platform"), QStringLiteral("nosuchplatform")});
+    QCoreApplication::removeTranslator(&marking);
+
+    for (const char* text : {"Show this help and end.", "Show the version and end.",
+                             "A saved reading to open.", "FILE", "Give at most one reading file.",
+                             "Give --match two reading files, the bride's first.",
+                             "Print the match of two saved readings, the bride's FILE\n"
+                             "first and the groom's second, and end.",
+                             "There is no display platform \"%1\"; there are: %2.",
+                             "Usage: orvanta [options] [FILE]\n       orvanta --match BRIDE-FILE GROOM-FILE"}) {
+        // The whole text where it stands as it is; its start where it is filled
+        // in ("%1") or wrapped by the parser.
+        const QString start = QString::fromLatin1(text).section(QRegularExpression(QStringLiteral("[\"\n]")), 0, 0);
+        EXPECT_TRUE(printed.contains(QStringLiteral("\u00AB") + QLatin1String(text) + QStringLiteral("\u00BB")) ||
+                    printed.contains(QStringLiteral("\u00AB") + start))
+            << text << "\n" << printed.toStdString();
+    }
+    EXPECT_TRUE(printed.contains(QStringLiteral("\u00ABOrvanta finds the rashi"))) << printed.toStdString();
 }
 
 }  // namespace
