@@ -226,5 +226,30 @@ TEST(ProgramLanguage, FollowsLanguageThenLangUnlessPreferencesKeepsAnother)
     }
 }
 
+// A terminal in a Hindi locale gets the command line's help and refusals in
+// Hindi, Qt's own parts of them included.
+TEST(ProgramLanguage, TheCommandLineAnswersInHindi)
+{
+    struct Case {
+        QStringList Arguments;
+        const char* Printed;
+    };
+    for (const Case& c : {Case{{QStringLiteral("--help")}, "उपयोग: orvanta [विकल्प] [फाइल]"},
+                          Case{{QStringLiteral("--bogus")}, "अज्ञात विकल्प 'bogus'।"},
+                          Case{{QStringLiteral("a.ras"), QStringLiteral("b.ras")}, "अधिक से अधिक एक राशिफल फाइल दें।"}}) {
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "LANGUAGE", "LC_ALL", "LC_MESSAGES"}) {
+            environment.remove(QString::fromLatin1(name));
+        }
+        environment.insert(QStringLiteral("LANG"), QStringLiteral("hi_IN.UTF-8"));
+        QProcess program;
+        program.setProcessEnvironment(environment);
+        program.start(QStringLiteral(ORVANTA_PROGRAM), c.Arguments);
+        ASSERT_TRUE(program.waitForFinished(30000));
+        const QString printed = QString::fromUtf8(program.readAllStandardOutput() + program.readAllStandardError());
+        EXPECT_TRUE(printed.contains(QString::fromUtf8(c.Printed))) << printed.toStdString();
+    }
+}
+
 }  // namespace
 }  // namespace orvanta
