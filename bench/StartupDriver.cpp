@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Runs the program's start-up with the atlas, without it, and a bare Qt
-// start-up as separate processes, in turn, offscreen, and prints the median
+// Runs the program's start-up with the atlas, without it, in Hindi, and a
+// bare Qt start-up as separate processes, in turn, offscreen, and prints the median
 // wall time, processor time and peak memory of each and their ratios. The
 // processor time (user and system) says the same as the wall time on a quiet
 // machine, and still holds on a shared one, where the wall time follows the
@@ -33,11 +33,12 @@ double Milliseconds(const timeval& time)
     return static_cast<double>(time.tv_sec) * 1000.0 + static_cast<double>(time.tv_usec) / 1000.0;
 }
 
-Run RunOnce(const std::string& program, const std::string& argument = {})
+Run RunOnce(const std::string& program, const std::string& argument = {}, const char* language = "en")
 {
     const auto start = std::chrono::steady_clock::now();
     const pid_t pid = fork();
     if (pid == 0) {
+        setenv("LANGUAGE", language, 1);
         if (argument.empty()) {
             execl(program.c_str(), program.c_str(), static_cast<char*>(nullptr));
         } else {
@@ -83,8 +84,9 @@ int main(int argc, char** argv)
     const std::string atlas = folder + "/../share/orvanta/atlas.sqlite";
     const std::string main = folder + "/bench_startup_main";
     const std::string bare = folder + "/bench_startup_bare";
-    Series withAtlas, withoutAtlas, bareQt, otherBuild;
+    Series withAtlas, withoutAtlas, inHindi, bareQt, otherBuild;
     RunOnce(main, atlas);  // warm the file cache
+    RunOnce(main, {}, "hi");
     RunOnce(bare);
     if (!other.empty()) {
         RunOnce(other);
@@ -92,6 +94,7 @@ int main(int argc, char** argv)
     for (int i = 0; i < runs; ++i) {
         withAtlas.Add(RunOnce(main, atlas));
         withoutAtlas.Add(RunOnce(main));
+        inHindi.Add(RunOnce(main, {}, "hi"));
         bareQt.Add(RunOnce(bare));
         if (!other.empty()) {
             otherBuild.Add(RunOnce(other));
@@ -109,8 +112,10 @@ int main(int argc, char** argv)
     std::printf("runs each:                 %d\n", runs);
     show("main window, atlas given:", withAtlas);
     show("main window, no atlas:", withoutAtlas);
+    show("main window in Hindi:", inHindi);
     show("bare QWidget start-up:", bareQt);
     compare("atlas / no atlas:", withAtlas, withoutAtlas, " (unchanged within noise)");
+    compare("Hindi / English:", inHindi, withoutAtlas, " (target at most 1.05)");
     compare("main / bare:", withoutAtlas, bareQt, " (targets: time at most 2.0, memory 1.4)");
     if (!other.empty()) {
         show("other build, no atlas:", otherBuild);

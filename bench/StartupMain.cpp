@@ -1,14 +1,17 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Starts as the program starts (the real platform, the single-instance claim,
-// the update reminder, the main window) and ends after the first paint.
+// Starts as the program starts (the translation of the environment's
+// language, the real platform, the single-instance claim, the update
+// reminder, the main window) and ends after the first paint.
 // Given an atlas database's path, the main window is handed the atlas, as
 // the installed program is: start-up must not open it.
 #include <QApplication>
 #include <QDir>
+#include <QLocale>
 #include <memory>
 
 #include "core/atlas/PlaceLookup.h"
 #include "core/common/BirthRecord.h"
+#include "gui/app/Translations.h"
 #include "gui/app/frmMain.h"
 #include "gui/app/WindowFlow.h"
 #include "gui/support/Services.h"
@@ -22,6 +25,7 @@ int main(int argc, char** argv)
     QApplication app(argc, argv);
     QApplication::setOrganizationName(QStringLiteral("Orvanta"));
     QApplication::setApplicationName(QStringLiteral("Orvanta"));
+    orvanta::InstallTranslations(app, QLocale());
     orvanta::ApplyWindowFont();
     orvanta::QtPlatform platform(QDir::tempPath() + QStringLiteral("/orvanta-bench.lock"));
     if (!platform.ClaimSingleInstance()) {

@@ -10,6 +10,8 @@ add_executable(orvanta_ui_tests
   gui/app/PlacesSpokenTest.cpp
   gui/app/CommandLineTest.cpp
   gui/app/TranslationTest.cpp
+  gui/app/LanguageChoiceTest.cpp
+  translations/TranslationFileTest.cpp
   gui/app/MoonMethodWindowsTest.cpp
   gui/app/ModalBoxTest.cpp
   gui/app/SecondStartTest.cpp
@@ -29,6 +31,7 @@ add_executable(orvanta_ui_tests
   gui/timezone/frmTimeZoneTest.cpp
   gui/widgets/ClickableLabelTest.cpp
   gui/widgets/EntryBoxesTest.cpp
+  gui/widgets/UiLanguageTest.cpp
 )
 target_include_directories(orvanta_ui_tests PRIVATE "${CMAKE_CURRENT_SOURCE_DIR}")
 target_link_libraries(orvanta_ui_tests PRIVATE orvanta_gui_startup Qt6::Test GTest::gtest)
@@ -36,7 +39,7 @@ target_link_libraries(orvanta_ui_tests PRIVATE orvanta_gui_startup Qt6::Test GTe
 add_dependencies(orvanta_ui_tests orvanta)
 target_compile_definitions(orvanta_ui_tests PRIVATE
   ORVANTA_PROGRAM="$<TARGET_FILE:orvanta>" ORVANTA_PROJECT_VERSION="${PROJECT_VERSION}"
-  ORVANTA_ATLAS_DATABASE="${ORVANTA_ATLAS_DATABASE}")
+  ORVANTA_ATLAS_DATABASE="${ORVANTA_ATLAS_DATABASE}" ORVANTA_SOURCE_DIR="${PROJECT_SOURCE_DIR}")
 add_dependencies(orvanta_ui_tests orvanta_atlas_database)
 gtest_discover_tests(orvanta_ui_tests DISCOVERY_MODE PRE_TEST
                      PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen")
@@ -73,7 +76,7 @@ add_executable(orvanta_window_shots
   platform/FakePlatform.h platform/FakePlatform.cpp
 )
 target_include_directories(orvanta_window_shots PRIVATE "${CMAKE_CURRENT_SOURCE_DIR}")
-target_link_libraries(orvanta_window_shots PRIVATE orvanta_gui_app Qt6::Test)
+target_link_libraries(orvanta_window_shots PRIVATE orvanta_gui_startup Qt6::Test)
 target_compile_definitions(orvanta_window_shots PRIVATE ORVANTA_ATLAS_DATABASE="${ORVANTA_ATLAS_DATABASE}")
 add_dependencies(orvanta_window_shots orvanta_atlas_database)
 
@@ -83,3 +86,8 @@ add_test(NAME TextsReachTheTranslationTools
                  -DLUPDATE=$<TARGET_FILE:Qt6::lupdate> -DALIASES=${ORVANTA_LUPDATE_ALIASES}
                  -DROOT=${PROJECT_SOURCE_DIR} -DGENERATED=${PROJECT_BINARY_DIR}/generated
                  -DWORK=${CMAKE_CURRENT_BINARY_DIR} -P "${CMAKE_CURRENT_SOURCE_DIR}/CheckTranslatableTexts.cmake")
+
+# Every text of every translation finished, none vanished.
+add_test(NAME TranslationsAreFinished
+         COMMAND "${CMAKE_COMMAND}" "-DFILES=${ORVANTA_TRANSLATION_FILES}" -DLRELEASE=$<TARGET_FILE:Qt6::lrelease>
+                 -DWORK=${CMAKE_CURRENT_BINARY_DIR} -P "${CMAKE_CURRENT_SOURCE_DIR}/CheckTranslationsFinished.cmake")

@@ -201,6 +201,7 @@ void CheckRegularFile(const std::string& path)
     std::error_code error;
     const auto type = std::filesystem::status(path, error).type();
     if (!error && type != std::filesystem::file_type::regular && type != std::filesystem::file_type::not_found) {
+        //: Why the atlas of places cannot be read, put into "The atlas %1 cannot be read: %2" as %2.
         throw AtlasFault(Compose(ORVANTA_TR("PlaceAtlas", "it is not a regular file")));
     }
 }
@@ -257,6 +258,7 @@ struct PlaceAtlas::Connection {
             throw SqliteError(Db);
         }
         if (status != SQLITE_ROW || Column(version.Handle, 0) != std::to_string(atlas_schema::Version)) {
+            //: Why the atlas of places cannot be read, put into "The atlas %1 cannot be read: %2" as %2.
             throw AtlasFault(Compose(ORVANTA_TR("PlaceAtlas", "it was built for another version of Orvanta")));
         }
     }
@@ -449,6 +451,8 @@ bool PlaceAtlas::Open()
         try {
             Connection_ = std::make_unique<Connection>(Path_);
         } catch (const std::exception& e) {
+            //: %1 the atlas file's path, %2 why (the database's own words, in English, or a text of this
+            //: context).
             Problem_ = Compose(ORVANTA_TR("PlaceAtlas", "The atlas %1 cannot be read: %2"),
                                {Verbatim(Path_), ReasonOf(e)});
         }
@@ -505,6 +509,7 @@ PlaceSearchResult PlaceAtlas::Search(std::string_view text, int limit)
     } catch (const std::exception& e) {
         result.Status = AtlasStatus::Unavailable;
         result.Hits.clear();
+        //: %1 the atlas file's path, %2 why (the database's own words, in English).
         result.Problem = Compose(ORVANTA_TR("PlaceAtlas", "The atlas %1 cannot be searched: %2"),
                                  {Verbatim(Path_), ReasonOf(e)});
         result.FirstFoundUnavailable = !std::exchange(SearchFailed_, true);

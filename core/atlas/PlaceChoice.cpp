@@ -19,7 +19,10 @@ UiText OptionLabel(const UtcOffset& offset, Occurrence occurrence)
         label += " " + offset.Abbreviation;
     }
     switch (occurrence) {
+    //: Where the clocks were set back, a clock time came twice; the choice of its first occurrence, %1 the
+    //: offset ("UTC+01:00 (BST)").
     case Occurrence::First: return Compose(ORVANTA_TR("PlaceChoice", "the first, %1"), {Verbatim(label)});
+    //: The choice of the second occurrence of a clock time that came twice, %1 the offset.
     case Occurrence::Second: return Compose(ORVANTA_TR("PlaceChoice", "the second, %1"), {Verbatim(label)});
     case Occurrence::None: break;
     }
@@ -33,6 +36,7 @@ ZoneOption OptionFor(const PlaceHit& place, const CivilDateTime& local, const Zo
     chosen.Kind = LocalTimeKind::Unique;
     chosen.Offset = offset;
     return {OptionLabel(offset, occurrence), ZoneBoxTextsFor(offset.Seconds),
+            //: An offset the user has chosen, as the line of choices names it: %1 the choice.
             Compose(ORVANTA_TR("PlaceChoice", "%1 (chosen)"),
                     {DescribeZoneInForce(place.Name, local, chosen, tzVersion)})};
 }

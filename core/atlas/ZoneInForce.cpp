@@ -145,9 +145,7 @@ std::string Clock(int hours, int minutes, int seconds)
 
 UiText FormatDate(const CivilDateTime& t)
 {
-    const UiText month = MonthAbbreviation(t.Month);
-    return Compose(ORVANTA_TR("ZoneInForce", "%1 %2 %3"),
-                   {Verbatim(std::to_string(t.Day)), month, Verbatim(std::to_string(t.Year))});
+    return DateText({t.Year, t.Month, t.Day}, true);
 }
 
 UiText FormatClock(const CivilDateTime& t)
@@ -167,15 +165,21 @@ UiText WithAbbreviation(const UtcOffset& offset)
 UiText UniqueOffset(const CivilDateTime& local, const UtcOffset& offset)
 {
     UiText text = offset.LocalMeanTime
+                      //: The zone line under the time zone's boxes says what the atlas used: %1 the offset
+                      //: from UTC of the place's own mean time ("UTC+05:21:10"), %2 the date of birth.
                       ? Compose(ORVANTA_TR("ZoneInForce", "local mean time %1 on %2"),
                                 {WithAbbreviation(offset), FormatDate(local)})
+                      //: %1 the offset from UTC in force ("UTC+05:30 (IST)"), %2 the date of birth ("10 Mar
+                      //: 1975").
                       : Compose(ORVANTA_TR("ZoneInForce", "%1 on %2"), {WithAbbreviation(offset), FormatDate(local)});
     if (offset.Seconds % 60 != 0) {
         const auto rounded = static_cast<int>(std::lround(offset.Seconds / 60.0) * 60);
+        //: %1 the text above, %2 its offset rounded to the minute ("+05:21"), as the zone's boxes take it.
         text = Compose(ORVANTA_TR("ZoneInForce", "%1 (%2 to the minute)"),
                        {std::move(text), Verbatim(FormatUtcOffset(rounded).substr(3))});
     }
     if (offset.Daylight) {
+        //: %1 the text above, where the offset is one of daylight saving or war time.
         text = Compose(ORVANTA_TR("ZoneInForce", "%1, daylight/war time"), {std::move(text)});
     }
     return text;
@@ -187,14 +191,19 @@ UiText WhatWasUsed(const CivilDateTime& local, const ZoneInForce& zone)
     case LocalTimeKind::Unique:
         return UniqueOffset(local, zone.Offset);
     case LocalTimeKind::Skipped:
+        //: The clocks were put forward: %1 the clock time of birth ("02:30"), %2 the date, %3 and %4 the
+        //: offsets before and after.
         return Compose(ORVANTA_TR("ZoneInForce", "%1 on %2 did not exist: the clocks went from %3 to %4"),
                        {FormatClock(local), FormatDate(local), WithAbbreviation(zone.Earlier),
                         WithAbbreviation(zone.Later)});
     case LocalTimeKind::Repeated:
+        //: The clocks were put back: %1 the clock time of birth, %2 the date, %3 and %4 the offsets of the
+        //: two times it came.
         return Compose(ORVANTA_TR("ZoneInForce", "%1 on %2 came twice: first at %3, then at %4"),
                        {FormatClock(local), FormatDate(local), WithAbbreviation(zone.Earlier),
                         WithAbbreviation(zone.Later)});
     case LocalTimeKind::UnknownZone:
+        //: %1 a zone's name in the tz database ("Asia/Kolkata"); "tz" is that database's name.
         return Compose(ORVANTA_TR("ZoneInForce", "the tz database has no zone %1"), {Verbatim(zone.ZoneId)});
     case LocalTimeKind::InvalidTime:
         break;
@@ -204,16 +213,19 @@ UiText WhatWasUsed(const CivilDateTime& local, const ZoneInForce& zone)
 
 UiText PlaceLine(std::string_view place, UiText what)
 {
+    //: The zone line: %1 the place's name, %2 what was used for it.
     return Compose(ORVANTA_TR("ZoneInForce", "%1: %2"), {Verbatim(std::string(place)), std::move(what)});
 }
 
 UiText WithCaution(UiText line, const CivilDateTime& local, std::string_view zoneId)
 {
     if ((zoneId == "Asia/Kolkata" || zoneId == "Asia/Calcutta") && local.Year < 1955) {
+        //: %1 the zone line, followed by a caution about its source for old dates.
         return Compose(ORVANTA_TR("ZoneInForce", "%1; caution: the tz database is approximate for India before 1955"),
                        {std::move(line)});
     }
     if (local.Year < 1970) {
+        //: %1 the zone line, followed by a caution about its source for old dates.
         return Compose(ORVANTA_TR("ZoneInForce", "%1; caution: the tz database is approximate before 1970"),
                        {std::move(line)});
     }
@@ -315,6 +327,7 @@ UiText DescribeZoneInForce(std::string_view place, const CivilDateTime& local, c
         return line;
     }
     if (!tzVersion.empty()) {
+        //: %1 the zone line, %2 the version of the tz database ("2024a").
         line = Compose(ORVANTA_TR("ZoneInForce", "%1 \xE2\x80\x94 tz %2"),
                        {std::move(line), Verbatim(std::string(tzVersion))});
     }

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/common/Calendar.h"
 
+#include <string>
+
 namespace orvanta {
 
 namespace {
@@ -48,15 +50,36 @@ int DaysBetween(const CivilDate& from, const CivilDate& to)
     return static_cast<int>(JulianDayNumber(to.Month, to.Day, to.Year) - JulianDayNumber(from.Month, from.Day, from.Year));
 }
 
-UiText MonthAbbreviation(int month)
+std::string_view MonthAbbreviation(int month)
 {
-    static constexpr TextSource months[] = {
-        ORVANTA_TR("Month", "Jan"), ORVANTA_TR("Month", "Feb"), ORVANTA_TR("Month", "Mar"),
-        ORVANTA_TR("Month", "Apr"), ORVANTA_TR("Month", "May"), ORVANTA_TR("Month", "Jun"),
-        ORVANTA_TR("Month", "Jul"), ORVANTA_TR("Month", "Aug"), ORVANTA_TR("Month", "Sep"),
-        ORVANTA_TR("Month", "Oct"), ORVANTA_TR("Month", "Nov"), ORVANTA_TR("Month", "Dec"),
-    };
-    return month >= 1 && month <= 12 ? Compose(months[month - 1]) : Verbatim("?");
+    static constexpr std::string_view months[] = {"Jan", "Feb", "Mar", "Apr", "May", "Jun",
+                                                  "Jul", "Aug", "Sep", "Oct", "Nov", "Dec"};
+    return month >= 1 && month <= 12 ? months[month - 1] : "?";
+}
+
+UiText DateText(const CivilDate& date, bool withYear, std::string_view space)
+{
+    std::string english = std::to_string(date.Day);
+    english.append(space).append(MonthAbbreviation(date.Month));
+    if (withYear) {
+        english.append(space).append(std::to_string(date.Year));
+    }
+    CalendarValue value;
+    value.Shape = withYear ? CalendarValue::Form::DayMonthYear : CalendarValue::Form::DayMonth;
+    value.Year = date.Year;
+    value.Month = date.Month;
+    value.Day = date.Day;
+    return DateOrTime(value, std::move(english));
+}
+
+UiText TimeText(int hour, int minute)
+{
+    const auto twoDigits = [](int n) { return (n < 10 ? "0" : "") + std::to_string(n); };
+    CalendarValue value;
+    value.Shape = CalendarValue::Form::HourMinute;
+    value.Hour = hour;
+    value.Minute = minute;
+    return DateOrTime(value, twoDigits(hour) + ":" + twoDigits(minute));
 }
 
 }  // namespace orvanta

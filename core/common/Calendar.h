@@ -3,6 +3,8 @@
 // between dates. Pure arithmetic on small integers.
 #pragma once
 
+#include <string_view>
+
 #include "core/common/UiText.h"
 
 namespace orvanta {
@@ -32,8 +34,16 @@ bool IsRealDate(const CivilDate& date);
 // Calendar days from `from` to `to`, negative when `to` lies before `from`.
 int DaysBetween(const CivilDate& from, const CivilDate& to);
 
-// "Jan" to "Dec" for months 1 to 12, for the user's language; "?" for any
-// other number.
-UiText MonthAbbreviation(int month);
+// "Jan" to "Dec" for months 1 to 12; "?" for any other number. English
+// only: a window writes dates in the user's language itself (DateText).
+std::string_view MonthAbbreviation(int month);
+
+// A date as a part of a text: in English "14 Jun" or, with the year,
+// "14 Jun 2024", the words parted by `space`; a window writes it in the
+// user's language.
+UiText DateText(const CivilDate& date, bool withYear, std::string_view space = " ");
+
+// A clock time as a part of a text: "01:00" in English.
+UiText TimeText(int hour, int minute);
 
 }  // namespace orvanta

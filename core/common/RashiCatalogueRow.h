@@ -7,7 +7,13 @@
 
 #include <string_view>
 
+#include "core/common/UiText.h"
+
 namespace orvanta {
+
+// The context the catalogue's texts are translated in: the namespace its
+// tables stand in.
+inline constexpr const char* CatalogueContext = "orvanta::Catalogue";
 
 // The texts are views into the constant catalogue, which lives as long as
 // the program; assign only catalogue texts (or literals) to them. Every
@@ -43,5 +49,12 @@ struct RashiCatalogueRow {
 
     bool operator==(const RashiCatalogueRow&) const = default;
 };
+
+// A text of the catalogue, such as a rashi's name, as a part of a text for
+// the user; empty stays empty.
+inline UiText CatalogueText(std::string_view text)
+{
+    return text.empty() ? Verbatim({}) : Compose({CatalogueContext, text.data()});
+}
 
 }  // namespace orvanta

@@ -12,6 +12,13 @@ UiText Verbatim(std::string text)
     return shown;
 }
 
+UiText DateOrTime(const CalendarValue& value, std::string english)
+{
+    UiText shown = Verbatim(std::move(english));
+    shown.When = value;
+    return shown;
+}
+
 UiText Compose(TextSource pattern, std::vector<UiText> parts)
 {
     UiText composed;

@@ -5,14 +5,12 @@
 // pattern and parts alike, so the core stays free of the toolkit.
 #pragma once
 
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
 
 namespace orvanta {
-
-// The context of the texts of the constant tables marked TR_.
-inline constexpr const char* TableTextContext = "orvanta";
 
 // An English source text and the context a translation of it is looked up in.
 struct TextSource {
@@ -30,11 +28,23 @@ struct TextSource {
 #define ORVANTA_TR_TEXT(context, text) text
 
 // Marks a text of a constant table whose context is the namespace it stands
-// in (the tools read this name as QT_TR_NOOP): TableTextContext for the
-// program's own namespace. Short, so that the tables still read as tables.
+// in (the tools read this name as QT_TR_NOOP), such as orvanta::Catalogue.
+// Short, so that the tables still read as tables.
 #define TR_(text) text
 
 namespace orvanta {
+
+// A day or a clock time inside a text, which a window writes in the user's
+// language; the core knows only its English form.
+struct CalendarValue {
+    enum class Form { DayMonth, DayMonthYear, HourMinute };
+    Form Shape = Form::DayMonth;
+    int Year = 0;
+    int Month = 0;
+    int Day = 0;
+    int Hour = 0;
+    int Minute = 0;
+};
 
 struct UiText {
     // A pattern to translate, or, when Source.Text is null, Plain shown as
@@ -42,12 +52,17 @@ struct UiText {
     TextSource Source{nullptr, nullptr};
     std::string Plain;
     std::vector<UiText> Parts;  // %1, %2, ... in order
+    // Set for a date or time, whose English form is Plain.
+    std::optional<CalendarValue> When;
 
     bool IsPlain() const { return Source.Text == nullptr; }
 };
 
 // A text shown as it stands, never translated.
 UiText Verbatim(std::string text);
+
+// A date or time: `english` as it is written in English.
+UiText DateOrTime(const CalendarValue& value, std::string english);
 
 // A pattern and its parts.
 UiText Compose(TextSource pattern, std::vector<UiText> parts = {});

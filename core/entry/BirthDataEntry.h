@@ -21,16 +21,11 @@ struct ListRange {
     bool Contains(int value) const { return value >= First && value <= Last; }
 };
 
-// The months as the date list shows them; their translations are looked up
-// in MonthListContext.
-inline constexpr const char* MonthListContext = "Months";
+// The months as the date list shows them in English; another language's
+// names come with its dates, from the system's locale data.
 inline constexpr std::array<std::string_view, 12> MonthList{
-    ORVANTA_TR_TEXT("Months", "January"),   ORVANTA_TR_TEXT("Months", "February"),
-    ORVANTA_TR_TEXT("Months", "March"),     ORVANTA_TR_TEXT("Months", "April"),
-    ORVANTA_TR_TEXT("Months", "May"),       ORVANTA_TR_TEXT("Months", "June"),
-    ORVANTA_TR_TEXT("Months", "July"),      ORVANTA_TR_TEXT("Months", "August"),
-    ORVANTA_TR_TEXT("Months", "September"), ORVANTA_TR_TEXT("Months", "October"),
-    ORVANTA_TR_TEXT("Months", "November"),  ORVANTA_TR_TEXT("Months", "December"),
+    "January", "February", "March",     "April",   "May",      "June",
+    "July",    "August",   "September", "October", "November", "December",
 };
 inline constexpr ListRange DayList{1, 31};
 inline constexpr ListRange YearList{1901, 2050};

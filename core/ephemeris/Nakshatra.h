@@ -15,40 +15,46 @@ inline constexpr double NakshatraDegrees = 40.0 / 3.0;  // 13°20'
 inline constexpr double PadaDegrees = 10.0 / 3.0;       // 3°20'
 inline constexpr int PadaCount = 108;
 
+// The contexts the names of the nakshatras and of their lords are
+// translated in.
+inline constexpr const char* NakshatraContext = "Nakshatra";
+inline constexpr const char* LordContext = "Planet";
+
 struct NakshatraRow {
     std::string_view Name;
-    std::string_view Lord;  // a planet's name, context "Planet"
+    std::string_view Lord;  // a planet's name
 };
 
 // The ruling planets run Ketu to Mercury and start again at Magha and Mula.
 inline constexpr std::array<NakshatraRow, 27> NakshatraTable{{
-    {"Ashwini",           ORVANTA_TR_TEXT("Planet", "Ketu")},
-    {"Bharani",           ORVANTA_TR_TEXT("Planet", "Venus")},
-    {"Krittika",          ORVANTA_TR_TEXT("Planet", "Sun")},
-    {"Rohini",            ORVANTA_TR_TEXT("Planet", "Moon")},
-    {"Mrigashira",        ORVANTA_TR_TEXT("Planet", "Mars")},
-    {"Ardra",             ORVANTA_TR_TEXT("Planet", "Rahu")},
-    {"Punarvasu",         ORVANTA_TR_TEXT("Planet", "Jupiter")},
-    {"Pushya",            ORVANTA_TR_TEXT("Planet", "Saturn")},
-    {"Ashlesha",          ORVANTA_TR_TEXT("Planet", "Mercury")},
-    {"Magha",             ORVANTA_TR_TEXT("Planet", "Ketu")},
-    {"Purva Phalguni",    ORVANTA_TR_TEXT("Planet", "Venus")},
-    {"Uttara Phalguni",   ORVANTA_TR_TEXT("Planet", "Sun")},
-    {"Hasta",             ORVANTA_TR_TEXT("Planet", "Moon")},
-    {"Chitra",            ORVANTA_TR_TEXT("Planet", "Mars")},
-    {"Swati",             ORVANTA_TR_TEXT("Planet", "Rahu")},
-    {"Vishakha",          ORVANTA_TR_TEXT("Planet", "Jupiter")},
-    {"Anuradha",          ORVANTA_TR_TEXT("Planet", "Saturn")},
-    {"Jyeshtha",          ORVANTA_TR_TEXT("Planet", "Mercury")},
-    {"Mula",              ORVANTA_TR_TEXT("Planet", "Ketu")},
-    {"Purva Ashadha",     ORVANTA_TR_TEXT("Planet", "Venus")},
-    {"Uttara Ashadha",    ORVANTA_TR_TEXT("Planet", "Sun")},
-    {"Shravana",          ORVANTA_TR_TEXT("Planet", "Moon")},
-    {"Dhanishta",         ORVANTA_TR_TEXT("Planet", "Mars")},
-    {"Shatabhisha",       ORVANTA_TR_TEXT("Planet", "Rahu")},
-    {"Purva Bhadrapada",  ORVANTA_TR_TEXT("Planet", "Jupiter")},
-    {"Uttara Bhadrapada", ORVANTA_TR_TEXT("Planet", "Saturn")},
-    {"Revati",            ORVANTA_TR_TEXT("Planet", "Mercury")},
+    //: The names of the 27 nakshatras (lunar mansions) and of the planets (grahas) that rule them.
+    {ORVANTA_TR_TEXT("Nakshatra", "Ashwini"),           ORVANTA_TR_TEXT("Planet", "Ketu")},
+    {ORVANTA_TR_TEXT("Nakshatra", "Bharani"),           ORVANTA_TR_TEXT("Planet", "Venus")},
+    {ORVANTA_TR_TEXT("Nakshatra", "Krittika"),          ORVANTA_TR_TEXT("Planet", "Sun")},
+    {ORVANTA_TR_TEXT("Nakshatra", "Rohini"),            ORVANTA_TR_TEXT("Planet", "Moon")},
+    {ORVANTA_TR_TEXT("Nakshatra", "Mrigashira"),        ORVANTA_TR_TEXT("Planet", "Mars")},
+    {ORVANTA_TR_TEXT("Nakshatra", "Ardra"),             ORVANTA_TR_TEXT("Planet", "Rahu")},
+    {ORVANTA_TR_TEXT("Nakshatra", "Punarvasu"),         ORVANTA_TR_TEXT("Planet", "Jupiter")},
+    {ORVANTA_TR_TEXT("Nakshatra", "Pushya"),            ORVANTA_TR_TEXT("Planet", "Saturn")},
+    {ORVANTA_TR_TEXT("Nakshatra", "Ashlesha"),          ORVANTA_TR_TEXT("Planet", "Mercury")},
+    {ORVANTA_TR_TEXT("Nakshatra", "Magha"),             ORVANTA_TR_TEXT("Planet", "Ketu")},
+    {ORVANTA_TR_TEXT("Nakshatra", "Purva Phalguni"),    ORVANTA_TR_TEXT("Planet", "Venus")},
+    {ORVANTA_TR_TEXT("Nakshatra", "Uttara Phalguni"),   ORVANTA_TR_TEXT("Planet", "Sun")},
+    {ORVANTA_TR_TEXT("Nakshatra", "Hasta"),             ORVANTA_TR_TEXT("Planet", "Moon")},
+    {ORVANTA_TR_TEXT("Nakshatra", "Chitra"),            ORVANTA_TR_TEXT("Planet", "Mars")},
+    {ORVANTA_TR_TEXT("Nakshatra", "Swati"),             ORVANTA_TR_TEXT("Planet", "Rahu")},
+    {ORVANTA_TR_TEXT("Nakshatra", "Vishakha"),          ORVANTA_TR_TEXT("Planet", "Jupiter")},
+    {ORVANTA_TR_TEXT("Nakshatra", "Anuradha"),          ORVANTA_TR_TEXT("Planet", "Saturn")},
+    {ORVANTA_TR_TEXT("Nakshatra", "Jyeshtha"),          ORVANTA_TR_TEXT("Planet", "Mercury")},
+    {ORVANTA_TR_TEXT("Nakshatra", "Mula"),              ORVANTA_TR_TEXT("Planet", "Ketu")},
+    {ORVANTA_TR_TEXT("Nakshatra", "Purva Ashadha"),     ORVANTA_TR_TEXT("Planet", "Venus")},
+    {ORVANTA_TR_TEXT("Nakshatra", "Uttara Ashadha"),    ORVANTA_TR_TEXT("Planet", "Sun")},
+    {ORVANTA_TR_TEXT("Nakshatra", "Shravana"),          ORVANTA_TR_TEXT("Planet", "Moon")},
+    {ORVANTA_TR_TEXT("Nakshatra", "Dhanishta"),         ORVANTA_TR_TEXT("Planet", "Mars")},
+    {ORVANTA_TR_TEXT("Nakshatra", "Shatabhisha"),       ORVANTA_TR_TEXT("Planet", "Rahu")},
+    {ORVANTA_TR_TEXT("Nakshatra", "Purva Bhadrapada"),  ORVANTA_TR_TEXT("Planet", "Jupiter")},
+    {ORVANTA_TR_TEXT("Nakshatra", "Uttara Bhadrapada"), ORVANTA_TR_TEXT("Planet", "Saturn")},
+    {ORVANTA_TR_TEXT("Nakshatra", "Revati"),            ORVANTA_TR_TEXT("Planet", "Mercury")},
 }};
 
 struct NameSyllable {

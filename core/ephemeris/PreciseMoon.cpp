@@ -188,6 +188,7 @@ double Normalized(double degrees)
 PreciseMoonResult Failure(UiText reason)
 {
     PreciseMoonResult failed;
+    //: %1 why: the library's own message, in English, or a text of this context.
     failed.Problem =
         Compose(ORVANTA_TR("PreciseMoon", "Swiss Ephemeris could not compute the Moon: %1"), {std::move(reason)});
     return failed;
@@ -223,9 +224,11 @@ Ayanamsa AyanamsaNamed(std::string_view name)
 UiText DescribeData(PreciseMoonData data)
 {
     if (data == PreciseMoonData::EphemerisFiles) {
+        //: Where a precise Moon came from: the ephemeris files installed with the library.
         return Compose(ORVANTA_TR("PreciseMoon", "Swiss Ephemeris files"));
     }
     return Compose(
+        //: Where a precise Moon came from: the library's built-in theory, for want of its files.
         ORVANTA_TR("PreciseMoon", "Swiss Ephemeris analytic theory (its files for this date were not found)"));
 }
 

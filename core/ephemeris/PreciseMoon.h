@@ -19,14 +19,18 @@ enum class Ayanamsa { Lahiri, Raman, Krishnamurti };
 
 struct AyanamsaRow {
     Ayanamsa Value;
-    std::string_view Name;  // shown as it stands, and the settings value
+    std::string_view Name;  // the settings value, and in English the name shown
 };
+
+// The context the ayanamsas' names are translated in: they are the names
+// of the astronomers they come from.
+inline constexpr const char* AyanamsaContext = "Ayanamsa";
 
 // One row a choice; the first is the default.
 inline constexpr std::array<AyanamsaRow, 3> AyanamsaTable{{
-    {Ayanamsa::Lahiri,       "Lahiri"},
-    {Ayanamsa::Raman,        "Raman"},
-    {Ayanamsa::Krishnamurti, "Krishnamurti"},
+    {Ayanamsa::Lahiri,       ORVANTA_TR_TEXT("Ayanamsa", "Lahiri")},
+    {Ayanamsa::Raman,        ORVANTA_TR_TEXT("Ayanamsa", "Raman")},
+    {Ayanamsa::Krishnamurti, ORVANTA_TR_TEXT("Ayanamsa", "Krishnamurti")},
 }};
 
 inline constexpr Ayanamsa DefaultAyanamsa = AyanamsaTable[0].Value;

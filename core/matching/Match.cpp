@@ -6,6 +6,7 @@
 #include <string>
 #include <utility>
 
+#include "core/common/RashiCatalogueRow.h"
 #include "core/ephemeris/MoonRashi.h"
 #include "core/reading/NakshatraText.h"
 #include "core/reading/StayText.h"
@@ -72,7 +73,7 @@ UiText ClassName(Koota koota, int value)
     case Koota::Yoni: return Name("Matching", YoniNames[at]);
     case Koota::GrahaMaitri: return Name("Planet", PlanetNames[at]);
     case Koota::Gana: return Name("Matching", GanaNames[at]);
-    case Koota::Bhakoot: return Verbatim(std::string(RashiNameTable[at].VedicName));
+    case Koota::Bhakoot: return CatalogueText(RashiNameTable[at].VedicName);
     case Koota::Nadi: return Name("Matching", NadiNames[at]);
     }
     return Verbatim({});
@@ -329,7 +330,7 @@ PersonLines DescribePerson(const MatchPerson& person)
                            //: East or West, after a longitude.
                            b.LongitudeEast ? Compose(ORVANTA_TR("Matching", "E"))
                                            : Compose(ORVANTA_TR("Matching", "W"))});
-    lines.Rashi = Verbatim(std::string(person.Moon.Rashi.VedicName));
+    lines.Rashi = CatalogueText(person.Moon.Rashi.VedicName);
     std::vector<UiText> padas;
     for (const MoonPlace& place : PossiblePlaces(person.Moon)) {
         const UiText pada = PadaName(place.Pada);

@@ -4,6 +4,8 @@
 #include <cmath>
 #include <string>
 
+#include "core/common/RashiCatalogueRow.h"
+
 namespace orvanta {
 
 namespace {
@@ -23,14 +25,15 @@ UiText PlaceInSign(double longitude)
 
 UiText Rashi(const MoonComputation& moon)
 {
-    return Compose({TableTextContext, moon.RashiName.data()});
+    return CatalogueText(moon.RashiName);
 }
 
 UiText PadaOf(const MoonComputation& moon)
 {
     const NakshatraPosition at = NakshatraOf(moon.MoonLongitude);
+    //: A pada (quarter) of a nakshatra, in the cross-check: %1 its number, 1 to 4, %2 the nakshatra's name.
     return Compose(ORVANTA_TR("CrossCheck", "pada %1 of %2"),
-                   {Verbatim(std::to_string(at.Pada)), Verbatim(std::string(at.Name))});
+                   {Verbatim(std::to_string(at.Pada)), Compose({NakshatraContext, at.Name.data()})});
 }
 
 double Normalized(double degrees)
@@ -49,10 +52,15 @@ UiText Capitalised(const MoonMethod& method, const MoonMethod& shownMethod, bool
         return MethodName(method);
     }
     if (shownMethod.Ephemeris == MoonEphemeris::ClassicSeries || method.Ayanamsa == ClassicSeriesAyanamsa) {
+        //: The program's own method (a 25-term lunar series) at the start of the cross-check line.
         return Compose(ORVANTA_TR("CrossCheck", "The classic series"));
     }
-    const UiText ayanamsa = Verbatim(std::string(AyanamsaName(method.Ayanamsa)));
+    const UiText ayanamsa = Compose({AyanamsaContext, AyanamsaName(method.Ayanamsa).data()});
+    //: The classic series compared in another zodiac, at the start of "%1 puts the Moon at …": %1 an
+    //: ayanamsa's name ("Raman"). The closing comma ends the aside in English; a language without the aside
+    //: leaves it out.
     return beforeVerb ? Compose(ORVANTA_TR("CrossCheck", "The classic series, with the %1 ayanamsa,"), {ayanamsa})
+                      //: As above, where no verb follows: %1 an ayanamsa's name.
                       : Compose(ORVANTA_TR("CrossCheck", "The classic series, with the %1 ayanamsa"), {ayanamsa});
 }
 
@@ -66,6 +74,7 @@ MoonMethod Other(const MoonMethod& method)
 
 UiText ShowTheReadingBy(const MoonMethod& method)
 {
+    //: A link under the cross-check: %1 the other method ("Swiss Ephemeris (Lahiri)").
     return Compose(ORVANTA_TR("CrossCheck", "Show the reading by %1"), {MethodName(method)});
 }
 
@@ -76,6 +85,7 @@ CrossCheck NamesNoSign(const MoonComputation& shown, const MoonMethod& shownMeth
     const MoonMethod otherMethod = Other(shownMethod);
     CrossCheck check;
     if (shown.RashiName.empty() && other.RashiName.empty()) {
+        //: %1 the method the reading follows.
         check.Line = Compose(ORVANTA_TR("CrossCheck", "Neither method names a rashi for this birth. "
                                                       "This reading follows %1."),
                              {MethodName(shownMethod)});
@@ -83,6 +93,8 @@ CrossCheck NamesNoSign(const MoonComputation& shown, const MoonMethod& shownMeth
     }
     const bool otherNames = !other.RashiName.empty();
     const MoonComputation& placed = otherNames ? other : shown;
+    //: %1 the method that names no rashi, %2 the other one, %3 degrees and minutes into the sign ("23°16′"),
+    //: %4 the rashi, %5 the pada ("pada 2 of Rohini"), %6 the method the reading follows.
     check.Line = Compose(ORVANTA_TR("CrossCheck", "%1 names no rashi for this birth; %2 puts the Moon at %3 in %4, "
                                                   "%5. This reading follows %6."),
                          {Capitalised(otherNames ? shownMethod : otherMethod, shownMethod, false),
@@ -111,10 +123,12 @@ MoonMethod MoonMethodOfSettings(std::string_view ephemeris, std::string_view aya
 UiText MethodName(const MoonMethod& method)
 {
     if (method.Ephemeris == MoonEphemeris::ClassicSeries) {
+        //: The program's own method inside a sentence ("Reading by %1").
         return Compose(ORVANTA_TR("CrossCheck", "the classic series"));
     }
+    //: The precise method: %1 its ayanamsa ("Lahiri").
     return Compose(ORVANTA_TR("CrossCheck", "Swiss Ephemeris (%1)"),
-                   {Verbatim(std::string(AyanamsaName(method.Ayanamsa)))});
+                   {Compose({AyanamsaContext, AyanamsaName(method.Ayanamsa).data()})});
 }
 
 double ClassicLongitudeInZodiac(double classicTropical, double classicSidereal, Ayanamsa ayanamsa,
@@ -145,6 +159,8 @@ CrossCheck CompareMethods(const MoonComputation& shown, const MoonMethod& shownM
     const NakshatraPosition here = NakshatraOf(shown.MoonLongitude);
     const NakshatraPosition there = NakshatraOf(other.MoonLongitude);
     if (shown.RashiName == other.RashiName && here.PadaOfZodiac() == there.PadaOfZodiac()) {
+        //: What the other method says where both agree: %1 the other method, %2 degrees and minutes into the
+        //: sign ("23°16′"), %3 the rashi, %4 the method the reading follows, %5 its degrees and minutes.
         check.Line = Compose(ORVANTA_TR("CrossCheck", "%1: Moon at %2 in %3, %4 %5 \u2014 same rashi and pada"),
                              {Capitalised(otherMethod, shownMethod, false), PlaceInSign(other.MoonLongitude),
                               Rashi(other), MethodName(shownMethod), PlaceInSign(shown.MoonLongitude)});
@@ -152,8 +168,12 @@ CrossCheck CompareMethods(const MoonComputation& shown, const MoonMethod& shownM
     }
     const bool sameRashi = shown.RashiName == other.RashiName;
     check.Line = Compose(
+        //: Where the two methods differ: %1 the other method, %2 its degrees and minutes into the sign, %3
+        //: its rashi, %4 its pada ("pada 2 of Rohini"), %5 the method the reading follows, %6 its degrees and
+        //: minutes, %7 its pada (same rashi) or its rashi.
         sameRashi ? ORVANTA_TR("CrossCheck", "%1 puts the Moon at %2 in %3, %4; %5 at %6, %7. "
                                              "This reading follows %5.")
+                  //: As above, where the rashis differ: %7 the rashi of the method the reading follows.
                   : ORVANTA_TR("CrossCheck", "%1 puts the Moon at %2 in %3, %4; %5 at %6 in %7. "
                                              "This reading follows %5."),
         {Capitalised(otherMethod, shownMethod, true), PlaceInSign(other.MoonLongitude), Rashi(other), PadaOf(other),
@@ -166,6 +186,7 @@ CrossCheck CompareMethods(const MoonComputation& shown, const MoonMethod& shownM
 CrossCheck PreciseMoonMissing(const UiText& problem)
 {
     CrossCheck check;
+    //: %1 why Swiss Ephemeris could not answer (a sentence of its own).
     check.Line = Compose(ORVANTA_TR("CrossCheck", "%1 This reading follows the classic series."), {problem});
     return check;
 }

@@ -6,6 +6,7 @@
 #pragma once
 
 #include <array>
+#include <string_view>
 
 #include "core/common/UiText.h"
 #include "core/ephemeris/NakshatraStay.h"
@@ -35,6 +36,9 @@ struct NakshatraText {
     UiText Text;     // the stay line, or the body of the notice
     UiText Spoken;   // heading and text as one
 };
+
+// A nakshatra's name (NakshatraTable) as a part of a text.
+UiText NakshatraName(std::string_view name);
 
 // "pada 2 of Rohini"
 UiText PadaName(int padaOfZodiac);

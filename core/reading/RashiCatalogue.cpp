@@ -28,85 +28,151 @@ void FillColumns(RashiCatalogueRow& row, const ColumnGroup<N>& group, std::size_
     }
 }
 
-// The short columns in four groups.
+// The tables stand in a namespace of their own, which the translation tools
+// take as the context of their texts (CatalogueContext).
+namespace Catalogue {
+
+// The words of the classification columns, each with what it classifies,
+// since a word such as "Mixed" or "Night" alone does not say.
+//: The element of a rashi (tattva).
+constexpr const char* Fire = TR_("Fire");
+//: The element of a rashi (tattva).
+constexpr const char* Earth = TR_("Earth");
+//: The element of a rashi (tattva).
+constexpr const char* Air = TR_("Air");
+//: The element of a rashi (tattva).
+constexpr const char* Water = TR_("Water");
+//: The type of a rashi: movable (chara).
+constexpr const char* Movable = TR_("Movable");
+//: The type of a rashi: fixed (sthira).
+constexpr const char* Fixed = TR_("Fixed");
+//: The type of a rashi: mixed, dual (dvisvabhava).
+constexpr const char* Mixed = TR_("Mixed");
+//: The gender of a rashi.
+constexpr const char* Male = TR_("Male");
+//: The gender of a rashi.
+constexpr const char* Female = TR_("Female");
+//: A rashi's best period of activity: the day time.
+constexpr const char* Day = TR_("Day");
+//: A rashi's best period of activity: the night.
+constexpr const char* Night = TR_("Night");
+//: The fertility of a rashi.
+constexpr const char* Fruitful = TR_("Fruitful");
+//: The fertility of a rashi.
+constexpr const char* SemiFruitful = TR_("Semi-Fruitful");
+//: The fertility of a rashi.
+constexpr const char* Barren = TR_("Barren");
+//: The caste (varna) of a rashi.
+constexpr const char* Brahmana = TR_("Brahmana");
+//: The caste (varna) of a rashi.
+constexpr const char* Kshatriya = TR_("Kshatriya");
+//: The caste (varna) of a rashi.
+constexpr const char* Vaisya = TR_("Vaisya");
+//: The caste (varna) of a rashi.
+constexpr const char* Sudra = TR_("Sudra");
+//: The position of a rashi: the entrance (dvara).
+constexpr const char* Dwara = TR_("Dwara");
+//: The position of a rashi: outside (bahya).
+constexpr const char* Bahya = TR_("Bahya");
+//: The position of a rashi: inside (garbha).
+constexpr const char* Garbha = TR_("Garbha");
+//: The constituent character of a rashi: mineral (dhatu).
+constexpr const char* Mineral = TR_("Mineral (Dhatu)");
+//: The constituent character of a rashi: vegetable (mula).
+constexpr const char* Vegetable = TR_("Vegetable (Moola)");
+//: The constituent character of a rashi: animal (jiva).
+constexpr const char* Animal = TR_("Animal (Jeeva)");
+//: The physique of people of a rashi: short of stature.
+constexpr const char* Short = TR_("Short");
+//: The physique of people of a rashi: of middle stature.
+constexpr const char* Even = TR_("Even");
+//: The physique of people of a rashi: tall.
+constexpr const char* Tall = TR_("Tall");
+
+// The short columns in four groups. The English names and the lucky
+// numbers stay as they are in every language.
 constexpr ColumnGroup<4> NameTable{{&R::VedicName, &R::EnglishName, &R::Symbol, &R::RulingPlanet}, {{
-    //    VedicName           EnglishName           Symbol                      RulingPlanet
-    {TR_("Mesha"),       TR_("Aries"),         TR_("The Ram"),             TR_("Mars")},
-    {TR_("Vrishabha"),   TR_("Taurus"),        TR_("The Bull"),            TR_("Venus")},
-    {TR_("Mithuna"),     TR_("Gemini"),        TR_("The Twins"),           TR_("Mercury")},
-    {TR_("Kataka"),      TR_("Cancer"),        TR_("The Crab"),            TR_("Moon")},
-    {TR_("Simha"),       TR_("Leo"),           TR_("The Lion"),            TR_("Sun")},
-    {TR_("Kanya"),       TR_("Virgo"),         TR_("The Virgin"),          TR_("Mercury")},
-    {TR_("Thula"),       TR_("Libra"),         TR_("The Balance"),         TR_("Venus")},
-    {TR_("Vrischika"),   TR_("Scorpio"),       TR_("The Scorpion"),        TR_("Mars")},
-    {TR_("Dhanus"),      TR_("Sagittarius"),   TR_("The Archer"),          TR_("Jupiter")},
-    {TR_("Makara"),      TR_("Capricorn"),     TR_("The Crocodile"),       TR_("Saturn")},
-    {TR_("Kumbha"),      TR_("Aquarius"),      TR_("The Water Carrier"),   TR_("Saturn")},
-    {TR_("Meena"),       TR_("Pisces"),        TR_("The Double Fish"),     TR_("Jupiter")},
+    //    VedicName           EnglishName      Symbol                      RulingPlanet
+    {TR_("Mesha"),       "Aries",         TR_("The Ram"),             TR_("Mars")},
+    {TR_("Vrishabha"),   "Taurus",        TR_("The Bull"),            TR_("Venus")},
+    {TR_("Mithuna"),     "Gemini",        TR_("The Twins"),           TR_("Mercury")},
+    {TR_("Kataka"),      "Cancer",        TR_("The Crab"),            TR_("Moon")},
+    {TR_("Simha"),       "Leo",           TR_("The Lion"),            TR_("Sun")},
+    {TR_("Kanya"),       "Virgo",         TR_("The Virgin"),          TR_("Mercury")},
+    {TR_("Thula"),       "Libra",         TR_("The Balance"),         TR_("Venus")},
+    {TR_("Vrischika"),   "Scorpio",       TR_("The Scorpion"),        TR_("Mars")},
+    {TR_("Dhanus"),      "Sagittarius",   TR_("The Archer"),          TR_("Jupiter")},
+    {TR_("Makara"),      "Capricorn",     TR_("The Crocodile"),       TR_("Saturn")},
+    {TR_("Kumbha"),      "Aquarius",      TR_("The Water Carrier"),   TR_("Saturn")},
+    {TR_("Meena"),       "Pisces",        TR_("The Double Fish"),     TR_("Jupiter")},
 }}};
 
 constexpr ColumnGroup<9> ClassificationTable{{&R::Element, &R::SignColor, &R::TypeOfSign, &R::Gender,
                                                &R::BestPeriodOfActivity, &R::Fertility, &R::SignCaste,
                                                &R::SignPosition, &R::ConstituentCharacter}, {{
-    //    Element         SignColor                    TypeOfSign        Gender           Activity        Fertility               SignCaste           SignPosition     ConstituentCharacter
-    {TR_("Fire"),    TR_("Red, Brown, Copper"),   TR_("Movable"),   TR_("Male"),     TR_("Night"),   TR_("Barren"),          TR_("Kshatriya"),   TR_("Dwara"),    TR_("Mineral (Dhatu)")},
-    {TR_("Earth"),   TR_("White"),                TR_("Fixed"),     TR_("Female"),   TR_("Night"),   TR_("Semi-Fruitful"),   TR_("Vaisya"),      TR_("Bahya"),    TR_("Vegetable (Moola)")},
-    {TR_("Air"),     TR_("Green"),                TR_("Mixed"),     TR_("Female"),   TR_("Night"),   TR_("Barren"),          TR_("Sudra"),       TR_("Garbha"),   TR_("Animal (Jeeva)")},
-    {TR_("Water"),   TR_("Pink"),                 TR_("Movable"),   TR_("Female"),   TR_("Night"),   TR_("Fruitful"),        TR_("Brahmana"),    TR_("Dwara"),    TR_("Mineral (Dhatu)")},
-    {TR_("Fire"),    TR_("White"),                TR_("Fixed"),     TR_("Male"),     TR_("Day"),     TR_("Barren"),          TR_("Kshatriya"),   TR_("Bahya"),    TR_("Vegetable (Moola)")},
-    {TR_("Earth"),   TR_("Multicolored"),         TR_("Mixed"),     TR_("Female"),   TR_("Day"),     TR_("Barren"),          TR_("Vaisya"),      TR_("Garbha"),   TR_("Animal (Jeeva)")},
-    {TR_("Air"),     TR_("Black"),                TR_("Movable"),   TR_("Male"),     TR_("Day"),     TR_("Semi-Fruitful"),   TR_("Sudra"),       TR_("Dwara"),    TR_("Mineral (Dhatu)")},
-    {TR_("Water"),   TR_("Reddish Brown"),        TR_("Fixed"),     TR_("Female"),   TR_("Day"),     TR_("Fruitful"),        TR_("Brahmana"),    TR_("Bahya"),    TR_("Vegetable (Moola)")},
-    {TR_("Fire"),    TR_("Yellowish brown"),      TR_("Mixed"),     TR_("Male"),     TR_("Night"),   TR_("Semi-Fruitful"),   TR_("Kshatriya"),   TR_("Garbha"),   TR_("Animal (Jeeva)")},
-    {TR_("Earth"),   TR_("Multicolored"),         TR_("Movable"),   TR_("Female"),   TR_("Night"),   TR_("Barren"),          TR_("Vaisya"),      TR_("Dwara"),    TR_("Mineral (Dhatu)")},
-    {TR_("Air"),     TR_("Deep Brown"),           TR_("Fixed"),     TR_("Male"),     TR_("Day"),     TR_("Semi-Fruitful"),   TR_("Sudra"),       TR_("Bahya"),    TR_("Vegetable (Moola)")},
-    {TR_("Water"),   TR_("Blue"),                 TR_("Mixed"),     TR_("Female"),   TR_("Day"),     TR_("Fruitful"),        TR_("Brahmana"),    TR_("Garbha"),   TR_("Animal (Jeeva)")},
+    //Element  SignColor                    TypeOfSign  Gender   Activity  Fertility      SignCaste   SignPosition  ConstituentCharacter
+    {Fire,     TR_("Red, Brown, Copper"),   Movable,    Male,    Night,    Barren,        Kshatriya,  Dwara,        Mineral},
+    {Earth,    TR_("White"),                Fixed,      Female,  Night,    SemiFruitful,  Vaisya,     Bahya,        Vegetable},
+    {Air,      TR_("Green"),                Mixed,      Female,  Night,    Barren,        Sudra,      Garbha,       Animal},
+    {Water,    TR_("Pink"),                 Movable,    Female,  Night,    Fruitful,      Brahmana,   Dwara,        Mineral},
+    {Fire,     TR_("White"),                Fixed,      Male,    Day,      Barren,        Kshatriya,  Bahya,        Vegetable},
+    {Earth,    TR_("Multicolored"),         Mixed,      Female,  Day,      Barren,        Vaisya,     Garbha,       Animal},
+    {Air,      TR_("Black"),                Movable,    Male,    Day,      SemiFruitful,  Sudra,      Dwara,        Mineral},
+    {Water,    TR_("Reddish Brown"),        Fixed,      Female,  Day,      Fruitful,      Brahmana,   Bahya,        Vegetable},
+    {Fire,     TR_("Yellowish brown"),      Mixed,      Male,    Night,    SemiFruitful,  Kshatriya,  Garbha,       Animal},
+    {Earth,    TR_("Multicolored"),         Movable,    Female,  Night,    Barren,        Vaisya,     Dwara,        Mineral},
+    {Air,      TR_("Deep Brown"),           Fixed,      Male,    Day,      SemiFruitful,  Sudra,      Bahya,        Vegetable},
+    {Water,    TR_("Blue"),                 Mixed,      Female,  Day,      Fruitful,      Brahmana,   Garbha,       Animal},
 }}};
 
 constexpr ColumnGroup<5> LuckyItemTable{{&R::LuckyDays, &R::LuckyNumbers, &R::BestDirection, &R::LuckyColors,
                                           &R::LuckyGemstone}, {{
-    //    LuckyDays                             LuckyNumbers         BestDirection   LuckyColors                         LuckyGemstone
-    {TR_("Monday, Tuesday"),               TR_("9, 1"),         TR_("East"),    TR_("Red, Brown, Copper"),          TR_("Coral")},
-    {TR_("Thursday, Friday"),              TR_("2, 8"),         TR_("South"),   TR_("Pink, Green"),                 TR_("Diamond")},
-    {TR_("Monday, Wednesday"),             TR_("3, 7"),         TR_("West"),    TR_("Yellow, Purple, Blue"),        TR_("Emerald")},
-    {TR_("Monday, Thursday"),              TR_("2, 7, 9"),      TR_("North"),   TR_("White, Red, Yellow"),          TR_("Pearl")},
-    {TR_("Sunday, Monday"),                TR_("1, 4, 5, 9"),   TR_("East"),    TR_("Orange, Red, Green"),          TR_("Ruby")},
-    {TR_("Wednesday, Friday"),             TR_("2, 3, 5, 6"),   TR_("South"),   TR_("Green"),                       TR_("Emerald")},
-    {TR_("Friday, Wednesday, Thursday"),   TR_("1, 2, 4"),      TR_("West"),    TR_("White, Green, Yellow"),        TR_("Diamond")},
-    {TR_("Monday, Tuesday, Thursday"),     TR_("3, 7, 9"),      TR_("North"),   TR_("Brown, Red, Yellow, White"),   TR_("Coral")},
-    {TR_("Sunday, Thursday"),              TR_("3, 5, 6, 8"),   TR_("East"),    TR_("Yellow, Gray, Brown"),         TR_("Yellow Sapphire")},
-    {TR_("Saturday, Wednesday"),           TR_("6, 8, 9"),      TR_("South"),   TR_("Black, Blue"),                 TR_("Blue Sapphire")},
-    {TR_("Thursday, Friday, Saturday"),    TR_("2, 3, 7, 9"),   TR_("West"),    TR_("Blue, Black"),                 TR_("Blue Sapphire")},
-    {TR_("Thursday, Monday, Tuesday"),     TR_("1, 3, 4"),      TR_("North"),   TR_("Pink, Cream"),                 TR_("Yellow Sapphire")},
+    //    LuckyDays                             LuckyNumbers    BestDirection   LuckyColors                         LuckyGemstone
+    {TR_("Monday, Tuesday"),               "9, 1",         TR_("East"),    TR_("Red, Brown, Copper"),          TR_("Coral")},
+    {TR_("Thursday, Friday"),              "2, 8",         TR_("South"),   TR_("Pink, Green"),                 TR_("Diamond")},
+    {TR_("Monday, Wednesday"),             "3, 7",         TR_("West"),    TR_("Yellow, Purple, Blue"),        TR_("Emerald")},
+    {TR_("Monday, Thursday"),              "2, 7, 9",      TR_("North"),   TR_("White, Red, Yellow"),          TR_("Pearl")},
+    {TR_("Sunday, Monday"),                "1, 4, 5, 9",   TR_("East"),    TR_("Orange, Red, Green"),          TR_("Ruby")},
+    {TR_("Wednesday, Friday"),             "2, 3, 5, 6",   TR_("South"),   TR_("Green"),                       TR_("Emerald")},
+    {TR_("Friday, Wednesday, Thursday"),   "1, 2, 4",      TR_("West"),    TR_("White, Green, Yellow"),        TR_("Diamond")},
+    {TR_("Monday, Tuesday, Thursday"),     "3, 7, 9",      TR_("North"),   TR_("Brown, Red, Yellow, White"),   TR_("Coral")},
+    {TR_("Sunday, Thursday"),              "3, 5, 6, 8",   TR_("East"),    TR_("Yellow, Gray, Brown"),         TR_("Yellow Sapphire")},
+    {TR_("Saturday, Wednesday"),           "6, 8, 9",      TR_("South"),   TR_("Black, Blue"),                 TR_("Blue Sapphire")},
+    {TR_("Thursday, Friday, Saturday"),    "2, 3, 7, 9",   TR_("West"),    TR_("Blue, Black"),                 TR_("Blue Sapphire")},
+    {TR_("Thursday, Monday, Tuesday"),     "1, 3, 4",      TR_("North"),   TR_("Pink, Cream"),                 TR_("Yellow Sapphire")},
 }}};
 
 // The compatibility lists are traditional texts, not derived from the other
 // columns: Kanya lists four signs, and Kumbha's list names its own sign.
+// They name the signs by their English names; a translation names them as
+// its readers know the rashis.
 constexpr ColumnGroup<4> BodyAndCompatibilityTable{{&R::PartOfTheBody, &R::Physique, &R::CompatibleWith,
                                                      &R::NotCompatibleWith}, {{
-    //    PartOfTheBody                   Physique        CompatibleWith                                        NotCompatibleWith
-    {TR_("Head"),                    TR_("Short"),   TR_("Leo, Sagittarius, Gemini, Aquarius, Libra"),     TR_("Scorpio, Pisces, Cancer")},
-    {TR_("Face"),                    TR_("Short"),   TR_("Cancer, Virgo, Scorpio, Capricorn, Pisces"),     TR_("Gemini, Aquarius, Libra")},
-    {TR_("Shoulders"),               TR_("Even"),    TR_("Aries, Leo, Libra, Sagittarius, Aquarius"),      TR_("Taurus, Virgo, Capricorn")},
-    {TR_("Chest"),                   TR_("Even"),    TR_("Virgo, Scorpio, Capricorn, Pisces, Taurus"),     TR_("Aries, Leo, Sagittarius")},
-    {TR_("Heart & Stomach"),         TR_("Tall"),    TR_("Libra, Sagittarius, Aquarius, Aries, Gemini"),   TR_("Scorpio, Pisces, Cancer")},
-    {TR_("Abdomen"),                 TR_("Tall"),    TR_("Scorpio, Capricorn, Pisces, Cancer"),            TR_("Gemini, Aquarius, Libra")},
-    {TR_("Lower Abdomen & Groin"),   TR_("Tall"),    TR_("Sagittarius, Aquarius, Aries, Gemini, Leo"),     TR_("Taurus, Virgo, Capricorn")},
-    {TR_("External Genitalia"),      TR_("Tall"),    TR_("Capricorn, Pisces, Taurus, Cancer, Virgo"),      TR_("Aries, Leo, Sagittarius")},
-    {TR_("Thighs"),                  TR_("Even"),    TR_("Aquarius, Aries, Gemini, Leo, Libra"),           TR_("Scorpio, Pisces, Cancer")},
-    {TR_("Knees"),                   TR_("Even"),    TR_("Pisces, Taurus, Cancer, Virgo, Scorpio"),        TR_("Gemini, Aquarius, Libra")},
-    {TR_("Calves"),                  TR_("Short"),   TR_("Aquarius, Libra, Gemini"),                       TR_("Taurus, Virgo, Capricorn")},
-    {TR_("Feet"),                    TR_("Short"),   TR_("Taurus, Cancer, Virgo, Scorpio, Capricorn"),     TR_("Aries, Leo, Sagittarius")},
+    //    PartOfTheBody                   Physique   CompatibleWith                                        NotCompatibleWith
+    {TR_("Head"),                    Short,     TR_("Leo, Sagittarius, Gemini, Aquarius, Libra"),     TR_("Scorpio, Pisces, Cancer")},
+    {TR_("Face"),                    Short,     TR_("Cancer, Virgo, Scorpio, Capricorn, Pisces"),     TR_("Gemini, Aquarius, Libra")},
+    {TR_("Shoulders"),               Even,      TR_("Aries, Leo, Libra, Sagittarius, Aquarius"),      TR_("Taurus, Virgo, Capricorn")},
+    {TR_("Chest"),                   Even,      TR_("Virgo, Scorpio, Capricorn, Pisces, Taurus"),     TR_("Aries, Leo, Sagittarius")},
+    {TR_("Heart & Stomach"),         Tall,      TR_("Libra, Sagittarius, Aquarius, Aries, Gemini"),   TR_("Scorpio, Pisces, Cancer")},
+    {TR_("Abdomen"),                 Tall,      TR_("Scorpio, Capricorn, Pisces, Cancer"),            TR_("Gemini, Aquarius, Libra")},
+    {TR_("Lower Abdomen & Groin"),   Tall,      TR_("Sagittarius, Aquarius, Aries, Gemini, Leo"),     TR_("Taurus, Virgo, Capricorn")},
+    {TR_("External Genitalia"),      Tall,      TR_("Capricorn, Pisces, Taurus, Cancer, Virgo"),      TR_("Aries, Leo, Sagittarius")},
+    {TR_("Thighs"),                  Even,      TR_("Aquarius, Aries, Gemini, Leo, Libra"),           TR_("Scorpio, Pisces, Cancer")},
+    {TR_("Knees"),                   Even,      TR_("Pisces, Taurus, Cancer, Virgo, Scorpio"),        TR_("Gemini, Aquarius, Libra")},
+    {TR_("Calves"),                  Short,     TR_("Aquarius, Libra, Gemini"),                       TR_("Taurus, Virgo, Capricorn")},
+    {TR_("Feet"),                    Short,     TR_("Taurus, Cancer, Virgo, Scorpio, Capricorn"),     TR_("Aries, Leo, Sagittarius")},
 }}};
+
+}  // namespace Catalogue
 
 // A rashi's paragraphs, with the short columns filled in from the tables.
 RashiCatalogueRow JoinColumns(std::size_t i)
 {
     RashiCatalogueRow row = RashiParagraphTexts()[i];
-    FillColumns(row, NameTable, i);
-    FillColumns(row, ClassificationTable, i);
-    FillColumns(row, LuckyItemTable, i);
-    FillColumns(row, BodyAndCompatibilityTable, i);
+    FillColumns(row, Catalogue::NameTable, i);
+    FillColumns(row, Catalogue::ClassificationTable, i);
+    FillColumns(row, Catalogue::LuckyItemTable, i);
+    FillColumns(row, Catalogue::BodyAndCompatibilityTable, i);
     return row;
 }
 

@@ -4,6 +4,7 @@
 #include "core/common/UiText.h"
 
 namespace orvanta {
+namespace Catalogue {
 namespace {
 
 // One sentence a line, so that each can be read and changed on its own.
@@ -405,10 +406,11 @@ constexpr std::array<RashiCatalogueRow, 12> Paragraphs{{
 }};
 
 }  // namespace
+}  // namespace Catalogue
 
 const std::array<RashiCatalogueRow, 12>& RashiParagraphTexts()
 {
-    return Paragraphs;
+    return Catalogue::Paragraphs;
 }
 
 }  // namespace orvanta

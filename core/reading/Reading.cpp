@@ -86,10 +86,13 @@ UiText MethodLine(const Reading& reading)
 {
     const UiText method = MethodName(reading.Method);
     if (reading.Method.Ephemeris == MoonEphemeris::SwissEphemeris && reading.PreciseData == PreciseMoonData::AnalyticTheory) {
+        //: Which Moon the reading follows: %1 the method ("Swiss Ephemeris (Lahiri)"), from the library's
+        //: built-in theory.
         return Compose(ORVANTA_TR("Reading", "Reading by %1, from its analytic theory: its files for this date "
                                              "were not found"),
                        {method});
     }
+    //: Which Moon the reading follows: %1 the method ("the classic series" or "Swiss Ephemeris (Lahiri)").
     return Compose(ORVANTA_TR("Reading", "Reading by %1"), {method});
 }
 

@@ -6,6 +6,7 @@
 
 #include <string_view>
 
+#include "core/common/RashiCatalogueRow.h"
 #include "core/common/UiText.h"
 #include "core/ephemeris/SignCrossings.h"
 #include "core/reading/StayText.h"

@@ -385,6 +385,8 @@ struct FaultText {
 };
 
 constexpr FaultText kFaultTexts[] = {
+    //: Why a saved reading cannot be opened, under "Please Check The File.": %1 is always the file's name.
+    //: "ras" is the extension of reading files and stays as it is.
     {ReadingFileFault::NotAReadingName, ORVANTA_TR("ReadingFile", "\"%1\" is not a reading's name: it does not end in \"ras\".")},
     {ReadingFileFault::Missing,         ORVANTA_TR("ReadingFile", "\"%1\" does not exist.")},
     {ReadingFileFault::NotAFile,        ORVANTA_TR("ReadingFile", "\"%1\" is not a file.")},
@@ -393,6 +395,7 @@ constexpr FaultText kFaultTexts[] = {
     {ReadingFileFault::Empty,           ORVANTA_TR("ReadingFile", "\"%1\" is empty.")},
     {ReadingFileFault::NotAReading,     ORVANTA_TR("ReadingFile", "\"%1\" is not a reading.")},
     {ReadingFileFault::TooLarge,        ORVANTA_TR("ReadingFile", "\"%1\" is too large to be a reading.")},
+    //: %1 the file's name, %2 a line number.
     {ReadingFileFault::EndsEarly,       ORVANTA_TR("ReadingFile", "\"%1\" ends before line %2; a reading has 15 lines.")},
 };
 
@@ -403,6 +406,7 @@ struct DateLineText {
 
 // Lines 2 to 6 and the lists they name an entry of.
 constexpr DateLineText kDateLineTexts[] = {
+    //: %1 the file's name, %2 and %3 the first and last number the line may hold.
     {ORVANTA_TR("ReadingFile", "Line 2 of \"%1\" holds no month from %2 to %3."),  {1, 12}},
     {ORVANTA_TR("ReadingFile", "Line 3 of \"%1\" holds no day from %2 to %3."),    DayList},
     {ORVANTA_TR("ReadingFile", "Line 4 of \"%1\" holds no year from %2 to %3."),   YearList},

@@ -25,7 +25,10 @@ CoordinateFrame::CoordinateFrame(const Names& names, const QString& caption, con
 {
     setObjectName(QLatin1String(names.Frame));
     const QString boxName = QLatin1String(names.BoxPrefix);
+    //: What a screen reader calls the coordinate's boxes: %1 "Latitude" or "Longitude"; degrees and minutes
+    //: of arc.
     degrees_ = MakeNumericBox(boxName + QStringLiteral("D"), tr("%1 Degrees").arg(caption), 0, 52, this);
+    //: As above: the minutes of arc of %1 ("Latitude" or "Longitude").
     minutes_ = MakeNumericBox(boxName + QStringLiteral("M"), tr("%1 Minutes").arg(caption), 0, 52, this);
     first_ = new QRadioButton(first, this);
     first_->setObjectName(QLatin1String(names.OptionPrefix) + QStringLiteral("0"));
@@ -37,7 +40,9 @@ CoordinateFrame::CoordinateFrame(const Names& names, const QString& caption, con
     layout->setVerticalSpacing(0);
     layout->addWidget(degrees_, 0, 0);
     layout->addWidget(minutes_, 0, 1);
+    //: A small caption under the box of a coordinate's degrees (of arc).
     layout->addWidget(SmallCaption(tr("Deg"), this), 1, 0);
+    //: A small caption under the box of a coordinate's minutes (of arc).
     layout->addWidget(SmallCaption(tr("Min"), this), 1, 1);
     layout->addWidget(first_, 0, 2);
     layout->addWidget(second_, 1, 2);

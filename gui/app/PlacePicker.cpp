@@ -221,6 +221,7 @@ void PlacePicker::MakePopup()
     auto* list = new PlaceList(city_);
     completer_->setPopup(list);
     list->setObjectName(QStringLiteral("lstPlaces"));
+    //: What a screen reader calls the list of places the atlas suggests under City.
     list->setAccessibleName(tr("Places"));
     auto* holder = new PlaceListHolder(city_, *list);
     QAccessibleEvent created(holder, QAccessible::ObjectCreated);
@@ -308,6 +309,7 @@ void PlacePicker::ZoneSetByHand()
     }
     zoneFromAtlas_ = false;
     options_.clear();
+    //: Said to a screen reader: %1 the place's name.
     SayLine(tr("%1: time zone set by hand; the atlas no longer changes it.").arg(ToQString(chosen_->Name)));
 }
 

@@ -5,6 +5,7 @@
 #include <QString>
 
 #include "gui/app/frmMain.h"
+#include "gui/app/Translations.h"
 #include "gui/app/WindowFlow.h"
 #include "gui/support/Services.h"
 #include "gui/support/UpdateReminder.h"
@@ -42,6 +43,7 @@ bool SecondStartEnds(Platform& platform, const QString& readingFile)
 bool StartUp(Services& services, const QString& readingFile)
 {
     Platform& platform = services.Platform;
+    ApplyChosenLanguage(*QCoreApplication::instance(), platform);
     if (!platform.ClaimSingleInstance() && SecondStartEnds(platform, readingFile)) {
         return false;
     }

@@ -5,10 +5,13 @@
 #include <QLoggingCategory>
 
 #include "core/reading/Reading.h"
+#include "gui/app/Translations.h"
 #include "gui/app/frmMain.h"
 #include "gui/matching/frmMatch.h"
 #include "gui/reading/frmResult.h"
+#include "gui/support/LanguagePreference.h"
 #include "gui/support/Services.h"
+#include "gui/widgets/WindowFont.h"
 
 namespace orvanta {
 
@@ -48,6 +51,16 @@ frmMain* ShowMainWindow(Services& services)
     });
     QObject::connect(window, &frmMain::MatchRequested, window,
                      [&services](const std::optional<MatchPerson>& onScreen) { ShowMatchWindow(services, onScreen); });
+    // The windows speak the new language at once: the main window opens again
+    // in it, keeping what the user has entered.
+    QObject::connect(window, &frmMain::LanguageChanged, window, [window, &services] {
+        InstallTranslations(*QCoreApplication::instance(), LocaleOfChoice(ReadLanguageChoice(services.Platform)));
+        ApplyWindowFont();
+        frmMain* fresh = ShowMainWindow(services);
+        fresh->SetEntry(window->Entry());
+        fresh->move(window->pos());
+        window->close();
+    });
     window->show();
     qCDebug(lcWindows) << "main window shown";
     return window;

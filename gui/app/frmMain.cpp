@@ -30,7 +30,9 @@
 #include "gui/widgets/EntryBoxes.h"
 #include "gui/widgets/QtText.h"
 #include "gui/widgets/SharpPicture.h"
+#include "gui/widgets/UiLanguage.h"
 #include "gui/widgets/WindowFont.h"
+#include "platform/ModalLoops.h"
 #include "platform/Platform.h"
 
 namespace orvanta {
@@ -171,6 +173,7 @@ QLayout* frmMain::BuildTimeRow(QWidget* frame)
     row->addWidget(cboMM_);
     row->addWidget(cboSS_);
     row->addSpacing(6);
+    //: A caption beside the lists of the time of birth: hours, minutes, seconds.
     row->addWidget(MakeLabel(tr("HH:MM:SS"), frame, QStringLiteral("lblHHMMSS")));
     row->addStretch(1);
     return row;
@@ -181,10 +184,12 @@ QLayout* frmMain::BuildZoneRow(QWidget* frame)
 {
     txtZoneHour_ = MakeNumericBox(QStringLiteral("txtZoneHour"), tr("Time Zone Hours"), 3, 44, frame);
     txtZoneMinute_ = MakeNumericBox(QStringLiteral("txtZoneMinute"), tr("Time Zone Minutes"), 2, 44, frame);
+    //: A link beside the time zone's boxes that opens the list of time zones.
     lblTZHelp_ = new ClickableLabel(tr("TZ Help"), frame);
     lblTZHelp_->setObjectName(QStringLiteral("lblTZHelp"));
     lblTZHelp_->setToolTip(tr("Pick the time zone from a list"));
     connect(lblTZHelp_, &ClickableLabel::clicked, this, &frmMain::lblTZHelp_Click);
+    //: A check box: daylight saving time was in force at the birth.
     chkDST_ = new QCheckBox(tr("DST"), frame);
     chkDST_->setObjectName(QStringLiteral("chkDST"));
 
@@ -192,7 +197,9 @@ QLayout* frmMain::BuildZoneRow(QWidget* frame)
     boxes->setVerticalSpacing(0);
     boxes->addWidget(txtZoneHour_, 0, 0);
     boxes->addWidget(txtZoneMinute_, 0, 1);
+    //: A small caption under the box of the time zone's hours.
     boxes->addWidget(SmallCaption(tr("Hour"), frame), 1, 0);
+    //: A small caption under the box of the time zone's minutes (of time).
     boxes->addWidget(SmallCaption(tr("Min"), frame), 1, 1);
     auto* row = new QHBoxLayout;
     row->addLayout(boxes);
@@ -225,6 +232,7 @@ void frmMain::AddPlaceSearch(QGridLayout& grid, QWidget* frame, int firstRow)
         grid.addWidget(place.box, row++, 1);
     }
     // "&&" shows one ampersand; the caption has no access key.
+    //: A button in two lines; "&&" shows one "&".
     cmdBrowser_ = new QPushButton(tr("Click Here To Find\nLatitude && Longitude"), frame);
     cmdBrowser_->setObjectName(QStringLiteral("cmdBrowser"));
     cmdBrowser_->setAccessibleName(tr("Click Here To Find Latitude & Longitude"));
@@ -251,8 +259,8 @@ void frmMain::SetKeyboardOrder()
 void frmMain::Form_Load()
 {
     QStringList months;
-    for (const std::string_view month : MonthList) {
-        months << Translated(MonthListContext, month);
+    for (int month = 1; month <= static_cast<int>(MonthList.size()); ++month) {
+        months << MonthName(month);
     }
     cboMonth_->addItems(months);
     // One insertion a list: item by item costs a model update each.
@@ -367,6 +375,8 @@ void frmMain::mnuCalculate_Click()
 void frmMain::mnuPreferences_Click()
 {
     auto* preferences = new frmPreferences(services_, this);
+    connect(preferences, &frmPreferences::LanguageChosen, this,
+            [this] { RunOutsideModalLoops(*this, [this] { emit LanguageChanged(); }); });
     services_.Platform.ShowModal(*preferences);
 }
 
@@ -422,7 +432,9 @@ void frmMain::cmdBrowser_Click()
 void frmMain::cmdOpen_Click()
 {
     const QString path = services_.Platform.AskOpenFileName(
-        this, {tr("Select the source file"), tr("Orvanta Free"), QStringLiteral("*.ras"), QStringLiteral("ras")});
+        //: The title of the dialog that opens a saved reading.
+        this, {tr("Select the source file"), QStringLiteral("Orvanta Free"), QStringLiteral("*.ras"),
+               QStringLiteral("ras")});
     if (path.isEmpty()) {
         return;
     }
@@ -487,6 +499,7 @@ void frmMain::ShowAtlasZone(const ZoneBoxTexts& boxes)
 void frmMain::AtlasUnavailable(const QString& why)
 {
     services_.Platform.ShowMessage(
+        //: %1 says why, in a phrase of its own ("The atlas … cannot be read: …").
         this, tr("The atlas of places cannot be used (%1). Please type the coordinates and the time zone yourself.")
                   .arg(why),
         MessageIcon::Information);

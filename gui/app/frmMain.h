@@ -64,6 +64,9 @@ public:
 signals:
     // The reading is composed and the record holds its birth data.
     void ReadingReady(const orvanta::Reading& reading);
+    // Preferences has kept a new language for the windows; sent once its
+    // window and every box are closed.
+    void LanguageChanged();
     // The user wants to match two readings; the entry on screen, composed
     // when it passes the checks, is offered to either side.
     void MatchRequested(const std::optional<orvanta::MatchPerson>& onScreen);

@@ -25,9 +25,9 @@ const QString kBirthPadaStyle =
 // A value the keyboard reaches and a screen reader reads with its caption.
 QLabel* MakeValue(const QString& name, const QString& text, const QString& spoken, QWidget* parent)
 {
-    auto* value = new QLabel(text, parent);
+    auto* value = new QLabel(parent);
     value->setObjectName(name);
-    value->setTextFormat(Qt::PlainText);
+    SetPlainText(*value, text);  // a syllable's Devanagari in its own font
     value->setWordWrap(true);
     value->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
     value->setFocusPolicy(Qt::StrongFocus);
@@ -130,6 +130,7 @@ void BirthStarPage::Build()
     QLabel* title = MakeValue(QStringLiteral("lblBirthStarTitle"), Translated(text.Short),
                               Translated(text.ShortSpoken), content);
     title->setFont(WindowFont(14, true));
+    SetPlainText(*title, title->text());  // its syllable's Devanagari in the Devanagari font
     column->addWidget(title);
 
     auto* grid = new QGridLayout;
@@ -139,7 +140,7 @@ void BirthStarPage::Build()
     // In the column first: the fields take the grid's widget for their parent.
     column->addLayout(grid);
     int row = 0;
-    AddField(*grid, row++, "lblStarName", tr("Nakshatra"), ToQString(at.Name));
+    AddField(*grid, row++, "lblStarName", tr("Nakshatra"), Translated(NakshatraContext, at.Name));
     AddField(*grid, row++, "lblStarPada", tr("Pada"), tr("%1 of 4").arg(at.Pada));
     AddField(*grid, row++, "lblStarLord", tr("Lord"), Translated(text.Lord));
     QLabel* syllables = MakeCaption(tr("Name syllables"), content);

@@ -30,8 +30,11 @@ void CrossCheckLabel::Show(const Reading& reading)
     const QString method = Translated(MethodLine(reading));
     const QString check = reading.Check ? Translated(reading.Check->Line) : QString();
     offered_ = reading.Check ? reading.Check->Offers : std::nullopt;
-    QString html = method.toHtmlEscaped() + QStringLiteral(". ") + check.toHtmlEscaped();
-    QString spoken = method + QStringLiteral(". ") + check;
+    //: The line under the birth star: %1 says which method the reading follows ("Reading by
+    //: the classic series"), %2 what the other method says of the same birth (may be empty).
+    const QString line = tr("%1. %2").arg(method, check);
+    QString html = line.toHtmlEscaped();
+    QString spoken = line;
     if (offered_) {
         const QString link = Translated(reading.Check->Link);
         html += QStringLiteral(" <a href=\"other\">%1</a>").arg(link.toHtmlEscaped());

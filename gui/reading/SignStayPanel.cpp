@@ -142,8 +142,19 @@ void SignGauge::paintEvent(QPaintEvent*)
 
     p.setPen(palette().color(QPalette::WindowText));
     const QRectF names(left, zoomTop + kZoomBarHeight + 1, span, kNameHeight);
-    p.drawText(names, Qt::AlignLeft | Qt::AlignTop, ToQString(atEnd ? stay_.Rashi : stay_.EarlierRashi));
-    p.drawText(names, Qt::AlignRight | Qt::AlignTop, ToQString(atEnd ? stay_.LaterRashi : stay_.Rashi));
+    const QStringList shown = NamesShown();
+    p.drawText(names, Qt::AlignLeft | Qt::AlignTop, shown.value(0));
+    p.drawText(names, Qt::AlignRight | Qt::AlignTop, shown.value(1));
+}
+
+QStringList SignGauge::NamesShown() const
+{
+    if (stay_.NearEnd == SignEnd::None) {
+        return {};
+    }
+    const bool atEnd = stay_.NearEnd == SignEnd::End;
+    return {Translated(CatalogueContext, atEnd ? stay_.Rashi : stay_.EarlierRashi),
+            Translated(CatalogueContext, atEnd ? stay_.LaterRashi : stay_.Rashi)};
 }
 
 SignStayPanel::SignStayPanel(int width, QWidget* parent) : QWidget(parent)

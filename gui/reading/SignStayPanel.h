@@ -24,6 +24,10 @@ public:
     void SetStay(const SignStayText& stay);
     QSize sizeHint() const override;
 
+    // The names of the two signs under the magnified strip, in the windows'
+    // language; none away from a change of sign.
+    QStringList NamesShown() const;
+
 protected:
     void paintEvent(QPaintEvent* event) override;
 

@@ -25,8 +25,7 @@ void ShowStay(QLabel* label, StayCertainty certainty, const UiText& heading, con
     const QString body = Translated(text);
     switch (certainty) {
     case StayCertainty::Settled:
-        label->setTextFormat(Qt::PlainText);
-        label->setText(body);
+        SetPlainText(*label, body);
         label->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
         label->setStyleSheet(QString());
         label->setAccessibleDescription(descriptions.Line);
@@ -37,7 +36,7 @@ void ShowStay(QLabel* label, StayCertainty certainty, const UiText& heading, con
         label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
         label->setTextFormat(Qt::RichText);
         label->setText(QStringLiteral("<b>") + Translated(heading).toHtmlEscaped() + QStringLiteral("</b><br>") +
-                       body.toHtmlEscaped());
+                       WithDevanagariFont(body));
         label->setStyleSheet(cannotTell ? QStringLiteral("QLabel { background: #fbe4e1; border: 1px solid #c83228; "
                                                          "border-radius: 3px; padding: 4px; color: #3a0d09; }")
                                         : QStringLiteral("QLabel { background: #fff2cf; border: 1px solid #d49100; "

@@ -99,6 +99,7 @@ constexpr ResultFieldBox kHealth[] = {
 };
 
 constexpr ResultFieldBox kLucky[] = {
+    //: Captions of the lucky page: %1 the rashi's name.
     {"lblLuckyDays", "txtLuckyDays", &R::LuckyDays, false, QT_TRANSLATE_NOOP("orvanta::frmResult", "Lucky Days for %1")},
     {"lblLuckyNumbers", "txtLuckyNumbers", &R::LuckyNumbers, false, QT_TRANSLATE_NOOP("orvanta::frmResult", "Lucky Numbers for %1")},
     {"lblBestDirection", "txtBestDirection", &R::BestDirection, false, QT_TRANSLATE_NOOP("orvanta::frmResult", "Best Direction for %1")},
@@ -121,6 +122,7 @@ constexpr Page kPages[] = {
     {QT_TRANSLATE_NOOP("orvanta::frmResult", "Career And Finance"), kCareerAndFinance},
     {QT_TRANSLATE_NOOP("orvanta::frmResult", "Love And Compatibility"), kLoveAndCompatibility},
     {QT_TRANSLATE_NOOP("orvanta::frmResult", "Health"), kHealth},
+    //: The lucky page's tab before a rashi is shown; "Lucky for %1" names the rashi once it is.
     {QT_TRANSLATE_NOOP("orvanta::frmResult", "Lucky for....Rashi"), kLucky},
 };
 constexpr int kPageCount = 8;
@@ -299,6 +301,7 @@ QWidget* frmResult::BuildHeader(QWidget* parent)
     picRashi->setAlignment(Qt::AlignCenter);
     column->addWidget(picRashi, 0, Qt::AlignHCenter);
 
+    //: The heading that shows the rashi's name once the reading is loaded.
     lblVedicName = new QLabel(tr("Rashi"), header);
     lblVedicName->setObjectName(QStringLiteral("lblVedicName"));
     lblVedicName->setFont(WindowFont(14, true));
@@ -423,6 +426,7 @@ QWidget* frmResult::BuildPages(QWidget* parent)
     pages_.push_back(BuildAboutPage());
     TS->addTab(pages_.back(), tr("About Software"));
 
+    //: A frame around a link to the program's discussion board; Orvanta is the program's name.
     auto* Frame9 = new QGroupBox(tr("Orvanta Online"), side);
     Frame9->setObjectName(QStringLiteral("Frame9"));
     auto* frameLayout = new QVBoxLayout(Frame9);
@@ -461,11 +465,13 @@ QLayout* frmResult::BuildPageButtons(int page, QWidget* frame)
     auto addGap = [&] { row->addSpacing(88 + row->spacing()); };
 
     if (page > 1) {
+        //: Page buttons: the previous page of the reading.
         addStep("cmdBack", tr("Back"), -1);
     } else {
         addGap();
     }
     if (page < kPageCount) {
+        //: Page buttons: the next page of the reading.
         addStep("cmdNext", tr("Next"), +1);
     } else {
         addGap();
@@ -501,6 +507,7 @@ QWidget* frmResult::BuildAboutPage()
     column->addWidget(Label23);
 
     auto* lblHomePage = new ClickableLabel(
+        //: %1 the program's web address.
         tr("Click here to visit our home page: %1").arg(ToQString(HomePage)), frame);
     lblHomePage->setObjectName(QStringLiteral("lblHomePage"));
     connect(lblHomePage, &ClickableLabel::clicked, this, &frmResult::lblHomePage_Click);
@@ -513,7 +520,7 @@ QWidget* frmResult::BuildAboutPage()
 void frmResult::Form_Load()
 {
     const RashiCatalogueRow& rashi = reading_.Rashi;
-    const QString vedicName = Translated(TableTextContext, rashi.VedicName);
+    const QString vedicName = Translated(CatalogueContext, rashi.VedicName);
 
     TS->setFocus();
     ShowResultPage(1);
@@ -526,8 +533,9 @@ void frmResult::Form_Load()
             shown.Caption->setText(Tr(shown.Field->LoadCaption).arg(vedicName));
             shown.Box->setAccessibleName(shown.Caption->text());
         }
-        SetBoxText(shown.Box, Translated(TableTextContext, rashi.*shown.Field->Value));
+        SetBoxText(shown.Box, Translated(CatalogueContext, rashi.*shown.Field->Value));
     }
+    //: The lucky page's tab: %1 the rashi's name.
     TS->setTabText(kLuckyTab - 1, tr("Lucky for %1").arg(vedicName));
     ShowPicture(PictureKeyFor(ToQString(rashi.EnglishName)));
 }
@@ -567,7 +575,7 @@ void frmResult::ShowBirthStarLine()
     if (lblBirthStar->isHidden()) {
         return;
     }
-    lblBirthStar->setText(Translated(star->Short));
+    SetPlainText(*lblBirthStar, Translated(star->Short));
     lblBirthStar->setAccessibleName(Translated(star->ShortSpoken));
 }
 

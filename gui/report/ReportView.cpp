@@ -70,12 +70,14 @@ void RenderReportRuns(QTextDocument& document, const std::vector<ReportRun>& run
         InsertLines(caret, ToStdString(Translated(run.Shown)), format);
         InsertLines(caret, std::string_view(run.Text).substr(english), format);
     }
+    UseDevanagariFont(document);
 }
 
 QTextBrowser* MakeReportBrowser(const QString& objectName, QWidget* parent)
 {
     auto* browser = new QTextBrowser(parent);
     browser->setObjectName(objectName);
+    //: What a screen reader calls the report of a reading or of a match.
     browser->setAccessibleName(QCoreApplication::translate("orvanta::frmSave", "Report"));
     browser->setReadOnly(true);
     browser->setOpenLinks(false);

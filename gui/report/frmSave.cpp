@@ -155,6 +155,7 @@ void frmSave::ReportLinkHandler(const QUrl& link)
 void frmSave::cmdSave_Click()
 {
     const QString path = platform_.AskSaveFileName(
+        //: The save dialog's title, and the name of its one kind of file (a reading, *.ras).
         this, {tr("Save Your Rashi Details"), tr("Rich Text Format"), QStringLiteral("*.ras"), QStringLiteral("ras")});
     if (path.isEmpty()) {
         return;

@@ -28,7 +28,7 @@ frmAbout::frmAbout(Platform& platform, QWidget* parent) : QDialog(parent), platf
     picture->SetResource(QStringLiteral(":/icons/orvanta.svg"));
     picture->setAccessibleName(tr("Orvanta icon"));
 
-    auto* title = new QLabel(ToQString(ProgramCaption), this);
+    auto* title = new QLabel(WindowCaption(), this);
     title->setObjectName(QStringLiteral("Label2"));
     title->setFont(WindowFont(9.75, true));
 
@@ -38,10 +38,12 @@ frmAbout::frmAbout(Platform& platform, QWidget* parent) : QDialog(parent), platf
     description->setFixedWidth(420);
 
     // Free-software terms, and the credit the place atlas's data licence asks
-    // for; the licence's name is kept on one line.
+    // for; the licence's name is kept on one line. A no-break space before a
+    // letter or digit that could be a hex digit ends its literal, or the
+    // translation tools read the two as one escape.
     auto* licence = new QLabel(
         tr("Free software under the GNU General Public License, version 3 or later. "
-           "Contains GeoNames data (geonames.org), licensed under CC\u00a0BY\u00a04.0."),
+           "Contains GeoNames data (geonames.org), licensed under CC\u00a0" "BY\u00a0" "4.0."),
         this);
     licence->setObjectName(QStringLiteral("lblLicense"));
     licence->setWordWrap(true);
@@ -52,7 +54,7 @@ frmAbout::frmAbout(Platform& platform, QWidget* parent) : QDialog(parent), platf
     // A number stays with its word.
     auto* swissEphemeris = new QLabel(
         tr("Uses Swiss Ephemeris © Astrodienst AG, AGPL-3.0, combined with Orvanta under "
-           "section\u00a013 of the GNU General Public License, version\u00a03."),
+           "section\u00a0" "13 of the GNU General Public License, version\u00a0" "3."),
         this);
     swissEphemeris->setObjectName(QStringLiteral("lblSwissEphemeris"));
     swissEphemeris->setWordWrap(true);
@@ -64,6 +66,7 @@ frmAbout::frmAbout(Platform& platform, QWidget* parent) : QDialog(parent), platf
     line->setFrameShadow(QFrame::Sunken);
 
     const QString home = ToQString(HomePage);
+    //: %1 the program's web address.
     auto* homeLink = new ClickableLabel(tr("Click here to visit us at %1").arg(home), this);
     homeLink->setObjectName(QStringLiteral("lblHomePage"));
     connect(homeLink, &ClickableLabel::clicked, this, &frmAbout::lblHomePage_Click);

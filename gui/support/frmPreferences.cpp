@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "gui/support/frmPreferences.h"
 
+#include <QComboBox>
 #include <QDialogButtonBox>
 #include <QGroupBox>
 #include <QLabel>
@@ -8,6 +9,7 @@
 #include <QRadioButton>
 #include <QVBoxLayout>
 
+#include "gui/support/LanguagePreference.h"
 #include "gui/support/MoonPreferences.h"
 #include "gui/support/Services.h"
 #include "gui/widgets/QtText.h"
@@ -34,7 +36,7 @@ frmPreferences::frmPreferences(Services& services, QWidget* parent) : QDialog(pa
     ayanamsa->setObjectName(QStringLiteral("fraAyanamsa"));
     auto* ayanamsaColumn = new QVBoxLayout(ayanamsa);
     for (const AyanamsaRow& row : AyanamsaTable) {
-        auto* option = new QRadioButton(ToQString(row.Name), ayanamsa);
+        auto* option = new QRadioButton(Translated(AyanamsaContext, row.Name), ayanamsa);
         option->setObjectName(QStringLiteral("optAyanamsa") + ToQString(row.Name));
         optAyanamsa_.push_back(option);
         ayanamsaColumn->addWidget(option);
@@ -44,6 +46,32 @@ frmPreferences::frmPreferences(Services& services, QWidget* parent) : QDialog(pa
     note->setFont(WindowFont(7.5));
     note->setWordWrap(true);
     ayanamsaColumn->addWidget(note);
+
+    auto* language = new QGroupBox(tr("Language"), this);
+    language->setObjectName(QStringLiteral("fraLanguage"));
+    cboLanguage_ = new QComboBox(language);
+    cboLanguage_->setObjectName(QStringLiteral("cboLanguage"));
+    cboLanguage_->setAccessibleName(tr("Language of the windows"));
+    // Each language names itself in its own script, drawn in its own font,
+    // so that Qt never tries a Latin font for Devanagari first (and warns).
+    // The list is not measured in the windows' font for the same reason.
+    cboLanguage_->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+    cboLanguage_->setMinimumContentsLength(20);
+    for (const QString& choice : OfferedLanguages()) {
+        const QString label = LanguageLabel(choice);
+        cboLanguage_->addItem(label, choice);
+        if (HasDevanagari(label)) {
+            cboLanguage_->setItemData(cboLanguage_->count() - 1, DevanagariFont(9), Qt::FontRole);
+        }
+    }
+    connect(cboLanguage_, &QComboBox::currentIndexChanged, this, [this](int index) {
+        const QVariant font = cboLanguage_->itemData(index, Qt::FontRole);
+        cboLanguage_->setFont(font.isValid() ? font.value<QFont>() : WindowFont(9));
+    });
+    language_ = ReadLanguageChoice(services_.Platform);
+    cboLanguage_->setCurrentIndex(cboLanguage_->findData(language_));
+    auto* languageColumn = new QVBoxLayout(language);
+    languageColumn->addWidget(cboLanguage_);
 
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
     buttons->button(QDialogButtonBox::Ok)->setObjectName(QStringLiteral("cmdOK"));
@@ -59,6 +87,7 @@ frmPreferences::frmPreferences(Services& services, QWidget* parent) : QDialog(pa
     layout->setSpacing(10);
     layout->addWidget(method);
     layout->addWidget(ayanamsa);
+    layout->addWidget(language);
     layout->addWidget(buttons);
     layout->setSizeConstraint(QLayout::SetFixedSize);
 
@@ -95,13 +124,21 @@ MoonMethod frmPreferences::Method() const
 }
 
 // What the settings store refused stays as it was for this run too, as it
-// will be at the next start.
+// will be at the next start. A new language is taken up at once.
 void frmPreferences::cmdOK_Click()
 {
-    if (WriteMoonMethod(services_.Platform, Method())) {
+    const QString language = cboLanguage_->currentData().toString();
+    const bool newLanguage = language != language_;
+    const bool methodKept = WriteMoonMethod(services_.Platform, Method());
+    if (methodKept) {
         services_.Method = Method();
-    } else {
+    }
+    const bool languageKept = newLanguage && WriteLanguageChoice(services_.Platform, language);
+    if (!methodKept || (newLanguage && !languageKept)) {
         services_.Platform.ShowMessage(this, tr("The Preferences Could Not Be Saved."), MessageIcon::Error);
+    }
+    if (languageKept) {
+        emit LanguageChosen();
     }
     close();
 }

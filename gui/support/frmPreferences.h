@@ -1,13 +1,16 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The Preferences window: which Moon the readings follow (the classic series
-// or Swiss Ephemeris) and Swiss Ephemeris's ayanamsa, kept in the settings.
+// or Swiss Ephemeris), Swiss Ephemeris's ayanamsa, and the language of the
+// windows, kept in the settings.
 #pragma once
 
 #include <QDialog>
+#include <QString>
 #include <vector>
 
 #include "core/reading/MoonMethod.h"
 
+class QComboBox;
 class QRadioButton;
 
 namespace orvanta {
@@ -24,6 +27,11 @@ public:
     // The method the window shows now.
     MoonMethod Method() const;
 
+signals:
+    // OK has kept another language than the one the windows speak; the
+    // windows are to follow it.
+    void LanguageChosen();
+
 private slots:
     void cmdOK_Click();
 
@@ -35,6 +43,8 @@ private:
     QRadioButton* optClassic_ = nullptr;
     QRadioButton* optSwiss_ = nullptr;
     std::vector<QRadioButton*> optAyanamsa_;  // in AyanamsaTable's order
+    QComboBox* cboLanguage_ = nullptr;         // item data: the settings value
+    QString language_;                        // the choice the window opened with
 };
 
 }  // namespace orvanta

@@ -40,7 +40,7 @@ frmTimeZone::frmTimeZone(QWidget* parent) : QDialog(parent)
 void frmTimeZone::Form_Load()
 {
     for (const TimeZoneRow& row : TimeZoneTable) {
-        lstTimeZone_->addItem(Translated(TableTextContext, row.Text));
+        lstTimeZone_->addItem(Translated(TimeZoneContext, row.Name) + ToQString(row.Code));
     }
     // Wide enough for the longest line, tall enough for a good part of the list.
     const int textWidth = lstTimeZone_->sizeHintForColumn(0);

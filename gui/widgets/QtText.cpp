@@ -4,10 +4,15 @@
 #include <QCoreApplication>
 #include <vector>
 
+#include "gui/widgets/UiLanguage.h"
+
 namespace orvanta {
 
 QString Translated(const UiText& text)
 {
+    if (text.When) {
+        return CalendarText(*text.When, ToQString(text.Plain));
+    }
     if (text.IsPlain()) {
         return ToQString(text.Plain);
     }

@@ -1,12 +1,17 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Pictures of the program's windows, drawn offscreen, for comparing a change
-// by eye or pixel by pixel: orvanta_window_shots FOLDER. Each window is
-// reached as a user reaches it, through the main window's controls.
+// by eye or pixel by pixel: orvanta_window_shots FOLDER [LANGUAGE]. Each
+// window is reached as a user reaches it, through the main window's
+// controls, and drawn at its smallest size; the message boxes and the file
+// dialog are Qt's own, as the program shows them.
 #include <QAction>
 #include <QApplication>
 #include <QComboBox>
 #include <QDir>
 #include <QFile>
+#include <QLocale>
+#include <QTextBrowser>
+#include <QTimer>
 #include <QLineEdit>
 #include <QMenuBar>
 #include <QPushButton>
@@ -14,16 +19,21 @@
 #include <QTabWidget>
 #include <QTest>
 #include <cstdio>
+#include <deque>
 
 #include "core/atlas/PlaceLookup.h"
 #include "core/common/BirthRecord.h"
 #include "core/ephemeris/PreciseMoon.h"
 #include "core/report/ReadingFile.h"
+#include "gui/app/StartUp.h"
+#include "gui/app/Translations.h"
 #include "gui/app/frmMain.h"
 #include "gui/app/WindowFlow.h"
 #include "gui/support/Services.h"
+#include "gui/support/UpdateReminder.h"
 #include "gui/widgets/WindowFont.h"
 #include "platform/FakePlatform.h"
+#include "platform/QtPlatform.h"
 #include "TestRecords.h"
 
 using namespace orvanta;
@@ -61,13 +71,16 @@ void Settle()
     }
 }
 
-void Shoot(QWidget* window, const char* name)
+// At the smallest size the window lets a user give it, or at the size given.
+void Shoot(QWidget* window, const char* name, QSize size = {})
 {
     if (window == nullptr) {
         std::fprintf(stderr, "no window for %s\n", name);
         ++failures;
         return;
     }
+    Settle();
+    window->resize(size.isValid() ? size : window->minimumSizeHint().expandedTo(window->minimumSize()));
     Settle();
     const QString path = folder + QLatin1Char('/') + QLatin1String(name) + QStringLiteral(".png");
     if (!window->grab().save(path)) {
@@ -96,6 +109,57 @@ QAction* Action(QWidget* window, const char* name)
     return Child<QAction>(window, name);
 }
 
+// The fake platform, but its boxes and file dialogs are Qt's own, drawn
+// once shown and then closed.
+class ShootingPlatform : public FakePlatform {
+public:
+    void ShowMessage(QWidget* parent, const QString& text, MessageIcon icon, const QString& detail) override
+    {
+        FakePlatform::ShowMessage(parent, text, icon, detail);
+        ShootNextModal();
+        real_.ShowMessage(parent, text, icon, detail);
+    }
+    bool AskYesNo(QWidget* parent, const QString& text, MessageIcon icon) override
+    {
+        FakePlatform::AskYesNo(parent, text, icon);
+        ShootNextModal();
+        return real_.AskYesNo(parent, text, icon);
+    }
+    QString AskOpenFileName(QWidget* parent, const FileDialogRequest& request) override
+    {
+        ShootNextModal();
+        real_.AskOpenFileName(parent, request);
+        return FakePlatform::AskOpenFileName(parent, request);
+    }
+    QString AskSaveFileName(QWidget* parent, const FileDialogRequest& request) override
+    {
+        ShootNextModal();
+        real_.AskSaveFileName(parent, request);
+        return FakePlatform::AskSaveFileName(parent, request);
+    }
+
+    // The names of the pictures of the next boxes, in order.
+    std::deque<QString> ShotNames;
+
+private:
+    void ShootNextModal()
+    {
+        QString name = QStringLiteral("box");
+        if (!ShotNames.empty()) {
+            name = ShotNames.front();
+            ShotNames.pop_front();
+        }
+        QTimer::singleShot(50, [name] {
+            QWidget* box = QApplication::activeModalWidget();
+            Shoot(box, qPrintable(name));
+            if (box != nullptr) {
+                box->close();
+            }
+        });
+    }
+    QtPlatform real_{QDir::tempPath() + QStringLiteral("/orvanta-window-shots.lock")};
+};
+
 }  // namespace
 
 int main(int argc, char** argv)
@@ -106,11 +170,14 @@ int main(int argc, char** argv)
     }
     QApplication app(argc, argv);
     QApplication::setQuitOnLastWindowClosed(false);
+    if (argc > 2) {
+        InstallTranslations(app, QLocale(QString::fromLocal8Bit(argv[2])));
+    }
     ApplyWindowFont();
     folder = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("window-shots");
     QDir().mkpath(folder);
 
-    FakePlatform platform;
+    ShootingPlatform platform;
     BirthRecord record;
     const SwissEphemerisMoon swiss;
     Services services(record, platform, nullptr, &swiss);
@@ -133,31 +200,60 @@ int main(int argc, char** argv)
     platform.LastModal->close();
     Settle();
 
+    // The boxes: a missing entry, a file that is no reading (and the open
+    // dialog before it), the update reminder, a second copy.
+    platform.ShotNames = {QStringLiteral("message-entry"), QStringLiteral("dialog-open"), QStringLiteral("message-file"),
+                          QStringLiteral("message-reminder"), QStringLiteral("message-running")};
+    Child<QPushButton>(main, "cmdRashi")->click();
+    platform.Files[QStringLiteral("/readings/notes.ras")] = "not a reading";
+    platform.OpenFileAnswers.push_back(QStringLiteral("/readings/notes.ras"));
+    Child<QPushButton>(main, "cmdOpen")->click();
+    Settle();
+    platform.Settings[QStringLiteral("Settings/LastUpdateReminder")] = QStringLiteral("2020-01-01");
+    RemindOfUpdate(platform);
+    platform.OtherCopyRunning = true;
+    StartUp(services, {});
+    platform.OtherCopyRunning = false;
+    Settle();
+
     FillFirstBirth(main);
     Shoot(main, "main-filled");
     Child<QPushButton>(main, "cmdRashi")->click();
     Settle();
     QWidget* result = TopLevel("frmResult");
     Shoot(result, "result");
-    QTest::mouseClick(Child<QWidget>(result, "lblBirthStar"), Qt::LeftButton);
-    Shoot(result, "result-birth-star");
     const QSize usual = result->size();
-    result->resize(result->minimumSizeHint());
+    auto* pages = Child<QTabWidget>(result, "TS");
+    for (int page = 1; page < pages->count(); ++page) {
+        pages->setCurrentIndex(page);
+        Shoot(result, qPrintable(QStringLiteral("result-page%1").arg(page + 1)));
+    }
+    pages->setCurrentIndex(0);
+    QTest::mouseClick(Child<QWidget>(result, "lblBirthStar"), Qt::LeftButton);
+    Shoot(result, "result-birth-star", usual);
     Shoot(result, "result-birth-star-smallest");
     result->resize(usual);
-    Child<QTabWidget>(result, "TS")->setCurrentIndex(0);
+    pages->setCurrentIndex(0);
     Child<QPushButton>(result, "cmdSave")->click();
-    Shoot(platform.LastModal, "report");
+    QWidget* report = platform.LastModal;
+    Shoot(report, "report");
     // The report as a PDF too, for pdftoppm and pdftotext.
     const QString pdf = folder + QStringLiteral("/report.pdf");
     platform.SaveFileAnswers = {pdf};
-    Child<QPushButton>(platform.LastModal, "cmdSavePdf")->click();
+    platform.ShotNames = {QStringLiteral("dialog-save-pdf")};
+    Child<QPushButton>(report, "cmdSavePdf")->click();
     QFile pdfFile(pdf);
     if (!pdfFile.open(QIODevice::WriteOnly) || pdfFile.write(platform.Files[pdf]) <= 0) {
         ++failures;
     }
     std::printf("%s\n", qPrintable(pdf));
-    platform.LastModal->close();
+    // Saving where the disk refuses it, after Qt's save dialog.
+    platform.SaveFileAnswers.push_back(QStringLiteral("/full/asha.ras"));
+    platform.FailingPaths.insert(QStringLiteral("/full/asha.ras"));
+    platform.ShotNames = {QStringLiteral("dialog-save"), QStringLiteral("message-save")};
+    Child<QPushButton>(report, "cmdSave")->click();
+    Settle();
+    report->close();
 
     // The reading on screen matched with a saved one; then a groom whose pada
     // cannot be told, and the match's report.
@@ -172,12 +268,14 @@ int main(int argc, char** argv)
     groom.BirthHour = 7;
     platform.Files[QStringLiteral("/readings/ravi-early.ras")] = QByteArray::fromStdString(EncodeReadingFile(groom));
     platform.OpenFileAnswers.push_back(QStringLiteral("/readings/ravi.ras"));
+    platform.ShotNames = {QStringLiteral("dialog-open-groom")};
     Child<QPushButton>(match, "cmdOpenGroom")->click();
     Shoot(match, "match");
     Child<QPushButton>(match, "cmdReport")->click();
     Shoot(platform.LastModal, "match-report");
     platform.LastModal->close();
     platform.OpenFileAnswers.push_back(QStringLiteral("/readings/ravi-early.ras"));
+    platform.ShotNames = {QStringLiteral("dialog-open-groom")};
     Child<QPushButton>(match, "cmdOpenGroom")->click();
     Shoot(match, "match-doubt");
     match->close();
@@ -195,6 +293,8 @@ int main(int argc, char** argv)
     Settle();
     QWidget* differ = TopLevel("frmResult");
     Shoot(differ, "result-differ");
+    // Tall enough for the whole column under the rashi.
+    Shoot(differ, "result-differ-tall", QSize(differ->width(), 900));
     QTest::mouseClick(Child<QWidget>(differ, "lblBirthStar"), Qt::LeftButton);
     Shoot(differ, "result-differ-birth-star");
     differ->close();

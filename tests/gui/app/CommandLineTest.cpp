@@ -2,7 +2,6 @@
 // The command line: what it asks for, the start-up it leads to, and the
 // program itself answering --help, --version and a wrong command line.
 #include <QFile>
-#include <QLibraryInfo>
 #include <QLineEdit>
 #include <QProcess>
 #include <QTest>
@@ -257,11 +256,6 @@ const QString kEnglishHelp = QStringLiteral(
     "Arguments:\n"
     "  FILE           A saved reading to open.\n");
 
-bool QtHasGermanTexts()
-{
-    return QFile::exists(QLibraryInfo::path(QLibraryInfo::TranslationsPath) + QStringLiteral("/qtbase_de.qm"));
-}
-
 // The built program itself, with no display to be had: whatever it prints
 // and ends on is answered before Qt looks for one.
 TEST(OrvantaProgram, AnswersWithoutADisplay)
@@ -278,17 +272,13 @@ TEST(OrvantaProgram, AnswersWithoutADisplay)
         {{QStringLiteral("-platform"), QStringLiteral("nosuchplatform")}, 2, QStringLiteral(""),
          "There is no display platform \"nosuchplatform\"; there are: "},
         {{QStringLiteral("--help")}, 0, kEnglishHelp, ""},
-        {{QStringLiteral("--help")}, 0, kEnglishHelp, "", "hi_IN.UTF-8"},
-        // The texts are read before the command line is answered: Qt's own
-        // parts of them are in German already.
-        {{QStringLiteral("--bogus")}, 2, QStringLiteral(""), "Unbekannte Option 'bogus'.\n\nUsage", "de_DE.UTF-8"},
+        // A language the program has no translation for answers in English,
+        // Qt's own parts of the answer included, whatever Qt itself carries.
+        {{QStringLiteral("--help")}, 0, kEnglishHelp, "", "sw_KE.UTF-8"},
+        {{QStringLiteral("--bogus")}, 2, QStringLiteral(""), "Unknown option 'bogus'.\n\nUsage", "de_DE.UTF-8"},
     };
     for (const ProcessCase& c : cases) {
         SCOPED_TRACE(c.Arguments.join(QLatin1Char(' ')).toStdString());
-        if (c.Locale != nullptr && QByteArray(c.Locale).startsWith("de") && !QtHasGermanTexts()) {
-            ADD_FAILURE() << "Qt's German texts are missing (qt6-translations-l10n)";
-            continue;
-        }
         QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
         for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM", "LANG", "LANGUAGE", "LC_ALL",
                                  "LC_MESSAGES"}) {

@@ -67,7 +67,7 @@ TEST_F(TimeZonePicker, ListsEveryZoneInTableOrderWithNoneChosen)
     EXPECT_EQ(picker->windowTitle(), QStringLiteral("Orvanta v2.0"));
     ASSERT_EQ(list->count(), static_cast<int>(TimeZoneTable.size()));
     for (int i = 0; i < list->count(); ++i) {
-        EXPECT_EQ(list->item(i)->text().toStdString(), TimeZoneTable[static_cast<std::size_t>(i)].Text);
+        EXPECT_EQ(list->item(i)->text().toStdString(), TimeZoneRowText(TimeZoneTable[static_cast<std::size_t>(i)]));
     }
     EXPECT_TRUE(list->selectedItems().isEmpty());
     EXPECT_EQ(quit->text(), QStringLiteral("&Quit"));
