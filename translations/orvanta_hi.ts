@@ -238,7 +238,7 @@ first and the groom&apos;s second, and end.</source>
     <message>
         <location filename="../core/entry/InputRules.cpp" line="95"/>
         <source>Please Enter Correct Date Or Month !</source>
-        <translation>कृपया सही तारीख या महीना दर्ज करें !</translation>
+        <translation>कृपया सही तारीख या महीना दर्ज करें!</translation>
     </message>
     <message>
         <location filename="../core/entry/InputRules.h" line="26"/>
@@ -291,7 +291,7 @@ first and the groom&apos;s second, and end.</source>
         <source>%1: %2, born %3 at %4; %5, %6
 </source>
         <extracomment>A person&apos;s line of the printed match: role, name, birth, place, rashi, nakshatra.</extracomment>
-        <translation>%1: %2, जन्म %3, %4; %5, %6
+        <translation>%1: %2, जन्म %3, स्थान %4; %5, %6
 </translation>
     </message>
     <message>
