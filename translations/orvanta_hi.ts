@@ -238,7 +238,7 @@ first and the groom&apos;s second, and end.</source>
     <message>
         <location filename="../core/entry/InputRules.cpp" line="95"/>
         <source>Please Enter Correct Date Or Month !</source>
-        <translation>कृपया सही तारीख या महीना दर्ज करें !</translation>
+        <translation>कृपया सही तारीख या महीना दर्ज करें!</translation>
     </message>
     <message>
         <location filename="../core/entry/InputRules.h" line="26"/>
@@ -291,7 +291,7 @@ first and the groom&apos;s second, and end.</source>
         <source>%1: %2, born %3 at %4; %5, %6
 </source>
         <extracomment>A person&apos;s line of the printed match: role, name, birth, place, rashi, nakshatra.</extracomment>
-        <translation>%1: %2, जन्म %3, %4; %5, %6
+        <translation>%1: %2, जन्म %3, स्थान %4; %5, %6
 </translation>
     </message>
     <message>
@@ -656,7 +656,7 @@ first and the groom&apos;s second, and end.</source>
     <message>
         <location filename="../core/matching/Match.cpp" line="212"/>
         <source>Counted from the bride&apos;s rashi the groom&apos;s is number %1, and hers counted from his is number %2 (%3), which gets 0 of 7 points. The tradition lifts this dosha where the two rashis have one lord, or a lord that counts the other a friend.</source>
-        <translation>वधू की राशि से गिनें तो वर की राशि क्रम में %1 है, और वर की राशि से गिनें तो वधू की क्रम में %2 (%3), जिसे 7 में से 0 गुण मिलते हैं। परंपरा के अनुसार यह दोष तब नहीं रहता, जब दोनों राशियों का स्वामी एक हो, या एक का स्वामी दूसरे के स्वामी को मित्र मानता हो।</translation>
+        <translation>वधू की राशि से गिनने पर वर की राशि %1 पर आती है, और वर की राशि से गिनने पर वधू की राशि %2 पर (%3), जिसे 7 में से 0 गुण मिलते हैं। परंपरा के अनुसार यह दोष तब नहीं रहता, जब दोनों राशियों का स्वामी एक हो, या एक का स्वामी दूसरे के स्वामी को मित्र मानता हो।</translation>
     </message>
     <message>
         <location filename="../core/matching/Match.cpp" line="223"/>
@@ -882,19 +882,19 @@ first and the groom&apos;s second, and end.</source>
         <location filename="../core/reading/StayText.cpp" line="82"/>
         <source>less than a minute</source>
         <extracomment>A length of time, put into &quot;%1 after/before the recorded birth time&quot;.</extracomment>
-        <translation>एक मिनट से भी कम</translation>
+        <translation>एक मिनट से भी कम समय</translation>
     </message>
     <message>
         <location filename="../core/reading/StayText.cpp" line="85"/>
         <source>%1 after the recorded birth time</source>
         <extracomment>When the Moon changed sign, nakshatra or pada: %1 a length of time (&quot;6 minutes&quot;). The whole is put into &quot;The Moon entered Thula %2&quot; as %2, so it must read as a plain time phrase there.</extracomment>
-        <translation>दर्ज जन्म समय से %1 बाद</translation>
+        <translation>दर्ज जन्म समय के %1 बाद</translation>
     </message>
     <message>
         <location filename="../core/reading/StayText.cpp" line="88"/>
         <source>%1 before the recorded birth time</source>
         <extracomment>When the Moon changed sign, nakshatra or pada: %1 a length of time (&quot;6 minutes&quot;). The whole is put into &quot;The Moon entered Thula %2&quot; as %2.</extracomment>
-        <translation>दर्ज जन्म समय से %1 पहले</translation>
+        <translation>दर्ज जन्म समय के %1 पहले</translation>
     </message>
     <message>
         <location filename="../core/reading/StayText.cpp" line="103"/>
@@ -2726,7 +2726,7 @@ Do you want to check for an update?</source>
     <message>
         <location filename="../core/reading/RashiParagraphs.cpp" line="214"/>
         <source>You are charming, polite and fair-minded. With Venus as your lord, you are refined and have a feeling for art and harmony. You seek balance in everything you do. You dislike quarrels and try to keep the peace. Your sense of justice is strong. You weigh every choice with care, and this can make you slow to decide. You are sociable and a gracious host. You work best with a partner rather than alone. Your tact and good manners win you friends. Coarse manners and rough work put you off. You enjoy fine clothes and beautiful surroundings. You like money for the comfort and beauty it can buy. Your need to please others can make you lose sight of your own wishes.</source>
-        <translation>आप मनमोहक, शिष्ट और न्यायप्रिय हैं। शुक्र आपका स्वामी है, इसलिए आप परिष्कृत रुचि वाले हैं और कला व सामंजस्य की समझ रखते हैं। आप अपने हर काम में संतुलन खोजते हैं। आपको झगड़े नापसंद हैं और आप शांति बनाए रखने का प्रयास करते हैं। आपकी न्याय-भावना प्रबल है। आप हर विकल्प को ध्यान से तौलते हैं, और इस कारण निर्णय लेने में आपको देर हो सकती है। आप मिलनसार हैं और आदर-सत्कार करने वाले अच्छे मेजबान हैं। अकेले के बजाय किसी साझेदार के साथ आप सबसे अच्छा काम करते हैं। आपकी व्यवहार-कुशलता और अच्छे तौर-तरीके आपको मित्र दिलाते हैं। असभ्य व्यवहार और भारी, खुरदरे काम आपको नहीं भाते। आपको बढ़िया कपड़े और सुंदर परिवेश अच्छे लगते हैं। आपको पैसा इसलिए प्रिय है कि उससे सुख-सुविधा और सुंदरता खरीदी जा सकती है। दूसरों को खुश रखने की चाह में आप अपनी इच्छाओं को भुला सकते हैं।</translation>
+        <translation>आप मनमोहक, शिष्ट और न्यायप्रिय हैं। शुक्र आपका स्वामी है, इसलिए आप परिष्कृत रुचि वाले हैं और कला व सामंजस्य की समझ रखते हैं। आप अपने हर काम में संतुलन खोजते हैं। आपको झगड़े नापसंद हैं और आप शांति बनाए रखने का प्रयास करते हैं। आपकी न्याय-भावना प्रबल है। आप हर विकल्प को ध्यान से तौलते हैं, और इस कारण निर्णय लेने में आपको देर हो सकती है। आप मिलनसार हैं और आदर-सत्कार करने वाले अच्छे मेजबान हैं। अकेले के बजाय किसी साझेदार के साथ आप सबसे अच्छा काम करते हैं। आपकी व्यवहार-कुशलता और अच्छे तौर-तरीके आपको मित्र दिलाते हैं। असभ्य व्यवहार और मोटे-झोटे काम आपको नहीं भाते। आपको बढ़िया कपड़े और सुंदर परिवेश अच्छे लगते हैं। आपको पैसा इसलिए प्रिय है कि उससे सुख-सुविधा और सुंदरता खरीदी जा सकती है। दूसरों को खुश रखने की चाह में आप अपनी इच्छाओं को भुला सकते हैं।</translation>
     </message>
     <message>
         <location filename="../core/reading/RashiParagraphs.cpp" line="228"/>
@@ -2776,7 +2776,7 @@ Do you want to check for an update?</source>
     <message>
         <location filename="../core/reading/RashiParagraphs.cpp" line="280"/>
         <source>You are optimistic, honest and freedom-loving. Jupiter, the great teacher among the planets, blesses you with wisdom, faith and a generous spirit. You speak the truth even when it hurts. You love travel, learning and new horizons. Your interest in religion and philosophy grows with age. You cannot bear to be tied down or controlled. You are cheerful, sporting and full of good humor. You can be careless, restless and too blunt. Your promises are sincere, but you sometimes take on too much. You give freely and think well of everyone. You spend generously and do not worry much about saving. You need freedom and a sense of purpose in your work. You are fond of animals and the outdoors. Your good fortune often comes through teachers and elders.</source>
-        <translation>आप आशावादी, ईमानदार और स्वतंत्रता-प्रेमी हैं। ग्रहों में महान शिक्षक गुरु आपको ज्ञान, आस्था और उदार मन का वरदान देता है। आप सच बोलते हैं, चाहे वह चुभे। आपको यात्रा, अध्ययन और नए क्षितिज प्रिय हैं। उम्र के साथ धर्म और दर्शन में आपकी रुचि बढ़ती है। बँधकर रहना या किसी के नियंत्रण में रहना आपको सहन नहीं। आप प्रसन्नचित्त, खेल-भावना वाले और विनोदप्रिय हैं। आप लापरवाह, बेचैन और जरूरत से ज्यादा मुँहफट हो सकते हैं। आपके वादे सच्चे होते हैं, पर कभी-कभी आप क्षमता से अधिक जिम्मेदारियाँ ले लेते हैं। आप खुले हाथ से देते हैं और सबके बारे में अच्छा सोचते हैं। आप दिल खोलकर खर्च करते हैं और बचत की ज्यादा चिंता नहीं करते। अपने काम में आपको स्वतंत्रता और उद्देश्य की भावना चाहिए। आपको पशुओं और खुली प्रकृति से लगाव है। आपका सौभाग्य अक्सर शिक्षकों और बड़ों के माध्यम से आता है।</translation>
+        <translation>आप आशावादी, ईमानदार और स्वतंत्रता-प्रेमी हैं। ग्रहों में महान शिक्षक गुरु आपको ज्ञान, आस्था और उदार मन का वरदान देता है। आप सच बोलते हैं, चाहे वह चुभे ही क्यों न। आपको यात्रा, अध्ययन और नए क्षितिज प्रिय हैं। उम्र के साथ धर्म और दर्शन में आपकी रुचि बढ़ती है। बँधकर रहना या किसी के नियंत्रण में रहना आपको सहन नहीं। आप प्रसन्नचित्त, खेल-भावना वाले और विनोदप्रिय हैं। आप लापरवाह, बेचैन और जरूरत से ज्यादा मुँहफट हो सकते हैं। आपके वादे सच्चे होते हैं, पर कभी-कभी आप क्षमता से अधिक जिम्मेदारियाँ ले लेते हैं। आप खुले हाथ से देते हैं और सबके बारे में अच्छा सोचते हैं। आप दिल खोलकर खर्च करते हैं और बचत की ज्यादा चिंता नहीं करते। अपने काम में आपको स्वतंत्रता और उद्देश्य की भावना चाहिए। आपको पशुओं और खुली प्रकृति से लगाव है। आपका सौभाग्य अक्सर शिक्षकों और बड़ों के माध्यम से आता है।</translation>
     </message>
     <message>
         <location filename="../core/reading/RashiParagraphs.cpp" line="295"/>
@@ -2826,7 +2826,7 @@ Do you want to check for an update?</source>
     <message>
         <location filename="../core/reading/RashiParagraphs.cpp" line="346"/>
         <source>You are independent, humane and original. Your ruler Saturn gives you a serious mind and steady resolve. You think in broad terms and care about society as a whole. You have many friends but few close ones. You value truth and freedom above comfort. Your ideas are often ahead of their time. You can be stubborn once you form an opinion. You resist anyone who tries to order you about. You work steadily for causes you believe in. You are honest, calm and fair with people. Your detachment can make you seem distant. You are drawn to science, reform and new ways of doing things. You are modest in your needs and not greedy for money. Your helpfulness makes you a good friend to the needy.</source>
-        <translation>आप स्वतंत्र, मानवीय और मौलिक सोच वाले हैं। आपका स्वामी शनि आपको गंभीर मन और दृढ़ संकल्प देता है। आप व्यापक दृष्टि से सोचते हैं और पूरे समाज की परवाह करते हैं। आपके मित्र बहुत हैं, पर घनिष्ठ मित्र कम। आप सुख-सुविधा से बढ़कर सत्य और स्वतंत्रता को महत्व देते हैं। आपके विचार अक्सर अपने समय से आगे होते हैं। एक बार राय बना लेने पर आप जिद्दी हो सकते हैं। जो भी आप पर हुक्म चलाने की कोशिश करे, आप उसका विरोध करते हैं। जिन उद्देश्यों में आपका विश्वास है, उनके लिए आप लगातार काम करते हैं। आप लोगों के साथ ईमानदार, शांत और निष्पक्ष रहते हैं। आपकी निर्लिप्तता के कारण आप दूर-दूर से लग सकते हैं। विज्ञान, सुधार और काम करने के नए तरीके आपको आकर्षित करते हैं। आपकी जरूरतें सीमित हैं और आप धन के लोभी नहीं हैं। आपका मददगार स्वभाव आपको जरूरतमंदों का अच्छा मित्र बनाता है।</translation>
+        <translation>आप स्वतंत्र, मानवीय और मौलिक सोच वाले हैं। आपका स्वामी शनि आपको गंभीर मन और दृढ़ संकल्प देता है। आप व्यापक दृष्टि से सोचते हैं और पूरे समाज की परवाह करते हैं। आपके मित्र बहुत हैं, पर घनिष्ठ मित्र कम। आप सुख-सुविधा से बढ़कर सत्य और स्वतंत्रता को महत्व देते हैं। आपके विचार अक्सर अपने समय से आगे होते हैं। एक बार राय बना लेने पर आप जिद्दी हो सकते हैं। जो भी आप पर हुक्म चलाने की कोशिश करे, आप उसका विरोध करते हैं। जिन उद्देश्यों में आपका विश्वास है, उनके लिए आप लगातार काम करते हैं। आप लोगों के साथ ईमानदार, शांत और निष्पक्ष रहते हैं। आपकी निर्लिप्तता के कारण आप खिंचे-खिंचे से लग सकते हैं। विज्ञान, सुधार और काम करने के नए तरीके आपको आकर्षित करते हैं। आपकी जरूरतें सीमित हैं और आप धन के लोभी नहीं हैं। आपका मददगार स्वभाव आपको जरूरतमंदों का अच्छा मित्र बनाता है।</translation>
     </message>
     <message>
         <location filename="../core/reading/RashiParagraphs.cpp" line="361"/>
@@ -2846,7 +2846,7 @@ Do you want to check for an update?</source>
     <message>
         <location filename="../core/reading/RashiParagraphs.cpp" line="376"/>
         <source>You are short and soft in build, with a tendency to plumpness. Your eyes are large, dreamy and kind, and your skin is smooth. Your hands and feet are small and well shaped.</source>
-        <translation>आप छोटे कद और कोमल बनावट के हैं, और आपका शरीर भरा-पूरा होने की ओर झुकता है। आपकी आँखें बड़ी, सपनीली और दयालु हैं, और त्वचा चिकनी है। आपके हाथ-पैर छोटे और सुडौल हैं।</translation>
+        <translation>आप छोटे कद और कोमल बनावट के हैं, और आपका शरीर भरा-पूरा होने की प्रवृत्ति रखता है। आपकी आँखें बड़ी, सपनीली और दयालु हैं, और त्वचा चिकनी है। आपके हाथ-पैर छोटे और सुडौल हैं।</translation>
     </message>
     <message>
         <location filename="../core/reading/RashiParagraphs.cpp" line="380"/>
@@ -3009,7 +3009,7 @@ Do you want to check for an update?</source>
     <message>
         <location filename="../gui/app/PlacePicker.cpp" line="163"/>
         <source>Type two or more letters for places from the atlas; the Down arrow reads them, Enter chooses one.</source>
-        <translation>एटलस से स्थान पाने के लिए दो या अधिक अक्षर टाइप करें; नीचे वाली तीर कुंजी से वे पढ़े जाते हैं, एंटर से उनमें से एक चुना जाता है।</translation>
+        <translation>एटलस से स्थान पाने के लिए दो या अधिक अक्षर टाइप करें; नीचे वाली तीर कुंजी से उन्हें पढ़ें, और एंटर से कोई एक चुनें।</translation>
     </message>
     <message>
         <location filename="../gui/app/PlacePicker.cpp" line="225"/>

@@ -197,7 +197,7 @@
     </message>
     <message>
         <source>Scheduled printing:</source>
-        <translation>छपाई का समय:</translation>
+        <translation>प्रिंट करने का समय:</translation>
     </message>
     <message>
         <source>Print Immediately</source>
@@ -341,11 +341,11 @@
     </message>
     <message>
         <source>Parent Directory</source>
-        <translation>ऊपर की निर्देशिका</translation>
+        <translation>ऊपर का फोल्डर</translation>
     </message>
     <message>
         <source>Go to the parent directory</source>
-        <translation>ऊपर की निर्देशिका में जाएँ</translation>
+        <translation>ऊपर के फोल्डर में जाएँ</translation>
     </message>
     <message>
         <source>Create New Folder</source>
@@ -413,15 +413,15 @@
     </message>
     <message>
         <source>Find Directory</source>
-        <translation>निर्देशिका खोजें</translation>
+        <translation>फोल्डर खोजें</translation>
     </message>
     <message>
         <source>Directory:</source>
-        <translation>निर्देशिका:</translation>
+        <translation>फोल्डर:</translation>
     </message>
     <message>
         <source>Directories</source>
-        <translation>निर्देशिकाएँ</translation>
+        <translation>फोल्डर</translation>
     </message>
     <message>
         <source>All Files (*)</source>
@@ -479,7 +479,7 @@ Do you want to delete it anyway?</source>
     </message>
     <message>
         <source>Could not delete directory.</source>
-        <translation>निर्देशिका मिटाई नहीं जा सकी।</translation>
+        <translation>फोल्डर मिटाया नहीं जा सका।</translation>
     </message>
     <message>
         <source>%1 already exists.
@@ -500,8 +500,8 @@ Please verify the correct file name was given.</source>
 Directory not found.
 Please verify the correct directory name was given.</source>
         <translation>%1
-निर्देशिका नहीं मिली।
-कृपया जाँच लें कि निर्देशिका का नाम सही दिया गया है।</translation>
+फोल्डर नहीं मिला।
+कृपया जाँच लें कि फोल्डर का नाम सही दिया गया है।</translation>
     </message>
 </context>
 <context>
@@ -964,7 +964,7 @@ Do you want to overwrite it?</source>
     <message>
         <source>%1 is a directory.
 Please choose a different file name.</source>
-        <translation>%1 एक निर्देशिका है।
+        <translation>%1 एक फोल्डर है।
 कृपया फाइल का कोई दूसरा नाम चुनें।</translation>
     </message>
     <message>
