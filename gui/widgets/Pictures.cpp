@@ -1,14 +1,56 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "gui/widgets/Pictures.h"
 
+#include <QFile>
+#include <QFileInfo>
 #include <QIconEngine>
+#include <QImageReader>
 #include <QPainter>
 #include <QPixmapCache>
 #include <QSvgRenderer>
 
 namespace orvanta {
 
+QString PredrawnPicturePath(const QString& resource, QSize size, qreal devicePixelRatio)
+{
+    return QStringLiteral(":/predrawn/%1-%2x%3@%4x.png")
+        .arg(QFileInfo(resource).completeBaseName())
+        .arg(size.width())
+        .arg(size.height())
+        .arg(devicePixelRatio);
+}
+
+namespace {
+
+// The main window's picture takes a sixth of the start-up to draw from its
+// SVG, and a tenth of its memory; the build draws it beforehand with the
+// same code. Read as PNG by name: a reader left to guess the format loads
+// every image plugin first.
+QPixmap PredrawnPicture(const QString& resource, QSize size, qreal devicePixelRatio)
+{
+    const QString path = PredrawnPicturePath(resource, size, devicePixelRatio);
+    if (!QFile::exists(path)) {
+        return {};
+    }
+    QImageReader reader(path, "png");
+    reader.setAutoDetectImageFormat(false);
+    QPixmap pixmap = QPixmap::fromImage(reader.read());
+    if (pixmap.size() != size * devicePixelRatio) {
+        return {};
+    }
+    pixmap.setDevicePixelRatio(devicePixelRatio);
+    return pixmap;
+}
+
+}  // namespace
+
 QPixmap RenderPicture(const QString& resource, QSize size, qreal devicePixelRatio)
+{
+    QPixmap predrawn = PredrawnPicture(resource, size, devicePixelRatio);
+    return predrawn.isNull() ? DrawPicture(resource, size, devicePixelRatio) : predrawn;
+}
+
+QPixmap DrawPicture(const QString& resource, QSize size, qreal devicePixelRatio)
 {
     QSvgRenderer renderer(resource);
     if (!renderer.isValid()) {

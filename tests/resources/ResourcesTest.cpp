@@ -1,12 +1,17 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include <QFile>
 #include <QImage>
+#include <QLabel>
 #include <QPainter>
 #include <QStringList>
 #include <QSvgRenderer>
 #include <gtest/gtest.h>
 
+#include "core/common/BirthRecord.h"
+#include "gui/app/frmMain.h"
+#include "gui/support/Services.h"
 #include "gui/widgets/Pictures.h"
+#include "platform/FakePlatform.h"
 
 namespace orvanta {
 namespace {
@@ -85,6 +90,26 @@ TEST(Resources, EverySignKeyHasItsPicture)
                               "Libra",    "Pisces",      "Sagittarius", "Scorpio", "Taurus", "Virgo"};
     for (const QString& key : keys)
         EXPECT_TRUE(QFile::exists(":/signs/" + key + ".svg")) << key.toStdString();
+}
+
+// The main window starts with the build's drawing of its picture, and that
+// drawing is the SVG drawn now, pixel for pixel, at each density it was made for.
+TEST(Resources, TheMainPictureIsPredrawnExactly)
+{
+    BirthRecord record;
+    FakePlatform platform;
+    Services services(record, platform);
+    const frmMain main(services);
+    const QSize size = main.findChild<QLabel*>(QStringLiteral("picMain"))->size();
+    const QString picture = QStringLiteral(":/pictures/main.svg");
+    for (const qreal ratio : {1.0, 2.0}) {
+        SCOPED_TRACE(ratio);
+        ASSERT_TRUE(QFile::exists(PredrawnPicturePath(picture, size, ratio)));
+        const QPixmap predrawn = RenderPicture(picture, size, ratio);
+        EXPECT_EQ(predrawn.devicePixelRatio(), ratio);
+        EXPECT_EQ(predrawn.toImage().convertToFormat(QImage::Format_ARGB32),
+                  DrawPicture(picture, size, ratio).toImage().convertToFormat(QImage::Format_ARGB32));
+    }
 }
 
 }  // namespace
