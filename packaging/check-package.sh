@@ -280,15 +280,20 @@ else
   fail "orvanta Depends '$depends', orvanta-data Depends '$(dpkg-deb -f "$data_deb" Depends)'"
 fi
 
-# Swiss Ephemeris: its files are data the package depends on by name; the
-# library comes with the executable's dependencies once the program calls it.
+# Swiss Ephemeris: its files are data the package depends on by name.
 grep -q 'swe-basic-data' <<<"$depends" && pass "Depends names the ephemeris files (swe-basic-data)" \
   || fail "Depends lacks swe-basic-data"
-if readelf -d "$stage/usr/bin/orvanta" | grep -q 'NEEDED.*\[libswe\.so'; then
-  grep -Eq 'libswe2\.0 \(>= [0-9.]+\)' <<<"$depends" && pass "Depends names Swiss Ephemeris (libswe2.0)" \
-    || fail "the program links Swiss Ephemeris, but Depends lacks libswe2.0"
+# SQLite and Swiss Ephemeris are opened when first needed: named by hand in
+# Depends, never linked (linked, they would cost every start).
+if grep -q 'libsqlite3-0' <<<"$depends" && grep -q 'libswe2\.0' <<<"$depends"; then
+  pass "Depends names SQLite (libsqlite3-0) and Swiss Ephemeris (libswe2.0)"
 else
-  pass "the program does not call Swiss Ephemeris yet: no libswe2.0 needed"
+  fail "Depends lacks libsqlite3-0 or libswe2.0: '$depends'"
+fi
+if readelf -d "$stage/usr/bin/orvanta" | grep -Eq 'NEEDED.*\[lib(swe|sqlite3)\.so'; then
+  fail "the program links SQLite or Swiss Ephemeris instead of opening them when first needed"
+else
+  pass "the program opens SQLite and Swiss Ephemeris when first needed"
 fi
 
 # Every library the program links must have had its licence weighed and be

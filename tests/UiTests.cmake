@@ -44,6 +44,11 @@ add_dependencies(orvanta_ui_tests orvanta_atlas_database)
 gtest_discover_tests(orvanta_ui_tests DISCOVERY_MODE PRE_TEST
                      PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen")
 
+# SQLite and Swiss Ephemeris are opened when the atlas or the precise Moon is
+# first needed; linked, they would cost every start.
+add_test(NAME TheProgramLinksNeitherSqliteNorSwissEphemeris
+         COMMAND sh -c "! readelf -d \"$1\" | grep -E 'NEEDED.*\\[lib(sqlite3|swe)\\.so'" sh "$<TARGET_FILE:orvanta>")
+
 # The places under City and the zone line as a screen reader gets them over
 # AT-SPI, from the built program under its own X server and buses.
 add_test(NAME PlacesSpokenThroughAtSpi

@@ -7,6 +7,7 @@
 #include <stdexcept>
 
 #include "core/atlas/AtlasSchema.h"
+#include "core/atlas/SqliteCalls.h"
 
 namespace orvanta {
 
@@ -15,12 +16,15 @@ namespace {
 fts5_api* Fts5Api(sqlite3* db)
 {
     fts5_api* api = nullptr;
-    sqlite3_stmt* statement = nullptr;
-    if (sqlite3_prepare_v2(db, "SELECT fts5(?1)", -1, &statement, nullptr) == SQLITE_OK) {
-        sqlite3_bind_pointer(statement, 1, static_cast<void*>(&api), "fts5_api_ptr", nullptr);
-        sqlite3_step(statement);
+    if (!SqliteAvailable()) {
+        return api;
     }
-    sqlite3_finalize(statement);
+    sqlite3_stmt* statement = nullptr;
+    if (Sqlite().prepare_v2(db, "SELECT fts5(?1)", -1, &statement, nullptr) == SQLITE_OK) {
+        Sqlite().bind_pointer(statement, 1, static_cast<void*>(&api), "fts5_api_ptr", nullptr);
+        Sqlite().step(statement);
+    }
+    Sqlite().finalize(statement);
     return api;
 }
 

@@ -15,6 +15,7 @@
 #include "core/atlas/AtlasTokens.h"
 #include "core/atlas/CountryNames.h"
 #include "core/atlas/PlaceQualifier.h"
+#include "core/atlas/SqliteCalls.h"
 #include "core/common/TextEncoding.h"
 
 namespace orvanta {
@@ -41,7 +42,7 @@ constexpr const char* PlaceSql =
 
 class SqliteError : public std::runtime_error {
 public:
-    explicit SqliteError(sqlite3* db) : std::runtime_error(sqlite3_errmsg(db)) {}
+    explicit SqliteError(sqlite3* db) : std::runtime_error(Sqlite().errmsg(db)) {}
 };
 
 // A reason of the program's own, told in the user's language.
@@ -61,12 +62,12 @@ struct Statement {
     sqlite3_stmt* Handle = nullptr;
     Statement(sqlite3* db, const char* sql)
     {
-        if (sqlite3_prepare_v3(db, sql, -1, SQLITE_PREPARE_PERSISTENT, &Handle, nullptr) != SQLITE_OK) {
-            sqlite3_finalize(Handle);
+        if (Sqlite().prepare_v3(db, sql, -1, SQLITE_PREPARE_PERSISTENT, &Handle, nullptr) != SQLITE_OK) {
+            Sqlite().finalize(Handle);
             throw SqliteError(db);
         }
     }
-    ~Statement() { sqlite3_finalize(Handle); }
+    ~Statement() { Sqlite().finalize(Handle); }
     Statement(const Statement&) = delete;
     Statement& operator=(const Statement&) = delete;
 };
@@ -76,8 +77,8 @@ struct ResetOnExit {
     sqlite3_stmt* Handle;
     ~ResetOnExit()
     {
-        sqlite3_reset(Handle);
-        sqlite3_clear_bindings(Handle);
+        Sqlite().reset(Handle);
+        Sqlite().clear_bindings(Handle);
     }
 };
 
@@ -91,7 +92,7 @@ std::string DatabaseUri(std::string_view path)
 
 std::string Column(sqlite3_stmt* statement, int index)
 {
-    const unsigned char* text = sqlite3_column_text(statement, index);
+    const unsigned char* text = Sqlite().column_text(statement, index);
     return text != nullptr ? std::string(reinterpret_cast<const char*>(text)) : std::string();
 }
 
@@ -189,8 +190,8 @@ std::vector<WeightedQuery> RankedQueries(const std::vector<std::string>& tokens,
 
 bool IsCoordinate(sqlite3_stmt* statement, int column, double limit)
 {
-    const int type = sqlite3_column_type(statement, column);
-    const double value = sqlite3_column_double(statement, column);
+    const int type = Sqlite().column_type(statement, column);
+    const double value = Sqlite().column_double(statement, column);
     return (type == SQLITE_FLOAT || type == SQLITE_INTEGER) && std::isfinite(value) && std::fabs(value) <= limit;
 }
 
@@ -219,10 +220,14 @@ struct PlaceAtlas::Connection {
     explicit Connection(const std::string& path)
     {
         CheckRegularFile(path);
-        if (sqlite3_open_v2(DatabaseUri(path).c_str(), &Db, SQLITE_OPEN_READONLY | SQLITE_OPEN_URI, nullptr) !=
+        std::string unavailable;
+        if (!SqliteAvailable(&unavailable)) {
+            throw std::runtime_error(unavailable);
+        }
+        if (Sqlite().open_v2(DatabaseUri(path).c_str(), &Db, SQLITE_OPEN_READONLY | SQLITE_OPEN_URI, nullptr) !=
             SQLITE_OK) {
-            const std::string message = Db != nullptr ? sqlite3_errmsg(Db) : "out of memory";
-            sqlite3_close_v2(Db);
+            const std::string message = Db != nullptr ? Sqlite().errmsg(Db) : "out of memory";
+            Sqlite().close_v2(Db);
             throw std::runtime_error(message);
         }
         try {
@@ -246,14 +251,14 @@ struct PlaceAtlas::Connection {
         Place.reset();
         Qualifiers.reset();
         Tokenizer.reset();
-        sqlite3_close_v2(Db);
+        Sqlite().close_v2(Db);
         Db = nullptr;
     }
 
     void CheckSchema()
     {
         const Statement version(Db, "SELECT value FROM meta WHERE key = 'schema'");
-        const int status = sqlite3_step(version.Handle);
+        const int status = Sqlite().step(version.Handle);
         if (status != SQLITE_ROW && status != SQLITE_DONE) {
             throw SqliteError(Db);
         }
@@ -277,22 +282,22 @@ struct PlaceAtlas::Connection {
     {
         sqlite3_stmt* s = CandidateRow->Handle;
         const ResetOnExit reset{s};
-        sqlite3_bind_int64(s, 1, place);
-        const int status = sqlite3_step(s);
+        Sqlite().bind_int64(s, 1, place);
+        const int status = Sqlite().step(s);
         Check(status);
         if (status != SQLITE_ROW || !IsCoordinate(s, 3, 90.0) || !IsCoordinate(s, 4, 180.0)) {
             return std::nullopt;
         }
         if (filter != nullptr) {
             const std::string country = Column(s, 2);
-            const std::int64_t region = sqlite3_column_int64(s, 1);
+            const std::int64_t region = Sqlite().column_int64(s, 1);
             for (const Qualifier& qualifier : *filter) {
                 if (!qualifier.Admits(country, region)) {
                     return std::nullopt;
                 }
             }
         }
-        return weight * static_cast<double>(sqlite3_column_int64(s, 0));
+        return weight * static_cast<double>(Sqlite().column_int64(s, 0));
     }
 
     Statement& MatchStatement(std::size_t index)
@@ -309,8 +314,8 @@ struct PlaceAtlas::Connection {
             PlaceQualifiers::Regions regions;
             const Statement all(Db, RegionsSql);
             int status = SQLITE_ROW;
-            while ((status = sqlite3_step(all.Handle)) == SQLITE_ROW) {
-                regions.emplace_back(sqlite3_column_int64(all.Handle, 0), Column(all.Handle, 1));
+            while ((status = Sqlite().step(all.Handle)) == SQLITE_ROW) {
+                regions.emplace_back(Sqlite().column_int64(all.Handle, 0), Column(all.Handle, 1));
             }
             Check(status);
             Qualifiers = std::make_unique<PlaceQualifiers>(
@@ -325,19 +330,19 @@ struct PlaceAtlas::Connection {
         Stream(Connection& connection, Statement& statement, const WeightedQuery& query)
             : Connection_(connection), Handle_(statement.Handle), Query_(query)
         {
-            sqlite3_bind_text(Handle_, 1, query.Query.c_str(), static_cast<int>(query.Query.size()), SQLITE_TRANSIENT);
+            Sqlite().bind_text(Handle_, 1, query.Query.c_str(), static_cast<int>(query.Query.size()), SQLITE_TRANSIENT);
             try {
                 Advance();
             } catch (...) {
-                sqlite3_reset(Handle_);
-                sqlite3_clear_bindings(Handle_);
+                Sqlite().reset(Handle_);
+                Sqlite().clear_bindings(Handle_);
                 throw;
             }
         }
         ~Stream()
         {
-            sqlite3_reset(Handle_);
-            sqlite3_clear_bindings(Handle_);
+            Sqlite().reset(Handle_);
+            Sqlite().clear_bindings(Handle_);
         }
         Stream(const Stream&) = delete;
         Stream& operator=(const Stream&) = delete;
@@ -348,8 +353,8 @@ struct PlaceAtlas::Connection {
         {
             Head_.reset();
             int status = SQLITE_ROW;
-            while ((status = sqlite3_step(Handle_)) == SQLITE_ROW) {
-                const std::int64_t row = sqlite3_column_int64(Handle_, 0);
+            while ((status = Sqlite().step(Handle_)) == SQLITE_ROW) {
+                const std::int64_t row = Sqlite().column_int64(Handle_, 0);
                 const std::int64_t place = atlas_schema::PlaceOfRow(row);
                 if (place == Last_ || (Query_.WholeTokenCount > 0 &&
                                        atlas_schema::TokenCountOfRow(row) != Query_.WholeTokenCount)) {
@@ -410,8 +415,8 @@ struct PlaceAtlas::Connection {
     {
         sqlite3_stmt* s = Place->Handle;
         const ResetOnExit reset{s};
-        sqlite3_bind_int64(s, 1, place);
-        if (sqlite3_step(s) != SQLITE_ROW) {
+        Sqlite().bind_int64(s, 1, place);
+        if (Sqlite().step(s) != SQLITE_ROW) {
             throw SqliteError(Db);
         }
         PlaceHit hit;
@@ -419,9 +424,9 @@ struct PlaceAtlas::Connection {
         hit.Region = Column(s, 1);
         hit.CountryCode = Column(s, 2);
         hit.Country = std::string(CountryName(hit.CountryCode));
-        hit.Latitude = sqlite3_column_double(s, 3);
-        hit.Longitude = sqlite3_column_double(s, 4);
-        hit.Population = sqlite3_column_int64(s, 5);
+        hit.Latitude = Sqlite().column_double(s, 3);
+        hit.Longitude = Sqlite().column_double(s, 4);
+        hit.Population = Sqlite().column_int64(s, 5);
         hit.ZoneId = Column(s, 6);
         return hit;
     }

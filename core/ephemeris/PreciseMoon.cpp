@@ -16,9 +16,39 @@
 #include <utility>
 #include <vector>
 
+#include "core/common/SharedLibrary.h"
+
+#ifndef ORVANTA_SWE_LIBRARY
+#define ORVANTA_SWE_LIBRARY "libswe.so.2.0"
+#endif
+
 namespace orvanta {
 
 namespace {
+
+// The library's calls, taken from it when the precise Moon is first asked
+// for: a run of the classic series alone never loads it.
+struct SweCalls {
+    decltype(&::swe_set_ephe_path) SetEphePath = nullptr;
+    decltype(&::swe_set_sid_mode) SetSidMode = nullptr;
+    decltype(&::swe_calc_ut) CalcUt = nullptr;
+    decltype(&::swe_get_ayanamsa_ex_ut) GetAyanamsaExUt = nullptr;
+    decltype(&::swe_close) Close = nullptr;
+    bool Complete = false;
+};
+
+const SweCalls& Swe()
+{
+    static SharedLibrary library(ORVANTA_SWE_LIBRARY);
+    static const SweCalls calls = [] {
+        SweCalls c;
+        c.Complete = library.Find(c.SetEphePath, "swe_set_ephe_path") && library.Find(c.SetSidMode, "swe_set_sid_mode") &&
+                     library.Find(c.CalcUt, "swe_calc_ut") &&
+                     library.Find(c.GetAyanamsaExUt, "swe_get_ayanamsa_ex_ut") && library.Find(c.Close, "swe_close");
+        return c;
+    }();
+    return calls;
+}
 
 struct SiderealModeRow {
     Ayanamsa Value;
@@ -59,7 +89,7 @@ struct ThreadLibrary {
     ~ThreadLibrary()
     {
         if (Folder) {
-            swe_close();
+            Swe().Close();
         }
     }
 };
@@ -76,7 +106,7 @@ void UseFolder(const std::string& folder)
 {
     ThreadLibrary& library = ThisThreadsLibrary();
     if (library.Folder != folder) {
-        swe_set_ephe_path(folder.c_str());
+        Swe().SetEphePath(folder.c_str());
         library.Folder = folder;
     }
 }
@@ -251,6 +281,10 @@ PreciseMoonResult SwissEphemerisMoon::MoonAt(double julianDayUt, Ayanamsa ayanam
     if (!std::isfinite(julianDayUt)) {
         return Failure("the moment is not a number");
     }
+    const SweCalls& swe = Swe();
+    if (!swe.Complete) {
+        return UnavailablePreciseMoon().MoonAt(julianDayUt, ayanamsa);
+    }
     const bool filesFolder = LibraryCanTakeFolder(folder_);
     if (const auto odd = FileOtherThanRegular(SearchedFolders(filesFolder ? folder_ : ThisThreadsLibrary().Folder))) {
         return Failure(Compose(ORVANTA_TR("PreciseMoon", "%1 is not a regular file."), {Verbatim(*odd)}));
@@ -260,21 +294,21 @@ PreciseMoonResult SwissEphemerisMoon::MoonAt(double julianDayUt, Ayanamsa ayanam
         UseFolder(folder_);
         ephemeris = SEFLG_SWIEPH;
     }
-    swe_set_sid_mode(SiderealModeOf(ayanamsa), 0, 0);
+    swe.SetSidMode(SiderealModeOf(ayanamsa), 0, 0);
 
     // The library falls back on its analytic theory when a file is missing,
     // and says so in the flags it returns.
     char error[AS_MAXCH] = "";
     double moon[6] = {};
-    const int32 used = swe_calc_ut(julianDayUt, SE_MOON, ephemeris | SEFLG_SPEED | SEFLG_SIDEREAL, moon, error);
+    const int32 used = swe.CalcUt(julianDayUt, SE_MOON, ephemeris | SEFLG_SPEED | SEFLG_SIDEREAL, moon, error);
     if (used < 0) {
         return Failure(error);
     }
     const int32 data = used & (SEFLG_SWIEPH | SEFLG_MOSEPH);
     double ayanamsaDegrees = 0.0;
     double meanAyanamsaDegrees = 0.0;
-    if (swe_get_ayanamsa_ex_ut(julianDayUt, data, &ayanamsaDegrees, error) < 0 ||
-        swe_get_ayanamsa_ex_ut(julianDayUt, data | SEFLG_NONUT, &meanAyanamsaDegrees, error) < 0) {
+    if (swe.GetAyanamsaExUt(julianDayUt, data, &ayanamsaDegrees, error) < 0 ||
+        swe.GetAyanamsaExUt(julianDayUt, data | SEFLG_NONUT, &meanAyanamsaDegrees, error) < 0) {
         return Failure(error);
     }
 
